@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+// Facts of the primary screen, read once when first asked for.
+class CHardwareProfile : public QObject
+{
+    Q_OBJECT
+public:
+    static CHardwareProfile* GetInstance();
+    static void DeleteInstance();
+
+    bool IsRetina() const { return retina; }
+
+    quint16 screenWidth = 0;
+    quint16 screenHeight = 0;
+    quint8 colorDepth = 0;
+    quint16 refreshRate = 0;
+    bool retina = false;
+
+private:
+    CHardwareProfile();
+};

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "SImageRecord.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+
+class CFormatsEnum;
+
+// The photo list of the current job. Other parts read and replace `list`
+// directly; the path index used for the duplicate test notices such changes
+// and rebuilds itself.
+class CListImages
+{
+public:
+    static CListImages* GetInstance();
+    static void DeleteInstance();
+
+    virtual ~CListImages() = default;
+
+    bool AddImage(QString path, QList<QString>& rejected);
+    void DragAndDrop(int from, int to);
+    void Sort(QList<int> order);
+
+    CFormatsEnum* formats = nullptr;
+    QList<SImageRecord> list;
+
+private:
+    CListImages();
+    bool IsReadableExtension(const QString& upperExtension) const;
+    void SyncIndex();
+
+    QHash<QString, int> m_pathIndex;
+    const SImageRecord* m_indexedData = nullptr;
+    qsizetype m_indexedSize = -1;
+};

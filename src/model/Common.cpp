@@ -1,0 +1,216 @@
+#include "Common.h"
+
+#include "Platform.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageLogger>
+#include <QRandomGenerator>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace {
+const std::string kBase64Alphabet =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+
+int Base64Index(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z')
+        return c - 'A';
+    if (c >= 'a' && c <= 'z')
+        return c - 'a' + 26;
+    if (c >= '0' && c <= '9')
+        return c - '0' + 52;
+    if (c == '+')
+        return 62;
+    if (c == '/')
+        return 63;
+    return -1;
+}
+
+QString StandardFolder(QStandardPaths::StandardLocation location)
+{
+    const QStringList found = QStandardPaths::standardLocations(location);
+    QString folder = found.isEmpty() ? QDir::homePath() : found.first();
+    return folder.replace('\\', '/');
+}
+} // namespace
+
+QString OrganizationName()
+{
+    return QStringLiteral("Tarn&Willow");
+}
+
+QString ApplicationName()
+{
+    return QStringLiteral("Glimmerbox");
+}
+
+void SystemLogWrite(QString function, QString message)
+{
+    const QTime now = QTime::currentTime();
+    QString line = QString::asprintf("%02d:%02d:%02d.%03d ", now.hour(), now.minute(), now.second(),
+                                     now.msec());
+    line += function;
+    if (!message.isEmpty())
+        line += ". " + message;
+    QMessageLogger(nullptr, 0, nullptr, "default").debug("%s", line.toLatin1().constData());
+}
+
+QString GetMyDocuments()
+{
+    return StandardFolder(QStandardPaths::DocumentsLocation);
+}
+
+QString GetMyPictures()
+{
+    return StandardFolder(QStandardPaths::PicturesLocation);
+}
+
+bool RemoveDir(const QString& path)
+{
+    const QFileInfo root(path);
+    if (root.isSymLink())
+        return QFile::remove(root.absoluteFilePath());
+    QDir dir(path);
+    if (!dir.exists())
+        return true;
+    const QFileInfoList entries = dir.entryInfoList(
+        QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDir::Name | QDir::DirsFirst);
+    for (const QFileInfo& entry : entries) {
+        // A link is removed as a link; never follow it to delete elsewhere.
+        const bool removed = (entry.isDir() && !entry.isSymLink())
+                                 ? RemoveDir(entry.absoluteFilePath())
+                                 : QFile::remove(entry.absoluteFilePath());
+        if (!removed)
+            return false;
+    }
+    return dir.rmdir(dir.absolutePath());
+}
+
+void OpenHelpFile(QString page, bool)
+{
+    const QString base = HelpBaseAddress();
+    if (base.isEmpty()) {
+        SystemLogWrite("OpenHelpFile", "no help address configured: " + page);
+        return;
+    }
+    OpenExternal(base + page);
+}
+
+QString GetDownloadSourceName()
+{
+    QSettings settings(OrganizationName(), ApplicationName());
+    const QString source = settings.value("Settings/DownloadSourceName").toString();
+    return source.isEmpty() ? QString() : "s=" + source + "&";
+}
+
+QString TruncateString(QString text, int n, bool quoted)
+{
+    QString result = text.length() <= n ? text : "..." + text.right(n);
+    return quoted ? "\"" + result + "\"" : result;
+}
+
+int GenerateRandomNumber(int low, int high)
+{
+    if (high < low)
+        return low;
+    return QRandomGenerator::global()->bounded(low, high + 1);
+}
+
+bool StringCompareAscending(QString& a, QString& b)
+{
+    return a.compare(b, Qt::CaseSensitive) < 0;
+}
+
+QString PlainTextToXML(QString text)
+{
+    text.replace("&", "&amp;");
+    text.replace("<", "&lt;");
+    text.replace(">", "&gt;");
+    text.replace("\"", "&quot;");
+    text.replace("'", "&apos;");
+    return text;
+}
+
+QString XMLToPlainText(QString text)
+{
+    // "&amp;" goes last, so that an escaped entity such as "&amp;lt;" comes
+    // back as the text "&lt;" and not as "<".
+    text.replace("&lt;", "<");
+    text.replace("&gt;", ">");
+    text.replace("&quot;", "\"");
+    text.replace("&apos;", "'");
+    text.replace("&amp;", "&");
+    return text;
+}
+
+std::string Base64Encode(const unsigned char* bytes, unsigned int length)
+{
+    std::string out;
+    out.reserve((length + 2) / 3 * 4);
+    unsigned int i = 0;
+    for (; i + 2 < length; i += 3) {
+        const unsigned int v = (bytes[i] << 16) | (bytes[i + 1] << 8) | bytes[i + 2];
+        out += kBase64Alphabet[(v >> 18) & 63];
+        out += kBase64Alphabet[(v >> 12) & 63];
+        out += kBase64Alphabet[(v >> 6) & 63];
+        out += kBase64Alphabet[v & 63];
+    }
+    const unsigned int rest = length - i;
+    if (rest > 0) {
+        const unsigned int v = (bytes[i] << 16) | (rest == 2 ? bytes[i + 1] << 8 : 0);
+        out += kBase64Alphabet[(v >> 18) & 63];
+        out += kBase64Alphabet[(v >> 12) & 63];
+        out += rest == 2 ? kBase64Alphabet[(v >> 6) & 63] : '=';
+        out += '=';
+    }
+    return out;
+}
+
+std::string Base64Decode(const std::string& text)
+{
+    std::string out;
+    int group[4];
+    int filled = 0;
+    for (unsigned char c : text) {
+        const int index = Base64Index(c);
+        if (c == '=' || index < 0)
+            break;
+        group[filled++] = index;
+        if (filled == 4) {
+            out += char((group[0] << 2) | (group[1] >> 4));
+            out += char(((group[1] & 15) << 4) | (group[2] >> 2));
+            out += char(((group[2] & 3) << 6) | group[3]);
+            filled = 0;
+        }
+    }
+    if (filled >= 2) {
+        for (int k = filled; k < 4; ++k)
+            group[k] = 0;
+        out += char((group[0] << 2) | (group[1] >> 4));
+        if (filled == 3)
+            out += char(((group[1] & 15) << 4) | (group[2] >> 2));
+    }
+    return out;
+}
+
+QString EncryptString(QString text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const std::string encoded =
+        Base64Encode(reinterpret_cast<const unsigned char*>(utf8.constData()), unsigned(utf8.size()));
+    return QString::fromLatin1(encoded.c_str());
+}
+
+QString DecryptString(QString text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    const std::string decoded = Base64Decode(std::string(utf8.constData(), size_t(utf8.size())));
+    const size_t zero = decoded.find('\0');
+    const std::string upToZero = zero == std::string::npos ? decoded : decoded.substr(0, zero);
+    return QString::fromUtf8(upToZero.c_str(), int(upToZero.size()));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QPainterPath>
+#include <QRect>
+#include <QString>
+
+#include <string>
+
+class QToolButton;
+class QWidget;
+
+// Settings-store names shared by every settings access.
+QString OrganizationName();
+QString ApplicationName();
+
+// Trace line: "hh:mm:ss.zzz function. message" through Qt's debug output.
+void SystemLogWrite(QString function, QString message);
+
+QString GetMyDocuments();
+QString GetMyPictures();
+bool RemoveDir(const QString& path);
+
+void OpenHelpFile(QString page, bool unused = false);
+QString GetDownloadSourceName();
+
+QString TruncateString(QString text, int n, bool quoted);
+int GenerateRandomNumber(int low, int high);
+bool StringCompareAscending(QString& a, QString& b);
+
+QString PlainTextToXML(QString text);
+QString XMLToPlainText(QString text);
+
+std::string Base64Encode(const unsigned char* bytes, unsigned int length);
+std::string Base64Decode(const std::string& text);
+QString EncryptString(QString text);
+QString DecryptString(QString text);
+
+// Window helpers (GUI thread only).
+void CenterChild(QRect area, int unused, QWidget* widget);
+void MacToolbuttonAutoraise(QToolButton* button);
+QPainterPath GenerateInfoBaloon(int style);

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+// The Resources folder: $GLIMMERBOX_RESOURCES when set, else the folder
+// "Resources" beside the executable's folder, else the installed copy.
+QString GetResourcesFolder();
+
+// Opens a file, folder, e-mail message or web address with the desktop's
+// handler. When $GLIMMERBOX_OPENER names a program, that program is started
+// with the argument instead (tests record what would have been opened).
+bool OpenExternal(const QString& fileOrUrl);
+
+// Base address of the online help ("" when this build has none).
+QString HelpBaseAddress();

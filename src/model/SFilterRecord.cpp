@@ -1,0 +1,6 @@
+#include "SFilterRecord.h"
+
+void SFilterRecord::RegisterMetaType()
+{
+    qRegisterMetaType<SFilterRecord>("SFilterRecord");
+}

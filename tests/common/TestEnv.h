@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QApplication>
+#include <QString>
+#include <QtTest>
+
+// Per-process sandbox for tests: its own HOME, XDG_CONFIG_HOME,
+// XDG_RUNTIME_DIR (0700) and TMPDIR, the offscreen platform and the build's
+// Resources folder. Must run before the application object is created.
+namespace TestEnv {
+void Prepare();
+// Runs after the application object exists: ImageMagick start-up.
+void AfterApplication();
+// Root of this process's sandbox (removed at exit).
+QString Root();
+// A fresh empty folder inside the sandbox.
+QString NewFolder(const QString& name);
+// Folder with real photos, or "" when it is not there.
+QString SharedPhotos();
+} // namespace TestEnv
+
+#define GB_TEST_MAIN(TestObject)                                                                   \
+    int main(int argc, char** argv)                                                                \
+    {                                                                                              \
+        TestEnv::Prepare();                                                                        \
+        QApplication app(argc, argv);                                                              \
+        TestEnv::AfterApplication();                                                               \
+        TestObject test;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
