@@ -1,0 +1,78 @@
+#include "CMagickRuntime.h"
+#include "MagickCompat.h"
+#include "TestEnv.h"
+
+#include <QFileInfo>
+
+class TestMagickRuntime : public QObject
+{
+    Q_OBJECT
+private slots:
+    void policyInstalled();
+    void limitsFitLargePhotos();
+    void documentFormatsRoundTrip_data();
+    void documentFormatsRoundTrip();
+    void colourHelperUses8BitValues();
+};
+
+void TestMagickRuntime::policyInstalled()
+{
+    QVERIFY(CMagickRuntime::IsInitialized());
+    QVERIFY(QFileInfo::exists(CMagickRuntime::PolicyPath()));
+    QVERIFY(CMagickRuntime::Initialize(nullptr));
+}
+
+void TestMagickRuntime::limitsFitLargePhotos()
+{
+    // A 24-megapixel photo at 16 bits per channel needs about 200 MB per copy.
+    QVERIFY(Magick::ResourceLimits::memory() >= MagickCore::MagickSizeType(2) * 1024 * 1024 * 1024);
+    QVERIFY(Magick::ResourceLimits::area() >= MagickCore::MagickSizeType(200) * 1000 * 1000);
+}
+
+void TestMagickRuntime::documentFormatsRoundTrip_data()
+{
+    QTest::addColumn<QString>("coder");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("pdf") << "PDF" << "pdf";
+    QTest::newRow("eps") << "EPS" << "eps";
+}
+
+void TestMagickRuntime::documentFormatsRoundTrip()
+{
+    QFETCH(QString, coder);
+    QFETCH(QString, extension);
+    const QString path = TestEnv::NewFolder("docs") + "/page." + extension;
+    Magick::Image image(Magick::Geometry(64, 48), MagickCompat::ColorRgba8(200, 30, 30));
+    image.depth(8);
+    try {
+        image.write((coder + ":" + path).toStdString());
+    } catch (const Magick::Exception& e) {
+        QFAIL(e.what());
+    }
+    QVERIFY(QFileInfo(path).size() > 0);
+
+    Magick::Image back;
+    try {
+        back.read(path.toStdString());
+    } catch (const Magick::Warning&) {
+    } catch (const Magick::Exception& e) {
+        QFAIL(e.what());
+    }
+    QVERIFY(back.columns() > 0 && back.rows() > 0);
+    const Magick::Color centre = back.pixelColor(back.columns() / 2, back.rows() / 2);
+    QVERIFY(MagickCompat::To8(centre.redQuantum()) > 150);
+    QVERIFY(MagickCompat::To8(centre.greenQuantum()) < 80);
+}
+
+void TestMagickRuntime::colourHelperUses8BitValues()
+{
+    const Magick::Color opaque = MagickCompat::ColorRgba8(255, 128, 0);
+    QCOMPARE(int(opaque.redQuantum()), int(MagickCompat::QuantumMax()));
+    QCOMPARE(int(opaque.alphaQuantum()), 0); // opacity 0 means opaque in Magick++ 6
+    const Magick::Color clear = MagickCompat::ColorRgba8(0, 0, 0, 0);
+    QCOMPARE(int(clear.alphaQuantum()), int(MagickCompat::QuantumMax()));
+    QCOMPARE(MagickCompat::Q8(255), MagickCompat::QuantumMax());
+}
+
+GB_TEST_MAIN(TestMagickRuntime)
+#include "tst_magickruntime.moc"

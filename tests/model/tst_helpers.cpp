@@ -1,0 +1,299 @@
+#include "Common.h"
+#include "Platform.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMainWindow>
+#include <QRegularExpression>
+#include <QScreen>
+
+namespace {
+QStringList g_messages;
+
+void CaptureMessage(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    g_messages.append(message);
+}
+
+void WriteFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(data);
+}
+} // namespace
+
+class TestHelpers : public QObject
+{
+    Q_OBJECT
+private slots:
+    void traceLineLayout_data();
+    void traceLineLayout();
+    void truncateString_data();
+    void truncateString();
+    void xmlEscaping_data();
+    void xmlEscaping();
+    void base64Vectors_data();
+    void base64Vectors();
+    void base64DecodeStopsAtForeignCharacter_data();
+    void base64DecodeStopsAtForeignCharacter();
+    void encryptedPasswordRoundTrip_data();
+    void encryptedPasswordRoundTrip();
+    void removeDirDeletesTreeButNotLinkTargets();
+    void removeDirOnMissingFolder();
+    void randomNumberStaysInRange();
+    void balloonOutlines_data();
+    void balloonOutlines();
+    void centerChildKeepsWindowOnScreen();
+    void standardFoldersUseSlashes();
+    void openerSeamRunsConfiguredProgram();
+};
+
+void TestHelpers::traceLineLayout_data()
+{
+    QTest::addColumn<QString>("function");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("entry only") << "Read" << "" << " Read";
+    QTest::newRow("with message") << "Read" << "x" << " Read. x";
+    QTest::newRow("outside latin-1") << "Write" << QString::fromUtf8("\u65e5") << " Write. ?";
+}
+
+void TestHelpers::traceLineLayout()
+{
+    QFETCH(QString, function);
+    QFETCH(QString, message);
+    QFETCH(QString, tail);
+    g_messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(CaptureMessage);
+    SystemLogWrite(function, message);
+    qInstallMessageHandler(previous);
+    QCOMPARE(g_messages.size(), 1);
+    const QString line = g_messages.first();
+    QVERIFY2(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d ").match(line).hasMatch(), qPrintable(line));
+    QCOMPARE(line.mid(12), tail);
+}
+
+void TestHelpers::truncateString_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n");
+    QTest::addColumn<bool>("quoted");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("fits exactly") << "0123456789" << 10 << false << "0123456789";
+    QTest::newRow("cut to last four") << "0123456789" << 4 << false << "...6789";
+    QTest::newRow("quoted whole") << "abc" << 10 << true << "\"abc\"";
+    QTest::newRow("quoted cut") << "/a/b/c/photo.jpg" << 10 << true << "\".../photo.jpg\"";
+    QTest::newRow("empty") << "" << 3 << false << "";
+}
+
+void TestHelpers::truncateString()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    QFETCH(bool, quoted);
+    QFETCH(QString, expected);
+    QCOMPARE(TruncateString(text, n, quoted), expected);
+}
+
+void TestHelpers::xmlEscaping_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("xml");
+    QTest::newRow("all five") << "a<b & 'c'" << "a&lt;b &amp; &apos;c&apos;";
+    QTest::newRow("quotes and gt") << "\"x\" > y" << "&quot;x&quot; &gt; y";
+    QTest::newRow("entity typed by the user") << "&lt;" << "&amp;lt;";
+    QTest::newRow("double escaped") << "&amp;lt;" << "&amp;amp;lt;";
+    QTest::newRow("nothing special") << "Photo 1" << "Photo 1";
+}
+
+void TestHelpers::xmlEscaping()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, xml);
+    QCOMPARE(PlainTextToXML(plain), xml);
+    QCOMPARE(XMLToPlainText(xml), plain);
+    QCOMPARE(XMLToPlainText(PlainTextToXML(plain)), plain);
+}
+
+void TestHelpers::base64Vectors_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QByteArray>("encoded");
+    QTest::newRow("empty") << QByteArray() << QByteArray();
+    QTest::newRow("f") << QByteArray("f") << QByteArray("Zg==");
+    QTest::newRow("fo") << QByteArray("fo") << QByteArray("Zm8=");
+    QTest::newRow("foo") << QByteArray("foo") << QByteArray("Zm9v");
+    QTest::newRow("foob") << QByteArray("foob") << QByteArray("Zm9vYg==");
+    QTest::newRow("fooba") << QByteArray("fooba") << QByteArray("Zm9vYmE=");
+    QTest::newRow("foobar") << QByteArray("foobar") << QByteArray("Zm9vYmFy");
+    QTest::newRow("high bytes") << QByteArray("\xff\xfe\x00\x80", 4) << QByteArray("//4AgA==");
+}
+
+void TestHelpers::base64Vectors()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QByteArray, encoded);
+    const std::string out =
+        Base64Encode(reinterpret_cast<const unsigned char*>(bytes.constData()), unsigned(bytes.size()));
+    QCOMPARE(QByteArray::fromStdString(out), encoded);
+    QCOMPARE(QByteArray::fromStdString(Base64Decode(encoded.toStdString())), bytes);
+}
+
+void TestHelpers::base64DecodeStopsAtForeignCharacter_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("blank after two") << QByteArray("Zg Zg") << QByteArray("f");
+    QTest::newRow("newline after group") << QByteArray("Zm9v\nYmFy") << QByteArray("foo");
+    QTest::newRow("single trailing char") << QByteArray("Zm9vY") << QByteArray("foo");
+    QTest::newRow("padding ends") << QByteArray("Zg==Zm9v") << QByteArray("f");
+}
+
+void TestHelpers::base64DecodeStopsAtForeignCharacter()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, bytes);
+    QCOMPARE(QByteArray::fromStdString(Base64Decode(text.toStdString())), bytes);
+}
+
+void TestHelpers::encryptedPasswordRoundTrip_data()
+{
+    QTest::addColumn<QString>("plain");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("abc") << "abc" << "YWJj";
+    QTest::newRow("non-ascii") << QString::fromUtf8("p\u00e4ss") << "cMOkc3M=";
+    QTest::newRow("empty") << "" << "";
+}
+
+void TestHelpers::encryptedPasswordRoundTrip()
+{
+    QFETCH(QString, plain);
+    QFETCH(QString, stored);
+    QCOMPARE(EncryptString(plain), stored);
+    QCOMPARE(DecryptString(stored), plain);
+}
+
+void TestHelpers::removeDirDeletesTreeButNotLinkTargets()
+{
+    const QString base = TestEnv::NewFolder("removedir");
+    const QString outside = base + "/outside";
+    QVERIFY(QDir().mkpath(outside + "/keep"));
+    WriteFile(outside + "/keep/precious.txt", "data");
+
+    const QString victim = base + "/victim";
+    QVERIFY(QDir().mkpath(victim + "/sub/.hidden"));
+    WriteFile(victim + "/a.txt", "a");
+    WriteFile(victim + "/sub/.hidden/b.txt", "b");
+    QVERIFY(QFile::link(outside, victim + "/link-to-folder"));
+    QVERIFY(QFile::link(outside + "/keep/precious.txt", victim + "/sub/link-to-file"));
+
+    QVERIFY(RemoveDir(victim));
+    QVERIFY(!QFileInfo::exists(victim));
+    QVERIFY(QFile::exists(outside + "/keep/precious.txt"));
+
+    // A link handed in directly is removed as a link.
+    QVERIFY(QFile::link(outside, base + "/direct-link"));
+    QVERIFY(RemoveDir(base + "/direct-link"));
+    QVERIFY(!QFileInfo(base + "/direct-link").isSymLink());
+    QVERIFY(QFile::exists(outside + "/keep/precious.txt"));
+}
+
+void TestHelpers::removeDirOnMissingFolder()
+{
+    QVERIFY(RemoveDir(TestEnv::Root() + "/does/not/exist"));
+}
+
+void TestHelpers::randomNumberStaysInRange()
+{
+    QSet<int> seen;
+    for (int i = 0; i < 500; ++i) {
+        const int value = GenerateRandomNumber(3, 7);
+        QVERIFY(value >= 3 && value <= 7);
+        seen.insert(value);
+    }
+    QCOMPARE(seen.size(), 5);
+    QCOMPARE(GenerateRandomNumber(4, 4), 4);
+}
+
+void TestHelpers::balloonOutlines_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QRectF>("bounds");
+    QTest::addColumn<QPointF>("tip");
+    QTest::newRow("bottom left") << 0 << QRectF(5, 5, 155, 95) << QPointF(15, 100);
+    QTest::newRow("bottom right") << 1 << QRectF(5, 5, 155, 105) << QPointF(155, 110);
+    QTest::newRow("top left") << 2 << QRectF(5, 0, 155, 95) << QPointF(10, 0);
+}
+
+void TestHelpers::balloonOutlines()
+{
+    QFETCH(int, style);
+    QFETCH(QRectF, bounds);
+    QFETCH(QPointF, tip);
+    const QPainterPath path = GenerateInfoBaloon(style);
+    QCOMPARE(path.controlPointRect(), bounds);
+    bool tipFound = false;
+    int curves = 0;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        tipFound |= QPointF(e.x, e.y) == tip;
+        curves += e.type == QPainterPath::CurveToElement;
+    }
+    QVERIFY(tipFound);
+    QCOMPARE(curves, 4);
+    // Both control points of a rounded corner are the corner itself.
+    const QPainterPath::Element c1 = path.elementAt(2);
+    const QPainterPath::Element c2 = path.elementAt(3);
+    QCOMPARE(c1.type, QPainterPath::CurveToElement);
+    QCOMPARE(QPointF(c1.x, c1.y), QPointF(c2.x, c2.y));
+    QCOMPARE(path.elementAt(0).x, path.elementAt(path.elementCount() - 1).x);
+    QVERIFY(GenerateInfoBaloon(3).isEmpty());
+    QVERIFY(GenerateInfoBaloon(-1).isEmpty());
+}
+
+void TestHelpers::centerChildKeepsWindowOnScreen()
+{
+    QWidget window;
+    window.resize(200, 100);
+    const QRect screen = QGuiApplication::screens().first()->availableGeometry();
+
+    CenterChild(QRect(100, 100, 400, 300), 0, &window);
+    const QRect frame = window.frameGeometry();
+    QCOMPARE(frame.left(), 100 + (400 - frame.width()) / 2);
+    QCOMPARE(frame.top(), 100 + (300 - frame.height()) / 2);
+
+    CenterChild(QRect(-1000, -1000, 10, 10), 0, &window);
+    QCOMPARE(window.frameGeometry().topLeft(), screen.topLeft());
+
+    CenterChild(QRect(screen.right() + 500, screen.bottom() + 500, 10, 10), 0, &window);
+    QCOMPARE(window.frameGeometry().right(), screen.right() - 1);
+    QCOMPARE(window.frameGeometry().bottom(), screen.bottom() - 1);
+}
+
+void TestHelpers::standardFoldersUseSlashes()
+{
+    QVERIFY(!GetMyDocuments().contains('\\'));
+    QVERIFY(GetMyDocuments().startsWith(QDir::homePath()));
+    QVERIFY(GetMyPictures().startsWith(QDir::homePath()));
+}
+
+void TestHelpers::openerSeamRunsConfiguredProgram()
+{
+    const QString folder = TestEnv::NewFolder("opener");
+    const QString script = folder + "/record.sh";
+    WriteFile(script, QString("#!/bin/sh\nprintf '%s' \"$1\" > '%1/opened.txt'\n").arg(folder).toUtf8());
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("GLIMMERBOX_OPENER", script.toLocal8Bit());
+    QVERIFY(OpenExternal("/some/file with blanks.eml"));
+    qunsetenv("GLIMMERBOX_OPENER");
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + "/opened.txt"), 5000);
+    QFile recorded(folder + "/opened.txt");
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(recorded).size() > 0, 5000);
+    QVERIFY(recorded.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(recorded.readAll()), QString("/some/file with blanks.eml"));
+}
+
+GB_TEST_MAIN(TestHelpers)
+#include "tst_helpers.moc"
