@@ -90,6 +90,13 @@ bool CListImages::AddImage(QString path, QList<QString>& rejected)
 void CListImages::DragAndDrop(int from, int to)
 {
     MoveListElement(list, from, to);
+    RenumberKeys();
+}
+
+void CListImages::RenumberKeys()
+{
+    for (int i = 0; i < list.size(); ++i)
+        list[i].key = i;
 }
 
 void CListImages::Sort(QList<int> order)
@@ -107,4 +114,5 @@ void CListImages::Sort(QList<int> order)
     for (int position : order)
         sorted.append(list.at(position));
     list = sorted;
+    RenumberKeys();
 }

@@ -22,6 +22,9 @@ public:
     bool AddImage(QString path, QList<QString>& rejected);
     void DragAndDrop(int from, int to);
     void Sort(QList<int> order);
+    // Sets every record's run key to its position in the list (the step
+    // panels do this whenever they bring their views into line).
+    void RenumberKeys();
 
     CFormatsEnum* formats = nullptr;
     QList<SImageRecord> list;

@@ -200,6 +200,8 @@ void TestJobLists::dragAndDrop()
         images->AddImage(QString("/x/%1.jpg").arg(name), rejected);
     images->DragAndDrop(from, to);
     QCOMPARE(Names(images->list), expected);
+    for (int i = 0; i < images->list.size(); ++i)
+        QCOMPARE(images->list.at(i).key, qint64(i));
 
     CListFilters* filters = CListFilters::GetInstance();
     for (quint32 id : {1000u, 2000u, 3000u})
@@ -233,6 +235,8 @@ void TestJobLists::sort()
         images->AddImage(QString("/x/%1.jpg").arg(name), rejected);
     images->Sort(order);
     QCOMPARE(Names(images->list), expected);
+    for (int i = 0; i < images->list.size(); ++i)
+        QCOMPARE(images->list.at(i).key, qint64(i));
 }
 
 void TestJobLists::filterListAccess()
