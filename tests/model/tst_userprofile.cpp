@@ -3,6 +3,7 @@
 #include "Registry.h"
 #include "TestEnv.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
@@ -145,6 +146,12 @@ void TestUserProfile::registryKeysNestUnderTheirGroup()
     QSettings store = Store();
     store.beginGroup("GUI");
     QCOMPARE(store.value("Step1.ViewType").toInt(), 3);
+
+    // The store is the INI file other tools and tests look at.
+    QFile file(qEnvironmentVariable("XDG_CONFIG_HOME") + "/Tarn&Willow/Glimmerbox.conf");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(file.readAll());
+    QVERIFY(text.contains("[GUI]\nStep1.ViewType=3"));
 }
 
 void TestUserProfile::emptyStoreGivesDefaults()
