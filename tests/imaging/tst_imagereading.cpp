@@ -10,6 +10,10 @@
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
+
+#include <memory>
+#include <vector>
 
 namespace {
 std::array<int, 4> Rgba(const Magick::Image& image, int x, int y)
@@ -63,6 +67,8 @@ private slots:
     void previewProgressAndAbort_data();
     void previewProgressAndAbort();
     void recordByName();
+    void parallelReadsAgree_data();
+    void parallelReadsAgree();
 
 private:
     QString folder;
@@ -399,6 +405,57 @@ void TestImageReading::recordByName()
     QCOMPARE(GetImageRecordByName(list, "/p/B.jpg").key, qint64(3));
     QVERIFY(GetImageRecordByName(list, "/p/b.jpg").path.isEmpty());
     QVERIFY(GetImageRecordByName({}, "/p/a.jpg").path.isEmpty());
+}
+
+void TestImageReading::parallelReadsAgree_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("RAW") << "raw";
+    QTest::newRow("CMYK JPEG") << "cmyk";
+}
+
+void TestImageReading::parallelReadsAgree()
+{
+    QFETCH(QString, kind);
+    const QString local = TestEnv::NewFolder("parallel");
+    QString path = local + "/cmyk.jpg";
+    if (kind == "raw")
+        path = RedCornerDng(local, 6);
+    else
+        QVERIFY(Fixtures::MakeCmykJpeg(path, 64, 48, "#20a040", false));
+
+    auto pixels = [](const Magick::Image& image) {
+        QByteArray bytes(int(image.columns() * image.rows() * 4), 0);
+        Magick::Image copy = image;
+        copy.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, bytes.data());
+        return bytes;
+    };
+    QByteArray reference;
+    {
+        CImageManager manager;
+        QVERIFY(manager.Read(path));
+        reference = pixels(manager.image);
+    }
+    constexpr int kThreads = 8;
+    std::vector<QByteArray> results(kThreads);
+    std::vector<int> oks(kThreads, 0);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.emplace_back(QThread::create([&, i] {
+            CImageManager manager;
+            oks[size_t(i)] = manager.Read(path) ? 1 : 0;
+            if (oks[size_t(i)])
+                results[size_t(i)] = pixels(manager.image);
+        }));
+    }
+    for (auto& thread : threads)
+        thread->start();
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(60000));
+    for (int i = 0; i < kThreads; ++i) {
+        QCOMPARE(oks[size_t(i)], 1);
+        QVERIFY(results[size_t(i)] == reference);
+    }
 }
 
 GB_TEST_MAIN(TestImageReading)
