@@ -68,6 +68,10 @@ private slots:
     void previewProgressAndAbort();
     void recordByName();
     void parallelReadsAgree_data();
+    void oddPathsReadLiterally_data();
+    void oddPathsReadLiterally();
+    void damagedAndTiffPhotosNeverCrash_data();
+    void damagedAndTiffPhotosNeverCrash();
     void parallelReadsAgree();
 
 private:
@@ -456,6 +460,62 @@ void TestImageReading::parallelReadsAgree()
         QCOMPARE(oks[size_t(i)], 1);
         QVERIFY(results[size_t(i)] == reference);
     }
+}
+
+void TestImageReading::oddPathsReadLiterally_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("brackets") << "img[1].jpg";
+    QTest::newRow("percent d") << "100%d.jpg";
+    QTest::newRow("colon") << "jpg:b.jpg";
+    QTest::newRow("non-ascii") << QString::fromUtf8("Fotó Łódź 写真.jpg");
+    QTest::newRow("non-ascii RAW") << QString::fromUtf8("Fotó 写真.dng");
+}
+
+void TestImageReading::oddPathsReadLiterally()
+{
+    QFETCH(QString, name);
+    const QString local = TestEnv::NewFolder("odd");
+    const QString path = local + "/" + name;
+    if (name.endsWith(".dng")) {
+        QVERIFY(QFile::rename(RedCornerDng(local, 1), path));
+    } else {
+        const QString plain = local + "/plain.jpg";
+        QVERIFY(Fixtures::MakeJpeg(plain, 23, 19, "purple"));
+        QVERIFY(QFile::rename(plain, path));
+    }
+    CImageManager manager;
+    QVERIFY(manager.Ping(path));
+    QVERIFY(manager.properties.width > 0);
+    QVERIFY(manager.Read(path));
+    QVERIFY(manager.image.isValid());
+}
+
+void TestImageReading::damagedAndTiffPhotosNeverCrash_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString root = TestEnv::SharedPhotos();
+    if (root.isEmpty())
+        return;
+    for (const QString sub : {"jpg/tests", "tiff"}) {
+        const QDir dir(root + "/" + sub);
+        for (const QString& name : dir.entryList({"*.jpg", "*.jpeg", "*.tiff"}, QDir::Files, QDir::Name))
+            QTest::newRow(qPrintable(sub + "/" + name)) << dir.filePath(name);
+    }
+}
+
+void TestImageReading::damagedAndTiffPhotosNeverCrash()
+{
+    QFETCH(QString, path);
+    if (path.isEmpty())
+        QSKIP("no shared photos");
+    CImageManager manager;
+    const bool pinged = manager.Ping(path);
+    const bool read = manager.Read(path);
+    // Whatever the outcome, it is consistent: a successful read has pixels.
+    QCOMPARE(read, manager.image.isValid());
+    if (read && pinged)
+        QCOMPARE(manager.properties.width, quint64(manager.image.columns()));
 }
 
 GB_TEST_MAIN(TestImageReading)
