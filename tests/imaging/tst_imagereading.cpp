@@ -72,6 +72,7 @@ private slots:
     void oddPathsReadLiterally();
     void damagedAndTiffPhotosNeverCrash_data();
     void damagedAndTiffPhotosNeverCrash();
+    void firstManagersOnManyThreads();
     void parallelReadsAgree();
 
 private:
@@ -516,6 +517,36 @@ void TestImageReading::damagedAndTiffPhotosNeverCrash()
     QCOMPARE(read, manager.image.isValid());
     if (read && pinged)
         QCOMPARE(manager.properties.width, quint64(manager.image.columns()));
+}
+
+void TestImageReading::firstManagersOnManyThreads()
+{
+    // The singletons a manager takes are created by whichever thread comes
+    // first; all threads must end up with the same ones.
+    CFormatsEnum::DeleteInstance();
+    constexpr int kThreads = 8;
+    std::vector<const void*> seen(kThreads * 3, nullptr);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int i = 0; i < kThreads; ++i) {
+        threads.emplace_back(QThread::create([&seen, i] {
+            CImageManager manager;
+            seen[size_t(i * 3)] = manager.formats;
+            seen[size_t(i * 3 + 1)] = manager.profile;
+            seen[size_t(i * 3 + 2)] = manager.iccProfiles;
+        }));
+    }
+    for (auto& thread : threads)
+        thread->start();
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(30000));
+    for (int i = 0; i < kThreads; ++i) {
+        for (int k = 0; k < 3; ++k) {
+            QVERIFY(seen[size_t(i * 3 + k)] != nullptr);
+            QCOMPARE(seen[size_t(i * 3 + k)], seen[size_t(k)]);
+        }
+    }
+    QCOMPARE(seen[0], static_cast<const void*>(CFormatsEnum::GetInstance()));
+    CFormatsEnum::GetInstance()->GenerateList();
 }
 
 GB_TEST_MAIN(TestImageReading)
