@@ -66,7 +66,7 @@ private slots:
     void ping();
     void previewProgressAndAbort_data();
     void previewProgressAndAbort();
-    void recordByName();
+    void greyRawRead();
     void parallelReadsAgree_data();
     void oddPathsReadLiterally_data();
     void oddPathsReadLiterally();
@@ -398,18 +398,26 @@ void TestImageReading::previewProgressAndAbort()
         QVERIFY2(manager.progress.percent > 0, qPrintable(QString::number(manager.progress.percent)));
 }
 
-void TestImageReading::recordByName()
+void TestImageReading::greyRawRead()
 {
-    SImageRecord a, b, c;
-    a.path = "/p/a.jpg";
-    b.path = "/p/B.jpg";
-    c.path = "/p/B.jpg";
-    c.key = 7;
-    b.key = 3;
-    const QList<SImageRecord> list{a, b, c};
-    QCOMPARE(GetImageRecordByName(list, "/p/B.jpg").key, qint64(3));
-    QVERIFY(GetImageRecordByName(list, "/p/b.jpg").path.isEmpty());
-    QVERIFY(GetImageRecordByName({}, "/p/a.jpg").path.isEmpty());
+    // A one-sample-per-pixel RAW: bright top-left corner, darker elsewhere.
+    DngSpec spec;
+    spec.grey = true;
+    spec.colour = [](int x, int y) {
+        return x < 20 && y < 14 ? std::array<double, 3>{0.8, 0, 0} : std::array<double, 3>{0.2, 0, 0};
+    };
+    const QString path = TestEnv::NewFolder("greyraw") + "/mono.dng";
+    QVERIFY(WriteDng(path, spec));
+    CImageManager manager;
+    QVERIFY(manager.Read(path));
+    QCOMPARE(int(manager.image.columns()), 64);
+    QCOMPARE(int(manager.image.rows()), 48);
+    const auto bright = Rgba(manager.image, 3, 3);
+    const auto dark = Rgba(manager.image, 50, 40);
+    QCOMPARE(bright[0], bright[2]);
+    QCOMPARE(dark[0], dark[1]);
+    QVERIFY(bright[0] > dark[0] + 40);
+    QCOMPARE(bright[3], 255);
 }
 
 void TestImageReading::parallelReadsAgree_data()

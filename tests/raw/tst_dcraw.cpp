@@ -184,8 +184,8 @@ void TestDCRaw::greyDngDecodesToOneColour()
     const QString path = WriteFixture("grey.dng", 1, true);
     const Decoded d = Decode(path);
     QCOMPARE(d.result, 0);
-    QVERIFY(d.record.colors == 1 || d.record.colors == 3);
-    QCOMPARE(d.pixels.size(), size_t(60 * 42 * d.record.colors));
+    QCOMPARE(int(d.record.colors), 1);
+    QCOMPARE(d.pixels.size(), size_t(60 * 42));
     // The red corner was bright (0.7), the rest darker.
     QVERIFY(PixelAt(d, 3, 3)[0] > PixelAt(d, 30, 20)[0]);
 }
