@@ -1,26 +1,13 @@
 #include "CImageFilters.h"
 
 #include "Common.h"
+#include "MagickCompat.h"
 
 #include <cmath>
 #include <exception>
 #include <limits>
 
 namespace {
-// Holds a core exception record for the length of one dispatch.
-class ExceptionRecord
-{
-public:
-    ExceptionRecord() : m_info(MagickCore::AcquireExceptionInfo()) {}
-    ~ExceptionRecord() { MagickCore::DestroyExceptionInfo(m_info); }
-    ExceptionRecord(const ExceptionRecord&) = delete;
-    ExceptionRecord& operator=(const ExceptionRecord&) = delete;
-    MagickCore::ExceptionInfo* get() const { return m_info; }
-
-private:
-    MagickCore::ExceptionInfo* m_info;
-};
-
 // Clears a pointer member when the dispatch ends, however it ends.
 class ScopedPointer
 {
@@ -66,7 +53,7 @@ bool CImageFilters::Apply()
     if (!m_target || !m_target->isValid())
         return false;
 
-    ExceptionRecord exception;
+    MagickCompat::CoreException exception;
     ScopedPointer current(m_exception, exception.get());
     try {
         return Dispatch(m_record.filterId);

@@ -171,7 +171,8 @@ bool CImageFilters::FilterSolarize()
 bool CImageFilters::FilterShade()
 {
     // azimuth and elevation = 1.1 * p - 10; p2 asks for colour shading
-    m_target->shade((P(0) - 9.090909090909092) * 1.1, (P(1) - 9.090909090909092) * 1.1, P(2) != 0.0);
+    MagickCompat::Shade(*m_target, (P(0) - 9.090909090909092) * 1.1, (P(1) - 9.090909090909092) * 1.1,
+                        P(2) != 0.0);
     return true;
 }
 

@@ -115,34 +115,55 @@ inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
         Magick::throwException(exception);
 }
 
+// A core exception record that lives for one scope.
+class CoreException
+{
+public:
+    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
+    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
+    CoreException(const CoreException&) = delete;
+    CoreException& operator=(const CoreException&) = delete;
+    MagickCore::ExceptionInfo* get() const { return m_info; }
+
+private:
+    MagickCore::ExceptionInfo* m_info;
+};
+
+// Makes a core operation's new image the image's content; a null result
+// raises the recorded error (or a generic one naming the operation).
+inline void ReplaceWithResult(Magick::Image& image, MagickCore::Image* result,
+                              MagickCore::ExceptionInfo* exception, const char* operation)
+{
+    if (!result) {
+        ThrowIfError(exception);
+        throw Magick::ErrorImage(std::string(operation) + " failed");
+    }
+    image.replaceImage(result);
+}
+
 // Spread by a fractional radius (Magick++ 6 only takes whole pixels).
 inline void Spread(Magick::Image& image, double radius)
 {
-    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    MagickCore::Image* result = MagickCore::SpreadImage(image.constImage(), radius, exception);
-    if (!result) {
-        try {
-            Magick::throwException(exception);
-        } catch (...) {
-            MagickCore::DestroyExceptionInfo(exception);
-            throw;
-        }
-        MagickCore::DestroyExceptionInfo(exception);
-        throw Magick::ErrorImage("SpreadImage failed");
-    }
-    MagickCore::DestroyExceptionInfo(exception);
-    image.replaceImage(result);
+    CoreException exception;
+    ReplaceWithResult(image, MagickCore::SpreadImage(image.constImage(), radius, exception.get()),
+                      exception.get(), "SpreadImage");
 }
 
 // Sepia toning; the threshold is in quantum units.
 inline void SepiaTone(Magick::Image& image, double threshold, MagickCore::ExceptionInfo* exception)
 {
-    MagickCore::Image* result = MagickCore::SepiaToneImage(image.constImage(), threshold, exception);
-    if (!result) {
-        ThrowIfError(exception);
-        throw Magick::ErrorImage("SepiaToneImage failed");
-    }
-    image.replaceImage(result);
+    ReplaceWithResult(image, MagickCore::SepiaToneImage(image.constImage(), threshold, exception), exception,
+                      "SepiaToneImage");
+}
+
+// Shading with a distant light. Magick++'s shade() hands its "colour
+// shading" flag to the core as the grey flag, so call the core directly.
+inline void Shade(Magick::Image& image, double azimuth, double elevation, bool colour)
+{
+    CoreException exception;
+    const MagickCore::MagickBooleanType grey = colour ? MagickCore::MagickFalse : MagickCore::MagickTrue;
+    ReplaceWithResult(image, MagickCore::ShadeImage(image.constImage(), grey, azimuth, elevation, exception.get()),
+                      exception.get(), "ShadeImage");
 }
 
 // Automatic levels on all channels. Version 6 records problems on the image
