@@ -70,6 +70,22 @@ inline std::string EscapePath(const QString& path)
     return escaped.toStdString();
 }
 
+// Installs a progress monitor on an image and on its image info; reads only
+// report through the latter. (ImageMagick 7 takes the same two calls.)
+inline void InstallProgressMonitor(Magick::Image& image, MagickCore::MagickProgressMonitor monitor,
+                                   void* clientData)
+{
+    MagickCore::SetImageProgressMonitor(image.image(), monitor, clientData);
+    MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), monitor, clientData);
+}
+
+// True for a colour-separation (CMYK) image, with or without alpha. Asking
+// for the image type instead would scan every pixel of non-CMYK images.
+inline bool IsCMYK(const Magick::Image& image)
+{
+    return image.colorSpace() == MagickCore::CMYKColorspace;
+}
+
 // Limits ImageMagick's own OpenMP threads per operation.
 inline void SetThreadLimit(unsigned long threads)
 {
