@@ -156,11 +156,22 @@ inline void OilPaint(Magick::Image& image, double radius)
     image.oilPaint(radius);
 }
 
-// Throws the error recorded in a core exception record, if any.
-inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
+// Throws what a core exception record holds: errors, and warnings too when
+// asked. The record stays with its owner (Magick::throwException would
+// destroy it).
+inline void ThrowRecorded(const MagickCore::ExceptionInfo* exception, bool warningsToo)
 {
-    if (exception && exception->severity >= MagickCore::ErrorException)
-        Magick::throwException(exception);
+    if (!exception || exception->severity == MagickCore::UndefinedException)
+        return;
+    if (!warningsToo && exception->severity < MagickCore::ErrorException)
+        return;
+    Magick::throwExceptionExplicit(exception->severity, exception->reason ? exception->reason : "",
+                                   exception->description);
+}
+
+inline void ThrowIfError(const MagickCore::ExceptionInfo* exception)
+{
+    ThrowRecorded(exception, false);
 }
 
 // Makes a core operation's new image the image's content; a null result
@@ -222,7 +233,7 @@ inline size_t PingImageCount(const std::string& path)
     const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
     if (images)
         MagickCore::DestroyImageList(images);
-    Magick::throwException(exception.get());
+    ThrowRecorded(exception.get(), true);
     return count;
 }
 
