@@ -57,6 +57,11 @@ bool CImageFilters::Apply()
     ScopedPointer current(m_exception, exception.get());
     try {
         return Dispatch(m_record.filterId);
+    } catch (const Magick::Warning& warning) {
+        // Magick++ raises warnings after the operation has finished: the
+        // image is complete, so the filter counts as applied.
+        SystemLogWrite("Apply", QString("! ImageFilters::Apply Warning: ") + QString::fromUtf8(warning.what()));
+        return true;
     } catch (const Magick::Exception& error) {
         SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
