@@ -221,8 +221,10 @@ inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception
 }
 
 // Number of images (pages, frames, layers) that a ping of the file reports;
-// Magick++ 6 has no pingImages. Errors and warnings are thrown.
-inline size_t PingImageCount(const std::string& path)
+// Magick++ 6 has no pingImages. Errors are thrown; the text of a warning is
+// handed to onWarning and the count stands.
+template <typename WarningFn>
+size_t PingImageCount(const std::string& path, WarningFn onWarning)
 {
     CoreException exception;
     std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
@@ -233,7 +235,9 @@ inline size_t PingImageCount(const std::string& path)
     const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
     if (images)
         MagickCore::DestroyImageList(images);
-    ThrowRecorded(exception.get(), true);
+    ThrowIfError(exception.get());
+    if (exception.get()->severity != MagickCore::UndefinedException)
+        onWarning(exception.get()->reason ? exception.get()->reason : "");
     return count;
 }
 

@@ -48,9 +48,11 @@ private slots:
     void layerModes_data();
     void layerModes();
     void everyLayerAsSeparateFiles();
+    void flattenedWriteGetsFormatOptions();
     void documentFromFivePhotos();
     void multipageReadTakesPropertiesAndColourState_data();
     void multipageReadTakesPropertiesAndColourState();
+    void warningsDoNotLosePages();
     void failures();
 
 private:
@@ -178,6 +180,25 @@ void TestPages::everyLayerAsSeparateFiles()
     QCOMPARE(QDir(folder).entryList({"single*"}), (QStringList{"single-0.jpg", "single-1.jpg", "single-2.jpg"}));
 }
 
+void TestPages::flattenedWriteGetsFormatOptions()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->multipageWrite = 1;
+    profile->JpegType = 0;
+    profile->Quality = 40;
+    profile->TiffAlg = 2;
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    const QString jpg = m_folder + "/flat.jpg";
+    QVERIFY(manager.WriteMultipage(jpg, true));
+    QCOMPARE(Identify(jpg, "%[colorspace] %Q %wx%h"), QString("Gray 40 30x20"));
+
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    const QString tif = m_folder + "/flat.tif";
+    QVERIFY(manager.WriteMultipage(tif, true));
+    QCOMPARE(Identify(tif, "%C %n"), QString("Zip 1"));
+}
+
 void TestPages::documentFromFivePhotos()
 {
     const QStringList colours = {"red", "lime", "blue", "white", "black"};
@@ -247,6 +268,66 @@ void TestPages::multipageReadTakesPropertiesAndColourState()
     // A plain file read next resets the flag.
     QVERIFY(manager.ReadMultipage(m_threePages));
     QVERIFY(!manager.sourceWasCMYK);
+}
+
+// Two 2x2 RGB pages (red, blue) whose directories carry a private tag that
+// the TIFF library warns about.
+static void WriteTiffWithUnknownTag(const QString& path)
+{
+    QByteArray out("II*\0\0\0\0\0", 8);
+    int nextPointer = 4;
+    auto put16 = [&](quint16 v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
+    auto put32 = [&](quint32 v) { put16(quint16(v & 0xffff)); put16(quint16(v >> 16)); };
+    auto patch32 = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    const QList<QByteArray> pages = {QByteArray("\xff\0\0\xff\0\0\xff\0\0\xff\0\0", 12),
+                                     QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\xff", 12)};
+    for (const QByteArray& data : pages) {
+        const quint32 dataAt = quint32(out.size());
+        out.append(data);
+        const quint32 textAt = quint32(out.size());
+        out.append("hello\0", 6);
+        const quint32 bitsAt = quint32(out.size());
+        put16(8);
+        put16(8);
+        put16(8);
+        patch32(nextPointer, quint32(out.size()));
+        struct Entry { quint16 tag, type; quint32 count, value; };
+        const Entry entries[] = {{256, 3, 1, 2}, {257, 3, 1, 2}, {258, 3, 3, bitsAt}, {259, 3, 1, 1},
+                                 {262, 3, 1, 2}, {273, 4, 1, dataAt}, {277, 3, 1, 3}, {278, 3, 1, 2},
+                                 {279, 4, 1, 12}, {65000, 2, 6, textAt}};
+        put16(quint16(std::size(entries)));
+        for (const Entry& e : entries) {
+            put16(e.tag);
+            put16(e.type);
+            put32(e.count);
+            if (e.type == 3 && e.count == 1) {
+                put16(quint16(e.value));
+                put16(0);
+            } else {
+                put32(e.value);
+            }
+        }
+        nextPointer = out.size();
+        put32(0);
+    }
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(out);
+}
+
+void TestPages::warningsDoNotLosePages()
+{
+    const QString path = m_folder + "/unknown-tag.tif";
+    WriteTiffWithUnknownTag(path);
+    CImageManager manager;
+    QCOMPARE(manager.GetPageCount(path), 2);
+    QVERIFY(manager.ReadMultipage(path));
+    QCOMPARE(manager.pages.size(), 2);
+    QCOMPARE(Corner(manager.pages[0]), QString("255,0,0"));
+    QCOMPARE(Corner(manager.pages[1]), QString("0,0,255"));
 }
 
 void TestPages::failures()
