@@ -129,7 +129,11 @@ bool CImageManager::ApplyFilter(SFilterRecord record)
     progress.abort = false;
     if (preview && image.isValid())
         InstallProgressMonitor(image);
-    return filters.Apply();
+    const bool applied = filters.Apply();
+    // A cancelled operation raises nothing and may leave a partial image.
+    if (Aborted())
+        return false;
+    return applied;
 }
 
 bool CImageManager::ApplyFilterToMultipage(SFilterRecord record)
