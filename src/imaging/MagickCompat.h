@@ -17,7 +17,7 @@ namespace MagickCompat {
 inline constexpr double QuantumMax()
 {
     using MagickCore::Quantum;
-    return static_cast<double>(QuantumRange);
+    return double(QuantumRange);
 }
 
 // Quantum value for an 8-bit channel value (0..255), e.g. level points and

@@ -1,10 +1,10 @@
 #include "CICCProfiles.h"
 #include "CUserProfile.h"
 #include "TestEnv.h"
+#include "TestThreads.h"
 #include "TraceCapture.h"
 
 #include <QFile>
-#include <QThread>
 
 #include <memory>
 #include <vector>
@@ -55,13 +55,7 @@ void TestICCProfiles::parallelCMYKLoadReadsOnce()
     CICCProfiles* store = CICCProfiles::GetInstance();
     QVERIFY(!store->cmykLoaded);
     TraceCapture trace;
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < 8; ++i)
-        threads.emplace_back(QThread::create([store] { store->LoadIccProfile(CICCProfiles::CMYK); }));
-    for (auto& thread : threads)
-        thread->start();
-    for (auto& thread : threads)
-        QVERIFY(thread->wait(30000));
+    TestThreads::RunTogether(8, [store](int) { store->LoadIccProfile(CICCProfiles::CMYK); });
     QVERIFY(store->cmykLoaded);
     QCOMPARE(trace.Count("LoadIccProfile", "RSWOP.ICM"), 1);
     store->LoadIccProfile(CICCProfiles::CMYK);

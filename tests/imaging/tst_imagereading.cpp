@@ -6,11 +6,11 @@
 #include "ImagingFixtures.h"
 #include "MagickCompat.h"
 #include "TestEnv.h"
+#include "TestThreads.h"
 #include "TraceCapture.h"
 
 #include <QDir>
 #include <QFile>
-#include <QThread>
 
 #include <memory>
 #include <vector>
@@ -452,19 +452,12 @@ void TestImageReading::parallelReadsAgree()
     constexpr int kThreads = 8;
     std::vector<QByteArray> results(kThreads);
     std::vector<int> oks(kThreads, 0);
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kThreads; ++i) {
-        threads.emplace_back(QThread::create([&, i] {
-            CImageManager manager;
-            oks[size_t(i)] = manager.Read(path) ? 1 : 0;
-            if (oks[size_t(i)])
-                results[size_t(i)] = pixels(manager.image);
-        }));
-    }
-    for (auto& thread : threads)
-        thread->start();
-    for (auto& thread : threads)
-        QVERIFY(thread->wait(60000));
+    TestThreads::RunTogether(kThreads, [&](int i) {
+        CImageManager manager;
+        oks[size_t(i)] = manager.Read(path) ? 1 : 0;
+        if (oks[size_t(i)])
+            results[size_t(i)] = pixels(manager.image);
+    });
     for (int i = 0; i < kThreads; ++i) {
         QCOMPARE(oks[size_t(i)], 1);
         QVERIFY(results[size_t(i)] == reference);
@@ -534,19 +527,12 @@ void TestImageReading::firstManagersOnManyThreads()
     CFormatsEnum::DeleteInstance();
     constexpr int kThreads = 8;
     std::vector<const void*> seen(kThreads * 3, nullptr);
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kThreads; ++i) {
-        threads.emplace_back(QThread::create([&seen, i] {
-            CImageManager manager;
-            seen[size_t(i * 3)] = manager.formats;
-            seen[size_t(i * 3 + 1)] = manager.profile;
-            seen[size_t(i * 3 + 2)] = manager.iccProfiles;
-        }));
-    }
-    for (auto& thread : threads)
-        thread->start();
-    for (auto& thread : threads)
-        QVERIFY(thread->wait(30000));
+    TestThreads::RunTogether(kThreads, [&seen](int i) {
+        CImageManager manager;
+        seen[size_t(i * 3)] = manager.formats;
+        seen[size_t(i * 3 + 1)] = manager.profile;
+        seen[size_t(i * 3 + 2)] = manager.iccProfiles;
+    });
     for (int i = 0; i < kThreads; ++i) {
         for (int k = 0; k < 3; ++k) {
             QVERIFY(seen[size_t(i * 3 + k)] != nullptr);

@@ -1,11 +1,11 @@
 #include "CDCRaw.h"
 #include "DngWriter.h"
 #include "TestEnv.h"
+#include "TestThreads.h"
 
 #include <Magick++.h>
 
 #include <QFile>
-#include <QThread>
 
 #include <cstdlib>
 #include <memory>
@@ -311,13 +311,7 @@ void TestDCRaw::parallelDecodesAgree()
     QCOMPARE(reference.result, 0);
     constexpr int kThreads = 8;
     std::vector<Decoded> results(kThreads);
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kThreads; ++i)
-        threads.emplace_back(QThread::create([&results, i, path] { results[size_t(i)] = Decode(path); }));
-    for (auto& thread : threads)
-        thread->start();
-    for (auto& thread : threads)
-        QVERIFY(thread->wait(60000));
+    TestThreads::RunTogether(kThreads, [&results, path](int i) { results[size_t(i)] = Decode(path); });
     for (const Decoded& d : results) {
         QCOMPARE(d.result, 0);
         QCOMPARE(d.record.dateTime, reference.record.dateTime);
