@@ -156,22 +156,15 @@ inline void OilPaint(Magick::Image& image, double radius)
     image.oilPaint(radius);
 }
 
-// Throws what a core exception record holds: errors, and warnings too when
-// asked. The record stays with its owner (Magick::throwException would
-// destroy it).
-inline void ThrowRecorded(const MagickCore::ExceptionInfo* exception, bool warningsToo)
+// Throws the error a core exception record holds, if any (warnings are
+// left to the caller). The record stays with its owner: Magick::
+// throwException would destroy it.
+inline void ThrowIfError(const MagickCore::ExceptionInfo* exception)
 {
-    if (!exception || exception->severity == MagickCore::UndefinedException)
-        return;
-    if (!warningsToo && exception->severity < MagickCore::ErrorException)
+    if (!exception || exception->severity < MagickCore::ErrorException)
         return;
     Magick::throwExceptionExplicit(exception->severity, exception->reason ? exception->reason : "",
                                    exception->description);
-}
-
-inline void ThrowIfError(const MagickCore::ExceptionInfo* exception)
-{
-    ThrowRecorded(exception, false);
 }
 
 // Makes a core operation's new image the image's content; a null result
