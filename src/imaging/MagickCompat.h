@@ -7,6 +7,10 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace MagickCompat {
 
 // The largest channel value of this build (65535 for 16-bit channels).
@@ -92,6 +96,34 @@ inline void SetThreadLimit(unsigned long threads)
     Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
 }
 
+// A core exception record that lives for one scope.
+class CoreException
+{
+public:
+    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
+    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
+    CoreException(const CoreException&) = delete;
+    CoreException& operator=(const CoreException&) = delete;
+    MagickCore::ExceptionInfo* get() const { return m_info; }
+
+private:
+    MagickCore::ExceptionInfo* m_info;
+};
+
+// Image type "true colour with alpha" (TrueColorAlphaType in version 7).
+inline Magick::ImageType TrueColorAlphaType()
+{
+    return Magick::TrueColorMatteType;
+}
+
+// Whether the coder can put several images into one file.
+inline bool CoderCanAdjoin(const std::string& coder)
+{
+    CoreException exception;
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
+    return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+}
+
 // Noise types by name: the numbers differ between versions.
 enum class NoiseKind { Gaussian, MultiplicativeGaussian, Impulse, Laplacian, Poisson };
 
@@ -130,20 +162,6 @@ inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
     if (exception && exception->severity >= MagickCore::ErrorException)
         Magick::throwException(exception);
 }
-
-// A core exception record that lives for one scope.
-class CoreException
-{
-public:
-    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
-    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
-    CoreException(const CoreException&) = delete;
-    CoreException& operator=(const CoreException&) = delete;
-    MagickCore::ExceptionInfo* get() const { return m_info; }
-
-private:
-    MagickCore::ExceptionInfo* m_info;
-};
 
 // Makes a core operation's new image the image's content; a null result
 // raises the recorded error (or a generic one naming the operation).
@@ -189,6 +207,23 @@ inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception
     Q_UNUSED(exception);
     image.modifyImage();
     MagickCore::AutoLevelImage(image.image());
+}
+
+// Number of images (pages, frames, layers) that a ping of the file reports;
+// Magick++ 6 has no pingImages. Errors and warnings are thrown.
+inline size_t PingImageCount(const std::string& path)
+{
+    CoreException exception;
+    std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
+        MagickCore::CloneImageInfo(nullptr), MagickCore::DestroyImageInfo);
+    path.copy(info->filename, MaxTextExtent - 1);
+    info->filename[std::min(path.size(), size_t(MaxTextExtent - 1))] = '\0';
+    MagickCore::Image* images = MagickCore::PingImage(info.get(), exception.get());
+    const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
+    if (images)
+        MagickCore::DestroyImageList(images);
+    Magick::throwException(exception.get());
+    return count;
 }
 
 // Walks every pixel's red, green and blue values (quantum units) row by row
