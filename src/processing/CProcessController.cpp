@@ -488,6 +488,9 @@ void CProcessController::EndOfRun()
     buttonPause->hide();
     buttonOKCancel->setText(tr("OK"));
     timer->stop();
+    // The run time stops here (a pause has already stopped it).
+    timeOffset = RunTimeMs();
+    elapsed.invalidate();
     for (auto& thread : threads)
         errorCount += int(thread->errorCount);
 
