@@ -3,10 +3,7 @@
 #include "CFiltersEnum.h"
 #include "CFormatsEnum.h"
 #include "CHardwareProfile.h"
-#if __has_include("CImageCache.h")
 #include "CImageCache.h"
-#define GB_HAVE_IMAGE_CACHE 1
-#endif
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "CMagickRuntime.h"
@@ -50,9 +47,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     filterList = CListFilters::GetInstance();
     states = CStatesList::GetInstance();
     hardware = CHardwareProfile::GetInstance();
-#ifdef GB_HAVE_IMAGE_CACHE
     imageCache = CImageCache::GetInstance();
-#endif
 
     ui->setupUi(this);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -78,9 +73,7 @@ MainWindow::~MainWindow()
     CFiltersEnum::DeleteInstance();
     CStatesList::DeleteInstance();
     CHardwareProfile::DeleteInstance();
-#ifdef GB_HAVE_IMAGE_CACHE
     CImageCache::DeleteInstance();
-#endif
 
     qApp->removeEventFilter(this);
     delete ui;
@@ -186,10 +179,8 @@ void MainWindow::Init()
     states->suppress = true;
     userProfile->ReadRegistrySettings();
 
-#ifdef GB_HAVE_IMAGE_CACHE
     imageCache->isHighDensity = hardware->IsRetina();
     imageCache->themeDark = userProfile->themeId;
-#endif
     ChangeTheme();
     LoadLocalizedResource();
 
@@ -381,13 +372,6 @@ void MainWindow::ChangeLanguage(QString code)
     Warn(tr("You need to restart Glimmerbox for the changes to take effect."));
 }
 
-int MainWindow::IconScale(qreal devicePixelRatio)
-{
-    // Only normal and @2x images exist: any ratio of 2 or more takes the
-    // @2x cells.
-    return devicePixelRatio >= 2.0 ? 2 : 1;
-}
-
 void MainWindow::InitToolBar()
 {
     SystemLogWrite("InitToolBar", QString());
@@ -406,22 +390,11 @@ void MainWindow::InitToolBar()
     leftSpacer->setMaximumHeight(0);
     toolBar->addWidget(leftSpacer);
 
-    // The strip's @2x variant is chosen by the image cache's density flag;
-    // cut it at the matching cell size.
-#ifdef GB_HAVE_IMAGE_CACHE
-    const int r = imageCache->isHighDensity ? 2 : 1;
-    const QImage strip = imageCache->GetAsset("Icons-WizardSteps.png", false, true);
-#else
-    const int r = IconScale(qApp->devicePixelRatio());
-    const QImage strip(r == 2 ? ":/Icons-WizardSteps@2x.png" : ":/Icons-WizardSteps.png");
-#endif
-    const int cell = 32 * r;
+    // Cells are cut at the size of the strip variant the cache hands out
+    // (the @2x strip on high-density screens), not at the screen's ratio.
+    const int r = imageCache->CellSide(32, true) / 32;
     auto cellIcon = [&](int index) {
-        if (strip.isNull())
-            return QIcon();
-        QPixmap pixmap = QPixmap::fromImage(strip.copy(index * cell, 0, cell, cell));
-        pixmap.setDevicePixelRatio(r);
-        return QIcon(pixmap);
+        return imageCache->GetIcon("Icons-WizardSteps.png", false, true, 32, index, 0);
     };
 
     const QStringList texts = {tr("Add Photos"), tr("Edit Photos"), tr("Setup"), tr("Process")};

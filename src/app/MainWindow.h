@@ -74,9 +74,6 @@ public:
     static int LanguageId(const QString& code);
     // Top-left corner of a window of `size` centred on `screen`, kept on it.
     static QPoint CenteredPosition(const QRect& screen, const QSize& size);
-    // Device pixels per toolbar icon pixel: 2 on screens of ratio 2 or more
-    // (the @2x images), else 1.
-    static int IconScale(qreal devicePixelRatio);
 
     // A script handed in at start has run (or failed): the program is to
     // end with ExitStatus() instead of running the event loop.

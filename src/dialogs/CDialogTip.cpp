@@ -1,11 +1,23 @@
 #include "CDialogTip.h"
 
+#include "CImageCache.h"
 #include "Common.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
+
+namespace {
+// An interface image as a pixmap that keeps its nominal size on screen.
+QPixmap InterfacePixmap(const QString& name)
+{
+    CImageCache* cache = CImageCache::GetInstance();
+    QPixmap pixmap = QPixmap::fromImage(cache->GetAsset(name, false, true));
+    pixmap.setDevicePixelRatio(cache->CellSide(1, true));
+    return pixmap;
+}
+} // namespace
 
 CDialogTip::CDialogTip(QWidget* parent) : QDialog(parent)
 {
@@ -15,6 +27,7 @@ CDialogTip::CDialogTip(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     labelBanner = new QLabel(this);
     labelBanner->setAlignment(Qt::AlignCenter);
+    labelBanner->setPixmap(InterfacePixmap("DialogTip-Banner.png"));
     layout->addWidget(labelBanner);
     labelText = new QLabel(this);
     labelText->setObjectName("labelText");
