@@ -259,11 +259,6 @@ already exists, do you want to overwrite it?</translation>
             <translation>Uploading</translation>
         </message>
         <message>
-            <source>Successfully uploaded %1 picture(s).<byte value="xd" />
-            </source>
-            <translation>Successfully uploaded %1 picture(s).</translation>
-        </message>
-        <message>
             <source>Deleting temporary files...</source>
             <translation>Deleting temporary files...</translation>
         </message>
@@ -278,6 +273,11 @@ already exists, do you want to overwrite it?</translation>
         <message>
             <source>Could not save log.</source>
             <translation>Could not save log.</translation>
+        </message>
+        <message>
+            <source>Successfully uploaded %1 picture(s).<byte value="xd" />
+            </source>
+            <translation>Successfully uploaded %1 picture(s).</translation>
         </message>
     </context>
     <context>
@@ -628,6 +628,18 @@ When you are done select Process.</translation>
         <message>
             <source>Would you like to save your settings?</source>
             <translation>Would you like to save your settings?</translation>
+        </message>
+        <message>
+            <source>Could not save profile.</source>
+            <translation>Could not save profile.</translation>
+        </message>
+        <message>
+            <source>Do you want to disable all notifications when running the script?</source>
+            <translation>Do you want to disable all notifications when running the script?</translation>
+        </message>
+        <message>
+            <source>Could not save script.</source>
+            <translation>Could not save script.</translation>
         </message>
     </context>
     <context>

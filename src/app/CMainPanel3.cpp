@@ -1,5 +1,6 @@
 #include "CMainPanel3.h"
 
+#include "COutputPaths.h"
 #include "CStatesList.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -28,7 +29,8 @@ CMainPanel3::~CMainPanel3() = default;
 
 void CMainPanel3::RefreshPanel()
 {
-    editDestinationPath->setText(QDir::toNativeSeparators(CUserProfile::GetInstance()->DestPath));
+    editDestinationPath->setText(
+        QDir::toNativeSeparators(COutputPaths::ExpandDestPath(CUserProfile::GetInstance()->DestPath)));
 }
 
 void CMainPanel3::UnsignalPanelChanged()

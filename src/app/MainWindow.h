@@ -65,6 +65,9 @@ public:
     bool LoadScript(QString path);
     void StartLoadingScript(QString path);
     void RefreshPanels();
+    bool SaveProfile(QString path, QString name, QString description);
+    bool SaveScript(QString path);
+    static void CreateFolders(QString folder);
     // Checks and runs a processing job; false when no run took place.
     bool OnPanelConvert(bool ask);
 
@@ -116,6 +119,10 @@ public slots:
 
     void on_tabWidget_currentChanged(int index);
     void on_actionExit_triggered();
+    void on_actionSave_Profile_triggered();
+    bool on_actionSave_Profile_As_triggered();
+    void on_actionSave_Script_triggered();
+    bool on_actionSave_Script_As_triggered();
     void on_actionStep_1_Add_Photos_triggered();
     void on_actionStep_2_Edit_Photos_triggered();
     void on_actionStep_3_Setup_triggered();

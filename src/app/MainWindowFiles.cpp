@@ -21,6 +21,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFileDialog>
 #include <QFileOpenEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -318,9 +319,129 @@ void MainWindow::on_action_Check_for_New_Version_triggered()
     checkNew.show();
 }
 
+void MainWindow::CreateFolders(QString folder)
+{
+    if (folder.isEmpty() || QFileInfo::exists(folder))
+        return;
+    QDir().mkpath(folder);
+}
+
 void MainWindow::OnCtrlS()
 {
     SystemLogWrite("OnCtrlS", QString());
+    if (currentFileKind == 0) {
+        on_actionSave_Profile_As_triggered();
+        return;
+    }
+    if (!IsModified())
+        return;
+    if (userProfile->builtInProfile)
+        on_actionSave_Profile_As_triggered();
+    else if (currentFileKind == 3)
+        SaveScript(currentFile);
+    else if (currentFileKind == 2)
+        SaveProfile(currentFile, profileName, profileDescription);
+}
+
+void MainWindow::on_actionSave_Profile_triggered()
+{
+    SystemLogWrite("on_actionSave_Profile_triggered", QString());
+    if (currentFileKind != 2) {
+        on_actionSave_Profile_As_triggered();
+        return;
+    }
+    if (!IsModified())
+        return;
+    if (userProfile->builtInProfile)
+        on_actionSave_Profile_As_triggered();
+    else
+        SaveProfile(currentFile, profileName, profileDescription);
+}
+
+bool MainWindow::on_actionSave_Profile_As_triggered()
+{
+    SystemLogWrite("on_actionSave_Profile_As_triggered", QString());
+    const QString folder = GetMyDocuments() + "/Glimmerbox/Profiles/";
+    CreateFolders(folder);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile As"), folder + "profile",
+                                                      "Profile Files (*.gbf)");
+    if (path.isEmpty())
+        return false;
+    // The profile is named after its file.
+    const QString name = BaseName(path);
+    currentFile = path;
+    if (!SaveProfile(path, name, QString()))
+        return false;
+    currentFileKind = 2;
+    profileName = name;
+    profileDescription.clear();
+    userProfile->builtInProfile = false;
+    return true;
+}
+
+bool MainWindow::SaveProfile(QString path, QString name, QString description)
+{
+    SystemLogWrite("SaveProfile", QString());
+    CScripts scripts(path);
+    scripts.profileName = name;
+    scripts.profileDescription = description;
+    if (!scripts.Save(2)) {
+        Warn(tr("Could not save profile."));
+        return false;
+    }
+    panel1->UnsignalPanelChanged();
+    panel2->UnsignalPanelChanged();
+    panel3->UnsignalPanelChanged();
+    SetAppTitleExt(name);
+    return true;
+}
+
+void MainWindow::on_actionSave_Script_triggered()
+{
+    SystemLogWrite("on_actionSave_Script_triggered", QString());
+    if (currentFileKind != 3)
+        on_actionSave_Script_As_triggered();
+    else if (IsModified())
+        SaveScript(currentFile);
+}
+
+bool MainWindow::on_actionSave_Script_As_triggered()
+{
+    SystemLogWrite("on_actionSave_Script_As_triggered", QString());
+    const QString folder = GetMyDocuments() + "/Glimmerbox/Scripts/";
+    CreateFolders(folder);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Script As"), folder + "script",
+                                                      "Script Files (*.gbs)");
+    if (path.isEmpty() || !SaveScript(path))
+        return false;
+    currentFile = path;
+    currentFileKind = 3;
+    profileName.clear();
+    profileDescription.clear();
+    userProfile->builtInProfile = false;
+    return true;
+}
+
+bool MainWindow::SaveScript(QString path)
+{
+    SystemLogWrite("SaveScript", QString());
+    const auto answer = QMessageBox::question(
+        this, QString(), tr("Do you want to disable all notifications when running the script?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    userProfile->DisableNotifications = answer == QMessageBox::Yes;
+    CScripts scripts(path);
+    if (!scripts.Save(3)) {
+        Warn(tr("Could not save script."));
+        return false;
+    }
+    panel1->UnsignalPanelChanged();
+    panel2->UnsignalPanelChanged();
+    panel3->UnsignalPanelChanged();
+    scriptName = BaseName(path);
+    SetAppTitleExt(scriptName);
+    return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
@@ -334,8 +455,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
                 event->ignore();
                 return;
             }
-            if (question.Yes)
-                OnCtrlS();
+            // A save that did not happen (cancelled, failed) keeps the
+            // window open rather than losing the changes.
+            if (question.Yes && (!on_actionSave_Profile_As_triggered())) {
+                event->ignore();
+                return;
+            }
         } else {
             const auto answer = QMessageBox::question(this, QString(),
                                                       tr("Would you like to save your settings?"),
@@ -345,8 +470,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
                 event->ignore();
                 return;
             }
-            if (answer == QMessageBox::Yes)
+            if (answer == QMessageBox::Yes) {
                 OnCtrlS();
+                if (IsModified()) {
+                    event->ignore();
+                    return;
+                }
+            }
         }
     }
     SaveWindowSettings();

@@ -8,6 +8,7 @@
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "CMainPanel1.h"
+#include "CMainPanel2.h"
 #include "CPromptSeam.h"
 #include "CStatesList.h"
 #include "CUserProfile.h"
@@ -378,6 +379,31 @@ private slots:
         QVERIFY(w->isVisible());
         QCOMPARE(CListFilters::GetInstance()->list.size(), 1);
         QCOMPARE(CListFilters::GetInstance()->list[0].filterId, 3080u);
+    }
+
+    // Ctrl+S on a modified profile writes it back under its name.
+    void saveLoadedProfile()
+    {
+        const QString root = TestEnv::NewFolder("save");
+        const QString path = root + "/look.gbf";
+        QVERIFY(WriteFile(path, ProfileText("Look").toUtf8()));
+        MainWindow* w = Start(path);
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox - Look"));
+        CListFilters::GetInstance()->list.clear();
+        w->Panel2()->SignalPanelChanged();
+        QTRY_COMPARE(w->windowTitle(), QString("Glimmerbox - Look*"));
+        w->OnCtrlS();
+        QVERIFY(!w->IsModified());
+        QTRY_COMPARE(w->windowTitle(), QString("Glimmerbox - Look"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains("<Property Name=\"Name\">Look</Property>"));
+        QVERIFY(!text.contains("<Filter Id="));
+        // Unmodified: nothing is written.
+        QVERIFY(QFile::remove(path));
+        w->OnCtrlS();
+        QVERIFY(!QFileInfo::exists(path));
     }
 
     // A file that does not load changes neither the job nor the views.
