@@ -112,6 +112,8 @@ void TestOverwrite::answers()
     QCOMPARE(renamedCount, renamed);
     QVERIFY2(controller->LogBuffer().contains(logLine), qPrintable(controller->LogBuffer()));
     QCOMPARE(controller->StoppedByUser(), answer == 0 && !notificationsOff);
+    // Delivery gets exactly the files written: none for skipped photos.
+    QCOMPARE(int(controller->OutputPaths().size()), replaced + renamed);
     if (answer == 5) {
         QStringList listed = controller->OutputPaths();
         listed.sort();
