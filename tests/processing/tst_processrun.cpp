@@ -31,6 +31,7 @@ private slots:
     void init();
     void negateThreePhotosAndLogNewestFirst();
     void logModes();
+    void unwritableLogKeepsTheOldOne();
     void folderModes_data();
     void folderModes();
     void numberedVariants();
@@ -127,6 +128,33 @@ void TestProcessRun::logModes()
     const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
     QVERIFY(log.contains("file only"));
     QVERIFY(!log.contains("view only"));
+}
+
+void TestProcessRun::unwritableLogKeepsTheOldOne()
+{
+    const QString logPath = CProcessController::GeneralLogPath();
+    QDir().mkpath(QFileInfo(logPath).absolutePath());
+    QFile old(logPath);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("\xEF\xBB\xBF" "earlier run");
+    old.close();
+    QDir().mkpath(logPath + ".tmp"); // the temporary log cannot be created
+    QStringList warnings;
+    CPromptSeam::SetWarningAnswerer([&](const QString& text) { warnings << text; });
+    ResetJob(TestEnv::NewFolder("nolog"));
+    CUserProfile::GetInstance()->scriptRun = false;
+    SetPhotos({});
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy panel1(controller.get(), &CProcessController::Panel1StartPreview);
+    QSignalSpy panel2(controller.get(), &CProcessController::Panel2StartPreview);
+    QSignalSpy finished(controller.get(), &CProcessController::RunFinished);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(warnings, QStringList({"Could not save log."}));
+    QCOMPARE(ReadAll(logPath), QByteArray("\xEF\xBB\xBF" "earlier run"));
+    QDir(logPath + ".tmp").removeRecursively();
+    // A run not started by a script asks the panels to refresh.
+    QCOMPARE(panel1.size(), 1);
+    QCOMPARE(panel2.size(), 1);
 }
 
 void TestProcessRun::folderModes_data()
