@@ -109,11 +109,10 @@ void CProcessThread::ProcessPhoto()
     filtersFailed = false;
     writtenFiles.clear();
 
-    if (!singleDocumentStarted) {
-        const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
-        pageCount = facts.pageCount;
-        dateTaken = facts.dateTaken;
-    }
+    // One ping gives the page count and the capture date.
+    const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
+    pageCount = facts.pageCount;
+    dateTaken = facts.dateTaken;
 
     bool skip = false;
     GeneratePathName();
@@ -153,6 +152,10 @@ void CProcessThread::ProcessPhoto()
                 if (!failed)
                     emit IncProgressImage();
             }
+            // The pixels are not needed any more (a single document keeps
+            // its pages until it is written).
+            if (!profile->Multipage)
+                CPhotoPing::Release(imageManager);
         }
     }
     LogAppendAction();

@@ -24,6 +24,7 @@ private slots:
     void answers_data();
     void answers();
     void renamedTargetThatExistsIsAskedAgain();
+    void skippedAfterMultipageIsLoggedSkipped();
     void pauseHoldsTheRun();
     void stopWhilePausedCountsTimeOnce();
     void closeRequestAsksThenStops();
@@ -112,6 +113,8 @@ void TestOverwrite::answers()
     QCOMPARE(renamedCount, renamed);
     QVERIFY2(controller->LogBuffer().contains(logLine), qPrintable(controller->LogBuffer()));
     QCOMPARE(controller->StoppedByUser(), answer == 0 && !notificationsOff);
+    // Delivery gets exactly the files written: none for skipped photos.
+    QCOMPARE(int(controller->OutputPaths().size()), replaced + renamed);
     if (answer == 5) {
         QStringList listed = controller->OutputPaths();
         listed.sort();
@@ -140,6 +143,23 @@ void TestOverwrite::renamedTargetThatExistsIsAskedAgain()
     QCOMPARE(askedFor, QStringList({"p0.png", "taken.png"}));
     QCOMPARE(ReadAll(out + "/taken.png"), QByteArray("keep"));
     QVERIFY(QFile::exists(out + "/free.png"));
+}
+
+void TestOverwrite::skippedAfterMultipageIsLoggedSkipped()
+{
+    QString out;
+    const QString root = TestEnv::NewFolder("mixed");
+    const QStringList existing = PrepareExisting(root, 1, &out);
+    const QString tiff = MakeMultipageTiff(root + "/in", "doc.tif", 3);
+    ResetJob(out);
+    SetPhotos({tiff, existing.first()});
+    CPromptSeam::SetOverwriteAnswerer([](const QString&, QString&) { return 3; });
+    auto controller = Run();
+    QVERIFY(controller);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY(buffer.contains(" - Processed " + tiff + "\r\n"));
+    QVERIFY2(buffer.contains(" - Skipped " + existing.first() + "\r\n"), qPrintable(buffer));
+    QCOMPARE(ReadAll(out + "/p0.png"), QByteArray("old"));
 }
 
 void TestOverwrite::pauseHoldsTheRun()

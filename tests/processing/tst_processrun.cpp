@@ -2,6 +2,7 @@
 // folder modes, numbering under several threads, copies and pages.
 #include "CFormatsEnum.h"
 #include "CListImages.h"
+#include "CMagickRuntime.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -14,7 +15,11 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QSet>
+#include <QProcess>
 #include <QSignalSpy>
+#include <QThread>
+
+#include <algorithm>
 
 using namespace ProcessTestKit;
 
@@ -26,6 +31,7 @@ private slots:
     void init();
     void negateThreePhotosAndLogNewestFirst();
     void logModes();
+    void unwritableLogKeepsTheOldOne();
     void folderModes_data();
     void folderModes();
     void numberedVariants();
@@ -41,6 +47,12 @@ private slots:
     void monitorLogStaysInFolder();
     void myPicturesIsExpanded();
     void singleDocumentSurvivesFailedLastPhoto();
+    void deliveryOnlyOutputsGoToTemp_data();
+    void deliveryOnlyOutputsGoToTemp();
+    void counterContinuation_data();
+    void counterContinuation();
+    void staleKeysAreRenumbered();
+    void magickThreadsFollowWorkers();
 };
 
 void TestProcessRun::initTestCase()
@@ -116,6 +128,33 @@ void TestProcessRun::logModes()
     const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
     QVERIFY(log.contains("file only"));
     QVERIFY(!log.contains("view only"));
+}
+
+void TestProcessRun::unwritableLogKeepsTheOldOne()
+{
+    const QString logPath = CProcessController::GeneralLogPath();
+    QDir().mkpath(QFileInfo(logPath).absolutePath());
+    QFile old(logPath);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("\xEF\xBB\xBF" "earlier run");
+    old.close();
+    QDir().mkpath(logPath + ".tmp"); // the temporary log cannot be created
+    QStringList warnings;
+    CPromptSeam::SetWarningAnswerer([&](const QString& text) { warnings << text; });
+    ResetJob(TestEnv::NewFolder("nolog"));
+    CUserProfile::GetInstance()->scriptRun = false;
+    SetPhotos({});
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy panel1(controller.get(), &CProcessController::Panel1StartPreview);
+    QSignalSpy panel2(controller.get(), &CProcessController::Panel2StartPreview);
+    QSignalSpy finished(controller.get(), &CProcessController::RunFinished);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(warnings, QStringList({"Could not save log."}));
+    QCOMPARE(ReadAll(logPath), QByteArray("\xEF\xBB\xBF" "earlier run"));
+    QDir(logPath + ".tmp").removeRecursively();
+    // A run not started by a script asks the panels to refresh.
+    QCOMPARE(panel1.size(), 1);
+    QCOMPARE(panel2.size(), 1);
 }
 
 void TestProcessRun::folderModes_data()
@@ -402,6 +441,115 @@ void TestProcessRun::singleDocumentSurvivesFailedLastPhoto()
     identify.start("identify", {out + "/a.tif"});
     QVERIFY(identify.waitForFinished(30000));
     QCOMPARE(identify.readAllStandardOutput().count('\n'), 2);
+}
+
+void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0") << 0;
+    QTest::newRow("1") << 1;
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+}
+
+void TestProcessRun::deliveryOnlyOutputsGoToTemp()
+{
+    QFETCH(int, mode);
+    const QString root = TestEnv::NewFolder("mail");
+    const QString photo = MakePhoto(root + "/in", "m.png");
+    // A file of the user's where mode 3 would otherwise write.
+    QDir().mkpath(root + "/in/Processed");
+    QFile mine(root + "/in/Processed/m.png");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    ResetJob(root + "/dest");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Destination = 2;
+    profile->SaveOnDiskMail = false;
+    profile->OutputFolderStruct = mode;
+    SetPhotos({photo});
+    int questions = 0;
+    CPromptSeam::SetOverwriteAnswerer([&](const QString&, QString&) { ++questions; return 1; });
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(questions, 0);
+    const QList<QString> listed = controller->OutputPaths();
+    QCOMPARE(listed.size(), 1);
+    QVERIFY2(listed.first().startsWith(QDir::tempPath() + "/GlimmerboxTemp/"), qPrintable(listed.first()));
+    QVERIFY(QImage(listed.first()).width() == 24);
+    QCOMPARE(ReadAll(root + "/in/Processed/m.png"), QByteArray("mine"));
+    QVERIFY(!QFile::exists(root + "/dest"));
+}
+
+void TestProcessRun::counterContinuation_data()
+{
+    QTest::addColumn<bool>("monitor");
+    QTest::addColumn<QString>("expected");
+    // A hand-written silent script keeps its own counter start; a silent
+    // monitoring job continues after the pictures it already wrote.
+    QTest::newRow("silent script") << false << "x 05.png";
+    QTest::newRow("monitor job") << true << "x 08.png";
+}
+
+void TestProcessRun::counterContinuation()
+{
+    QFETCH(bool, monitor);
+    QFETCH(QString, expected);
+    const QString root = TestEnv::NewFolder("counter");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->silentScript = true;
+    profile->monitorRun = monitor;
+    profile->processLog = false;
+    profile->CreateLog = false;
+    profile->PicCount = 7;
+    profile->CounterStart = 5;
+    profile->FilenameFormat = "x [Counter]";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
+    CListImages::GetInstance()->list.removeLast();
+    QVERIFY(Run());
+    QCOMPARE(FilesIn(root + "/out"), QStringList({expected}));
+}
+
+void TestProcessRun::staleKeysAreRenumbered()
+{
+    const QString root = TestEnv::NewFolder("keys");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->useMulticore = true;
+    CUserProfile::GetInstance()->FilenameFormat = "n [Counter]";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
+    for (SImageRecord& record : CListImages::GetInstance()->list)
+        record.key = 0; // as left by an earlier edit of the list
+    QVERIFY(Run());
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"n 01.png", "n 02.png", "n 03.png"}));
+}
+
+void TestProcessRun::magickThreadsFollowWorkers()
+{
+    const QString root = TestEnv::NewFolder("mthreads");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->useMulticore = true;
+    QStringList photos;
+    for (int i = 0; i < 2; ++i)
+        photos << MakePhoto(root, QString("%1.png").arg(i));
+    SetPhotos(photos);
+    const int before = CMagickRuntime::ThreadLimit();
+    {
+        CProcessController controller;
+        const int workers = controller.ThreadCount();
+        QVERIFY(workers >= 1 && workers <= 2);
+        const int cores = std::max(1, QThread::idealThreadCount());
+        QCOMPARE(CMagickRuntime::ThreadLimit(), std::max(1, cores / workers));
+        QVERIFY(workers * CMagickRuntime::ThreadLimit() <= std::max(cores, workers));
+        QSignalSpy finished(&controller, &CProcessController::RunFinished);
+        QVERIFY(finished.wait(30000));
+    }
+    QCOMPARE(CMagickRuntime::ThreadLimit(), before);
 }
 
 GB_TEST_MAIN(TestProcessRun)
