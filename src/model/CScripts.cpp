@@ -212,10 +212,12 @@ void CScripts::WriteFilters()
 {
     Line(1, QStringLiteral("<Filters>"));
     for (const SFilterRecord& record : m_listFilters->list) {
+        // "%d": the id as a signed 32-bit number, which is how it is read.
+        const qint32 id = qint32(record.filterId);
         if (record.active == 0)
-            Line(2, QStringLiteral("<Filter Id=\"%1\" Active=\"0\">").arg(record.filterId));
+            Line(2, QStringLiteral("<Filter Id=\"%1\" Active=\"0\">").arg(id));
         else
-            Line(2, QStringLiteral("<Filter Id=\"%1\">").arg(record.filterId));
+            Line(2, QStringLiteral("<Filter Id=\"%1\">").arg(id));
         const int numbers = qMin<int>(record.numParams, SFilterRecord::MaxParams);
         for (int i = 0; i < numbers; ++i)
             Line(3, QStringLiteral("<Param Type=\"float\">%1</Param>").arg(FormatNumber(record.params[i])));

@@ -508,6 +508,7 @@ void TestJobFiles::roundTripKeepsFilters()
                                 {text, "DejaVu Sans", "/tex/&amp;.png"}));
     Filters()->AddFilter(Record(2010, 0, {10, 1}, {}));
     Filters()->AddFilter(Record(77777, 1, {}, {""}));
+    Filters()->AddFilter(Record(0xFFFFFFFFu, 1, {}, {}));
     const QList<SFilterRecord> before = Filters()->list;
     const QString path = TestEnv::NewFolder("filters") + "/p.gbf";
     QVERIFY(CScripts(path).Save(2));
@@ -530,6 +531,7 @@ void TestJobFiles::roundTripKeepsFilters()
     QCOMPARE(after[0].name, QString("Text"));
     QCOMPARE(after[1].name, QString("Raise"));
     QCOMPARE(after[2].name, QString());
+    QCOMPARE(after[3].filterId, 0xFFFFFFFFu);
 }
 
 void TestJobFiles::roundTripKeepsProfileNameAndDescription()
