@@ -1,6 +1,5 @@
 #include "CFiltersEnum.h"
 #include "CFormatsEnum.h"
-#include "CImageFilters.h"
 #include "CImageManager.h"
 #include "CListFilters.h"
 #include "CListImages.h"
@@ -333,27 +332,16 @@ void TestBuiltInProfiles::everyProfileRunsOnARealPhoto()
 
     CImageManager manager;
     QVERIFY(manager.Read(source));
-    CImageFilters engine;
     for (const SFilterRecord& record : CListFilters::GetInstance()->list) {
-        if (!record.active)
-            continue;
-        engine.SetTarget(&manager.image);
-        engine.SetRecord(record);
-        engine.SetProperties(manager.properties);
-        engine.SetSourcePath(source);
-        QVERIFY2(engine.Apply(), qPrintable(QString("filter %1 failed").arg(record.filterId)));
+        if (record.active)
+            QVERIFY2(manager.ApplyFilter(record), qPrintable(QString("filter %1 failed").arg(record.filterId)));
     }
     QVERIFY(manager.image.isValid());
 
+    // Written with the profile's format settings, as a run writes it.
     const QString format = p->OutputFormat == KeepFormat() ? QString("JPG") : p->OutputFormat;
-    const QString coder = format == "JPG" ? "JPEG" : format == "TIF" ? "TIFF" : format;
     const QString output = folder + "/out." + format.toLower();
-    Magick::Image image = manager.image;
-    image.quality(size_t(p->Quality));
-    try {
-        image.write((coder + ":" + output).toStdString());
-    } catch (const Magick::Warning&) {
-    }
+    QVERIFY(manager.Write(output));
     QVERIFY(QFileInfo(output).size() > 0);
     if (format == "PDF") {
         QFile pdf(output);
