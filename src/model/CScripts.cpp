@@ -68,6 +68,9 @@ QString FormatNumber(double value)
 {
     if (!std::isfinite(value))
         value = 0.0;
+    // As printf does, a negative zero keeps its sign; it reads back as one.
+    if (value == 0.0 && std::signbit(value))
+        return QStringLiteral("-0.000000");
     return QString::number(value, 'f', 6);
 }
 
