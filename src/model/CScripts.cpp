@@ -68,6 +68,9 @@ QString FormatNumber(double value)
 {
     if (!std::isfinite(value))
         value = 0.0;
+    // As printf does, a negative zero keeps its sign; it reads back as one.
+    if (value == 0.0 && std::signbit(value))
+        return QStringLiteral("-0.000000");
     return QString::number(value, 'f', 6);
 }
 
@@ -212,10 +215,12 @@ void CScripts::WriteFilters()
 {
     Line(1, QStringLiteral("<Filters>"));
     for (const SFilterRecord& record : m_listFilters->list) {
+        // "%d": the id as a signed 32-bit number, which is how it is read.
+        const qint32 id = qint32(record.filterId);
         if (record.active == 0)
-            Line(2, QStringLiteral("<Filter Id=\"%1\" Active=\"0\">").arg(record.filterId));
+            Line(2, QStringLiteral("<Filter Id=\"%1\" Active=\"0\">").arg(id));
         else
-            Line(2, QStringLiteral("<Filter Id=\"%1\">").arg(record.filterId));
+            Line(2, QStringLiteral("<Filter Id=\"%1\">").arg(id));
         const int numbers = qMin<int>(record.numParams, SFilterRecord::MaxParams);
         for (int i = 0; i < numbers; ++i)
             Line(3, QStringLiteral("<Param Type=\"float\">%1</Param>").arg(FormatNumber(record.params[i])));

@@ -151,6 +151,10 @@ bool CScripts::ReadDocument(QDomDocument& document) const
         SystemLogWrite("CScripts::Load", "not a file: " + m_path);
         return false;
     }
+    if (info.size() > MaxFileBytes) {
+        SystemLogWrite("CScripts::Load", "file too large: " + m_path);
+        return false;
+    }
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
         SystemLogWrite("CScripts::Load", "cannot open " + m_path + ": " + file.errorString());

@@ -22,6 +22,9 @@ void CScripts::ParseSearch(QDomNodeList nodes)
 {
     // A relative folder counts from the job file's folder.
     const QString jobFolder = QFileInfo(m_path).absolutePath();
+    // The same search twice adds nothing new; skip it rather than walk the
+    // folders again.
+    QSet<QString> done;
     for (int i = 0; i < nodes.size(); ++i) {
         const QDomElement element = nodes.at(i).toElement();
         if (element.isNull() || element.tagName() != QLatin1String("Search"))
@@ -41,6 +44,11 @@ void CScripts::ParseSearch(QDomNodeList nodes)
         else
             folder = path.left(slash);
         folder = QDir(jobFolder).absoluteFilePath(folder);
+        const QString key = QDir::cleanPath(folder) + QLatin1Char('\n') + mask.toLower() +
+                            (recursive ? QLatin1Char('1') : QLatin1Char('0'));
+        if (done.contains(key))
+            continue;
+        done.insert(key);
         SearchAllFiles(folder, mask, recursive);
     }
 }
