@@ -18,10 +18,9 @@
 #include "TestEnv.h"
 
 #include <QDialog>
-#include <QDomDocument>
+#include <QXmlStreamReader>
 #include <QFileOpenEvent>
 #include <QMenuBar>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QStackedWidget>
@@ -250,60 +249,66 @@ private slots:
         QCOMPARE(window->findChild<QMenu*>("menuFile")->title(), QString("&File"));
     }
 
-    // The English translation holds every message of the code and forms,
-    // each translated, and loads from the Resources folder.
+    // The English translation is made from the code at build time: every
+    // message of the code and forms, each translated, loaded from the
+    // Resources folder.
     void englishTranslationComplete()
     {
+        QFile file(QString(GB_TEST_BINARY_DIR) + "/translations/Ln_En.ts");
+        QVERIFY(file.open(QIODevice::ReadOnly));
         QTranslator translator;
         QVERIFY(translator.load("Ln_En", GetResourcesFolder(), QString(), QString()));
-        QCOMPARE(translator.translate("MainWindow", "&File"), QString("&File"));
 
-        QFile file(QString(GB_TEST_SOURCE_DIR) + "/resources/translations/Ln_En.ts");
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QDomDocument english;
-        QVERIFY(english.setContent(&file));
-        QSet<QString> translated;
-        const QDomNodeList contexts = english.elementsByTagName("context");
-        for (int c = 0; c < contexts.size(); ++c) {
-            const QString name = contexts.at(c).firstChildElement("name").text();
-            for (QDomElement m = contexts.at(c).firstChildElement("message"); !m.isNull();
-                 m = m.nextSiblingElement("message")) {
-                const QDomElement t = m.firstChildElement("translation");
-                QVERIFY2(t.attribute("type").isEmpty(), qPrintable(m.firstChildElement("source").text()));
-                QVERIFY(!t.text().isEmpty());
-                translated.insert(name + "|" + m.firstChildElement("source").text());
+        // Text of the current element, with <byte value="xd"/> turned back
+        // into its character.
+        auto readText = [](QXmlStreamReader& xml) {
+            QString text;
+            while (!xml.atEnd()) {
+                const auto token = xml.readNext();
+                if (token == QXmlStreamReader::Characters) {
+                    text += xml.text();
+                } else if (token == QXmlStreamReader::StartElement) {
+                    if (xml.name() == QLatin1String("byte"))
+                        text += QChar(xml.attributes().value("value").mid(1).toInt(nullptr, 16));
+                    else
+                        text += "#"; // a numerus form
+                    xml.skipCurrentElement();
+                } else if (token == QXmlStreamReader::EndElement) {
+                    break;
+                }
+            }
+            return text;
+        };
+
+        QXmlStreamReader xml(&file);
+        QSet<QString> contexts;
+        QString context;
+        QString source;
+        int messages = 0;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == QLatin1String("name")) {
+                context = xml.readElementText();
+                contexts.insert(context);
+            } else if (xml.name() == QLatin1String("message")) {
+                ++messages;
+            } else if (xml.name() == QLatin1String("source")) {
+                source = readText(xml);
+            } else if (xml.name() == QLatin1String("translation")) {
+                const bool finished = xml.attributes().value("type").isEmpty();
+                const QString translation = readText(xml);
+                QVERIFY2(finished && !translation.isEmpty(), qPrintable(source));
+                if (translation != "#" && translation != "##") {
+                    QCOMPARE(translation, source);
+                    QCOMPARE(translator.translate(context.toUtf8(), source.toUtf8()), source);
+                }
             }
         }
-
-        // What the code asks for today.
-        const QString fresh = TestEnv::NewFolder("lupdate") + "/Ln_Check.ts";
-        QProcess lupdate;
-        lupdate.setWorkingDirectory(GB_TEST_SOURCE_DIR);
-        lupdate.start("/usr/lib/qt6/bin/lupdate",
-                      {"-silent", "-locations", "none", "src", "resources/forms", "-ts", fresh});
-        if (!lupdate.waitForStarted(5000))
-            QSKIP("lupdate is not available");
-        if (!lupdate.waitForFinished(60000)) {
-            lupdate.kill();
-            lupdate.waitForFinished();
-            QFAIL("lupdate did not finish");
-        }
-        QFile check(fresh);
-        QVERIFY(check.open(QIODevice::ReadOnly));
-        QDomDocument current;
-        QVERIFY(current.setContent(&check));
-        const QDomNodeList asked = current.elementsByTagName("context");
-        QStringList missing;
-        for (int c = 0; c < asked.size(); ++c) {
-            const QString name = asked.at(c).firstChildElement("name").text();
-            for (QDomElement m = asked.at(c).firstChildElement("message"); !m.isNull();
-                 m = m.nextSiblingElement("message")) {
-                const QString key = name + "|" + m.firstChildElement("source").text();
-                if (!translated.contains(key))
-                    missing << key;
-            }
-        }
-        QVERIFY2(missing.isEmpty(), qPrintable("run scripts/update-translations.sh: " + missing.join(", ")));
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString() + " at line " + QString::number(xml.lineNumber())));
+        QVERIFY(messages > 200);
+        for (const char* name : {"MainWindow", "CCheckNew", "CDialogTip", "CProcessController"})
+            QVERIFY2(contexts.contains(name), name);
     }
 
     void titleStar()
