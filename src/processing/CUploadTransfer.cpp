@@ -133,6 +133,9 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
                           errorBuffer);
     }
 
+    host = host.trimmed();
+    if (!remotePath.endsWith('/'))
+        remotePath += '/';
     SystemLogWrite("UploadFTP", "ftpPath: " + BuildAddress(host, remotePath, QString(), sftp));
     const QString commonPath = FindCommonPath(files, TemporaryFolder());
     SystemLogWrite("UploadFTP", "commonPath: " + commonPath);
@@ -203,6 +206,7 @@ QString CUpload::TestFTPConnection(QString host, QString user, QString password,
                                    QString remotePath, bool sftp)
 {
     const Login login = MakeLogin(user, password, port);
+    host = host.trimmed();
     // A folder is listed, so the address ends with "/".
     if (!remotePath.endsWith('/'))
         remotePath += '/';

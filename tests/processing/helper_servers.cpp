@@ -10,6 +10,8 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <functional>
+
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -175,10 +177,19 @@ bool SftpServer::Start(const QString& password)
 
     if (getpwnam(m_user.toLocal8Bit().constData()))
         RunTool("/usr/sbin/userdel", {m_user});
-    if (!RunTool("/usr/sbin/useradd", {"-M", "-d", Root(), "-s", "/bin/sh", m_user}))
+    // The account files are locked while another process edits them: retry.
+    const auto retry = [](const std::function<bool()>& step) {
+        for (int attempt = 0; attempt < 15; ++attempt) {
+            if (step())
+                return true;
+            QThread::msleep(200);
+        }
+        return false;
+    };
+    if (!retry([&] { return RunTool("/usr/sbin/useradd", {"-M", "-d", Root(), "-s", "/bin/sh", m_user}); }))
         return false;
     m_userCreated = true;
-    if (!RunTool("/usr/sbin/chpasswd", {}, (m_user + ":" + password + "\n").toUtf8()))
+    if (!retry([&] { return RunTool("/usr/sbin/chpasswd", {}, (m_user + ":" + password + "\n").toUtf8()); }))
         return false;
     const passwd* account = getpwnam(m_user.toLocal8Bit().constData());
     if (!account || chown(QFile::encodeName(Root()).constData(), account->pw_uid, account->pw_gid) != 0)

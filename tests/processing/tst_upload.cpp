@@ -105,6 +105,7 @@ private slots:
     void uploadsUnderExactNames_data();
     void uploadsUnderExactNames();
     void keepsSubfoldersAndKeptFiles();
+    void otherFilesOfTheTemporaryFolderStay();
     void wrongPasswordKeepsOutputs_data();
     void wrongPasswordKeepsOutputs();
     void stopsAtFirstFailedTransfer();
@@ -301,7 +302,7 @@ void TestUpload::uploadsUnderExactNames()
     QCOMPARE(outcome.count, 2);
     QCOMPARE(outcome.log, QString());
     QCOMPARE(outcome.progressSignals, 2);
-    QVERIFY(outcome.lastSpeed > 0);
+    QVERIFY(outcome.lastSpeed > 0 && qIsFinite(outcome.lastSpeed));
     const QString arrived = LocalPath(sftp, remote);
     QCOMPARE(QDir(arrived).entryList(QDir::Files, QDir::Name), (QStringList{"a b.png", "c#1.png"}));
     for (const QString& name : m_written.keys())
@@ -325,6 +326,25 @@ void TestUpload::keepsSubfoldersAndKeptFiles()
         QCOMPARE(ReadFile(m_ftp.Root() + "/tree/" + name), m_written.value(name));
     for (const QString& file : files)
         QVERIFY(QFileInfo::exists(file));
+}
+
+void TestUpload::otherFilesOfTheTemporaryFolderStay()
+{
+    UseServer(false);
+    CUserProfile::GetInstance()->FTPFolder = "/others/";
+    QVERIFY(CUpload::MakeTemporaryFolder());
+    const QString temp = QDir::cleanPath(CUpload::TemporaryFolder());
+    // A message still waiting in the mail program, and outputs kept after an
+    // earlier failed upload.
+    QVERIFY(WriteFile(temp + "/ComposedEmail-1.eml", "pending"));
+    QVERIFY(WriteFile(temp + "/earlier/x.png", "kept"));
+    const QList<QString> files = WriteOutputs(temp, {"now/a.png", "now/b.png"});
+
+    const Outcome outcome = RunUpload(files);
+    QCOMPARE(outcome.count, 2);
+    QVERIFY(!QFileInfo::exists(temp + "/now"));
+    QCOMPARE(ReadFile(temp + "/ComposedEmail-1.eml"), QByteArray("pending"));
+    QCOMPARE(ReadFile(temp + "/earlier/x.png"), QByteArray("kept"));
 }
 
 void TestUpload::wrongPasswordKeepsOutputs_data()
