@@ -69,7 +69,9 @@ public:
     void SetAbort(bool abort);
     bool IsAborted() const;
 
-    // Whether the last upload sent every listed file.
+    // Whether the last delivery reached its end: the upload sent every listed
+    // file, or the e-mail message reached the mail program. Callers delete
+    // sources and temporary outputs only after a complete delivery.
     bool DeliveryComplete() const;
     bool KeepsWrittenFiles() const;
     int UploadedCount() const;

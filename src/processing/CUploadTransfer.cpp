@@ -122,8 +122,8 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
         SystemLogWrite("UploadFTP", file);
 
     const Login login = MakeLogin(user, password, port);
+    char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
     CurlHandle curl(curl_easy_init());
-    char errorBuffer[CURL_ERROR_SIZE] = {};
     if (curl) {
         curl_easy_setopt(curl.get(), CURLOPT_READFUNCTION, ReadCallback);
         curl_easy_setopt(curl.get(), CURLOPT_UPLOAD, 1L);
@@ -212,10 +212,10 @@ QString CUpload::TestFTPConnection(QString host, QString user, QString password,
         remotePath += '/';
     const QString address = BuildAddress(host, remotePath, QString(), sftp);
 
+    char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
     CurlHandle curl(curl_easy_init());
     if (!curl)
         return QString();
-    char errorBuffer[CURL_ERROR_SIZE] = {};
     curl_easy_setopt(curl.get(), CURLOPT_URL, address.toUtf8().constData());
     SetSessionOptions(curl.get(), login, sftp, m_connectSeconds, m_stallSeconds, &m_abort,
                       errorBuffer);
