@@ -100,6 +100,16 @@ void CMetadata::CheckThumbnail()
         return;
     try {
         Magick::Blob blob(GetThumbnail(), size_t(m_info.thumbnailSize));
+        // A few kilobytes can declare a gigapixel picture: look at the
+        // header before decoding.
+        Magick::Image header;
+        header.magick("JPEG");
+        header.ping(blob);
+        if (double(header.columns()) * double(header.rows()) > kMaxThumbnailPixels) {
+            std::fprintf(stderr, "Thumbnail too large: %zux%zu\n", header.columns(), header.rows());
+            m_info.thumbnailSize = 0;
+            return;
+        }
         Magick::Image image;
         image.read(blob, Magick::Geometry(), "JPEG");
         m_thumbnailWidth = int(image.columns());

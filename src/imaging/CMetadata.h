@@ -42,6 +42,8 @@ public:
     static constexpr int kXmpSectionType = 4321;
     // At most this many header bytes are kept before the image data.
     static constexpr size_t kMaxKeptBytes = 16 * 1024 * 1024;
+    // Thumbnails that declare more pixels than this are not decoded.
+    static constexpr double kMaxThumbnailPixels = 16.0 * 1024 * 1024;
 
 private:
     struct Section {

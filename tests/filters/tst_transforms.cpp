@@ -105,6 +105,10 @@ void TestTransforms::matchesCommandLine_data()
     row("autocrop 16:9 top", square, 5002, {0, 0, 0, 0, 0}, {"-crop", "100x56+0+0", "+repage"}, {100, 56});
     row("autocrop 16:9 middle", square, 5002, {0, 0, 0, 0, 1}, {"-crop", "100x56+0+22", "+repage"}, {100, 56});
     row("autocrop 16:9 end", square, 5002, {0, 0, 0, 0, 2}, {"-crop", "100x56+0+44", "+repage"}, {100, 56});
+    row("autocrop 1000 square, middle", QSize(1000, 1000), 5002, {0, 0, 0, 0, 1},
+        {"-crop", "1000x563+0+219", "+repage"}, {1000, 563});
+    row("autocrop 1000 square, end", QSize(1000, 1000), 5002, {0, 0, 0, 0, 2},
+        {"-crop", "1000x563+0+437", "+repage"}, {1000, 563});
     row("autocrop 1.6 landscape middle", wide, 5002, {1, 0, 0, 0, 1}, {"-crop", "144x90+8+0", "+repage"},
         {144, 90});
     row("autocrop 1.0 portrait follows, end", tall, 5002, {4, 1, 0, 0, 2}, {"-crop", "90x90+0+70", "+repage"},
@@ -144,6 +148,8 @@ void TestTransforms::matchesCommandLine_data()
     // Resize: p0 width, p1 height, p2 keep, p3 mode, p4 percent, p5 no enlarging.
     const QSize portrait(200, 300);
     row("resize long side, portrait", portrait, 5040, {80, 60, 1, 0, 0, 0}, {"-scale", "53x80"}, {53, 80});
+    row("resize long side, large portrait", QSize(2000, 3000), 5040, {800, 600, 1, 0, 0, 0}, {"-scale", "533x800"},
+        {533, 800});
     row("resize long side, landscape", QSize(300, 200), 5040, {60, 80, 1, 0, 0, 0}, {"-scale", "80x53"},
         {80, 53});
     row("resize exact", portrait, 5040, {50, 40, 0, 0, 0, 0}, {"-scale", "50x40!"}, {50, 40});
@@ -258,6 +264,14 @@ void TestTransforms::autoRotateFilesTaggedWithExiftool()
     const QString out = m_folder + "/tagged-reference.png";
     QVERIFY(RunConvert({photo, "-auto-orient", "PNG32:" + out}));
     QCOMPARE(Difference(image, Load(out)), 0);
+
+    // The written photo carries no rotation for a viewer to apply again.
+    const QString written = m_folder + "/tagged-written.jpg";
+    image.write(written.toStdString());
+    QProcess read;
+    read.start(exiftool, {"-s3", "-n", "-Orientation", written});
+    QVERIFY(read.waitForFinished(30000));
+    QCOMPARE(read.readAllStandardOutput().trimmed(), QByteArray("1"));
 }
 
 void TestTransforms::colorReplace_data()

@@ -167,6 +167,14 @@ void TestMetadata::handMadeFiles_data()
     QTest::newRow("offset as negative signed long") << patched(thumb, 0xFFFFFFF0, thumb.size(), 9) << QByteArray();
     QTest::newRow("offset with format 0") << patched(thumb, here, thumb.size(), 0) << QByteArray();
     QTest::newRow("offset with format 13") << patched(thumb, here, thumb.size(), 13) << QByteArray();
+    {
+        // The frame header of the thumbnail claims 30000 x 30000 pixels.
+        QByteArray huge = thumb;
+        const int frame = huge.indexOf("\xFF\xC0");
+        QVERIFY(frame > 0);
+        huge.replace(frame + 5, 4, QByteArray("\x75\x30\x75\x30", 4));
+        QTest::newRow("thumbnail declares a huge picture") << patched(huge, here, huge.size()) << QByteArray();
+    }
     QTest::newRow("thumbnail is a PNG") << patched(EncodePng(16, 12), here, EncodePng(16, 12).size())
                                         << QByteArray();
 
