@@ -14,7 +14,8 @@ using namespace JpegFixtures;
 
 // Bounded random-mutation run over real and hand-made JPEG headers: every
 // mutated file must be read without a crash, a hang or a result that points
-// outside the file. Set GB_FUZZ_ITERATIONS to run more or fewer inputs (and
+// outside the file. Set GB_FUZZ_ITERATIONS to run more or fewer inputs and
+// GB_FUZZ_SEED for another sequence of mutations (and
 // build with -DGB_SANITIZE=address to run it under AddressSanitizer).
 class TestMetadataFuzz : public QObject
 {
@@ -157,7 +158,10 @@ void TestMetadataFuzz::mutatedHeaders()
                                ? qEnvironmentVariableIntValue("GB_FUZZ_ITERATIONS")
                                : 100000;
     const QString path = TestEnv::NewFolder("fuzz") + "/input.jpg";
-    Mutator mutator(20261207);
+    const uint32_t seed = qEnvironmentVariableIsSet("GB_FUZZ_SEED")
+                              ? uint32_t(qEnvironmentVariableIntValue("GB_FUZZ_SEED"))
+                              : 20261207u;
+    Mutator mutator(seed);
     int withThumbnail = 0;
     qint64 slowest = 0;
     QElapsedTimer total;
