@@ -115,7 +115,7 @@ bool CImageFilters::FilterAutoCrop()
 {
     Magick::Image& image = *m_target;
     const TransformMath::Rect band = TransformMath::AutoCropBand(
-        double(image.columns()), double(image.rows()), PInt(0), PInt(1) != 0, P(2), P(3), PInt(4));
+        double(image.columns()), double(image.rows()), PInt(0), P(1) != 0.0, P(2), P(3), PInt(4));
     if (band.IsEmpty())
         return true;
     if (band.width == long(image.columns()) && band.height == long(image.rows()))
