@@ -5,6 +5,7 @@
 
 #include <Magick++.h>
 
+#include <QRect>
 #include <QString>
 #include <QtGlobal>
 
@@ -56,6 +57,22 @@ public:
     // unknown, or an exception stopped the operation (the target may then be
     // partly changed).
     bool Apply();
+
+    // Preview frames of crop (5020) and resize (5040) records, in the
+    // coordinates of the photo as displayed: width x height is its size on
+    // screen at the given zoom. They mirror what the transforms will do.
+    //
+    // The crop rectangle, clipped to the displayed photo.
+    void UpdateCropArea(QRect& area, SFilterRecord record, long width, long height, double zoom);
+    // Scales `shown` (the displayed photo) as the record would scale `photo`
+    // (only its size is read) and sets `area` to where the scaled picture
+    // sits, centred. A pixel-sized record that keeps the aspect ratio gets
+    // the width and height actually used; other records are left as they are.
+    void UpdateResizeArea(Magick::Image& photo, Magick::Image& shown, QRect& area, SFilterRecord& record,
+                          long width, long height, double zoom);
+    // The same for a given device pixel ratio (the one above asks the screen).
+    void UpdateResizeArea(Magick::Image& photo, Magick::Image& shown, QRect& area, SFilterRecord& record,
+                          long width, long height, double zoom, double pixelRatio);
 
 private:
     // Returns false when the id is not part of any family.

@@ -96,6 +96,37 @@ inline void SetThreadLimit(unsigned long threads)
     Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
 }
 
+// Sets the resolution; version 6 takes a geometry, version 7 a point.
+inline void SetDensity(Magick::Image& image, double x, double y)
+{
+    image.density(Magick::Geometry(size_t(x), size_t(y)));
+}
+
+// Rolls the image by signed offsets. Version 6 takes unsigned offsets, so
+// they are brought into 0..size-1 first (a roll by the size is no roll).
+inline void Roll(Magick::Image& image, long long dx, long long dy)
+{
+    const long long width = static_cast<long long>(image.columns());
+    const long long height = static_cast<long long>(image.rows());
+    if (width <= 0 || height <= 0)
+        return;
+    const long long x = ((dx % width) + width) % width;
+    const long long y = ((dy % height) + height) % height;
+    image.roll(size_t(x), size_t(y));
+}
+
+// Geometry strings that give one side and let the other follow the aspect
+// ratio. ("123x0" would make version 6 produce a 1x1 image.)
+inline std::string WidthOnlyGeometry(int width)
+{
+    return std::to_string(width) + "x";
+}
+
+inline std::string HeightOnlyGeometry(int height)
+{
+    return "x" + std::to_string(height);
+}
+
 // A core exception record that lives for one scope.
 class CoreException
 {
