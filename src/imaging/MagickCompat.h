@@ -225,4 +225,54 @@ void ForEachPixelRgbConst(const Magick::Image& image, Fn fn)
     }
 }
 
+// Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
+// for alpha. (Version 7 has channels().)
+inline int ChannelCount(const Magick::Image& image)
+{
+    const MagickCore::ColorspaceType space = image.colorSpace();
+    int count = 3;
+    if (space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
+        || space == MagickCore::Rec709LumaColorspace)
+        count = 1;
+    else if (space == MagickCore::CMYKColorspace)
+        count = 4;
+    return count + (image.matte() ? 1 : 0);
+}
+
+// Sets the resolution without rounding it (density() takes whole numbers in
+// version 6).
+inline void SetResolution(Magick::Image& image, double x, double y)
+{
+    image.modifyImage();
+    image.image()->x_resolution = x;
+    image.image()->y_resolution = y;
+}
+
+// Lowers every pixel's alpha by amount8 (8-bit levels, 0..255), never below
+// transparent. The alpha channel is switched on and the image unshared first,
+// so copies that share its pixels keep theirs.
+inline void LowerAlpha8(Magick::Image& image, int amount8)
+{
+    image.modifyImage();
+    if (!image.matte())
+        image.matte(true);
+    if (image.classType() != Magick::DirectClass)
+        image.classType(Magick::DirectClass);
+    if (amount8 <= 0)
+        return;
+    const double step = Q8(amount8 > 255 ? 255 : amount8);
+    const size_t width = image.columns();
+    const size_t height = image.rows();
+    Magick::Pixels view(image);
+    for (size_t y = 0; y < height; ++y) {
+        Magick::PixelPacket* pixel = view.get(0, static_cast<ssize_t>(y), width, 1);
+        for (size_t x = 0; x < width; ++x, ++pixel) {
+            // Version 6 stores opacity (QuantumRange - alpha).
+            const double opacity = double(pixel->opacity) + step;
+            pixel->opacity = Magick::Quantum(opacity >= QuantumMax() ? QuantumMax() : opacity + 0.5);
+        }
+        view.sync();
+    }
+}
+
 } // namespace MagickCompat
