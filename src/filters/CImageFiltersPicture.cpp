@@ -200,9 +200,11 @@ Magick::Image CImageFilters::PixmapToImage(QImage* picture)
     const QImage rgba = picture->convertToFormat(QImage::Format_RGBA8888);
     if (rgba.isNull())
         return Magick::Image();
+    // Read as raw RGBA data, so that a picture the library cannot hold
+    // raises an exception instead of leaving a broken image.
+    const Magick::Blob blob(rgba.constBits(), size_t(rgba.sizeInBytes()));
     Magick::Image image;
-    image.read(size_t(rgba.width()), size_t(rgba.height()), "RGBA", Magick::CharPixel, rgba.constBits());
-    image.depth(8);
+    image.read(blob, Magick::Geometry(size_t(rgba.width()), size_t(rgba.height())), 8, "RGBA");
     return image;
 }
 

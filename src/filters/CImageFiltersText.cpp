@@ -56,7 +56,7 @@ QFont PreviewFont(const QFont& first, double startSize, double ratio)
 {
     const QFontMetrics firstMetrics(first, &MeasuringDevice());
     const double wanted = ratio * firstMetrics.height();
-    const double largest = std::min(double(MarkGeometry::MaxPicturePixels), startSize * ratio * 4.0 + 64.0);
+    const double largest = std::min(double(MarkGeometry::MaxFontPixelSize), startSize * ratio * 4.0 + 64.0);
     QFont font = first;
     for (double size = startSize + 1.0; size <= largest; size += 1.0) {
         font.setPixelSize(std::max(1, MarkGeometry::Int(size)));
@@ -164,7 +164,12 @@ bool CImageFilters::UpdateText(QImage& picture, QRect& where, SFilterRecord reco
     const double ratio = preview && devicePixelRatio > 1.0 ? devicePixelRatio : 1.0;
 
     const QString text = MarkGeometry::ExpandTags(record.texts[0], path, m_properties);
-    QFont font = TextFont(record.texts[1], MarkGeometry::FontPixelSize(p[9]), record);
+    const int pixelSize = MarkGeometry::FontPixelSize(p[9]);
+    if (pixelSize > MarkGeometry::MaxFontPixelSize) {
+        SystemLogWrite("UpdateText", QString("- the font size %1 is too large").arg(p[9]));
+        return false;
+    }
+    QFont font = TextFont(record.texts[1], pixelSize, record);
     if (ratio > 1.0)
         font = PreviewFont(font, std::fabs(double(Int(p[9]))) * 2.5, ratio);
     const QFontMetrics metrics(font, &MeasuringDevice());
@@ -183,8 +188,8 @@ bool CImageFilters::UpdateText(QImage& picture, QRect& where, SFilterRecord reco
     const double margin = p[22] == 1.0 ? p[25] : 0.0;
     const double boxWidth = layoutWidth + std::trunc(layoutWidth * margin / 100.0);
     const double boxHeight = layoutHeight + std::trunc(double(metrics.height()) * margin * lines.size() / 100.0);
-    if (!(boxWidth >= 1.0 && boxHeight >= 1.0 && boxWidth <= double(MarkGeometry::MaxPicturePixels)
-          && boxHeight <= double(MarkGeometry::MaxPicturePixels))) {
+    if (!(boxWidth >= 1.0 && boxHeight >= 1.0 && boxWidth <= double(MarkGeometry::MaxPictureSide)
+          && boxHeight <= double(MarkGeometry::MaxPictureSide))) {
         SystemLogWrite("UpdateText", "- the text picture would be empty or too large");
         return false;
     }

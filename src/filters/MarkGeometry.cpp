@@ -127,7 +127,7 @@ QColor OpaqueColor(double stored)
 
 bool PictureFits(qint64 width, qint64 height)
 {
-    return width > 0 && height > 0 && width <= MaxPicturePixels && height <= MaxPicturePixels
+    return width > 0 && height > 0 && width <= MaxPictureSide && height <= MaxPictureSide
         && width * height <= MaxPicturePixels;
 }
 

@@ -47,10 +47,14 @@ int FontPixelSize(double size);
 // ignored).
 QColor OpaqueColor(double stored);
 
-// Largest picture a mark may use; larger requests (sizes, margins, scales or
-// shadow distances from a job file) fail the filter instead of exhausting
-// memory.
+// Largest picture a mark may use, in pixels and per side; larger requests
+// (sizes, margins, scales or shadow distances from a job file) fail the
+// filter instead of exhausting memory or the image library's limits.
 constexpr qint64 MaxPicturePixels = qint64(1) << 27;
+constexpr qint64 MaxPictureSide = 32767;
+// Largest font size in pixels whose metrics the toolkit still measures
+// correctly (larger sizes overflow its glyph metrics).
+constexpr int MaxFontPixelSize = 16384;
 bool PictureFits(qint64 width, qint64 height);
 
 // Top-left corner of a pw x ph picture at placement 0..8 of an area (any
