@@ -6,8 +6,11 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
 #include <cmath>
+#include <memory>
+#include <vector>
 
 using namespace MarkTestKit;
 
@@ -95,6 +98,8 @@ private slots:
     void previewZoomAndPixelRatio();
     void blurRadius();
     void emptyTextFails();
+    void tinyTilesOnALargePhoto();
+    void sameMarkOnWorkerThreads();
     void hostileInputsDoNotCrash_data();
     void hostileInputsDoNotCrash();
 
@@ -640,6 +645,56 @@ void TestTextMark::emptyTextFails()
     QVERIFY(traced);
     // A tag that expands to nothing is empty too.
     QVERIFY(!Apply(photo, TextRecord("[OriginArtist]")));
+}
+
+void TestTextMark::tinyTilesOnALargePhoto()
+{
+    // A one-character mark tiled without spacing: hundreds of thousands of
+    // tiles, laid row by row.
+    SFilterRecord record = BoxRecord(".");
+    record.params[9] = 1;
+    record.params[6] = 1;
+    record.params[7] = 1;
+    record.params[8] = 0;
+    Magick::Image photo = WhitePhoto(3000, 2000);
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(Apply(photo, record));
+    QVERIFY2(timer.elapsed() < 15000, qPrintable(QString::number(timer.elapsed())));
+    const QRect covered = NonWhiteBox(photo);
+    QCOMPARE(covered.topLeft(), QPoint(0, 0));
+    QVERIFY(covered.width() > 2900 && covered.height() > 1990);
+}
+
+void TestTextMark::sameMarkOnWorkerThreads()
+{
+    SFilterRecord record = BoxRecord("Threads [Filename]");
+    record.params[22] = 0;
+    record.params[4] = 30;
+    record.params[17] = 2;
+    record.params[26] = 1;
+    record.params[29] = 40;
+    Magick::Image expected = WhitePhoto(500, 300);
+    QVERIFY(Apply(expected, record, nullptr, "/x/photo.jpg"));
+
+    constexpr int count = 4;
+    std::vector<Magick::Image> photos(count, WhitePhoto(500, 300));
+    std::vector<std::unique_ptr<QThread>> threads;
+    bool results[count] = {};
+    for (int i = 0; i < count; ++i) {
+        photos[i] = WhitePhoto(500, 300);
+        threads.emplace_back(QThread::create([&, i] {
+            CImageFilters engine;
+            results[i] = Apply(photos[i], record, &engine, "/x/photo.jpg");
+        }));
+        threads.back()->start();
+    }
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(60000));
+    for (int i = 0; i < count; ++i) {
+        QVERIFY(results[i]);
+        QCOMPARE(FilterTestKit::MaxDifference8(photos[i], expected), 0);
+    }
 }
 
 void TestTextMark::hostileInputsDoNotCrash_data()
