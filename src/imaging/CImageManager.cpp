@@ -58,7 +58,13 @@ CImageManager::CImageManager()
 {
 }
 
-CImageManager::~CImageManager() = default;
+CImageManager::~CImageManager()
+{
+    // The monitors point at this manager's progress record.
+    MagickCompat::ClearProgressMonitor(image);
+    for (const Magick::Image& page : pages)
+        MagickCompat::ClearProgressMonitor(page);
+}
 
 void CImageManager::ResetReadState()
 {
@@ -87,6 +93,9 @@ bool CImageManager::Read(QString path)
 
     if (preview && cache->CheckAndLoad(path, image, &properties)) {
         SystemLogWrite("Read", "- Cache hit");
+        // Cached pixels are sRGB and carry no profile of their own.
+        sourceWasCMYK = false;
+        embeddedProfile = Magick::Blob();
         if (Aborted()) {
             SystemLogWrite("Read", "- cancelled");
             image = Magick::Image();

@@ -1,6 +1,7 @@
 #include "DisplayConversions.h"
 
 #include "Common.h"
+#include "MagickCompat.h"
 
 #include <QGuiApplication>
 #include <QPainter>
@@ -20,6 +21,10 @@ QImage ConvertMagickToQtImage(Magick::Image image)
     if (converted.isNull())
         return empty;
     try {
+        // Colour separations export their ink values by channel name:
+        // convert them first.
+        if (MagickCompat::IsCMYK(image))
+            image.colorSpace(MagickCore::sRGBColorspace);
         // Rows of RGBA8888 are exactly width x 4 bytes, with no padding.
         image.write(0, 0, image.columns(), image.rows(), "RGBA", Magick::CharPixel, converted.bits());
     } catch (const Magick::Exception& error) {

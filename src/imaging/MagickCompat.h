@@ -79,6 +79,19 @@ inline void InstallProgressMonitor(Magick::Image& image, MagickCore::MagickProgr
     MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), monitor, clientData);
 }
 
+// Removes the progress monitor from an image and from every copy that still
+// shares its pixels, so that no later operation reports to a record that is
+// gone.
+inline void ClearProgressMonitor(const Magick::Image& image)
+{
+    auto* core = const_cast<MagickCore::Image*>(image.constImage());
+    if (core)
+        MagickCore::SetImageProgressMonitor(core, nullptr, nullptr);
+    auto* info = const_cast<MagickCore::ImageInfo*>(image.constImageInfo());
+    if (info)
+        MagickCore::SetImageInfoProgressMonitor(info, nullptr, nullptr);
+}
+
 // True for a colour-separation (CMYK) image, with or without alpha. Asking
 // for the image type instead would scan every pixel of non-CMYK images.
 inline bool IsCMYK(const Magick::Image& image)

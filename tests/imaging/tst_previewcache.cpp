@@ -69,7 +69,9 @@ private slots:
     void imageToPixmap();
     void convertToQtImage_data();
     void convertToQtImage();
+    void cmykConvertsAsColour();
     void transparentPixmap();
+    void destroyedManagerLeavesNoMonitor();
     void progressReports_data();
     void progressReports();
     void statusLineFollowsRecord();
@@ -354,6 +356,33 @@ void TestPreviewCache::convertToQtImage()
     const QImage empty = ConvertMagickToQtImage(Magick::Image());
     QCOMPARE(empty.size(), QSize(1, 1));
     QCOMPARE(qAlpha(empty.pixel(0, 0)), 0);
+}
+
+void TestPreviewCache::cmykConvertsAsColour()
+{
+    Magick::Image image(Magick::Geometry(4, 4), Magick::Color("#ff0000"));
+    image.colorSpace(MagickCore::CMYKColorspace);
+    QVERIFY(MagickCompat::IsCMYK(image));
+    const QColor pixel = ConvertMagickToQtImage(image).pixelColor(1, 1);
+    QVERIFY(pixel.red() > 250 && pixel.green() < 5 && pixel.blue() < 5);
+    QCOMPARE(pixel.alpha(), 255);
+}
+
+void TestPreviewCache::destroyedManagerLeavesNoMonitor()
+{
+    Magick::Image survivor;
+    {
+        CImageManager manager;
+        manager.preview = true;
+        manager.SetImage(Magick::Image(Magick::Geometry(300, 200), Magick::Color("#102030")));
+        QVERIFY(manager.Zoom(50));
+        survivor = manager.image;
+    }
+    // Without a monitor pointing into the destroyed manager this is an
+    // ordinary scale.
+    QVERIFY(survivor.constImage()->progress_monitor == nullptr);
+    survivor.scale(Magick::Geometry(30, 20));
+    QCOMPARE(survivor.columns(), size_t(30));
 }
 
 void TestPreviewCache::transparentPixmap()
