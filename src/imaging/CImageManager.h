@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CImageFilters.h"
 #include "SImageProperties.h"
 #include "SImageRecord.h"
 #include "SProgressData.h"
@@ -27,6 +28,8 @@ class QThread;
 //   CImageManager.cpp            construction, reading and pinging
 //   CImageManagerProperties.cpp  photo properties of the last read or ping
 //   CImageManagerPreview.cpp     progress reporting, zoom and display of previews
+//   CImageManagerPages.cpp       multi-page files and handing filters to the engine
+//   CImageManagerWrite.cpp       writing with the output-format options and colour profiles
 class CImageManager
 {
 public:
@@ -68,6 +71,24 @@ public:
     // pixmap when the block does not lie inside the image.
     QPixmap ImageToPixmap(QRect area);
 
+    // Pages and filters (CImageManagerPages.cpp).
+    // Number of images in the file; 1 for camera RAW files (never pinged as
+    // TIFF, whose extra directories are previews); 0 when the ping fails.
+    int GetPageCount(QString path);
+    bool ReadMultipage(QString path);
+    bool ReadAndInsertPage(QString path);
+    bool ApplyFilter(SFilterRecord record);
+    bool ApplyFilterToMultipage(SFilterRecord record);
+    bool ApplyFilterToCurrentPage(SFilterRecord record);
+
+    // Writing (CImageManagerWrite.cpp). A write goes to a temporary file in
+    // the target folder that replaces the target only when complete.
+    bool Write(QString path);
+    bool WriteMultipage(QString path, bool adjoin);
+    void SelectCompAlgorithm(Magick::Image& target, QString format);
+    void SelectImageType(Magick::Image& target, QString format);
+    void ApplyProfile(Magick::Image& target, QString format);
+
     CUserProfile* profile = nullptr;
     CFormatsEnum* formats = nullptr;
     CICCProfiles* iccProfiles = nullptr;
@@ -78,6 +99,7 @@ public:
     qint64 pageNumber = 0;            // set by the owner before filters are applied
     bool multipage = false;           // the last read was a multi-page read
     bool preview = false;             // serves a preview: cache and progress monitors on
+    CImageFilters filters;            // engine of single-image filter application
     SImageProperties properties;      // of the last read or ping
     SProgressData progress;           // progress and abort of preview operations
     bool sourceWasCMYK = false;       // the last read was a CMYK (colour separation) image
@@ -89,6 +111,9 @@ private:
     bool Aborted() const;
     bool ConvertCMYKToSRGB();
     bool BuildImageFromRAW(const SRAWImage& record);
+    void LoadEngine(CImageFilters& engine, const SFilterRecord& record) const;
+    bool TakeStateOfPages();
+    void SetWriteOptions(Magick::Image& target, const QString& format, int quality);
 };
 
 // A copy of the first record of list whose full path equals path

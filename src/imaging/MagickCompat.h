@@ -7,13 +7,17 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace MagickCompat {
 
 // The largest channel value of this build (65535 for 16-bit channels).
 inline constexpr double QuantumMax()
 {
     using MagickCore::Quantum;
-    return static_cast<double>(QuantumRange);
+    return double(QuantumRange);
 }
 
 // Quantum value for an 8-bit channel value (0..255), e.g. level points and
@@ -105,6 +109,34 @@ inline void SetThreadLimit(unsigned long threads)
     Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
 }
 
+// A core exception record that lives for one scope.
+class CoreException
+{
+public:
+    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
+    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
+    CoreException(const CoreException&) = delete;
+    CoreException& operator=(const CoreException&) = delete;
+    MagickCore::ExceptionInfo* get() const { return m_info; }
+
+private:
+    MagickCore::ExceptionInfo* m_info;
+};
+
+// Image type "true colour with alpha" (TrueColorAlphaType in version 7).
+inline Magick::ImageType TrueColorAlphaType()
+{
+    return Magick::TrueColorMatteType;
+}
+
+// Whether the coder can put several images into one file.
+inline bool CoderCanAdjoin(const std::string& coder)
+{
+    CoreException exception;
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
+    return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+}
+
 // Noise types by name: the numbers differ between versions.
 enum class NoiseKind { Gaussian, MultiplicativeGaussian, Impulse, Laplacian, Poisson };
 
@@ -137,26 +169,16 @@ inline void OilPaint(Magick::Image& image, double radius)
     image.oilPaint(radius);
 }
 
-// Throws the error recorded in a core exception record, if any.
-inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
+// Throws the error a core exception record holds, if any (warnings are
+// left to the caller). The record stays with its owner: Magick::
+// throwException would destroy it.
+inline void ThrowIfError(const MagickCore::ExceptionInfo* exception)
 {
-    if (exception && exception->severity >= MagickCore::ErrorException)
-        Magick::throwException(exception);
+    if (!exception || exception->severity < MagickCore::ErrorException)
+        return;
+    Magick::throwExceptionExplicit(exception->severity, exception->reason ? exception->reason : "",
+                                   exception->description);
 }
-
-// A core exception record that lives for one scope.
-class CoreException
-{
-public:
-    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
-    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
-    CoreException(const CoreException&) = delete;
-    CoreException& operator=(const CoreException&) = delete;
-    MagickCore::ExceptionInfo* get() const { return m_info; }
-
-private:
-    MagickCore::ExceptionInfo* m_info;
-};
 
 // Makes a core operation's new image the image's content; a null result
 // raises the recorded error (or a generic one naming the operation).
@@ -202,6 +224,27 @@ inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception
     Q_UNUSED(exception);
     image.modifyImage();
     MagickCore::AutoLevelImage(image.image());
+}
+
+// Number of images (pages, frames, layers) that a ping of the file reports;
+// Magick++ 6 has no pingImages. Errors are thrown; the text of a warning is
+// handed to onWarning and the count stands.
+template <typename WarningFn>
+size_t PingImageCount(const std::string& path, WarningFn onWarning)
+{
+    CoreException exception;
+    std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
+        MagickCore::CloneImageInfo(nullptr), MagickCore::DestroyImageInfo);
+    path.copy(info->filename, MaxTextExtent - 1);
+    info->filename[std::min(path.size(), size_t(MaxTextExtent - 1))] = '\0';
+    MagickCore::Image* images = MagickCore::PingImage(info.get(), exception.get());
+    const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
+    if (images)
+        MagickCore::DestroyImageList(images);
+    ThrowIfError(exception.get());
+    if (exception.get()->severity != MagickCore::UndefinedException)
+        onWarning(exception.get()->reason ? exception.get()->reason : "");
+    return count;
 }
 
 // Walks every pixel's red, green and blue values (quantum units) row by row

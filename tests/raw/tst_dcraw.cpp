@@ -1,11 +1,11 @@
 #include "CDCRaw.h"
 #include "DngWriter.h"
 #include "TestEnv.h"
+#include "TestThreads.h"
 
 #include <Magick++.h>
 
 #include <QFile>
-#include <QThread>
 
 #include <cstdlib>
 #include <memory>
@@ -184,8 +184,8 @@ void TestDCRaw::greyDngDecodesToOneColour()
     const QString path = WriteFixture("grey.dng", 1, true);
     const Decoded d = Decode(path);
     QCOMPARE(d.result, 0);
-    QVERIFY(d.record.colors == 1 || d.record.colors == 3);
-    QCOMPARE(d.pixels.size(), size_t(60 * 42 * d.record.colors));
+    QCOMPARE(int(d.record.colors), 1);
+    QCOMPARE(d.pixels.size(), size_t(60 * 42));
     // The red corner was bright (0.7), the rest darker.
     QVERIFY(PixelAt(d, 3, 3)[0] > PixelAt(d, 30, 20)[0]);
 }
@@ -311,13 +311,7 @@ void TestDCRaw::parallelDecodesAgree()
     QCOMPARE(reference.result, 0);
     constexpr int kThreads = 8;
     std::vector<Decoded> results(kThreads);
-    std::vector<std::unique_ptr<QThread>> threads;
-    for (int i = 0; i < kThreads; ++i)
-        threads.emplace_back(QThread::create([&results, i, path] { results[size_t(i)] = Decode(path); }));
-    for (auto& thread : threads)
-        thread->start();
-    for (auto& thread : threads)
-        QVERIFY(thread->wait(60000));
+    TestThreads::RunTogether(kThreads, [&results, path](int i) { results[size_t(i)] = Decode(path); });
     for (const Decoded& d : results) {
         QCOMPARE(d.result, 0);
         QCOMPARE(d.record.dateTime, reference.record.dateTime);
