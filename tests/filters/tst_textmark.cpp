@@ -72,8 +72,6 @@ class TestTextMark : public QObject
 private slots:
     void initTestCase();
     void init();
-    void pathParts_data();
-    void pathParts();
     void tagsExpand_data();
     void tagsExpand();
     void tagsExpandOnce();
@@ -93,8 +91,6 @@ private slots:
     void shadowOffsetArithmetic_data();
     void shadowOffsetArithmetic();
     void tilingPeriod();
-    void tilingGrid_data();
-    void tilingGrid();
     void previewZoomAndPixelRatio();
     void blurRadius();
     void emptyTextFails();
@@ -116,25 +112,6 @@ void TestTextMark::initTestCase()
 void TestTextMark::init()
 {
     g_trace.clear();
-}
-
-void TestTextMark::pathParts_data()
-{
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("parts"); // base name, extension, folder name
-    QTest::newRow("usual") << "/photos/trip/IMG_1.JPG" << QStringList{"IMG_1", "JPG", "trip"};
-    QTest::newRow("dot in a folder") << "/photos/set.2/IMG" << QStringList{"IMG", "2/IMG", "set.2"};
-    QTest::newRow("bare name") << "IMG.png" << QStringList{"IMG", "png", "IMG.png"};
-}
-
-void TestTextMark::pathParts()
-{
-    QFETCH(QString, path);
-    QFETCH(QStringList, parts);
-    const MarkGeometry::PathParts split = MarkGeometry::SplitPath(path);
-    QCOMPARE(split.baseName, parts[0]);
-    QCOMPARE(split.extension, parts[1]);
-    QCOMPARE(split.folderName, parts[2]);
 }
 
 void TestTextMark::tagsExpand_data()
@@ -194,6 +171,9 @@ void TestTextMark::tagsExpandOnce()
     QCOMPARE(MarkGeometry::ExpandTags("by [OriginArtist] / [OriginCopyright]", "/home/ann/private/x.jpg", p),
              QString("by [Path] / [Filename]"));
     QCOMPARE(MarkGeometry::ExpandTags("[Filename]", "/photos/[Ext].jpg", p), QString("[Ext]"));
+    // The extension is searched from the end of the whole path.
+    QCOMPARE(MarkGeometry::ExpandTags("[Filename]|[Ext]|[Folder]", "/photos/set.2/IMG", p),
+             QString("IMG|2/IMG|set.2"));
     // A value cannot join the text around it into a tag.
     QCOMPARE(MarkGeometry::ExpandTags("[[Filename]t]", "/p/Ex.jpg", p), QString("[Ext]"));
 }
@@ -560,31 +540,6 @@ void TestTextMark::tilingPeriod()
     QCOMPARE(RunStarts(photo, true, 1), columns);
     QCOMPARE(RunStarts(photo, false, 1), rows);
     QCOMPARE(NonWhiteBox(photo).topLeft(), QPoint(0, 0));
-}
-
-void TestTextMark::tilingGrid_data()
-{
-    QTest::addColumn<QList<qint64>>("input"); // W, H, pw, ph, spacing x, spacing y
-    QTest::addColumn<QList<qint64>>("grid");  // step x, step y, columns, rows
-    QTest::newRow("spacing 0") << QList<qint64>{1000, 800, 300, 100, 0, 0} << QList<qint64>{300, 100, 4, 9};
-    QTest::newRow("spacing 50") << QList<qint64>{1000, 800, 300, 100, 50, 50} << QList<qint64>{650, 450, 2, 2};
-    QTest::newRow("spacing -100 clamps to 0")
-        << QList<qint64>{1000, 800, 300, 100, -100, -250} << QList<qint64>{300, 100, 4, 9};
-    QTest::newRow("spacing 400 clamps to 100")
-        << QList<qint64>{1000, 800, 300, 100, 400, 100} << QList<qint64>{1000, 800, 2, 2};
-    QTest::newRow("mark wider than the photo")
-        << QList<qint64>{200, 800, 300, 100, 0, 0} << QList<qint64>{300, 100, 1, 9};
-    QTest::newRow("empty mark is one composite") << QList<qint64>{1000, 800, 0, 100, 0, 0}
-                                                 << QList<qint64>{0, 0, 1, 1};
-}
-
-void TestTextMark::tilingGrid()
-{
-    QFETCH(QList<qint64>, input);
-    QFETCH(QList<qint64>, grid);
-    const MarkGeometry::Tiling t = MarkGeometry::ComputeTiling(input[0], input[1], input[2], input[3],
-                                                               double(input[4]), double(input[5]));
-    QCOMPARE((QList<qint64>{t.stepX, t.stepY, t.columns, t.rows}), grid);
 }
 
 void TestTextMark::previewZoomAndPixelRatio()
