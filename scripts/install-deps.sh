@@ -10,6 +10,7 @@ PACKAGES=(
   libcurl4-openssl-dev
   xvfb xauth fonts-dejavu-core libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils
+  librsvg2-bin
 )
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,0 +1,6 @@
+#include "CImageCacheAsset.h"
+
+CImageCacheAsset::CImageCacheAsset(const QString& resourcePath)
+    : path(resourcePath), image(resourcePath)
+{
+}
