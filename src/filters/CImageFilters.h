@@ -5,8 +5,17 @@
 
 #include <Magick++.h>
 
+#include <QColor>
+#include <QFont>
+#include <QFontMetrics>
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <QtGlobal>
+
+class QPainter;
 
 // The filter engine: applies one filter record to one image in memory.
 //
@@ -14,7 +23,9 @@
 // record, the photo's source path, page index and properties, then calls
 // Apply(). Filter ids are grouped by thousands and each family lives in its
 // own source file:
-//   1000s marks                  CImageFiltersMarks.cpp
+//   1000s marks                  CImageFiltersMarks.cpp (dispatch, compositing,
+//                                mask), CImageFiltersText.cpp, CImageFiltersLogo.cpp,
+//                                CImageFiltersPicture.cpp (picture steps)
 //   2000s frames, borders, shadow CImageFiltersFrames.cpp
 //   3000s effects                CImageFiltersEffects.cpp
 //   4000s adjustments            CImageFiltersAdjustments.cpp
@@ -57,6 +68,67 @@ public:
     // partly changed).
     bool Apply();
 
+    // Preview frames of crop (5020) and resize (5040) records, in the
+    // coordinates of the photo as displayed: width x height is its size on
+    // screen at the given zoom. They mirror what the transforms will do.
+    //
+    // The crop rectangle, clipped to the displayed photo.
+    void UpdateCropArea(QRect& area, SFilterRecord record, long width, long height, double zoom);
+    // Scales `shown` (the displayed photo) as the record would scale `photo`
+    // (only its size is read) and sets `area` to where the scaled picture
+    // sits, centred. A pixel-sized record that keeps the aspect ratio gets
+    // the width and height actually used; other records are left as they are.
+    void UpdateResizeArea(Magick::Image& photo, Magick::Image& shown, QRect& area, SFilterRecord& record,
+                          long width, long height, double zoom);
+    // The same for a given device pixel ratio (the one above asks the screen).
+    void UpdateResizeArea(Magick::Image& photo, Magick::Image& shown, QRect& area, SFilterRecord& record,
+                          long width, long height, double zoom, double pixelRatio);
+
+    // ---- Drawing of the text and logo marks ----
+    // Both draw the mark of record into picture (replacing it) and set where
+    // to the rectangle it goes to in a width x height area shifted by
+    // (offsetX, offsetY). The filters call them at the photo's size with zoom
+    // 1 and preview false; the editor's preview passes the displayed size,
+    // zoom and offset, preview true and the screen's device pixel ratio (read
+    // on the GUI thread). Pictures are painted on QImage, so both run on any
+    // thread. False, with a null picture, when there is nothing to draw (an
+    // empty text, a logo that cannot be loaded) or the picture would be too
+    // large.
+    bool UpdateText(QImage& picture, QRect& where, SFilterRecord record, QString path, long width, long height,
+                    double zoom, int offsetX, int offsetY, bool preview, double devicePixelRatio = 1.0);
+    bool UpdateLogo(QImage& picture, QRect& where, SFilterRecord record, QString path, long width, long height,
+                    double zoom, int offsetX, int offsetY, bool preview, double devicePixelRatio = 1.0);
+
+    // Splits text at line feeds into lines and measures the block: width is
+    // the widest advance (5 percent wider for italic), height is (lineSpacing
+    // + line height) x lines - 1.
+    static void ComputeTextMultiline(QString text, QFontMetrics metrics, QList<QString>& lines, long& width,
+                                     long& height, int lineSpacing, bool italic);
+    // Draws lines as one simplified path with the painter's brush and pen,
+    // aligned (0 left, 1 centre, 2 right) within width; ends the painter.
+    static void DrawMultiLine(QPainter* painter, QFont font, QList<QString> lines, int, int, int width,
+                              int alignment, int lineSpacing, int);
+    static void DrawBox(bool on, QPainter* painter, QImage* picture, QColor colour, int transparency);
+
+    // Picture steps. Each returns a new picture (null when it cannot be
+    // made) and the position of the incoming picture inside it in shift.
+    static QImage RotateImage(QImage* picture, int degrees, QSize& shift);
+    static QImage BlurImage(const QImage& picture, int radius, QSize& shift, bool alphaOnly);
+    static QImage ShadowImage(bool on, QImage* picture, QColor colour, int transparency, int distance, int size,
+                              int angle, int blur, QSize& shift);
+    static QImage ScaleImage(QImage* picture, int percent, QSize& shift);
+    static QImage StrokeImage(bool on, QImage* picture, int width, QColor colour, int transparency, QSize& shift);
+    // The picture as an ImageMagick image (invalid for an empty picture).
+    static Magick::Image PixmapToImage(QImage* picture);
+
+    // Fills image from the one-entry cache (cached, cachedPath) or from the
+    // file at path, then switches its alpha on and, with applyTransparency,
+    // lowers every alpha by trunc(transparency x 255 / 100). The cached image
+    // keeps the pixels as read. 1 on success, 0 when the file is missing or
+    // cannot be read.
+    int LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
+                  bool applyTransparency, float transparency);
+
 private:
     // Returns false when the id is not part of any family.
     bool Dispatch(quint32 id);
@@ -72,6 +144,19 @@ private:
     bool FilterText();       // 1000
     bool FilterLogo();       // 1010
     bool FilterCustomMask(); // 1020
+
+    // Sets brush, pen and opacity of the text; the texture comes from the
+    // engine's texture cache.
+    void SetupTextColor(QPainter* painter, QColor colour, bool textured, QString texturePath, int transparency,
+                        bool stroke, QColor strokeColour, int strokeTransparency, int strokeWidth, double);
+    // Composites a mark onto the target once at (x, y), or tiled from the
+    // top-left corner with the spacings (percent of the free width and
+    // height).
+    void CompositeMark(const Magick::Image& mark, int x, int y, bool tile, double spacingX, double spacingY);
+    // The end of both drawing operations: zoom, size and placement.
+    static bool PlacePicture(QImage& picture, QRect& where, double scale, double zoom, int placement,
+                             double marginX, double marginY, long width, long height, int offsetX, int offsetY,
+                             double ratio);
 
     // ---- Frames, borders and shadow (2000s), CImageFiltersFrames.cpp ----
     bool FilterShapeFrame();   // 2001

@@ -3,6 +3,7 @@
 #include "CDCRaw.h"
 #include "CFormatsEnum.h"
 #include "CICCProfiles.h"
+#include "CIMImageCache.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "MagickCompat.h"
@@ -67,11 +68,18 @@ QString FileNamePart(const QString& path)
 CImageManager::CImageManager()
     : profile(CUserProfile::GetInstance()),
       formats(CFormatsEnum::GetInstance()),
-      iccProfiles(CICCProfiles::GetInstance())
+      iccProfiles(CICCProfiles::GetInstance()),
+      cache(CIMImageCache::GetInstance())
 {
 }
 
-CImageManager::~CImageManager() = default;
+CImageManager::~CImageManager()
+{
+    // The monitors point at this manager's progress record.
+    MagickCompat::ClearProgressMonitor(image);
+    for (const Magick::Image& page : pages)
+        MagickCompat::ClearProgressMonitor(page);
+}
 
 void CImageManager::ResetReadState()
 {
@@ -98,15 +106,34 @@ bool CImageManager::Read(QString path)
     multipage = false;
     sourcePath = path;
 
+    if (preview && cache->CheckAndLoad(path, image, &properties)) {
+        SystemLogWrite("Read", "- Cache hit");
+        // Cached pixels are sRGB and carry no profile of their own.
+        sourceWasCMYK = false;
+        embeddedProfile = Magick::Blob();
+        if (Aborted()) {
+            SystemLogWrite("Read", "- cancelled");
+            image = Magick::Image();
+            return false;
+        }
+        InstallProgressMonitor(image);
+        return true;
+    }
+
     if (IdentifyImage(path) == KindRAW) {
         SystemLogWrite("Read", "- Read with DCRaw");
         return ReadRAW(path);
     }
     SystemLogWrite("Read", "- Read with ImageMagick");
+    // Taken before the read: a file rewritten while it is read is not
+    // served later under its new date.
+    const CIMImageCache::FileStamp stamp = CIMImageCache::FileStamp::Of(path);
     const bool result = ReadMagick(path);
-    if (result && preview)
+    if (result && preview) {
         SystemLogWrite("Read", QString::asprintf("imageMagick.width x height: %zu x %zu", image.columns(),
                                                  image.rows()));
+        cache->Write(path, image, properties, stamp);
+    }
     return result;
 }
 

@@ -9,11 +9,15 @@
 #include <Magick++.h>
 
 #include <QList>
+#include <QPixmap>
+#include <QRect>
 #include <QString>
 
 class CFormatsEnum;
 class CICCProfiles;
+class CIMImageCache;
 class CUserProfile;
+class QThread;
 
 // The image engine's working object: turns a file into a decoded image with
 // its properties. Camera RAW files go through the RAW decoder, everything else
@@ -23,6 +27,7 @@ class CUserProfile;
 // The class is split by concern over several source files:
 //   CImageManager.cpp            construction, reading and pinging
 //   CImageManagerProperties.cpp  photo properties of the last read or ping
+//   CImageManagerPreview.cpp     progress reporting, zoom and display of previews
 //   CImageManagerPages.cpp       multi-page files and handing filters to the engine
 //   CImageManagerWrite.cpp       writing with the output-format options and colour profiles
 class CImageManager
@@ -52,6 +57,20 @@ public:
     // decoder identified (raw must then be non-null); other modes do nothing.
     void ReadProperties(int mode, SRAWImage* raw);
 
+    // ---- Previews (CImageManagerPreview.cpp) ----
+    // Makes worker (a preview thread) the receiver of every progress report.
+    void SetThread(QThread* worker);
+    // Scales the current image to percent of its size (halves round up) with
+    // ImageMagick's fast scale. False, image unchanged, when there is no
+    // image, the scale fails or the operation was aborted.
+    bool Zoom(double percent);
+    // Flattens an image with alpha onto ImageMagick's checkerboard pattern;
+    // an opaque image stays as it is. False, image unchanged, on failure.
+    bool AlphaToCheckboard();
+    // The colour of one block of the current image (GUI thread only). A null
+    // pixmap when the block does not lie inside the image.
+    QPixmap ImageToPixmap(QRect area);
+
     // Pages and filters (CImageManagerPages.cpp).
     // Number of images in the file; 1 for camera RAW files (never pinged as
     // TIFF, whose extra directories are previews); 0 when the ping fails.
@@ -73,12 +92,13 @@ public:
     CUserProfile* profile = nullptr;
     CFormatsEnum* formats = nullptr;
     CICCProfiles* iccProfiles = nullptr;
+    CIMImageCache* cache = nullptr;
     Magick::Image image;              // the current image; empty when nothing is loaded
     QList<Magick::Image> pages;       // pages of a multi-page file, in file order
     QString sourcePath;               // path of the last read
     qint64 pageNumber = 0;            // set by the owner before filters are applied
     bool multipage = false;           // the last read was a multi-page read
-    bool preview = false;             // serves a preview: progress monitors on
+    bool preview = false;             // serves a preview: cache and progress monitors on
     CImageFilters filters;            // engine of single-image filter application
     SImageProperties properties;      // of the last read or ping
     SProgressData progress;           // progress and abort of preview operations

@@ -83,6 +83,19 @@ inline void InstallProgressMonitor(Magick::Image& image, MagickCore::MagickProgr
     MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), monitor, clientData);
 }
 
+// Removes the progress monitor from an image and from every copy that still
+// shares its pixels, so that no later operation reports to a record that is
+// gone.
+inline void ClearProgressMonitor(const Magick::Image& image)
+{
+    auto* core = const_cast<MagickCore::Image*>(image.constImage());
+    if (core)
+        MagickCore::SetImageProgressMonitor(core, nullptr, nullptr);
+    auto* info = const_cast<MagickCore::ImageInfo*>(image.constImageInfo());
+    if (info)
+        MagickCore::SetImageInfoProgressMonitor(info, nullptr, nullptr);
+}
+
 // True for a colour-separation (CMYK) image, with or without alpha. Asking
 // for the image type instead would scan every pixel of non-CMYK images.
 inline bool IsCMYK(const Magick::Image& image)
@@ -94,6 +107,37 @@ inline bool IsCMYK(const Magick::Image& image)
 inline void SetThreadLimit(unsigned long threads)
 {
     Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
+}
+
+// Sets the resolution; version 6 takes a geometry, version 7 a point.
+inline void SetDensity(Magick::Image& image, double x, double y)
+{
+    image.density(Magick::Geometry(size_t(x), size_t(y)));
+}
+
+// Rolls the image by signed offsets. Version 6 takes unsigned offsets, so
+// they are brought into 0..size-1 first (a roll by the size is no roll).
+inline void Roll(Magick::Image& image, long long dx, long long dy)
+{
+    const long long width = static_cast<long long>(image.columns());
+    const long long height = static_cast<long long>(image.rows());
+    if (width <= 0 || height <= 0)
+        return;
+    const long long x = ((dx % width) + width) % width;
+    const long long y = ((dy % height) + height) % height;
+    image.roll(size_t(x), size_t(y));
+}
+
+// Geometry strings that give one side and let the other follow the aspect
+// ratio. ("123x0" would make version 6 produce a 1x1 image.)
+inline std::string WidthOnlyGeometry(int width)
+{
+    return std::to_string(width) + "x";
+}
+
+inline std::string HeightOnlyGeometry(int height)
+{
+    return "x" + std::to_string(height);
 }
 
 // A core exception record that lives for one scope.
@@ -276,6 +320,56 @@ inline constexpr std::size_t PathExtent = MaxTextExtent;
 inline unsigned long ThreadLimit()
 {
     return static_cast<unsigned long>(Magick::ResourceLimits::thread());
+}
+
+// Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
+// for alpha. (Version 7 has channels().)
+inline int ChannelCount(const Magick::Image& image)
+{
+    const MagickCore::ColorspaceType space = image.colorSpace();
+    int count = 3;
+    if (space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
+        || space == MagickCore::Rec709LumaColorspace)
+        count = 1;
+    else if (space == MagickCore::CMYKColorspace)
+        count = 4;
+    return count + (image.matte() ? 1 : 0);
+}
+
+// Sets the resolution without rounding it (density() takes whole numbers in
+// version 6).
+inline void SetResolution(Magick::Image& image, double x, double y)
+{
+    image.modifyImage();
+    image.image()->x_resolution = x;
+    image.image()->y_resolution = y;
+}
+
+// Lowers every pixel's alpha by amount8 (8-bit levels, 0..255), never below
+// transparent. The alpha channel is switched on and the image unshared first,
+// so copies that share its pixels keep theirs.
+inline void LowerAlpha8(Magick::Image& image, int amount8)
+{
+    image.modifyImage();
+    if (!image.matte())
+        image.matte(true);
+    if (image.classType() != Magick::DirectClass)
+        image.classType(Magick::DirectClass);
+    if (amount8 <= 0)
+        return;
+    const double step = Q8(amount8 > 255 ? 255 : amount8);
+    const size_t width = image.columns();
+    const size_t height = image.rows();
+    Magick::Pixels view(image);
+    for (size_t y = 0; y < height; ++y) {
+        Magick::PixelPacket* pixel = view.get(0, static_cast<ssize_t>(y), width, 1);
+        for (size_t x = 0; x < width; ++x, ++pixel) {
+            // Version 6 stores opacity (QuantumRange - alpha).
+            const double opacity = double(pixel->opacity) + step;
+            pixel->opacity = Magick::Quantum(opacity >= QuantumMax() ? QuantumMax() : opacity + 0.5);
+        }
+        view.sync();
+    }
 }
 
 } // namespace MagickCompat

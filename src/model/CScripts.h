@@ -107,6 +107,8 @@ private:
     // Reader helpers (CScriptsLoad.cpp).
     bool ReadDocument(QDomDocument& document) const;
     void ParseProperties(const QString& className, const QDomNodeList& nodes);
+    // The Rename, Output, Format, Interface and Monitor blocks, in order.
+    void ParsePropertiesBlocks(const QDomElement& root);
     void ReadProfileHeader(const QDomElement& root);
     void Warn(const QString& text, bool silent) const;
 

@@ -249,7 +249,12 @@ bool CScripts::Load()
     const QDomElement filters = root.elementsByTagName(QStringLiteral("Filters")).at(0).toElement();
     if (!filters.isNull())
         ParseFilters(filters.childNodes());
+    ParsePropertiesBlocks(root);
+    return true;
+}
 
+void CScripts::ParsePropertiesBlocks(const QDomElement& root)
+{
     for (const QDomElement& properties : ElementsByTag(root, QStringLiteral("Properties"))) {
         const QString className = properties.attribute(QStringLiteral("Class"));
         if (className == QLatin1String("Rename"))
@@ -263,7 +268,6 @@ bool CScripts::Load()
         else if (className == QLatin1String("Monitor"))
             ParseMonitor(properties.childNodes());
     }
-    return true;
 }
 
 void CScripts::ReadProfileHeader(const QDomElement& root)

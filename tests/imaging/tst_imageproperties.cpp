@@ -79,7 +79,7 @@ void TestImageProperties::realPhotosAgreeWithExiftool_data()
     QTest::addColumn<QString>("path");
     const QString root = TestEnv::SharedPhotos();
     if (root.isEmpty())
-        return;
+        QSKIP("the shared photos folder is not there");
     for (const QString sub : {"jpg/exif-org", "jpg/gps"}) {
         const QDir dir(root + "/" + sub);
         for (const QString& name : dir.entryList({"*.jpg"}, QDir::Files, QDir::Name))

@@ -498,7 +498,7 @@ void TestImageReading::damagedAndTiffPhotosNeverCrash_data()
     QTest::addColumn<QString>("path");
     const QString root = TestEnv::SharedPhotos();
     if (root.isEmpty())
-        return;
+        QSKIP("the shared photos folder is not there");
     for (const QString sub : {"jpg/tests", "tiff"}) {
         const QDir dir(root + "/" + sub);
         for (const QString& name : dir.entryList({"*.jpg", "*.jpeg", "*.tiff"}, QDir::Files, QDir::Name))

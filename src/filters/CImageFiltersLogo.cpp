@@ -1,0 +1,83 @@
+#include "CImageFilters.h"
+
+#include "Common.h"
+#include "DisplayConversions.h"
+#include "MagickCompat.h"
+#include "MarkGeometry.h"
+
+#include <QFileInfo>
+
+// The logo mark (1010) and the loading of mark images shared with the mask
+// (1020).
+
+int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
+                             bool applyTransparency, float transparency)
+{
+    if (!cached || !image || !cachedPath)
+        return 0;
+    if (cached->isValid() && path == *cachedPath) {
+        *image = *cached;
+    } else {
+        if (path.isEmpty() || !QFileInfo(path).isFile())
+            return 0;
+        Magick::Image read;
+        try {
+            read.read(path.toUtf8().toStdString());
+        } catch (const Magick::Warning& warning) {
+            SystemLogWrite("LoadImage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
+        } catch (const Magick::Exception&) {
+            SystemLogWrite("LoadImage", "An unknown error occured while loading the watermark image.");
+            return 0;
+        }
+        if (!read.isValid()) {
+            SystemLogWrite("LoadImage", "An unknown error occured while loading the watermark image.");
+            return 0;
+        }
+        *cached = read;
+        *cachedPath = path;
+        *image = read;
+    }
+    // The copy shares its pixels with the cached image until it is changed:
+    // unshare it first, so the cache keeps the pixels as read and every
+    // photo of a run gets the same mark.
+    image->modifyImage();
+    MagickCompat::SetAlpha(*image, true);
+    if (applyTransparency)
+        MagickCompat::LowerAlpha8(*image, MarkGeometry::AlphaReduction(transparency));
+    return 1;
+}
+
+bool CImageFilters::UpdateLogo(QImage& picture, QRect& where, SFilterRecord record, QString, long width,
+                               long height, double zoom, int offsetX, int offsetY, bool preview,
+                               double devicePixelRatio)
+{
+    using MarkGeometry::Int;
+    picture = QImage();
+    where = QRect();
+    const double* p = record.params;
+    const double ratio = preview && devicePixelRatio > 1.0 ? devicePixelRatio : 1.0;
+
+    Magick::Image logo;
+    if (!LoadImage(&m_logoImage, &logo, &m_logoPath, record.texts[0], true, float(p[8]))) {
+        SystemLogWrite("UpdateLogo", "- the logo file cannot be loaded: " + record.texts[0]);
+        return false;
+    }
+    logo.backgroundColor(MagickCompat::ColorRgba8(0, 0, 0, 0));
+    QImage logoPicture = ConvertMagickToQtImage(logo);
+
+    QSize shift;
+    QImage scaled = ScaleImage(&logoPicture, Int(p[6]), shift);
+    QImage stroked = StrokeImage(p[10] != 0, &scaled, Int(p[13]), MarkGeometry::OpaqueColor(p[11]), Int(p[12]), shift);
+    QImage turned = RotateImage(&stroked, Int(p[7]), shift);
+    QImage blurred = BlurImage(turned, MarkGeometry::BlurRadius(p[9]), shift, false);
+    const int shadowSize = Int((blurred.width() + blurred.height()) / 10.0);
+    picture = ShadowImage(p[14] != 0, &blurred, MarkGeometry::OpaqueColor(p[15]), Int(p[16]), Int(p[17]), shadowSize,
+                          Int(p[18]), MarkGeometry::BlurRadius(p[19]), shift);
+    if (picture.isNull() || !PlacePicture(picture, where, zoom * ratio, zoom, Int(p[0]), p[1], p[2], width, height,
+                                          offsetX, offsetY, ratio)) {
+        SystemLogWrite("UpdateLogo", "- the logo picture would be empty or too large");
+        picture = QImage();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "SEmailRecord.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+// Composes a MIME message (".eml") that carries the record's files as Base64
+// attachments, writes it into the temporary folder and hands it to the mail
+// program.
+class CEmail : public QObject
+{
+    Q_OBJECT
+public:
+    explicit CEmail(SEmailRecord record = SEmailRecord(), QObject* parent = nullptr);
+
+    // Composes and writes the message, then opens it with the desktop's mail
+    // program. False when an attachment cannot be read (no file is written),
+    // when the message cannot be written, or when the opener cannot start.
+    bool openInDefaultProgram();
+
+    // The whole message in Latin-1; false when an attachment cannot be read.
+    bool ComposeMessage(QByteArray& message) const;
+
+    // Path of the written message; "" until one was created.
+    QString MessagePath() const;
+
+    // Quoted-printable form of Latin-1 text (RFC 2045), CR LF line breaks.
+    static QByteArray QuotedPrintable(const QByteArray& text);
+    // Base64 in lines of at most 76 characters, separated by CR LF.
+    static QByteArray Base64Lines(const QByteArray& data);
+
+private:
+    bool WriteMessageFile(const QByteArray& message);
+
+    SEmailRecord m_record;
+    QString m_messagePath;
+};

@@ -1,0 +1,233 @@
+#include "CUpload.h"
+
+#include "CUserProfile.h"
+#include "Common.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <curl/curl.h>
+
+#include <mutex>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+// The folder shared by all paths, compared by whole path components: the
+// first path's folder, shortened until every path lies below it.
+QString CommonFolder(const QList<QString>& files)
+{
+    if (files.isEmpty())
+        return QString();
+    const QString& first = files.first();
+    const int slash = first.lastIndexOf('/');
+    QString candidate = slash < 0 ? QString() : first.left(slash);
+    for (const QString& file : files) {
+        while (!file.startsWith(candidate + '/')) {
+            const int cut = candidate.lastIndexOf('/');
+            if (cut < 0)
+                return QString();
+            candidate = candidate.left(cut);
+        }
+    }
+    return candidate;
+}
+
+// Removes the empty folders below `path` and `path` itself when it ends up
+// empty. Links are never followed.
+void PruneEmptyFolders(const QString& path)
+{
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.isDir())
+        return;
+    QDir dir(path);
+    const QFileInfoList subfolders =
+        dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QFileInfo& sub : subfolders) {
+        if (!sub.isSymLink())
+            PruneEmptyFolders(sub.absoluteFilePath());
+    }
+    if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        dir.rmdir(dir.absolutePath());
+}
+
+QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& title,
+                                           const QString& text,
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton)
+{
+    QMessageBox box(icon, title, text, buttons);
+    box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+} // namespace
+
+CUpload::CUpload(CUserProfile* profile, QObject* parent)
+    : QObject(parent), m_profile(profile ? profile : CUserProfile::GetInstance())
+{
+    InitializeTransfers();
+    switch (m_profile->Destination) {
+    case 1:
+        m_keepFiles = true;
+        break;
+    case 2:
+        m_keepFiles = m_profile->SaveOnDiskMail;
+        break;
+    case 3:
+        m_keepFiles = m_profile->SaveOnDiskFTP;
+        break;
+    default:
+        m_keepFiles = false;
+        break;
+    }
+}
+
+void CUpload::InitializeTransfers()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
+        if (code != CURLE_OK)
+            SystemLogWrite("InitializeTransfers", curl_easy_strerror(code));
+    });
+}
+
+QString CUpload::TemporaryFolder()
+{
+    return QDir::tempPath() + "/GlimmerboxTemp/";
+}
+
+bool CUpload::MakeTemporaryFolder()
+{
+    QString folder = TemporaryFolder();
+    folder.chop(1);
+    QDir().mkpath(QDir::tempPath());
+    const QByteArray native = QFile::encodeName(folder);
+    struct stat st {};
+    if (lstat(native.constData(), &st) != 0) {
+        if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
+            SystemLogWrite("MakeTemporaryFolder", "cannot create " + folder);
+            return false;
+        }
+        if (lstat(native.constData(), &st) != 0)
+            return false;
+    }
+    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) {
+        SystemLogWrite("MakeTemporaryFolder", "refusing " + folder +
+                                                  ": not a folder of this user");
+        return false;
+    }
+    if ((st.st_mode & 0077) != 0)
+        chmod(native.constData(), 0700);
+    return true;
+}
+
+QString CUpload::FindCommonPath(QList<QString>& files, QString tempFolder)
+{
+    if (m_profile->monitorRun) {
+        if (tempFolder.endsWith('/'))
+            tempFolder.chop(1);
+        return tempFolder;
+    }
+    return CommonFolder(files);
+}
+
+QString CUpload::RelativeName(const QString& path, const QString& commonPath)
+{
+    const QString prefix = commonPath + '/';
+    if (path.startsWith(prefix))
+        return path.mid(prefix.length());
+    return QFileInfo(path).fileName();
+}
+
+QString CUpload::BuildAddress(const QString& host, const QString& remotePath,
+                              const QString& relativeName, bool sftp)
+{
+    QString path = remotePath + relativeName;
+    if (!path.startsWith('/'))
+        path.prepend('/');
+    QStringList segments = path.split('/');
+    for (QString& segment : segments)
+        segment = QString::fromLatin1(QUrl::toPercentEncoding(segment));
+    return QString(sftp ? "sftp://" : "ftp://") + host + segments.join('/');
+}
+
+void CUpload::DeleteTemporaryFiles()
+{
+    SystemLogWrite("DeleteTemporaryFiles", "");
+    for (const QString& file : qAsConst(m_files))
+        QFile::remove(file);
+}
+
+void CUpload::RemoveDeliveredCopies()
+{
+    DeleteTemporaryFiles();
+    PruneEmptyFolders(QDir::cleanPath(TemporaryFolder()));
+}
+
+QString CUpload::KeptFilesText() const
+{
+    QString folder = CommonFolder(m_files);
+    if (folder.isEmpty())
+        folder = QDir::cleanPath(TemporaryFolder());
+    return tr("The written files are kept in %1").arg(folder);
+}
+
+void CUpload::SetAbort(bool abort)
+{
+    m_abort.store(abort);
+}
+
+bool CUpload::IsAborted() const
+{
+    return m_abort.load();
+}
+
+bool CUpload::DeliveryComplete() const
+{
+    return m_complete;
+}
+
+bool CUpload::KeepsWrittenFiles() const
+{
+    return m_keepFiles;
+}
+
+int CUpload::UploadedCount() const
+{
+    return m_uploadedCount;
+}
+
+QString CUpload::ErrorText() const
+{
+    return m_errorText;
+}
+
+void CUpload::SetTimeLimits(long connectSeconds, long stallSeconds)
+{
+    m_connectSeconds = connectSeconds;
+    m_stallSeconds = stallSeconds;
+}
+
+void CUpload::SetPrompt(Prompt prompt)
+{
+    m_prompt = std::move(prompt);
+}
+
+bool CUpload::SilentRun() const
+{
+    return m_profile->silentScript;
+}
+
+QMessageBox::StandardButton CUpload::Ask(QMessageBox::Icon icon, const QString& title,
+                                         const QString& text,
+                                         QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton)
+{
+    if (m_prompt)
+        return m_prompt(icon, title, text, buttons, defaultButton);
+    return ShowMessageBox(icon, title, text, buttons, defaultButton);
+}

@@ -1,0 +1,59 @@
+// The e-mail hand-off of CUpload.
+#include "CUpload.h"
+
+#include "CEmail.h"
+#include "Common.h"
+
+#include <QFile>
+
+bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
+{
+    SystemLogWrite("AddAttachments", "");
+    m_files = files;
+
+    SEmailRecord record;
+    record.subject = QStringLiteral("Glimmerbox");
+    for (const QString& file : qAsConst(files)) {
+        if (QFile::exists(file))
+            record.attachments.append(file);
+    }
+    CEmail email(record);
+    const bool opened = email.openInDefaultProgram();
+    const bool removeCopies = deleteAfter && !m_keepFiles;
+    m_complete = opened;
+
+    if (opened) {
+        if (SilentRun()) {
+            // Nobody answers in a silent run: the message and the files stay,
+            // as after the default answer.
+            emit AppendLog(tr("E-mail message handed to the mail program: %1")
+                               .arg(email.MessagePath()),
+                           0);
+            return true;
+        }
+        const QMessageBox::StandardButton answer = Ask(
+            QMessageBox::Information, tr("Success"),
+            tr("Files attached successfuly. We advise deleting the temporary files that "
+               "Glimmerbox may have created in the process (be sure to do that only after you "
+               "have finished sending your e-mail). Delete temporary files now?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return true;
+        QFile::remove(email.MessagePath());
+        if (removeCopies)
+            DeleteTemporaryFiles();
+        return true;
+    }
+
+    // The hand-off failed: the written files are all the user has, so they stay.
+    if (!SilentRun())
+        Ask(QMessageBox::Warning, tr("Error"), tr("Could not open default mail client."),
+            QMessageBox::Ok, QMessageBox::Ok);
+    QString text = tr("Could not open default mail client.");
+    if (!m_keepFiles)
+        text += "\r\n" + KeptFilesText();
+    emit AppendLog(text, 0);
+    if (!email.MessagePath().isEmpty())
+        QFile::remove(email.MessagePath());
+    return false;
+}
