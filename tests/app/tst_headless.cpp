@@ -71,6 +71,29 @@ private slots:
         QVERIFY(text.contains("Process completed without errors."));
     }
 
+    // The bundled demo: resized, watermarked copies under Pictures.
+    void bundledDemo()
+    {
+        const QString root = TestEnv::NewFolder("demo");
+        const QString demo = QString(GB_TEST_SOURCE_DIR) + "/examples/demo.gbs";
+        const QStringList photos =
+            QDir(QString(GB_TEST_SOURCE_DIR) + "/examples/photos").entryList({"*.jpg"}, QDir::Files);
+        QVERIFY(!photos.isEmpty());
+        const RunResult run = RunProgram({demo}, root, root + "/sandbox");
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        const QString out = run.home + "/Pictures/Glimmerbox Demo";
+        QVERIFY2(run.out.contains("results in " + QDir::toNativeSeparators(out)), qPrintable(run.out));
+        const QStringList outputs = FilesIn(out);
+        QCOMPARE(outputs.size(), photos.size());
+        for (const QString& name : outputs) {
+            QVERIFY2(name.endsWith("-demo.jpg"), qPrintable(name));
+            const QImage image(out + "/" + name);
+            QVERIFY(!image.isNull());
+            QVERIFY(image.width() <= 800 && image.height() <= 800);
+        }
+    }
+
     // Scripts that cannot be loaded run nothing and end with status 1.
     void brokenScriptsRunNothing_data()
     {
