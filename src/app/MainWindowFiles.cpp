@@ -177,10 +177,13 @@ void MainWindow::StartLoadingScript(QString path)
         if (!folders.contains(folder))
             folders.append(folder);
     }
-    fprintf(stdout, "glimmerbox: %d photo(s) processed, %d written, %d error(s)\n",
+    fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s)\n",
             int(photoList->list.size()), int(outputs.size()), lastRunErrors);
     for (const QString& folder : std::as_const(folders))
         fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(QDir::toNativeSeparators(folder)));
+    const QString log = CProcessController::GeneralLogPath();
+    if (userProfile->processLog && QFileInfo::exists(log))
+        fprintf(stdout, "glimmerbox: log in %s\n", qUtf8Printable(QDir::toNativeSeparators(log)));
     fflush(stdout);
     FinishScript(lastRunErrors > 0 || lastRunStopped ? ExitCodes::RunErrors : ExitCodes::Success);
 }
