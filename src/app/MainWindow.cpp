@@ -96,17 +96,12 @@ void MainWindow::show()
     InitWindowSettings();
     Init();
 
-    const int dot = currentFile.lastIndexOf('.');
-    const QString extension = dot < 0 ? currentFile : currentFile.mid(dot + 1);
     if (fileGiven) {
         StartLoadingFile();
         if (finished)
             return; // a script ran: the program ends without a window
     }
     QWidget::show();
-
-    // The first-run wizard joins here ("sps" files skip it).
-    Q_UNUSED(extension);
 
     panel1->timerShowAddPhotoTip.start(2000);
 

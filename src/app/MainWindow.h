@@ -168,6 +168,8 @@ private:
     QString profileDescription;
     QString scriptName;
     QString currentFile;
+    // A file handed in (command line or file-open event), not yet loaded.
+    QString pendingFile;
     bool initialised = false;
     bool fileGiven = false;
     int currentFileKind = 0;

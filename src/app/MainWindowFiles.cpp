@@ -55,8 +55,8 @@ void MainWindow::StartLoadingFileWindows(QString path)
     // current folder changes.
     if (!path.isEmpty())
         path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
-    currentFile = path;
-    if (Extension(currentFile) == "gbs")
+    pendingFile = path;
+    if (Extension(pendingFile) == "gbs")
         userProfile->scriptRun = true;
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
@@ -65,7 +65,7 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
 {
     if (event->type() == QEvent::FileOpen) {
         auto* open = static_cast<QFileOpenEvent*>(event);
-        currentFile = open->file();
+        pendingFile = open->file();
         fileGiven = true;
         if (initialised)
             emit SignalStartLoadingFile();
@@ -77,11 +77,14 @@ bool MainWindow::eventFilter(QObject* object, QEvent* event)
 void MainWindow::StartLoadingFile()
 {
     SystemLogWrite("StartLoadingFile", QString());
-    const QString extension = Extension(currentFile);
+    // The job's own file changes only when the handed-in one has loaded, so
+    // a save never writes over a file that failed to load.
+    const QString path = pendingFile;
+    const QString extension = Extension(path);
     if (extension == "gbf")
-        StartLoadingProfile(currentFile);
+        StartLoadingProfile(path);
     else if (extension == "gbs")
-        StartLoadingScript(currentFile);
+        StartLoadingScript(path);
 }
 
 bool MainWindow::StartLoadingProfile(QString path)

@@ -445,6 +445,21 @@ private slots:
         QFileOpenEvent late(root + "/late.gbf");
         QCoreApplication::sendEvent(qApp, &late);
         QTRY_COMPARE(window->windowTitle(), QString("Glimmerbox - Late"));
+        QCOMPARE(window->CurrentFile(), root + "/late.gbf");
+
+        // A file that fails to load leaves the job's file alone, so Ctrl+S
+        // does not write over it.
+        QVERIFY(WriteFile(root + "/broken.gbf", "<Profile"));
+        QFileOpenEvent broken(root + "/broken.gbf");
+        QCoreApplication::sendEvent(qApp, &broken);
+        QTRY_COMPARE(warnings, QStringList({"Could not load profile."}));
+        QCOMPARE(window->CurrentFile(), root + "/late.gbf");
+        QCOMPARE(window->windowTitle(), QString("Glimmerbox - Late"));
+        window->Panel2()->SignalPanelChanged();
+        window->OnCtrlS();
+        QFile file(root + "/broken.gbf");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("<Profile"));
     }
 
     // Only our own ImageMagick leftovers older than a day are removed.
