@@ -297,7 +297,9 @@ bool MainWindow::OnPanelConvert(bool ask)
     const int runs = userProfile->runsThisSession;
     userProfile->runsThisSession = runs + 1;
     const int launches = GetRegistryInt("Settings/LaunchCounter", 0);
-    if (launches % 3 == 0 && runs == 0 && !silent && !userProfile->HideProcessing) {
+    // A script handed in at start ends the program right after its run:
+    // no notice may hold it up.
+    if (launches % 3 == 0 && runs == 0 && !silent && !script && !userProfile->HideProcessing) {
         CDialogSocial social(this);
         social.exec();
     }
