@@ -159,6 +159,346 @@ PY
     convert "$g" -draw "$(cat "$TMP/scr.mvg")" -quality 88 "$OUT/GrungeFrame6.jpg"
 }
 
+# ------------------------------------------------------ frame pictures
+# Frame pictures are FW wide. For placement factors L (width) and S (height)
+# a 3:2 photo fills the window when the frame's aspect is 1.5 S / L.
+FW=2000
+
+# Sets FH, BX, BY (rail widths, the window overlapping the photo by a few
+# pixels so that no gap shows) for the factors L S.
+frame_size() {
+    FH=$(calc "int(round($FW * $1 / (1.5 * $2)))")
+    local ov=$((FW / 250))
+    BX=$(calc "int(($FW - $1 * $FW) / 2) + $ov")
+    BY=$(calc "int(($FH - $2 * $FH) / 2) + $ov")
+}
+
+# Distance maps in rail widths: ux from the sides, uy from top and bottom,
+# u the smaller one (0 at the outer edge, 1 in the window), and the mitre
+# mask (white where the top and bottom rails lie).
+frame_maps() {
+    convert -size ${FH}x${FW} gradient: -rotate -90 -write mpr:gx +delete \
+        -size ${FW}x${FH} gradient: -write mpr:gy +delete \
+        \( mpr:gx -evaluate multiply "$(calc "($FW - 1) / $BX")" \) \
+        \( mpr:gx -negate -evaluate multiply "$(calc "($FW - 1) / $BX")" \) \
+        -compose darken -composite -colorspace gray -write "$TMP/ux.miff" +delete \
+        \( mpr:gy -evaluate multiply "$(calc "($FH - 1) / $BY")" \) \
+        \( mpr:gy -negate -evaluate multiply "$(calc "($FH - 1) / $BY")" \) \
+        -compose darken -composite -colorspace gray "$TMP/uy.miff"
+    convert "$TMP/ux.miff" "$TMP/uy.miff" -compose darken -composite "$TMP/u.miff"
+    convert "$TMP/ux.miff" "$TMP/uy.miff" -compose minus_src -composite -threshold 0 "$TMP/mitre.miff"
+}
+
+# A texture for the whole frame from a generator called as GEN W H SEED OUT
+# that draws grain running along x: horizontal on the top and bottom rails,
+# turned upright on the sides.
+mitred_texture() { # gen seed out
+    "$1" $FW $FH "$2" "$TMP/th.miff"
+    "$1" $FH $FW $(($2 + 1)) "$TMP/tv0.miff"
+    convert "$TMP/tv0.miff" -rotate 90 "$TMP/tv.miff"
+    convert "$TMP/tv.miff" "$TMP/th.miff" "$TMP/mitre.miff" -composite "$3"
+}
+
+# Wood: long grain with growth-ring figure. W H seed out colours...
+wood() {
+    local w=$1 h=$2 seed=$3 out=$4; shift 4
+    convert -seed "$seed" \
+        \( -size $((w / 60))x$((h / 3)) xc: +noise Random -channel R -separate +channel \
+           -blur 0x1.2 -filter Gaussian -resize ${w}x${h}\! -auto-level -function Sinusoid 5,0 \) \
+        \( -size $((w / 24))x${h} xc: +noise Random -channel R -separate +channel \
+           -filter Gaussian -resize ${w}x${h}\! -auto-level \) \
+        -compose blend -define compose:args=35 -composite -auto-level \
+        \( -size 1x256 gradient:"$1"-"$2" -rotate 90 \) -clut "$out"
+}
+walnut_wood() { wood "$1" "$2" "$3" "$4" '#2a170c' '#7a4c2a'; }
+oak_wood() { wood "$1" "$2" "$3" "$4" '#9c7448' '#d9b586'; }
+
+# Brushed metal: fine streaks.
+brushed() {
+    convert -seed "$3" \
+        \( -size $(($1 / 80))x$2 xc: +noise Random -channel R -separate +channel \
+           -filter Gaussian -resize ${1}x${2}\! -auto-level \) \
+        \( -size $(($1 / 8))x$(($2 / 8)) xc: +noise Random -channel R -separate +channel -blur 0x2 \
+           -filter Gaussian -resize ${1}x${2}\! -auto-level \) \
+        -compose blend -define compose:args=25 -composite -level 0,250% \
+        \( -size 1x256 gradient:'#8e9399'-'#d8dce0' -rotate 90 \) -clut "$4"
+}
+
+# Gilt: a worn gold leaf with faint mottling.
+gilt_leaf() {
+    convert -seed "$3" -size $(($1 / 12))x$(($2 / 12)) xc: +noise Random -channel R -separate +channel \
+        -blur 0x1.5 -filter Gaussian -resize ${1}x${2}\! -auto-level -level 0,300% \
+        \( -size 1x256 gradient:'#a27a2c'-'#d8b354' -rotate 90 \) -clut "$4"
+}
+
+# Flat sheet with a faint mottle (mats, liners, paper). W H seed out dark light
+fibre() {
+    convert -seed "$3" -size $(($1 / 10))x$(($2 / 10)) xc: +noise Random -channel R -separate +channel \
+        -blur 0x1 -filter Gaussian -resize ${1}x${2}\! -auto-level \
+        \( -size 1x256 gradient:"$5"-"$6" -rotate 90 \) -clut "$4"
+}
+
+# Lights the frame: height map -> shading (mid grey on flat parts) laid over
+# the texture with hard light, then the tone table, then the window cut out.
+# Args: profile texture1 texture2 relief out [bead period in pixels]
+moulding() {
+    python3 scripts/frame_profiles.py "$1" "$TMP"
+    convert "$TMP/u.miff" "$TMP/height.pgm" -clut -alpha off -colorspace gray "$TMP/h.miff"
+    if [ -n "${6:-}" ]; then
+        # A row of beads along each rail, in the band the profile names.
+        convert -size ${FW}x1 xc: -fx "pow(abs(sin(pi*i/$6)),0.6)" -scale ${FW}x${FH}\! "$TMP/bh.miff"
+        convert -size ${FH}x1 xc: -fx "pow(abs(sin(pi*i/$6)),0.6)" -scale ${FH}x${FW}\! -rotate 90 "$TMP/bv.miff"
+        convert "$TMP/bv.miff" "$TMP/bh.miff" "$TMP/mitre.miff" -composite \
+            \( "$TMP/u.miff" "$TMP/band.pgm" -clut \) -compose multiply -composite \
+            -alpha off -colorspace gray "$TMP/beads.miff"
+        convert "$TMP/h.miff" "$TMP/beads.miff" -compose Mathematics \
+            -define compose:args=0,0.12,1,0 -composite "$TMP/h.miff"
+    fi
+    convert "$TMP/h.miff" -define convolve:scale="$4" -bias 50% -morphology Convolve Sobel:45 "$TMP/shade.miff"
+    convert "$TMP/u.miff" "$TMP/mat.pgm" -clut "$TMP/matmask.miff"
+    convert "$TMP/u.miff" "$TMP/tone.pgm" -clut "$TMP/tone.miff"
+    convert "$2" "$3" "$TMP/matmask.miff" -composite \
+        "$TMP/shade.miff" -compose hardlight -composite \
+        "$TMP/tone.miff" -compose hardlight -composite "$TMP/lit.miff"
+    convert "$TMP/lit.miff" \( "$TMP/u.miff" -threshold 99.99% -negate \) \
+        -alpha off -compose copy_opacity -composite "$5"
+}
+
+# Writes a frame picture as GIF with a one-bit window.
+write_gif() { # in out
+    convert "$1" -channel A -threshold 50% +channel +dither -colors 255 "$2"
+}
+
+picture() {
+    # 1: dark walnut moulding on a cream mat with a bevelled cut.
+    frame_size 0.72 0.62; frame_maps
+    mitred_texture walnut_wood 11 "$TMP/t1.miff"
+    fibre $FW $FH 12 "$TMP/t2.miff" '#e6dcc6' '#f2eadb'
+    moulding walnut "$TMP/t1.miff" "$TMP/t2.miff" 3 "$TMP/f.miff"
+    write_gif "$TMP/f.miff" "$OUT/PictureFrame1.gif"
+
+    # 2: carved gilt frame with a bead row and a linen slip.
+    frame_size 0.76 0.63; frame_maps
+    mitred_texture gilt_leaf 21 "$TMP/t1.miff"
+    fibre $FW $FH 22 "$TMP/t2.miff" '#d9cfb8' '#e9e1cd'
+    moulding gilt "$TMP/t1.miff" "$TMP/t2.miff" 3 "$TMP/f.miff" 22
+    write_gif "$TMP/f.miff" "$OUT/PictureFrame2.gif"
+
+    # 3: slim brushed aluminium.
+    frame_size 0.94 0.91; frame_maps
+    mitred_texture brushed 31 "$TMP/t1.miff"
+    moulding metal "$TMP/t1.miff" "$TMP/t1.miff" 2 "$TMP/f.miff"
+    write_gif "$TMP/f.miff" "$OUT/PictureFrame3.gif"
+
+    # 4: light oak with a dark inner lip.
+    frame_size 0.86 0.82; frame_maps
+    mitred_texture oak_wood 41 "$TMP/t1.miff"
+    fibre $FW $FH 42 "$TMP/t2.miff" '#1c140e' '#2e241c'
+    moulding oak "$TMP/t1.miff" "$TMP/t2.miff" 2.5 "$TMP/f.miff"
+    write_gif "$TMP/f.miff" "$OUT/PictureFrame4.gif"
+}
+
+# Multiplies the alpha of a frame picture by a mask (white keeps).
+cut_alpha() { # in mask out
+    convert "$1" \( +clone -alpha extract "$2" -compose multiply -composite \) \
+        -alpha off -compose copy_opacity -composite "$3"
+}
+
+# Outer edge mask: ragged (noise) or scalloped, from the distance map u.
+# Args: threshold(0..1 of a rail) noise-amplitude noise-blob-size scallop-period out
+outer_edge() {
+    local t=$1 amp=$2 blob=$3 period=$4 out=$5
+    convert -seed 77 -size $((FW / blob))x$((FH / blob)) xc: +noise Random -channel R -separate +channel \
+        -blur 0x1 -filter Gaussian -resize ${FW}x${FH}\! -auto-level "$TMP/en.miff"
+    if [ "$period" -gt 0 ]; then
+        convert -size ${FW}x1 xc: -fx "pow(abs(sin(pi*i/$period)),0.4)" -scale ${FW}x${FH}\! "$TMP/sh.miff"
+        convert -size ${FH}x1 xc: -fx "pow(abs(sin(pi*i/$period)),0.4)" -scale ${FH}x${FW}\! -rotate 90 "$TMP/sv.miff"
+        convert "$TMP/sv.miff" "$TMP/sh.miff" "$TMP/mitre.miff" -composite "$TMP/en.miff"
+    fi
+    # keep where u - amp * (noise - 0.5) > t
+    convert "$TMP/u.miff" "$TMP/en.miff" -compose Mathematics \
+        -define compose:args=0,-$amp,1,$(calc "$amp/2") -composite \
+        -threshold "$(calc "$t*100")%" -blur 0x0.7 "$out"
+}
+
+# Paper with fibres and foxing. W H seed out dark light
+old_paper() {
+    convert -seed "$3" \
+        \( -size $(($1 / 40))x$(($2 / 40)) xc: +noise Random -channel R -separate +channel -blur 0x1 \
+           -filter Gaussian -resize ${1}x${2}\! -auto-level \) \
+        \( -size $(($1 / 8))x$(($2 / 8)) xc: +noise Random -channel R -separate +channel \
+           -filter Gaussian -resize ${1}x${2}\! -auto-level \) \
+        -compose blend -define compose:args=18 -composite -auto-level -level 10%,100% \
+        \( -size 1x256 gradient:"$5"-"$6" -rotate 90 \) -clut "$4"
+}
+aged_ivory() { old_paper "$1" "$2" "$3" "$4" '#c9b68f' '#f1e8d2'; }
+
+# Film strip: sprocket holes (a mask, white keeps) and edge markings.
+# Args: holes-per-window hole-width hole-height (shares of the pitch) corner-radius out
+film_holes() {
+    local per=$1 hw=$2 hh=$3 r=$4 out=$5
+    python3 - "$TMP/holes.mvg" $FW $FH $BX $BY $per $hw $hh $r <<'PY'
+import sys
+out, w, h, bx, by, per, hw, hh, r = sys.argv[1:]
+w, h, bx, by, per = int(w), int(h), int(bx), int(by), float(per)
+hw, hh, r = float(hw), float(hh), float(r)
+pitch = (w - 2 * bx) / per
+band = by
+lines = ["fill black stroke none"]
+x = (w / 2) % pitch - pitch
+while x < w + pitch:
+    for cy in (band * 0.5, h - band * 0.5):
+        x0, y0 = x - pitch * hw / 2, cy - pitch * hh / 2
+        lines.append("roundrectangle %.1f,%.1f %.1f,%.1f %.1f,%.1f"
+                     % (x0, y0, x0 + pitch * hw, y0 + pitch * hh, r, r))
+    x += pitch
+open(out, "w").write("\n".join(lines) + "\n")
+PY
+    convert -size ${FW}x${FH} xc:white -draw "$(cat "$TMP/holes.mvg")" "$out"
+}
+
+vintage() {
+    # 1: aged print with a deckled edge.
+    frame_size 0.88 0.80; frame_maps
+    aged_ivory $FW $FH 111 "$TMP/t1.miff"
+    moulding paper "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    outer_edge 0.1 0.12 25 0 "$TMP/edge.miff"
+    cut_alpha "$TMP/f.miff" "$TMP/edge.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame1.gif"
+
+    # 2: black album page with paper photo corners.
+    frame_size 0.72 0.66; frame_maps
+    fibre $FW $FH 121 "$TMP/t1.miff" '#181716' '#262422'
+    moulding paper "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    python3 - "$TMP/corners.mvg" $FW $FH $BX $BY <<'PY'
+import sys
+out, w, h, bx, by = sys.argv[1], *map(int, sys.argv[2:])
+leg, e = w * 0.075, w * 0.012
+lines = []
+for sx, sy in ((1, 1), (-1, 1), (1, -1), (-1, -1)):
+    cx = bx - e if sx > 0 else w - bx + e
+    cy = by - e if sy > 0 else h - by + e
+    a, b, c = (cx, cy), (cx + sx * leg, cy), (cx, cy + sy * leg)
+    lines.append("fill '#34302c' stroke '#5c5650' stroke-width 3 polygon %.1f,%.1f %.1f,%.1f %.1f,%.1f" % (a + b + c))
+    # the pocket's folded edge catches the light
+    lines.append("stroke '#a8a096' stroke-width 3 line %.1f,%.1f %.1f,%.1f" % (b[0] - sx * 6, b[1] + sy * 6, c[0] + sx * 6, c[1] - sy * 6))
+open(out, "w").write("\n".join(lines) + "\n")
+PY
+    convert "$TMP/f.miff" -draw "$(cat "$TMP/corners.mvg")" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame2.gif"
+
+    # 3: stained postcard with a printed double rule and worn edges.
+    frame_size 0.73 0.71; frame_maps
+    old_paper $FW $FH 131 "$TMP/t1.miff" '#a98d5f' '#e8dcc0'
+    moulding postcard "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    outer_edge 0.03 0.05 40 0 "$TMP/edge.miff"
+    cut_alpha "$TMP/f.miff" "$TMP/edge.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame3.gif"
+
+    # 4: black-and-white 35 mm film strip.
+    frame_size 0.86 0.62; frame_maps
+    old_paper $FW $FH 141 "$TMP/t1.miff" '#0c0c0c' '#1e1e1e'
+    moulding flat "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    film_holes 7.6 0.42 0.59 10 "$TMP/holes.miff"
+    local ps=$((BY / 7)) y1=$((BY * 90 / 100)) y2=$((FH - BY * 10 / 100))
+    convert "$TMP/f.miff" -font "$FONT_SANS" -pointsize $ps -fill '#c9a25a' \
+        -annotate +$((BX + FW / 30))+$((BY - ps / 3)) "14" \
+        -annotate +$((FW / 2 + FW / 40))+$((BY - ps / 3)) "14A" \
+        -draw "polygon $((FW / 2)),$((BY - ps / 3 - ps / 2)) $((FW / 2)),$((BY - ps / 3 - ps)) $((FW / 2 + ps / 2)),$((BY - ps / 3 - 3 * ps / 4))" \
+        -pointsize $((ps * 8 / 10)) -annotate +$((FW - BX - FW / 6))+$((FH - BY + ps + ps / 3)) "SAFETY FILM" \
+        "$TMP/f1.miff"
+    cut_alpha "$TMP/f1.miff" "$TMP/holes.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame4.gif"
+
+    # 5: snapshot with a scalloped white border.
+    frame_size 0.92 0.89; frame_maps
+    old_paper $FW $FH 151 "$TMP/t1.miff" '#ddd3bd' '#f8f3e6'
+    moulding paper "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    outer_edge 0.28 0.3 1 $((FW / 70)) "$TMP/edge.miff"
+    cut_alpha "$TMP/f.miff" "$TMP/edge.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame5.gif"
+
+    # 6: cabinet card: dark board, embossed line, gilt bevel round the picture.
+    frame_size 0.67 0.62; frame_maps
+    old_paper $FW $FH 161 "$TMP/t1.miff" '#2e2418' '#4d3d2a'
+    gilt_leaf $FW $FH 162 "$TMP/t2.miff"
+    moulding cabinet "$TMP/t1.miff" "$TMP/t2.miff" 3 "$TMP/f.miff"
+    convert -size ${FW}x${FH} xc:black -fill white \
+        -draw "roundrectangle 0,0 $((FW - 1)),$((FH - 1)) $((FW / 40)),$((FW / 40))" "$TMP/edge.miff"
+    cut_alpha "$TMP/f.miff" "$TMP/edge.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame6.gif"
+
+    # 7: slide mount with rounded corners.
+    frame_size 0.76 0.59; frame_maps
+    fibre $FW $FH 171 "$TMP/t1.miff" '#d4d2cc' '#e4e2dc'
+    moulding slide "$TMP/t1.miff" "$TMP/t1.miff" 2.5 "$TMP/f.miff"
+    local r=$((FW / 18)) wr=$((FW / 60))
+    convert -size ${FW}x${FH} xc:black -fill white \
+        -draw "roundrectangle 0,0 $((FW - 1)),$((FH - 1)) $r,$r" \
+        -fill black -draw "roundrectangle $BX,$BY $((FW - BX - 1)),$((FH - BY - 1)) $wr,$wr" \
+        -fill white -draw "rectangle $((BX + wr)),$((BY + wr)) $((FW - BX - 1 - wr)),$((FH - BY - 1 - wr))" \
+        "$TMP/edge.miff"
+    convert "$TMP/f.miff" -font "$FONT_SANS" -pointsize $((BY / 6)) -fill '#6b6a66' \
+        -annotate +$((BX))+$((BY / 2)) "24" -fill '#b03a2e' \
+        -draw "circle $((FW - BX - BY / 8)),$((FH - BY / 2)) $((FW - BX)),$((FH - BY / 2))" "$TMP/f1.miff"
+    cut_alpha "$TMP/f1.miff" "$TMP/edge.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame7.gif"
+
+    # 8: torn white paper on kraft board.
+    frame_size 0.86 0.71; frame_maps
+    old_paper $FW $FH 181 "$TMP/t1.miff" '#8a6238' '#b88a57'
+    moulding paper "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/kraft.miff"
+    outer_edge 0.45 0.5 25 0 "$TMP/torn.miff"
+    old_paper $FW $FH 182 "$TMP/t2.miff" '#e9e4da' '#fbf9f4'
+    convert "$TMP/torn.miff" -blur 0x6 -negate -level 0,250% -negate "$TMP/tornshadow.miff"
+    convert "$TMP/kraft.miff" -alpha off \( "$TMP/tornshadow.miff" -level 0%,100%,1 \) \
+        -compose multiply -composite "$TMP/t2.miff" "$TMP/torn.miff" -compose over -composite \
+        \( "$TMP/u.miff" -threshold 99.99% -negate \) -alpha off -compose copy_opacity -composite "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame8.gif"
+
+    # 9: colour negative cine film with large perforations.
+    frame_size 0.85 0.63; frame_maps
+    fibre $FW $FH 191 "$TMP/t1.miff" '#9a5220' '#b8682e'
+    moulding flat "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/f.miff"
+    film_holes 4 0.3 0.38 12 "$TMP/holes.miff"
+    local ps9=$((BY / 8))
+    convert "$TMP/f.miff" -font "$FONT_SANS" -pointsize $ps9 -fill '#5a2a0c' \
+        -annotate +$((BX + FW / 12))+$((BY - BY / 20)) "27  >" \
+        -annotate +$((FW / 2 + FW / 8))+$((FH - BY + ps9 + BY / 20)) "28" "$TMP/f1.miff"
+    cut_alpha "$TMP/f1.miff" "$TMP/holes.miff" "$TMP/f2.miff"
+    write_gif "$TMP/f2.miff" "$OUT/VintageFrame9.gif"
+}
+
+# ---------------------------------------------------------- sample logo
+# A four-pointed sparkle in a ring, gold on transparency, with a soft shadow.
+sample() {
+    local n=512 c=256
+    python3 - "$TMP/spark.mvg" $n <<'PY'
+import math, sys
+out, n = sys.argv[1], int(sys.argv[2])
+c = n / 2
+def star(cx, cy, r, inner, rot=0):
+    pts = []
+    for i in range(8):
+        a = math.radians(rot - 90 + i * 45)
+        rr = r if i % 2 == 0 else inner
+        pts.append("%.1f,%.1f" % (cx + rr * math.cos(a), cy + rr * math.sin(a)))
+    return "polygon " + " ".join(pts)
+lines = ["fill white stroke none", star(c, c, n * 0.34, n * 0.075),
+         star(c + n * 0.2, c - n * 0.2, n * 0.085, n * 0.022),
+         star(c - n * 0.19, c + n * 0.21, n * 0.06, n * 0.016),
+         "fill none stroke white stroke-width %.1f" % (n * 0.035),
+         "circle %.1f,%.1f %.1f,%.1f" % (c, c, c, c - n * 0.43)]
+open(out, "w").write("\n".join(lines) + "\n")
+PY
+    convert -size ${n}x${n} xc:black -draw "$(cat "$TMP/spark.mvg")" -blur 0x0.6 "$TMP/shape.miff"
+    convert -size ${n}x${n} radial-gradient:'#fff2b0'-'#d08a1c' "$TMP/gold.miff"
+    convert "$TMP/gold.miff" "$TMP/shape.miff" -alpha off -compose copy_opacity -composite "$TMP/logo.miff"
+    convert "$TMP/logo.miff" \( +clone -background '#3a2400' -shadow 60x6+5+5 \) +swap \
+        -background none -layers merge +repage -gravity center -extent ${n}x${n} \
+        -depth 8 -define png:color-type=6 -strip resources/bundle/Sample.png
+}
+
 for what in "${@:-shaped grunge picture vintage sample}"; do
     for w in $what; do "$w"; done
 done
