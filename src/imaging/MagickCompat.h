@@ -7,13 +7,17 @@
 
 #include <QString>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+
 namespace MagickCompat {
 
 // The largest channel value of this build (65535 for 16-bit channels).
 inline constexpr double QuantumMax()
 {
     using MagickCore::Quantum;
-    return QuantumMax();
+    return static_cast<double>(QuantumRange);
 }
 
 // Quantum value for an 8-bit channel value (0..255), e.g. level points and
@@ -70,10 +74,190 @@ inline std::string EscapePath(const QString& path)
     return escaped.toStdString();
 }
 
+// Installs a progress monitor on an image and on its image info; reads only
+// report through the latter. (ImageMagick 7 takes the same two calls.)
+inline void InstallProgressMonitor(Magick::Image& image, MagickCore::MagickProgressMonitor monitor,
+                                   void* clientData)
+{
+    MagickCore::SetImageProgressMonitor(image.image(), monitor, clientData);
+    MagickCore::SetImageInfoProgressMonitor(image.imageInfo(), monitor, clientData);
+}
+
+// True for a colour-separation (CMYK) image, with or without alpha. Asking
+// for the image type instead would scan every pixel of non-CMYK images.
+inline bool IsCMYK(const Magick::Image& image)
+{
+    return image.colorSpace() == MagickCore::CMYKColorspace;
+}
+
 // Limits ImageMagick's own OpenMP threads per operation.
 inline void SetThreadLimit(unsigned long threads)
 {
     Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
+}
+
+// A core exception record that lives for one scope.
+class CoreException
+{
+public:
+    CoreException() : m_info(MagickCore::AcquireExceptionInfo()) {}
+    ~CoreException() { MagickCore::DestroyExceptionInfo(m_info); }
+    CoreException(const CoreException&) = delete;
+    CoreException& operator=(const CoreException&) = delete;
+    MagickCore::ExceptionInfo* get() const { return m_info; }
+
+private:
+    MagickCore::ExceptionInfo* m_info;
+};
+
+// Image type "true colour with alpha" (TrueColorAlphaType in version 7).
+inline Magick::ImageType TrueColorAlphaType()
+{
+    return Magick::TrueColorMatteType;
+}
+
+// Whether the coder can put several images into one file.
+inline bool CoderCanAdjoin(const std::string& coder)
+{
+    CoreException exception;
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
+    return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
+}
+
+// Noise types by name: the numbers differ between versions.
+enum class NoiseKind { Gaussian, MultiplicativeGaussian, Impulse, Laplacian, Poisson };
+
+inline Magick::NoiseType ToNoiseType(NoiseKind kind)
+{
+    switch (kind) {
+    case NoiseKind::MultiplicativeGaussian:
+        return Magick::MultiplicativeGaussianNoise;
+    case NoiseKind::Impulse:
+        return Magick::ImpulseNoise;
+    case NoiseKind::Laplacian:
+        return Magick::LaplacianNoise;
+    case NoiseKind::Poisson:
+        return Magick::PoissonNoise;
+    case NoiseKind::Gaussian:
+        break;
+    }
+    return Magick::GaussianNoise;
+}
+
+// Adds noise at full strength (attenuate 1.0, version 6's default).
+inline void AddNoise(Magick::Image& image, NoiseKind kind)
+{
+    image.addNoise(ToNoiseType(kind));
+}
+
+// Oil painting; version 6 has no sigma, version 7 is called with sigma 1.0.
+inline void OilPaint(Magick::Image& image, double radius)
+{
+    image.oilPaint(radius);
+}
+
+// Throws the error recorded in a core exception record, if any.
+inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
+{
+    if (exception && exception->severity >= MagickCore::ErrorException)
+        Magick::throwException(exception);
+}
+
+// Makes a core operation's new image the image's content; a null result
+// raises the recorded error (or a generic one naming the operation).
+inline void ReplaceWithResult(Magick::Image& image, MagickCore::Image* result,
+                              MagickCore::ExceptionInfo* exception, const char* operation)
+{
+    if (!result) {
+        ThrowIfError(exception);
+        throw Magick::ErrorImage(std::string(operation) + " failed");
+    }
+    image.replaceImage(result);
+}
+
+// Spread by a fractional radius (Magick++ 6 only takes whole pixels).
+inline void Spread(Magick::Image& image, double radius)
+{
+    CoreException exception;
+    ReplaceWithResult(image, MagickCore::SpreadImage(image.constImage(), radius, exception.get()),
+                      exception.get(), "SpreadImage");
+}
+
+// Sepia toning; the threshold is in quantum units.
+inline void SepiaTone(Magick::Image& image, double threshold, MagickCore::ExceptionInfo* exception)
+{
+    ReplaceWithResult(image, MagickCore::SepiaToneImage(image.constImage(), threshold, exception), exception,
+                      "SepiaToneImage");
+}
+
+// Shading with a distant light. Magick++'s shade() hands its "colour
+// shading" flag to the core as the grey flag, so call the core directly.
+inline void Shade(Magick::Image& image, double azimuth, double elevation, bool colour)
+{
+    CoreException exception;
+    const MagickCore::MagickBooleanType grey = colour ? MagickCore::MagickFalse : MagickCore::MagickTrue;
+    ReplaceWithResult(image, MagickCore::ShadeImage(image.constImage(), grey, azimuth, elevation, exception.get()),
+                      exception.get(), "ShadeImage");
+}
+
+// Automatic levels on all channels. Version 6 records problems on the image
+// itself; version 7 takes the exception record.
+inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception)
+{
+    Q_UNUSED(exception);
+    image.modifyImage();
+    MagickCore::AutoLevelImage(image.image());
+}
+
+// Number of images (pages, frames, layers) that a ping of the file reports;
+// Magick++ 6 has no pingImages. Errors and warnings are thrown.
+inline size_t PingImageCount(const std::string& path)
+{
+    CoreException exception;
+    std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
+        MagickCore::CloneImageInfo(nullptr), MagickCore::DestroyImageInfo);
+    path.copy(info->filename, MaxTextExtent - 1);
+    info->filename[std::min(path.size(), size_t(MaxTextExtent - 1))] = '\0';
+    MagickCore::Image* images = MagickCore::PingImage(info.get(), exception.get());
+    const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
+    if (images)
+        MagickCore::DestroyImageList(images);
+    Magick::throwException(exception.get());
+    return count;
+}
+
+// Walks every pixel's red, green and blue values (quantum units) row by row
+// through one pixel-cache view. The image is unshared and made direct-class
+// first, so a palette image keeps the new values.
+template <typename Fn>
+void ForEachPixelRgb(Magick::Image& image, Fn fn)
+{
+    image.modifyImage();
+    if (image.classType() != Magick::DirectClass)
+        image.classType(Magick::DirectClass);
+    const size_t width = image.columns();
+    const size_t height = image.rows();
+    Magick::Pixels view(image);
+    for (size_t y = 0; y < height; ++y) {
+        Magick::PixelPacket* pixel = view.get(0, static_cast<ssize_t>(y), width, 1);
+        for (size_t x = 0; x < width; ++x, ++pixel)
+            fn(pixel->red, pixel->green, pixel->blue);
+        view.sync();
+    }
+}
+
+// Read-only walk over every pixel's red, green and blue values (quantum units).
+template <typename Fn>
+void ForEachPixelRgbConst(const Magick::Image& image, Fn fn)
+{
+    const size_t width = image.columns();
+    const size_t height = image.rows();
+    Magick::Pixels view(const_cast<Magick::Image&>(image));
+    for (size_t y = 0; y < height; ++y) {
+        const Magick::PixelPacket* pixel = view.getConst(0, static_cast<ssize_t>(y), width, 1);
+        for (size_t x = 0; x < width; ++x, ++pixel)
+            fn(pixel->red, pixel->green, pixel->blue);
+    }
 }
 
 } // namespace MagickCompat

@@ -39,3 +39,6 @@ QString DecryptString(QString text);
 void CenterChild(QRect area, int unused, QWidget* widget);
 void MacToolbuttonAutoraise(QToolButton* button);
 QPainterPath GenerateInfoBaloon(int style);
+
+// The typed settings-store helpers live beside these.
+#include "Registry.h"

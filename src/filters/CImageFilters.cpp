@@ -1,0 +1,86 @@
+#include "CImageFilters.h"
+
+#include "Common.h"
+#include "MagickCompat.h"
+
+#include <cmath>
+#include <exception>
+#include <limits>
+
+namespace {
+// Clears a pointer member when the dispatch ends, however it ends.
+class ScopedPointer
+{
+public:
+    ScopedPointer(MagickCore::ExceptionInfo*& slot, MagickCore::ExceptionInfo* value) : m_slot(slot)
+    {
+        m_slot = value;
+    }
+    ~ScopedPointer() { m_slot = nullptr; }
+    ScopedPointer(const ScopedPointer&) = delete;
+    ScopedPointer& operator=(const ScopedPointer&) = delete;
+
+private:
+    MagickCore::ExceptionInfo*& m_slot;
+};
+} // namespace
+
+CImageFilters::CImageFilters() = default;
+
+CImageFilters::~CImageFilters() = default;
+
+double CImageFilters::P(int n) const
+{
+    if (n < 0 || n >= SFilterRecord::MaxParams)
+        return 0.0;
+    return m_record.params[n];
+}
+
+int CImageFilters::PInt(int n) const
+{
+    const double value = P(n);
+    if (std::isnan(value))
+        return 0;
+    if (value >= static_cast<double>(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    if (value <= static_cast<double>(std::numeric_limits<int>::min()))
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(value);
+}
+
+bool CImageFilters::Apply()
+{
+    if (!m_target || !m_target->isValid())
+        return false;
+
+    MagickCompat::CoreException exception;
+    ScopedPointer current(m_exception, exception.get());
+    try {
+        return Dispatch(m_record.filterId);
+    } catch (const Magick::Exception& error) {
+        SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));
+    } catch (const std::exception& error) {
+        SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));
+    } catch (...) {
+        SystemLogWrite("Apply", "! ImageFilters::Apply Error: unknown exception");
+    }
+    return false;
+}
+
+bool CImageFilters::Dispatch(quint32 id)
+{
+    switch (id / 1000) {
+    case 1:
+        return ApplyMark(id);
+    case 2:
+        return ApplyFrame(id);
+    case 3:
+        return ApplyEffect(id);
+    case 4:
+        return ApplyAdjustment(id);
+    case 5:
+        return ApplyTransform(id);
+    default:
+        return false;
+    }
+}

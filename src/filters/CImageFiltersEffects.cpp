@@ -1,0 +1,200 @@
+#include "CImageFilters.h"
+
+#include "MagickCompat.h"
+
+#include <algorithm>
+
+// Effects (3000-3170). The parameter mappings turn the settings pages'
+// slider values into ImageMagick arguments. Thresholds are written for 8-bit
+// channels and scaled to this build's quantum range.
+
+bool CImageFilters::ApplyEffect(quint32 id)
+{
+    switch (id) {
+    case 3000:
+        FilterBlur();
+        return true;
+    case 3020:
+        FilterCharcoal();
+        return true;
+    case 3030:
+        FilterEdge();
+        return true;
+    case 3040:
+        FilterEmboss();
+        return true;
+    case 3050:
+        FilterGaussianBlur();
+        return true;
+    case 3060:
+        FilterBlacknWhite();
+        return true;
+    case 3070:
+        FilterImplode();
+        return true;
+    case 3080:
+        FilterNegate();
+        return true;
+    case 3090:
+        FilterNoise();
+        return true;
+    case 3100:
+        FilterOilPaint();
+        return true;
+    case 3120:
+        FilterSepia();
+        return true;
+    case 3130:
+        FilterSolarize();
+        return true;
+    case 3140:
+        FilterShade();
+        return true;
+    case 3150:
+        FilterSpread();
+        return true;
+    case 3160:
+        FilterSwirl();
+        return true;
+    case 3170:
+        FilterWave();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CImageFilters::FilterBlur()
+{
+    const double radius = P(0) * 0.1;
+    m_target->blur(radius, std::max(0.5 * radius, 0.1));
+    return true;
+}
+
+bool CImageFilters::FilterCharcoal()
+{
+    // sigma = 0.049 * p1 + 0.1
+    m_target->charcoal(P(0) * 0.05, (P(1) + 2.0408163265306123) * 0.049);
+    return true;
+}
+
+bool CImageFilters::FilterEdge()
+{
+    m_target->edge(P(0));
+    return true;
+}
+
+bool CImageFilters::FilterEmboss()
+{
+    m_target->emboss(P(0) * 0.05, (P(1) + 2.0408163265306123) * 0.049);
+    return true;
+}
+
+bool CImageFilters::FilterGaussianBlur()
+{
+    // sigma = 0.099 * p1 + 0.1
+    m_target->gaussianBlur(P(0) * 0.1, (P(1) + 1.0101010101010102) * 0.099);
+    return true;
+}
+
+bool CImageFilters::FilterBlacknWhite()
+{
+    // Each pixel's red, green and blue become their mean, rounded half up.
+    MagickCompat::ForEachPixelRgb(*m_target, [](Magick::Quantum& red, Magick::Quantum& green,
+                                                 Magick::Quantum& blue) {
+        const quint64 sum = quint64(red) + quint64(green) + quint64(blue);
+        const auto mean = static_cast<Magick::Quantum>((sum + 1) / 3);
+        red = green = blue = mean;
+    });
+    return true;
+}
+
+bool CImageFilters::FilterImplode()
+{
+    m_target->implode(P(0) * 0.012);
+    return true;
+}
+
+bool CImageFilters::FilterNegate()
+{
+    m_target->negate(false);
+    return true;
+}
+
+bool CImageFilters::FilterNoise()
+{
+    using MagickCompat::NoiseKind;
+    NoiseKind kind = NoiseKind::Gaussian;
+    switch (PInt(0)) {
+    case 1:
+        kind = NoiseKind::MultiplicativeGaussian;
+        break;
+    case 2:
+        kind = NoiseKind::Impulse;
+        break;
+    case 3:
+        kind = NoiseKind::Laplacian;
+        break;
+    case 4:
+        kind = NoiseKind::Poisson;
+        break;
+    default:
+        break;
+    }
+    MagickCompat::AddNoise(*m_target, kind);
+    return true;
+}
+
+bool CImageFilters::FilterOilPaint()
+{
+    // radius = 8/11 * p0
+    MagickCompat::OilPaint(*m_target, P(0) * 0.7272727272727273);
+    return true;
+}
+
+bool CImageFilters::FilterSepia()
+{
+    const double threshold = P(0) + 150.0; // 8-bit channel value
+    const double saturation = P(1) + 10.0;
+    MagickCompat::SepiaTone(*m_target, MagickCompat::Q8(threshold), m_exception);
+    m_target->modulate(100.0, saturation, 100.0);
+    return true;
+}
+
+bool CImageFilters::FilterSolarize()
+{
+    // factor = 260 - 2.6 * p0, an 8-bit channel value
+    m_target->solarize(MagickCompat::Q8((P(0) - 100.0) * -2.6));
+    return true;
+}
+
+bool CImageFilters::FilterShade()
+{
+    // azimuth and elevation = 1.1 * p - 10; p2 asks for colour shading
+    MagickCompat::Shade(*m_target, (P(0) - 9.090909090909092) * 1.1, (P(1) - 9.090909090909092) * 1.1,
+                        P(2) != 0.0);
+    return true;
+}
+
+bool CImageFilters::FilterSpread()
+{
+    MagickCompat::Spread(*m_target, P(0) * 0.4);
+    return true;
+}
+
+bool CImageFilters::FilterSwirl()
+{
+    m_target->swirl(P(0));
+    return true;
+}
+
+bool CImageFilters::FilterWave()
+{
+    // wavelength = 19.99 * p1 + 1; a zero wavelength has no wave to draw
+    // (ImageMagick would divide by it).
+    const double wavelength = (P(1) + 0.05002501250625312) * 19.99;
+    if (wavelength == 0.0)
+        return true;
+    m_target->wave(P(0), wavelength);
+    return true;
+}

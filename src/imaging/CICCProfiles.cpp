@@ -1,0 +1,87 @@
+#include "CICCProfiles.h"
+
+#include "CUserProfile.h"
+#include "Common.h"
+#include "Platform.h"
+
+#include <QFileInfo>
+#include <QMutexLocker>
+
+QBasicMutex CICCProfiles::mutex;
+
+namespace {
+// Reads the file as an image and returns its ICC profile; false when the file
+// cannot be read.
+bool ReadProfileFile(const QString& path, Magick::Blob* profile)
+{
+    SystemLogWrite("LoadIccProfile", "- reading " + path);
+    try {
+        Magick::Image image;
+        image.read(path.toUtf8().toStdString());
+        *profile = image.profile("icc");
+        return true;
+    } catch (const Magick::Warning& warning) {
+        SystemLogWrite("LoadIccProfile", QString("Warning: %1").arg(warning.what()));
+        return false;
+    } catch (const std::exception& error) {
+        SystemLogWrite("LoadIccProfile", QString("- cannot read %1: %2").arg(path, error.what()));
+        return false;
+    }
+}
+} // namespace
+
+CICCProfiles::CICCProfiles() : profile(CUserProfile::GetInstance())
+{
+}
+
+CICCProfiles* CICCProfiles::GetInstance()
+{
+    // Created once, thread-safely, and kept until the process ends.
+    static CICCProfiles* const instance = new CICCProfiles();
+    return instance;
+}
+
+QString CICCProfiles::SRGBPath()
+{
+    return GetResourcesFolder() + "/sRGB.icm";
+}
+
+QString CICCProfiles::CMYKPath()
+{
+    return GetResourcesFolder() + "/RSWOP.ICM";
+}
+
+QString CICCProfiles::CustomPath() const
+{
+    return profile ? profile->CustomProfile : QString();
+}
+
+void CICCProfiles::LoadIccProfile(int which)
+{
+    const QMutexLocker locker(&mutex);
+    switch (which) {
+    case SRGB:
+        if (!srgbLoaded && QFileInfo::exists(SRGBPath()) && ReadProfileFile(SRGBPath(), &srgbProfile))
+            srgbLoaded = true;
+        break;
+    case CMYK:
+        if (!cmykLoaded && QFileInfo::exists(CMYKPath()) && ReadProfileFile(CMYKPath(), &cmykProfile))
+            cmykLoaded = true;
+        break;
+    case Custom: {
+        if (customLoaded)
+            break;
+        const QString path = CustomPath();
+        Magick::Blob loaded;
+        if (path.isEmpty() || !QFileInfo::exists(path) || !ReadProfileFile(path, &loaded)) {
+            loaded = Magick::Blob();
+            ReadProfileFile(SRGBPath(), &loaded);
+        }
+        customProfile = loaded;
+        customLoaded = true;
+        break;
+    }
+    default:
+        break;
+    }
+}

@@ -1,0 +1,283 @@
+#include "CImageManager.h"
+
+#include "CDCRaw.h"
+#include "CFormatsEnum.h"
+#include "CICCProfiles.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "MagickCompat.h"
+#include "ProgressMonitors.h"
+
+#include <QFileInfo>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+struct FreeDeleter
+{
+    void operator()(unsigned char* buffer) const { std::free(buffer); }
+};
+using RawBuffer = std::unique_ptr<unsigned char, FreeDeleter>;
+
+// Runs one step of a read. A warning is traced and the read goes on; an error
+// is traced and ends the read.
+template<typename Step>
+bool RunStep(const char* function, Step&& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const Magick::Warning& warning) {
+        SystemLogWrite(function, QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
+        return true;
+    } catch (const Magick::Exception& error) {
+        SystemLogWrite(function, "An unknown error occured while loading the image.");
+        SystemLogWrite(function, QString("- %1").arg(QString::fromUtf8(error.what())));
+        return false;
+    } catch (const std::exception& error) {
+        SystemLogWrite(function, "An unknown error occured while loading the image.");
+        SystemLogWrite(function, QString("- %1").arg(QString::fromUtf8(error.what())));
+        return false;
+    }
+}
+
+QString FileNamePart(const QString& path)
+{
+    const int slash = path.lastIndexOf('/');
+    return slash < 0 ? path : path.mid(slash + 1);
+}
+} // namespace
+
+CImageManager::CImageManager()
+    : profile(CUserProfile::GetInstance()),
+      formats(CFormatsEnum::GetInstance()),
+      iccProfiles(CICCProfiles::GetInstance())
+{
+}
+
+CImageManager::~CImageManager() = default;
+
+void CImageManager::ResetReadState()
+{
+    image = Magick::Image();
+    properties.Clear();
+    sourceWasCMYK = false;
+    embeddedProfile = Magick::Blob();
+}
+
+void CImageManager::InstallProgressMonitor(Magick::Image& target)
+{
+    MagickCompat::InstallProgressMonitor(target, MagickProgressMonitor, &progress);
+}
+
+bool CImageManager::Aborted() const
+{
+    return preview && progress.abort.load();
+}
+
+bool CImageManager::Read(QString path)
+{
+    SystemLogWrite("Read", "");
+    image = Magick::Image();
+    multipage = false;
+    sourcePath = path;
+
+    if (IdentifyImage(path) == KindRAW) {
+        SystemLogWrite("Read", "- Read with DCRaw");
+        return ReadRAW(path);
+    }
+    SystemLogWrite("Read", "- Read with ImageMagick");
+    const bool result = ReadMagick(path);
+    if (result && preview)
+        SystemLogWrite("Read", QString::asprintf("imageMagick.width x height: %zu x %zu", image.columns(),
+                                                 image.rows()));
+    return result;
+}
+
+int CImageManager::IdentifyImage(QString path) const
+{
+    const QString name = FileNamePart(path);
+    const int dot = name.lastIndexOf('.');
+    const QString extension = (dot < 0 ? name : name.mid(dot + 1)).toUpper();
+    if (!formats)
+        return KindMagick;
+    for (const QString& raw : formats->rawExtensions) {
+        if (raw.toUpper() == extension)
+            return KindRAW;
+    }
+    return KindMagick;
+}
+
+bool CImageManager::ReadMagick(QString path)
+{
+    SystemLogWrite("ReadMagick", "");
+    ResetReadState();
+    if (path.isEmpty()) {
+        SystemLogWrite("ReadMagick", "- pathName is empty, abort!");
+        return false;
+    }
+
+    if (preview)
+        InstallProgressMonitor(image);
+    const std::string file = path.toUtf8().toStdString();
+    // A warning (truncated JPEG, unknown TIFF tag) leaves the image read so
+    // far in place; every later step still runs, or the last photo's
+    // properties and colour state would carry over to this one.
+    if (!RunStep("ReadMagick", [&] { image.read(file); })) {
+        image = Magick::Image();
+        return false;
+    }
+    if (Aborted()) {
+        SystemLogWrite("ReadMagick", "- cancelled");
+        image = Magick::Image();
+        return false;
+    }
+    if (!image.isValid()) {
+        SystemLogWrite("ReadMagick", "An unknown error occured while loading the image.");
+        image = Magick::Image();
+        return false;
+    }
+
+    const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); })
+        && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); })
+        && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); })
+        && (!sourceWasCMYK || ConvertCMYKToSRGB());
+    if (!ok || Aborted()) {
+        if (ok)
+            SystemLogWrite("ReadMagick", "- cancelled");
+        image = Magick::Image();
+        return false;
+    }
+    return true;
+}
+
+bool CImageManager::ConvertCMYKToSRGB()
+{
+    iccProfiles->LoadIccProfile(CICCProfiles::SRGB);
+    iccProfiles->LoadIccProfile(CICCProfiles::CMYK);
+    const Magick::Blob srgb = iccProfiles->srgbProfile;
+    const Magick::Blob cmyk = iccProfiles->cmykProfile;
+    return RunStep("ReadMagick", [&] {
+        if (srgb.length() == 0) {
+            // Without the sRGB profile the pixels still have to leave CMYK.
+            SystemLogWrite("ReadMagick", "- no sRGB profile, plain colour space conversion");
+            image.profile("icc", Magick::Blob());
+            image.colorSpace(MagickCore::sRGBColorspace);
+            return;
+        }
+        if (embeddedProfile.length() == 0 && cmyk.length() != 0)
+            image.profile("icc", cmyk);
+        image.profile("icc", srgb);
+        if (MagickCompat::IsCMYK(image))
+            image.colorSpace(MagickCore::sRGBColorspace);
+    });
+}
+
+bool CImageManager::ReadRAW(QString path)
+{
+    SystemLogWrite("ReadRAW", "");
+    ResetReadState();
+
+    SRAWImage record;
+    record.inputPath = path;
+    record.whiteBalance = profile ? profile->rawWhiteBalance : 0;
+    record.highlight = profile ? profile->rawHighlight : 0;
+    record.demosaic = profile ? profile->rawDemosaic : 0;
+    record.identifyOnly = false;
+
+    auto decoder = std::make_unique<CDCRaw>();
+    if (preview) {
+        decoder->progressCallback = ProgressMonitor;
+        record.progressData = &progress;
+    }
+    const int result = decoder->Convert(&record);
+    RawBuffer buffer(record.buffer);
+    record.buffer = nullptr;
+    decoder.reset();
+    if (result != CDCRaw::Done || !buffer)
+        return false;
+
+    SystemLogWrite("ReadRAW", QString("RawData.width x height: %1 x %2")
+                                  .arg(record.outputWidth)
+                                  .arg(record.outputHeight));
+    record.buffer = buffer.get();
+    const bool built = BuildImageFromRAW(record);
+    record.buffer = nullptr;
+    buffer.reset();
+    if (!built) {
+        image = Magick::Image();
+        return false;
+    }
+    SystemLogWrite("ReadRAW", QString::asprintf("imageMagick.width x height: %zu x %zu", image.columns(),
+                                                image.rows()));
+
+    ReadProperties(FromRAW, &record);
+    return RunStep("ReadRAW", [&] {
+        image.attribute("EXIF:DateTimeOriginal", properties.dateTimeOriginal.toUtf8().toStdString());
+        image.attribute("EXIF:Make", properties.cameraMake.toUtf8().toStdString());
+        image.attribute("EXIF:Model", properties.cameraModel.toUtf8().toStdString());
+    });
+}
+
+bool CImageManager::BuildImageFromRAW(const SRAWImage& record)
+{
+    // Only grey (1 sample) and RGB (3 samples) buffers are understood; any
+    // other layout would be read past its end.
+    const char* map = record.colors == 3 ? "RGB" : record.colors == 1 ? "I" : nullptr;
+    if (!map || record.outputWidth == 0 || record.outputHeight == 0) {
+        SystemLogWrite("ReadRAW", QString("- unsupported RAW output with %1 colours").arg(record.colors));
+        return false;
+    }
+    return RunStep("ReadRAW", [&] {
+        Magick::Image built;
+        built.read(size_t(record.outputWidth), size_t(record.outputHeight), map, Magick::CharPixel,
+                   record.buffer);
+        // An opaque alpha channel, as every decoded RAW image has.
+        MagickCompat::SetAlpha(built, true);
+        built.depth(8);
+        image = built;
+    }) && image.isValid();
+}
+
+bool CImageManager::Ping(QString path)
+{
+    if (path.isEmpty())
+        return false;
+    if (IdentifyImage(path) == KindRAW) {
+        image = Magick::Image();
+        SRAWImage record;
+        record.inputPath = path;
+        record.identifyOnly = true;
+        auto decoder = std::make_unique<CDCRaw>();
+        const int result = decoder->Convert(&record);
+        std::free(record.buffer);
+        record.buffer = nullptr;
+        decoder.reset();
+        if (result != CDCRaw::Done)
+            return false;
+        ReadProperties(FromRAW, &record);
+        return true;
+    }
+
+    Magick::Image pinged;
+    const std::string file = path.toUtf8().toStdString();
+    if (!RunStep("Ping", [&] { pinged.ping(file); }) || !pinged.isValid())
+        return false;
+    image = pinged;
+    return RunStep("Ping", [&] { ReadProperties(FromMagick, nullptr); });
+}
+
+void CImageManager::SetImage(Magick::Image newImage)
+{
+    image = newImage;
+}
+
+SImageRecord GetImageRecordByName(QList<SImageRecord> list, QString path)
+{
+    for (const SImageRecord& record : list) {
+        if (record.path == path)
+            return record;
+    }
+    return SImageRecord();
+}

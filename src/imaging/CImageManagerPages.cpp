@@ -1,0 +1,155 @@
+#include "CImageManager.h"
+
+#include "CUserProfile.h"
+#include "Common.h"
+#include "MagickCompat.h"
+
+#include <list>
+#include <utility>
+
+namespace {
+enum LayerMode { EveryLayer = 0, Flatten = 1, FirstLayerOnly = 2 };
+} // namespace
+
+int CImageManager::GetPageCount(QString path)
+{
+    // A TIFF-based RAW file holds previews in further directories: it is one
+    // photo for the RAW decoder, whatever a ping would count.
+    if (IdentifyImage(path) == KindRAW)
+        return 1;
+    try {
+        return static_cast<int>(MagickCompat::PingImageCount(path.toUtf8().toStdString()));
+    } catch (const Magick::Exception&) {
+        return 0;
+    } catch (const std::exception&) {
+        return 0;
+    }
+}
+
+bool CImageManager::ReadMultipage(QString path)
+{
+    multipage = true;
+    sourcePath = path;
+    pages.clear();
+    properties.Clear();
+    sourceWasCMYK = false;
+    embeddedProfile = Magick::Blob();
+    const int layerMode = profile ? profile->multipageWrite : EveryLayer;
+    try {
+        std::list<Magick::Image> read;
+        Magick::readImages(&read, path.toUtf8().toStdString());
+        for (Magick::Image& page : read)
+            pages.append(page);
+        if (layerMode == Flatten && !pages.isEmpty()) {
+            Magick::Image flat;
+            Magick::flattenImages(&flat, read.begin(), read.end());
+            image = flat;
+        }
+    } catch (const Magick::Exception&) {
+        image = Magick::Image();
+        return false;
+    } catch (const std::exception&) {
+        image = Magick::Image();
+        return false;
+    }
+    if (pages.isEmpty()) {
+        image = Magick::Image();
+        return false;
+    }
+    return TakeStateOfPages();
+}
+
+// Gives a multi-page read what a single read has: the properties and colour
+// state of the photo (the flattened image, else the first page), and sRGB
+// pixels for CMYK pages so the writer's profile steps see the same state.
+bool CImageManager::TakeStateOfPages()
+{
+    const bool flattened = profile && profile->multipageWrite == Flatten;
+    Magick::Image kept = image;
+    try {
+        image = flattened ? kept : pages.first();
+        ReadProperties(FromMagick, nullptr);
+        sourceWasCMYK = MagickCompat::IsCMYK(image);
+        embeddedProfile = image.profile("icc");
+    } catch (const Magick::Exception&) {
+        image = Magick::Image();
+        return false;
+    }
+
+    bool converted = true;
+    if (flattened) {
+        if (MagickCompat::IsCMYK(image))
+            converted = ConvertCMYKToSRGB();
+        kept = image;
+    } else {
+        for (Magick::Image& page : pages) {
+            if (!MagickCompat::IsCMYK(page))
+                continue;
+            std::swap(image, page);
+            converted = ConvertCMYKToSRGB() && converted;
+            std::swap(image, page);
+        }
+    }
+    image = converted ? kept : Magick::Image();
+    return converted;
+}
+
+bool CImageManager::ReadAndInsertPage(QString path)
+{
+    const bool result = Read(path);
+    if (result) {
+        pages.append(image);
+        ReadProperties(FromMagick, nullptr);
+    }
+    image = Magick::Image();
+    return result;
+}
+
+void CImageManager::LoadEngine(CImageFilters& engine, const SFilterRecord& record) const
+{
+    engine.SetSourcePath(sourcePath);
+    engine.SetRecord(record);
+    engine.SetPageIndex(pageNumber);
+    engine.SetProperties(properties);
+}
+
+bool CImageManager::ApplyFilter(SFilterRecord record)
+{
+    filters.SetTarget(&image);
+    LoadEngine(filters, record);
+    progress.done = false;
+    progress.abort = false;
+    if (preview && image.isValid())
+        InstallProgressMonitor(image);
+    return filters.Apply();
+}
+
+bool CImageManager::ApplyFilterToMultipage(SFilterRecord record)
+{
+    SystemLogWrite("ApplyFilterToMultipage", "");
+    const int layerMode = profile ? profile->multipageWrite : EveryLayer;
+    if (layerMode == Flatten)
+        return ApplyFilter(record);
+
+    CImageFilters engine;
+    LoadEngine(engine, record);
+    bool result = true;
+    for (int i = 0; i < pages.size(); ++i) {
+        engine.SetTarget(&pages[i]);
+        result = engine.Apply() && result;
+        if (layerMode == FirstLayerOnly)
+            break;
+    }
+    return result;
+}
+
+bool CImageManager::ApplyFilterToCurrentPage(SFilterRecord record)
+{
+    SystemLogWrite("ApplyFilterToCurrentPage", "");
+    if (pages.isEmpty())
+        return false;
+    CImageFilters engine;
+    LoadEngine(engine, record);
+    engine.SetTarget(&pages.last());
+    return engine.Apply();
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Display texts built from EXIF attribute texts as ImageMagick gives them
+// (rationals "n/d", coordinates "52/1, 31/1, 1234/100"). Each returns an empty
+// text when the value cannot be shown (missing, malformed, zero denominator).
+namespace ImageProperties {
+
+// Degrees, minutes, seconds and hemisphere, e.g. 52°31'12.34"N.
+QString GpsCoordinateText(const QString& value, const QString& reference);
+// Metres with one decimal, "-" below sea level (reference "1"), e.g. "-5.0 m".
+QString GpsAltitudeText(const QString& value, const QString& reference);
+// "f/2.8"
+QString FNumberText(const QString& value);
+// "1/250 sec", the reciprocal of the exposure time.
+QString ExposureText(const QString& value);
+// The orientation number; 0 when empty, not a number or out of range.
+qint32 OrientationValue(const QString& value);
+
+} // namespace ImageProperties
+
+// The information text of one file for the photo views: name, type, size and,
+// when the file can be pinged, dimensions, date and camera; "Photo not found"
+// for a missing file.
+QString ReadImageProperties(QString path);

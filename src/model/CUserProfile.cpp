@@ -1,0 +1,166 @@
+#include "CUserProfile.h"
+
+#include "Common.h"
+#include "Platform.h"
+#include "Registry.h"
+
+#include <QCoreApplication>
+#include <QMutexLocker>
+#include <QThread>
+
+namespace {
+QBasicMutex s_instanceLock;
+CUserProfile* s_instance = nullptr;
+
+// The preference keys of the settings store, with their defaults.
+const char* const kLanguageId = "Settings/Settings.LanguageId";
+const char* const kUseMulticore = "Settings/Settings.UseMulticore";
+const char* const kContextualMenu = "Settings/Settings.ContextualMenu";
+const char* const kShowProfiles = "Settings/Settings.ShowProfiles";
+const char* const kShowStartupWizard = "Settings/Settings.ShowStartupWizard";
+const char* const kAutoCheck = "Settings/CheckNew.AutoCheck";
+const char* const kCheckInterval = "Settings/CheckNew.Interval";
+const char* const kProcessLog = "Settings/ProcessEnv.SPLog";
+const char* const kMonitorLaunch = "Settings/MonitorLaunch";
+const char* const kThemeId = "Settings/Settings.ThemeId";
+const char* const kMultipageWrite = "Settings/Settings.MultipageWrite";
+const char* const kRawWhiteBalance = "Settings/Settings.RawWhiteBalance";
+const char* const kRawHighlight = "Settings/Settings.RawHighlight";
+const char* const kRawDemosaic = "Settings/Settings.RawDemosaic";
+
+bool GetRegistryBool(const char* key, bool defaultValue)
+{
+    return GetRegistryInt(key, defaultValue ? 1 : 0) != 0;
+}
+
+void SetRegistryBool(const char* key, bool value)
+{
+    SetRegistryInt(key, value ? 1 : 0);
+}
+} // namespace
+
+CUserProfile* CUserProfile::GetInstance()
+{
+    const QMutexLocker locker(&s_instanceLock);
+    if (!s_instance) {
+        s_instance = new CUserProfile();
+        // Created off the GUI thread, the profile still belongs to the GUI
+        // thread, which outlives every worker.
+        QCoreApplication* app = QCoreApplication::instance();
+        if (app && QThread::currentThread() != app->thread())
+            s_instance->moveToThread(app->thread());
+    }
+    return s_instance;
+}
+
+void CUserProfile::DeleteInstance()
+{
+    CUserProfile* doomed = nullptr;
+    {
+        const QMutexLocker locker(&s_instanceLock);
+        doomed = s_instance;
+        s_instance = nullptr;
+    }
+    delete doomed;
+}
+
+CUserProfile::CUserProfile()
+{
+    DestPath = GetMyPictures();
+    SetDefaultCustomProfile();
+}
+
+CUserProfile::~CUserProfile()
+{
+    WriteRegistrySettings();
+}
+
+void CUserProfile::ReadRegistrySettings()
+{
+    languageId = GetRegistryInt(kLanguageId, 1033);
+    useMulticore = GetRegistryBool(kUseMulticore, true);
+    contextualMenu = GetRegistryBool(kContextualMenu, true);
+    showProfiles = GetRegistryBool(kShowProfiles, false);
+    showStartupWizard = GetRegistryBool(kShowStartupWizard, true);
+    autoCheck = GetRegistryBool(kAutoCheck, true);
+    checkInterval = GetRegistryInt(kCheckInterval, 1);
+    processLog = GetRegistryBool(kProcessLog, true);
+    monitorLaunch = GetRegistryBool(kMonitorLaunch, true);
+    themeId = GetRegistryInt(kThemeId, 0);
+    multipageWrite = GetRegistryInt(kMultipageWrite, 0);
+    rawWhiteBalance = GetRegistryInt(kRawWhiteBalance, 0);
+    rawHighlight = GetRegistryInt(kRawHighlight, 0);
+    rawDemosaic = GetRegistryInt(kRawDemosaic, 0);
+}
+
+void CUserProfile::WriteRegistrySettings()
+{
+    SetRegistryInt(kLanguageId, languageId);
+    SetRegistryBool(kUseMulticore, useMulticore);
+    SetRegistryBool(kContextualMenu, contextualMenu);
+    SetRegistryBool(kShowProfiles, showProfiles);
+    SetRegistryBool(kShowStartupWizard, showStartupWizard);
+    SetRegistryBool(kAutoCheck, autoCheck);
+    SetRegistryInt(kCheckInterval, checkInterval);
+    SetRegistryBool(kProcessLog, processLog);
+    SetRegistryBool(kMonitorLaunch, monitorLaunch);
+    SetRegistryInt(kThemeId, themeId);
+    SetRegistryInt(kMultipageWrite, multipageWrite);
+    SetRegistryInt(kRawWhiteBalance, rawWhiteBalance);
+    SetRegistryInt(kRawHighlight, rawHighlight);
+    SetRegistryInt(kRawDemosaic, rawDemosaic);
+}
+
+void CUserProfile::SetDefaultCustomProfile()
+{
+    CustomProfile = GetResourcesFolder() + "/sRGB.icm";
+}
+
+void CUserProfile::CopyRenamingSettings(CFilterFilename& filter) const
+{
+    filter.FilenameFormat = FilenameFormat;
+    filter.PresetRename = PresetRename;
+    filter.CounterStart = CounterStart;
+    filter.CountStep = CountStep;
+    filter.CounterDigits = CounterDigits;
+    filter.CounterReset = CounterReset;
+    filter.ChangeCase = ChangeCase;
+    filter.LowerCaseExt = LowerCaseExt;
+    filter.DateType = DateType;
+    filter.DateFormat = DateFormat;
+    filter.ShowTime = ShowTime;
+    filter.TimeFormat = TimeFormat;
+    filter.searchReplace = true;
+    filter.SearchFor = SearchFor;
+    filter.ReplaceWith = ReplaceWith;
+}
+
+void CUserProfile::SetPreviewProgress(int percent)
+{
+    {
+        const QMutexLocker locker(&m_previewLock);
+        m_previewProgress = percent;
+    }
+    emit UpdateStatusBar();
+}
+
+void CUserProfile::SetPreviewComment(QString text)
+{
+    {
+        const QMutexLocker locker(&m_previewLock);
+        m_previewComment = text;
+    }
+    emit UpdateStatusBar();
+}
+
+int CUserProfile::GetPreviewProgress() const
+{
+    const QMutexLocker locker(&m_previewLock);
+    return m_previewProgress;
+}
+
+QString CUserProfile::GetPreviewComment() const
+{
+    const QMutexLocker locker(&m_previewLock);
+    return m_previewComment;
+}

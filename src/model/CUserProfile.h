@@ -1,0 +1,165 @@
+#pragma once
+
+#include "CFilterFilename.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QString>
+#include <QtGlobal>
+
+// Every setting of the current job except the photo and filter lists, the
+// flags of the current run and the preferences that persist between launches.
+// Windows, the processing run and the job files read and write the fields
+// directly; the capitalised names are the job files' property names.
+//
+// Process-wide singleton. The preferences are read from the settings store by
+// ReadRegistrySettings() and written back only when the profile is destroyed.
+class CUserProfile : public QObject
+{
+    Q_OBJECT
+public:
+    static CUserProfile* GetInstance();
+    static void DeleteInstance();
+
+    ~CUserProfile() override;
+
+    // Loads the fourteen preference keys (booleans stored as ints; any
+    // non-zero value reads as true).
+    void ReadRegistrySettings();
+    // Writes the same fourteen keys back (booleans as 0 or 1). Called by the
+    // destructor.
+    void WriteRegistrySettings();
+
+    // CustomProfile := the Resources folder's "sRGB.icm".
+    void SetDefaultCustomProfile();
+
+    // Copies the renaming settings into `filter` and switches its search and
+    // replace on, as every caller does before expanding a name.
+    void CopyRenamingSettings(CFilterFilename& filter) const;
+
+    // Preview status, written by the preview render threads and read by the
+    // main window after UpdateStatusBar(). Safe from any thread.
+    void SetPreviewProgress(int percent);
+    void SetPreviewComment(QString text);
+    int GetPreviewProgress() const;
+    QString GetPreviewComment() const;
+
+    // 1. The profile's own pattern expander (sample names in the interface).
+    CFilterFilename filenameFilter;
+
+    // 2. Interface state.
+    bool Step1Preview = true;
+    int detailsSortColumn = -1; // -1: the details table is unsorted
+    int detailsSortOrder = 0;   // a Qt::SortOrder value
+    bool Step2Preview = true;
+
+    // 3. Renaming settings (meanings as in CFilterFilename).
+    QString FilenameFormat = QStringLiteral("[Filename]");
+    int PresetRename = 0;
+    qint64 CounterStart = 1;
+    qint64 CountStep = 1;
+    int CounterDigits = 2;
+    bool CounterReset = false;
+    int ChangeCase = 0;
+    bool LowerCaseExt = true;
+    int DateType = 0;
+    int DateFormat = 0;
+    int ShowTime = 0;
+    int TimeFormat = 0;
+    QString SearchFor;
+    QString ReplaceWith;
+
+    // 4. Output settings.
+    int OutputFolderStruct = 0; // 0 chosen folder, 1 source tree in it, 2 source folder, 3 its subfolder
+    QString OutputFolder = QStringLiteral("Processed"); // subfolder name of mode 3
+    QString DestPath;           // chosen folder, "/" separators
+    bool Multipage = false;
+    QString OutputFormat = QStringLiteral("JPG"); // a format id, or the keep-original label
+    bool OpenOutputFolder = true;
+    bool OriginalDate = false;
+    bool DeleteSource = false;
+    bool DisableNotifications = false;
+    bool HideProcessing = false;
+    int Destination = 1;        // 1 folder, 2 e-mail message, 3 FTP or SFTP server
+    bool UseSFTP = true;
+    bool SaveOnDiskMail = false;
+    bool SaveOnDiskFTP = false;
+    bool SaveOnDiskFacebook = false;
+    bool SaveOnDiskFlickr = false;
+    QString FTPUser;
+    QString FTPPassword;        // always in the EncryptString form
+    QString FTPHost;
+    QString FTPPort = QStringLiteral("22");
+    QString FTPFolder = QStringLiteral("/");
+
+    // 5. Folder-monitoring job (only from a job file's Monitor block).
+    QString Id;
+    QString Name;
+    QString Folder;
+    bool CreateLog = true;
+    bool Overwrite = false;
+    bool SilentMode = false;
+    int PicCount = 0;
+    QString Host;
+    bool Type = false;
+
+    // 6. Format settings.
+    int Quality = 88;
+    qint64 FileSize = 100; // target size in kilobytes
+    bool FixedSize = false;
+    int PNGComp = 1;
+    int Interlaced = 0;
+    int JpegType = 1;
+    int TiffType = 2;
+    int TiffAlg = 0;
+    int PdfAlg = 0;
+    QString CustomProfile; // ICC profile to embed
+    QString DefaultFormat = QStringLiteral("JPG");
+
+    // 7. Processing runs started since the program started.
+    int runsThisSession = 0;
+
+    // 8. Preferences (settings store, see ReadRegistrySettings).
+    int languageId = 1033;
+    int themeId = 0; // 0 light, otherwise dark
+    bool useMulticore = true;
+    bool contextualMenu = true;
+    bool showProfiles = false;
+    bool showStartupWizard = true;
+    bool monitorLaunch = true;
+    bool autoCheck = true;
+    int rawDemosaic = 0;
+    int rawWhiteBalance = 0;
+    int rawHighlight = 0;
+    int checkInterval = 1;
+    int multipageWrite = 0; // 0 every layer, 1 flatten, 2 first layer only
+
+    // 9. Run flags.
+    bool scriptRun = false;     // a script handed in at start is running
+    bool silentScript = false;  // the loaded script's Mode is "Silent"
+    bool processLog = true;     // write the processing log (a preference)
+    bool monitorRun = false;    // the loaded job carries a Monitor block
+    bool savedJob = false;      // the job was saved or picked as a profile
+    bool builtInProfile = false; // the chosen profile is a built-in one
+    int launchCount = 0;        // "Settings/LaunchCounter" after this start's increment
+
+    // 10. Photo shown by the step-1 preview.
+    QString previewPath;
+    qint64 previewIndex = 0;
+
+    // 12. Shared by the thumbnail views and their loader threads; the profile
+    // itself never takes it.
+    QMutex thumbnailMutex;
+
+signals:
+    void UpdateStatusBar();
+
+private:
+    CUserProfile();
+    Q_DISABLE_COPY_MOVE(CUserProfile)
+
+    // 11. Preview status, guarded by m_previewLock.
+    mutable QMutex m_previewLock;
+    int m_previewProgress = -1;
+    QString m_previewComment;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Typed access to the settings store (QSettings in its native format for the
+// organisation and application names of Common.h, user scope). Every call
+// opens its own store object and closes it again, which flushes a write, so
+// the functions may be called from any thread.
+//
+// Keys are a group name, "/" and a value name, e.g. "Settings/LaunchCounter".
+// Readers return the default when the key is absent.
+
+// A stored value that is not a number reads as 0.
+int GetRegistryInt(QString key, int defaultValue);
+void SetRegistryInt(QString key, int value);
+
+QString GetRegistryString(QString key, QString defaultValue);
+void SetRegistryString(QString key, QString value);
+
+QByteArray GetRegistryByteArray(QString key, QByteArray defaultValue);
+void SetRegistryByteArray(QString key, QByteArray value);

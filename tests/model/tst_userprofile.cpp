@@ -1,0 +1,322 @@
+#include "CUserProfile.h"
+#include "Platform.h"
+#include "Registry.h"
+#include "TestEnv.h"
+
+#include <QSettings>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <atomic>
+#include <memory>
+#include <vector>
+
+namespace {
+QSettings Store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, "Tarn&Willow", "Glimmerbox");
+}
+
+void ClearStore()
+{
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Tarn&Willow", "Glimmerbox");
+    store.clear();
+    store.sync();
+}
+
+struct SPreference
+{
+    const char* key;
+    int defaultValue;
+};
+
+const SPreference kPreferences[] = {
+    {"Settings/Settings.LanguageId", 1033},     {"Settings/Settings.UseMulticore", 1},
+    {"Settings/Settings.ContextualMenu", 1},    {"Settings/Settings.ShowProfiles", 0},
+    {"Settings/Settings.ShowStartupWizard", 1}, {"Settings/CheckNew.AutoCheck", 1},
+    {"Settings/CheckNew.Interval", 1},          {"Settings/ProcessEnv.SPLog", 1},
+    {"Settings/MonitorLaunch", 1},              {"Settings/Settings.ThemeId", 0},
+    {"Settings/Settings.MultipageWrite", 0},    {"Settings/Settings.RawWhiteBalance", 0},
+    {"Settings/Settings.RawHighlight", 0},      {"Settings/Settings.RawDemosaic", 0},
+};
+} // namespace
+
+class TestUserProfile : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void registryIntRoundTrip_data();
+    void registryIntRoundTrip();
+    void registryStringRoundTrip_data();
+    void registryStringRoundTrip();
+    void registryByteArrayRoundTrip();
+    void registryReadersGiveDefaultsForMissingKeys();
+    void registryIntOfTextReadsZero();
+    void registryKeysNestUnderTheirGroup();
+    void emptyStoreGivesDefaults();
+    void destructionWritesExactlyTheFourteenKeys();
+    void nothingWrittenBeforeDestruction();
+    void storedValuesReadBack_data();
+    void storedValuesReadBack();
+    void defaultCustomProfileIsInResources();
+    void renamingSettingsCopyIntoAFilter();
+    void previewCommentEmitsOncePerCall();
+    void previewStatusFromWorkerThreads();
+    void instanceIsSharedAndFreshAfterDelete();
+};
+
+void TestUserProfile::init()
+{
+    CUserProfile::DeleteInstance();
+    ClearStore();
+}
+
+void TestUserProfile::cleanup()
+{
+    CUserProfile::DeleteInstance();
+}
+
+void TestUserProfile::registryIntRoundTrip_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::newRow("zero") << 0;
+    QTest::newRow("positive") << 1033;
+    QTest::newRow("negative") << -17;
+    QTest::newRow("max") << std::numeric_limits<int>::max();
+    QTest::newRow("min") << std::numeric_limits<int>::min();
+}
+
+void TestUserProfile::registryIntRoundTrip()
+{
+    QFETCH(int, value);
+    SetRegistryInt("Settings/Test.Int", value);
+    QCOMPARE(GetRegistryInt("Settings/Test.Int", 42), value);
+}
+
+void TestUserProfile::registryStringRoundTrip_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::newRow("empty") << QString();
+    QTest::newRow("plain") << "Processed";
+    QTest::newRow("commas") << "a, b, c";
+    QTest::newRow("at sign") << "@Variant(x)";
+    QTest::newRow("quotes and backslash") << "say \"hi\" \\ there";
+    QTest::newRow("non-latin") << QString::fromUtf8("Fotos \xc3\xa4\xc3\x9f \xe5\x86\x99\xe7\x9c\x9f");
+    QTest::newRow("line break") << "one\ntwo";
+    QTest::newRow("leading blanks") << "  x  ";
+}
+
+void TestUserProfile::registryStringRoundTrip()
+{
+    QFETCH(QString, value);
+    SetRegistryString("GUI/Test.String", value);
+    QCOMPARE(GetRegistryString("GUI/Test.String", "default"), value);
+}
+
+void TestUserProfile::registryByteArrayRoundTrip()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(char(i));
+    SetRegistryByteArray("Settings/MainWindow.WindowGeometry", bytes);
+    QCOMPARE(GetRegistryByteArray("Settings/MainWindow.WindowGeometry", "x"), bytes);
+    SetRegistryByteArray("Settings/MainWindow.WindowState", QByteArray());
+    QCOMPARE(GetRegistryByteArray("Settings/MainWindow.WindowState", "x"), QByteArray());
+}
+
+void TestUserProfile::registryReadersGiveDefaultsForMissingKeys()
+{
+    QCOMPARE(GetRegistryInt("Settings/Missing", 7), 7);
+    QCOMPARE(GetRegistryString("Settings/Missing", "d"), QString("d"));
+    QCOMPARE(GetRegistryByteArray("Settings/Missing", "b"), QByteArray("b"));
+}
+
+void TestUserProfile::registryIntOfTextReadsZero()
+{
+    SetRegistryString("Settings/Settings.LanguageId", "abc");
+    QCOMPARE(GetRegistryInt("Settings/Settings.LanguageId", 1033), 0);
+}
+
+void TestUserProfile::registryKeysNestUnderTheirGroup()
+{
+    SetRegistryInt("GUI/Step1.ViewType", 3);
+    QSettings store = Store();
+    store.beginGroup("GUI");
+    QCOMPARE(store.value("Step1.ViewType").toInt(), 3);
+}
+
+void TestUserProfile::emptyStoreGivesDefaults()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->languageId = 1;
+    profile->useMulticore = false;
+    profile->ReadRegistrySettings();
+    QCOMPARE(profile->languageId, 1033);
+    QVERIFY(profile->useMulticore);
+    QVERIFY(profile->contextualMenu);
+    QVERIFY(!profile->showProfiles);
+    QVERIFY(profile->showStartupWizard);
+    QVERIFY(profile->autoCheck);
+    QCOMPARE(profile->checkInterval, 1);
+    QVERIFY(profile->processLog);
+    QVERIFY(profile->monitorLaunch);
+    QCOMPARE(profile->themeId, 0);
+    QCOMPARE(profile->multipageWrite, 0);
+    QCOMPARE(profile->rawWhiteBalance, 0);
+    QCOMPARE(profile->rawHighlight, 0);
+    QCOMPARE(profile->rawDemosaic, 0);
+}
+
+void TestUserProfile::destructionWritesExactlyTheFourteenKeys()
+{
+    CUserProfile::GetInstance()->ReadRegistrySettings();
+    CUserProfile::DeleteInstance();
+
+    QSettings store = Store();
+    QStringList expectedKeys;
+    for (const SPreference& preference : kPreferences) {
+        expectedKeys << preference.key;
+        QCOMPARE(store.value(preference.key).toInt(), preference.defaultValue);
+    }
+    QStringList keys = store.allKeys();
+    keys.sort();
+    expectedKeys.sort();
+    QCOMPARE(keys, expectedKeys);
+}
+
+void TestUserProfile::nothingWrittenBeforeDestruction()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->ReadRegistrySettings();
+    profile->themeId = 1;
+    profile->showStartupWizard = false;
+    QVERIFY(Store().allKeys().isEmpty());
+
+    CUserProfile::DeleteInstance();
+    QCOMPARE(GetRegistryInt("Settings/Settings.ThemeId", -1), 1);
+    QCOMPARE(GetRegistryInt("Settings/Settings.ShowStartupWizard", -1), 0);
+}
+
+void TestUserProfile::storedValuesReadBack_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("writtenBack");
+    QTest::newRow("bool 5 is on") << "Settings/Settings.UseMulticore" << "5" << 1;
+    QTest::newRow("bool -1 is on") << "Settings/Settings.ContextualMenu" << "-1" << 1;
+    QTest::newRow("bool 0 is off") << "Settings/Settings.ShowStartupWizard" << "0" << 0;
+    QTest::newRow("bool text is off") << "Settings/ProcessEnv.SPLog" << "yes" << 0;
+    QTest::newRow("language") << "Settings/Settings.LanguageId" << "1031" << 1031;
+    QTest::newRow("language text") << "Settings/Settings.LanguageId" << "abc" << 0;
+    QTest::newRow("theme") << "Settings/Settings.ThemeId" << "1" << 1;
+    QTest::newRow("interval") << "Settings/CheckNew.Interval" << "3" << 3;
+    QTest::newRow("multipage") << "Settings/Settings.MultipageWrite" << "2" << 2;
+    QTest::newRow("demosaic") << "Settings/Settings.RawDemosaic" << "4" << 4;
+}
+
+void TestUserProfile::storedValuesReadBack()
+{
+    QFETCH(QString, key);
+    QFETCH(QString, stored);
+    QFETCH(int, writtenBack);
+    SetRegistryString(key, stored);
+    CUserProfile::GetInstance()->ReadRegistrySettings();
+    CUserProfile::DeleteInstance();
+    QCOMPARE(Store().value(key).toString(), QString::number(writtenBack));
+}
+
+void TestUserProfile::defaultCustomProfileIsInResources()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    QCOMPARE(profile->CustomProfile, GetResourcesFolder() + "/sRGB.icm");
+    profile->CustomProfile = "/elsewhere.icc";
+    profile->SetDefaultCustomProfile();
+    QCOMPARE(profile->CustomProfile, GetResourcesFolder() + "/sRGB.icm");
+}
+
+void TestUserProfile::renamingSettingsCopyIntoAFilter()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FilenameFormat = "X [Counter]";
+    profile->PresetRename = 3;
+    profile->CounterStart = 5;
+    profile->CountStep = 2;
+    profile->CounterDigits = 4;
+    profile->SearchFor = "x";
+    profile->ReplaceWith = "Y";
+    CFilterFilename filter;
+    profile->CopyRenamingSettings(filter);
+    filter.baseName = "a";
+    filter.extension = "JPG";
+    filter.number = 1;
+    filter.GenerateFilename(3, true);
+    QCOMPARE(filter.result, QString("Y 0007.jpg"));
+}
+
+void TestUserProfile::previewCommentEmitsOncePerCall()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    QSignalSpy spy(profile, &CUserProfile::UpdateStatusBar);
+    profile->SetPreviewComment("Reading");
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(profile->GetPreviewComment(), QString("Reading"));
+    profile->SetPreviewComment(QString());
+    QCOMPARE(spy.count(), 2);
+    QVERIFY(profile->GetPreviewComment().isEmpty());
+    QCOMPARE(profile->GetPreviewProgress(), -1);
+    profile->SetPreviewProgress(40);
+    QCOMPARE(spy.count(), 3);
+    QCOMPARE(profile->GetPreviewProgress(), 40);
+}
+
+void TestUserProfile::previewStatusFromWorkerThreads()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    std::atomic<int> received{0};
+    connect(profile, &CUserProfile::UpdateStatusBar, this, [&received] { ++received; },
+            Qt::QueuedConnection);
+    constexpr int kThreads = 4;
+    constexpr int kCalls = 200;
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back(QThread::create([profile, t] {
+            for (int i = 0; i < kCalls; ++i) {
+                profile->SetPreviewComment(QString("thread %1 step %2").arg(t).arg(i));
+                profile->SetPreviewProgress(i);
+            }
+        }));
+        threads.back()->start();
+    }
+    for (int i = 0; i < kCalls; ++i)
+        QVERIFY(profile->GetPreviewComment().isEmpty() ||
+                profile->GetPreviewComment().startsWith("thread "));
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(10000));
+    QTRY_COMPARE(received.load(), kThreads * kCalls * 2);
+    QVERIFY(profile->GetPreviewComment().endsWith(QString("step %1").arg(kCalls - 1)));
+}
+
+void TestUserProfile::instanceIsSharedAndFreshAfterDelete()
+{
+    constexpr int kThreads = 8;
+    std::vector<CUserProfile*> seen(kThreads, nullptr);
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back(QThread::create([&seen, t] { seen[t] = CUserProfile::GetInstance(); }));
+        threads.back()->start();
+    }
+    for (auto& thread : threads)
+        QVERIFY(thread->wait(10000));
+    for (CUserProfile* profile : seen)
+        QCOMPARE(profile, seen.front());
+    QCOMPARE(seen.front()->thread(), qApp->thread());
+
+    CUserProfile::GetInstance()->languageId = 7;
+    CUserProfile::DeleteInstance();
+    QCOMPARE(CUserProfile::GetInstance()->languageId, 1033);
+}
+
+GB_TEST_MAIN(TestUserProfile)
+#include "tst_userprofile.moc"
