@@ -83,6 +83,21 @@ private:
     bool FilterShadow();       // 2020
     bool FilterSimpleBorder(); // 2030
 
+    enum class FrameKind { Shape, Grunge, Picture, Vintage };
+    // The frame of the kind for the record's style (or a random style), from
+    // the cache or read from the frames folder. Null, with a trace line,
+    // when the style is outside the kind's range; a file that cannot be read
+    // throws. styleUsed receives the style drawn.
+    const Magick::Image* LoadFrame(FrameKind kind, int styleParam, bool random, int edge, int* styleUsed);
+    // Cuts the target with a mask: white removes, darker keeps.
+    void ApplyBasicFrameMask(const Magick::Image& mask, const Magick::Color& background, bool transparent,
+                             bool rotateForPortrait);
+    // Sets the target into the window of a frame picture.
+    void ApplyComplexFrameMask(const Magick::Image& frame, double longFactor, double shortFactor,
+                               const Magick::Color& background, bool transparent);
+    // Parameter n as an opaque colour (a QRgb value; its alpha is ignored).
+    Magick::Color ColourParam(int n) const;
+
     // ---- Effects (3000s), CImageFiltersEffects.cpp ----
     bool FilterBlur();         // 3000
     bool FilterCharcoal();     // 3020
