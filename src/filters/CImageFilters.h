@@ -63,7 +63,7 @@ private:
 
     // ---- Family hooks: true when the id belongs to the family. ----
     bool ApplyMark(quint32 id);       // CImageFiltersMarks.cpp
-    bool ApplyFrame(quint32 id);      // CImageFiltersFrames.cpp
+    bool ApplyFrame(quint32 id);      // CImageFiltersFrames.cpp (false also when a frame fails)
     bool ApplyEffect(quint32 id);     // CImageFiltersEffects.cpp
     bool ApplyAdjustment(quint32 id); // CImageFiltersAdjustments.cpp
     bool ApplyTransform(quint32 id);  // CImageFiltersTransforms.cpp

@@ -80,6 +80,7 @@ private slots:
     void styleOutOfRangeFailsAndKeepsPhoto();
     void maskCutsPhoto_data();
     void maskCutsPhoto();
+    void maskKeepsPhotoTransparency();
     void maskTurnsForPortraitsOnlyForGrunge_data();
     void maskTurnsForPortraitsOnlyForGrunge();
     void cacheReadsOnceAndFollowsStyle();
@@ -241,6 +242,25 @@ void TestFrames::maskCutsPhoto()
         QCOMPARE(black.r, 255);
         QCOMPARE(black.b, 0);
     }
+}
+
+// A half-transparent photo stays half transparent where the mask keeps it
+// whole, and a grey mask thins it further; transparent pixels stay so.
+void TestFrames::maskKeepsPhotoTransparency()
+{
+    const QString frames = UseResources("alpha");
+    QVERIFY(RunConvert({"-size", "20x20", "xc:black", "xc:rgb(128,128,128)", "+append", "-depth", "8",
+                        "PNG24:" + frames + "/ShapeFrame1.jpg"}));
+    Magick::Image photo = Flat(40, 20, 255, 0, 0);
+    MagickCompat::SetAlpha(photo, true);
+    std::vector<unsigned char> pixels = Rgba8(photo);
+    for (size_t i = 3; i < pixels.size(); i += 4)
+        pixels[i] = ((i / 4) % 40) < 2 ? 0 : 100;
+    photo.read(40, 20, "RGBA", Magick::CharPixel, pixels.data());
+    QVERIFY(ApplyRecord(photo, Record(2001, FrameParams(2001, 0, false, true))));
+    QCOMPARE(PixelAt(photo, 1, 10).a, 0);
+    QCOMPARE(PixelAt(photo, 10, 10).a, 100);
+    QVERIFY(qAbs(PixelAt(photo, 30, 10).a - 50) <= 1);
 }
 
 void TestFrames::maskTurnsForPortraitsOnlyForGrunge_data()
