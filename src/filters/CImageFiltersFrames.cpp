@@ -251,7 +251,11 @@ void CImageFilters::ApplyBasicFrameMask(const Magick::Image& cachedMask, const M
 
     // alpha = photo alpha x (1 - mask), and none at all where the mask is
     // pure white (in 8-bit terms, whatever the mask was scaled through).
+    // Palette photos first become direct colour, so that the written alpha
+    // is not taken back from the palette.
     photo.modifyImage();
+    if (photo.classType() != Magick::DirectClass)
+        photo.classType(Magick::DirectClass);
     MagickCompat::SetAlpha(photo, true);
     const size_t width = photo.columns();
     const size_t height = photo.rows();

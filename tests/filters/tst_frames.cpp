@@ -81,6 +81,7 @@ private slots:
     void maskCutsPhoto_data();
     void maskCutsPhoto();
     void maskKeepsPhotoTransparency();
+    void maskCutsPalettePhoto();
     void maskTurnsForPortraitsOnlyForGrunge_data();
     void maskTurnsForPortraitsOnlyForGrunge();
     void cacheReadsOnceAndFollowsStyle();
@@ -261,6 +262,22 @@ void TestFrames::maskKeepsPhotoTransparency()
     QCOMPARE(PixelAt(photo, 1, 10).a, 0);
     QCOMPARE(PixelAt(photo, 10, 10).a, 100);
     QVERIFY(qAbs(PixelAt(photo, 30, 10).a - 50) <= 1);
+}
+
+void TestFrames::maskCutsPalettePhoto()
+{
+    const QString frames = UseResources("palette");
+    QVERIFY(RunConvert({"-size", "20x20", "xc:white", "xc:black", "+append", "-depth", "8",
+                        "PNG24:" + frames + "/GrungeFrame1.jpg"}));
+    const QString gif = TestEnv::NewFolder("palette-photo") + "/photo.gif";
+    QVERIFY(RunConvert({"-size", "20x20", "xc:red", "xc:lime", "+append", gif}));
+    Magick::Image photo = Load(gif);
+    QCOMPARE(photo.classType(), Magick::PseudoClass);
+    QVERIFY(ApplyRecord(photo, Record(2002, FrameParams(2002, 0, false, true))));
+    QCOMPARE(PixelAt(photo, 5, 10).a, 0);
+    const Rgba kept = PixelAt(photo, 30, 10);
+    QCOMPARE(kept.a, 255);
+    QCOMPARE(kept.g, 255);
 }
 
 void TestFrames::maskTurnsForPortraitsOnlyForGrunge_data()
