@@ -57,11 +57,11 @@ def shield(w, h):
     a = height * 0.42
     cx = w / 2
     pts = []
-    # Top edge: two shoulders and a shallow dip in the middle.
+    # Top edge: a low arch between two shoulders.
     for i in range(41):
         s = i / 40
         x = cx - a + 2 * a * s
-        y = top + height * 0.035 * math.sin(math.pi * s)
+        y = top + height * 0.03 * (1 - math.sin(math.pi * s))
         pts.append((x, y))
     # Right side: straight, then curving in to the point.
     y1 = top + height * 0.38

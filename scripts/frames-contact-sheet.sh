@@ -13,6 +13,9 @@ GB_FRAMES_SHEET="$WORK" QT_QPA_PLATFORM=offscreen GLIMMERBOX_RESOURCES="$PWD/$BU
     "$BUILD_DIR/tests/bin/filters_tst_frames" contactSheet >/dev/null
 count=$(ls "$WORK"/*.png | wc -l)
 [ "$count" -eq 31 ] || { echo "expected 31 framed photos, got $count" >&2; exit 1; }
-montage -label '%t' "$WORK"/*.png -resize 360x300 -background '#808080' -fill white -pointsize 14 \
+for f in "$WORK"/*.png; do
+    convert "$f" -background white -flatten -resize 360x300 "${f%.png}.jpg"
+done
+montage -label '%t' "$WORK"/*.jpg -background '#808080' -fill white -pointsize 14 \
     -tile 6x -geometry +6+6 "$OUTPUT"
 echo "$OUTPUT"

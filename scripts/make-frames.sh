@@ -309,10 +309,17 @@ cut_alpha() { # in mask out
 
 # Outer edge mask: ragged (noise) or scalloped, from the distance map u.
 # Args: threshold(0..1 of a rail) noise-amplitude noise-blob-size scallop-period out
+#       [fine-blob-size: adds fibrous detail to the edge]
 outer_edge() {
-    local t=$1 amp=$2 blob=$3 period=$4 out=$5
+    local t=$1 amp=$2 blob=$3 period=$4 out=$5 fine=${6:-0}
     convert -seed 77 -size $((FW / blob))x$((FH / blob)) xc: +noise Random -channel R -separate +channel \
         -blur 0x1 -filter Gaussian -resize ${FW}x${FH}\! -auto-level "$TMP/en.miff"
+    if [ "$fine" -gt 0 ]; then
+        convert -seed 78 -size $((FW / fine))x$((FH / fine)) xc: +noise Random -channel R -separate +channel \
+            -filter Gaussian -resize ${FW}x${FH}\! -auto-level "$TMP/ef.miff"
+        convert "$TMP/en.miff" "$TMP/ef.miff" -compose blend -define compose:args=30 -composite \
+            -auto-level "$TMP/en.miff"
+    fi
     if [ "$period" -gt 0 ]; then
         convert -size ${FW}x1 xc: -fx "pow(abs(sin(pi*i/$period)),0.4)" -scale ${FW}x${FH}\! "$TMP/sh.miff"
         convert -size ${FH}x1 xc: -fx "pow(abs(sin(pi*i/$period)),0.4)" -scale ${FH}x${FW}\! -rotate 90 "$TMP/sv.miff"
@@ -451,7 +458,7 @@ PY
     frame_size 0.86 0.71; frame_maps
     old_paper $FW $FH 181 "$TMP/t1.miff" '#8a6238' '#b88a57'
     moulding paper "$TMP/t1.miff" "$TMP/t1.miff" 1 "$TMP/kraft.miff"
-    outer_edge 0.45 0.5 25 0 "$TMP/torn.miff"
+    outer_edge 0.45 0.5 25 0 "$TMP/torn.miff" 2
     old_paper $FW $FH 182 "$TMP/t2.miff" '#e9e4da' '#fbf9f4'
     convert "$TMP/torn.miff" -blur 0x6 -negate -level 0,250% -negate "$TMP/tornshadow.miff"
     convert "$TMP/kraft.miff" -alpha off \( "$TMP/tornshadow.miff" -level 0%,100%,1 \) \
