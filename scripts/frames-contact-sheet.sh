@@ -17,5 +17,5 @@ for f in "$WORK"/*.png; do
     convert "$f" -background white -flatten -resize 360x300 "${f%.png}.jpg"
 done
 montage -label '%t' "$WORK"/*.jpg -background '#808080' -fill white -pointsize 14 \
-    -tile 6x -geometry +6+6 "$OUTPUT"
+    -tile 6x -geometry 360x300+6+6 "$OUTPUT"
 echo "$OUTPUT"
