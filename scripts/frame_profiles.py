@@ -70,7 +70,7 @@ def oak(u):
 def beads_band(name, u):
     """Weight of the bead ornament along the rail (gilt frame only)."""
     if name == "gilt":
-        return bump(0.36, 0.045, u) ** 0.5
+        return bump(0.36, 0.045, u)
     return 0.0
 
 

@@ -248,12 +248,15 @@ moulding() {
     python3 scripts/frame_profiles.py "$1" "$TMP"
     convert "$TMP/u.miff" "$TMP/height.pgm" -clut -alpha off -colorspace gray "$TMP/h.miff"
     if [ -n "${6:-}" ]; then
-        # A row of beads along each rail, in the band the profile names.
-        convert -size ${FW}x1 xc: -fx "pow(abs(sin(pi*i/$6)),0.6)" -scale ${FW}x${FH}\! "$TMP/bh.miff"
-        convert -size ${FH}x1 xc: -fx "pow(abs(sin(pi*i/$6)),0.6)" -scale ${FH}x${FW}\! -rotate 90 "$TMP/bv.miff"
-        convert "$TMP/bv.miff" "$TMP/bh.miff" "$TMP/mitre.miff" -composite \
-            \( "$TMP/u.miff" "$TMP/band.pgm" -clut \) -compose multiply -composite \
-            -alpha off -colorspace gray "$TMP/beads.miff"
+        # A row of round beads along each rail, in the band the profile
+        # names: height sqrt(band^2 - dx^2), dx the distance from the
+        # nearest bead's centre along the rail in half periods.
+        local dx="pow((i % $6 - $6 / 2) / ($6 / 2), 2)"
+        convert -size ${FW}x1 xc: -fx "$dx" -scale ${FW}x${FH}\! "$TMP/bh.miff"
+        convert -size ${FH}x1 xc: -fx "$dx" -scale ${FH}x${FW}\! -rotate 90 "$TMP/bv.miff"
+        convert \( "$TMP/u.miff" "$TMP/band.pgm" -clut -evaluate pow 2 \) \
+            \( "$TMP/bv.miff" "$TMP/bh.miff" "$TMP/mitre.miff" -composite \) \
+            -compose minus_src -composite -evaluate pow 0.5 -alpha off -colorspace gray "$TMP/beads.miff"
         convert "$TMP/h.miff" "$TMP/beads.miff" -compose Mathematics \
             -define compose:args=0,0.12,1,0 -composite "$TMP/h.miff"
     fi
