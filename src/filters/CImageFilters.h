@@ -135,7 +135,7 @@ private:
 
     // ---- Family hooks: true when the id belongs to the family. ----
     bool ApplyMark(quint32 id);       // CImageFiltersMarks.cpp
-    bool ApplyFrame(quint32 id);      // CImageFiltersFrames.cpp
+    bool ApplyFrame(quint32 id);      // CImageFiltersFrames.cpp (false also when a frame fails)
     bool ApplyEffect(quint32 id);     // CImageFiltersEffects.cpp
     bool ApplyAdjustment(quint32 id); // CImageFiltersAdjustments.cpp
     bool ApplyTransform(quint32 id);  // CImageFiltersTransforms.cpp
@@ -167,6 +167,21 @@ private:
     bool FilterRaise();        // 2010
     bool FilterShadow();       // 2020
     bool FilterSimpleBorder(); // 2030
+
+    enum class FrameKind { Shape, Grunge, Picture, Vintage };
+    // The frame of the kind for the record's style (or a random style), from
+    // the cache or read from the frames folder. Null, with a trace line,
+    // when the style is outside the kind's range; a file that cannot be read
+    // throws. styleUsed receives the style drawn.
+    const Magick::Image* LoadFrame(FrameKind kind, int styleParam, bool random, int edge, int* styleUsed);
+    // Cuts the target with a mask: white removes, darker keeps.
+    void ApplyBasicFrameMask(const Magick::Image& mask, const Magick::Color& background, bool transparent,
+                             bool rotateForPortrait);
+    // Sets the target into the window of a frame picture.
+    void ApplyComplexFrameMask(const Magick::Image& frame, double longFactor, double shortFactor,
+                               const Magick::Color& background, bool transparent);
+    // Parameter n as an opaque colour (a QRgb value; its alpha is ignored).
+    Magick::Color ColourParam(int n) const;
 
     // ---- Effects (3000s), CImageFiltersEffects.cpp ----
     bool FilterBlur();         // 3000

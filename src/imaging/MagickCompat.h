@@ -96,6 +96,32 @@ inline void ClearProgressMonitor(const Magick::Image& image)
         MagickCore::SetImageInfoProgressMonitor(info, nullptr, nullptr);
 }
 
+// Lets an image report progress to the monitor (and client data) that
+// another image reports to. The image must not share its pixels with a
+// cached copy: call modifyImage() first.
+inline void CopyProgressMonitor(Magick::Image& to, const Magick::Image& from)
+{
+    const MagickCore::Image* source = from.constImage();
+    MagickCore::SetImageProgressMonitor(to.image(), source->progress_monitor, source->client_data);
+}
+
+// A drop shadow of the image in its background colour: opacity in percent,
+// blur sigma, no offset. The result is larger than the image by the blur
+// margin on every side.
+inline void Shadow(Magick::Image& image, double opacityPercent, double sigma)
+{
+    image.shadow(opacityPercent, sigma, 0, 0);
+}
+
+// Fills every pixel (and its alpha) with one colour, keeping the image's
+// size and attributes.
+inline void FillWithColor(Magick::Image& image, const Magick::Color& colour)
+{
+    image.modifyImage();
+    image.backgroundColor(colour);
+    image.erase();
+}
+
 // True for a colour-separation (CMYK) image, with or without alpha. Asking
 // for the image type instead would scan every pixel of non-CMYK images.
 inline bool IsCMYK(const Magick::Image& image)
