@@ -52,11 +52,24 @@ bool CImageFilters::Apply()
 {
     if (!m_target || !m_target->isValid())
         return false;
+    // Job files can carry "nan" or "inf"; ImageMagick's kernel sizing never
+    // ends for a NaN radius, so such a record is refused untouched.
+    for (int i = 0; i < SFilterRecord::MaxParams; ++i) {
+        if (!std::isfinite(m_record.params[i])) {
+            SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: parameter %1 is not a finite number").arg(i));
+            return false;
+        }
+    }
 
     MagickCompat::CoreException exception;
     ScopedPointer current(m_exception, exception.get());
     try {
         return Dispatch(m_record.filterId);
+    } catch (const Magick::Warning& warning) {
+        // Magick++ raises warnings after the operation has finished: the
+        // image is complete, so the filter counts as applied.
+        SystemLogWrite("Apply", QString("! ImageFilters::Apply Warning: ") + QString::fromUtf8(warning.what()));
+        return true;
     } catch (const Magick::Exception& error) {
         SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {

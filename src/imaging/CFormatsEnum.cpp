@@ -2,7 +2,12 @@
 
 #include "Common.h"
 
+#include <QMutex>
+
 namespace {
+// Image managers are constructed on worker threads too; the first of them
+// may race to create the table.
+QBasicMutex s_instanceLock;
 CFormatsEnum* s_instance = nullptr;
 
 struct RawCamera
@@ -58,6 +63,7 @@ const RawCamera kRawCameras[] = {
 
 CFormatsEnum* CFormatsEnum::GetInstance()
 {
+    const QMutexLocker locker(&s_instanceLock);
     if (!s_instance)
         s_instance = new CFormatsEnum();
     return s_instance;
@@ -65,6 +71,7 @@ CFormatsEnum* CFormatsEnum::GetInstance()
 
 void CFormatsEnum::DeleteInstance()
 {
+    const QMutexLocker locker(&s_instanceLock);
     if (!s_instance)
         return;
     s_instance->rows.clear();

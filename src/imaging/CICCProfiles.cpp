@@ -10,6 +10,15 @@
 QBasicMutex CICCProfiles::mutex;
 
 namespace {
+// An ICC profile starts with a 128-byte header that carries the signature
+// "acsp" at byte 36. ImageMagick takes any bytes from a .icc/.icm file.
+bool LooksLikeIccProfile(const Magick::Blob& blob)
+{
+    const auto* bytes = static_cast<const unsigned char*>(blob.data());
+    return blob.length() >= 128 && bytes && bytes[36] == 'a' && bytes[37] == 'c' && bytes[38] == 's'
+        && bytes[39] == 'p';
+}
+
 // Reads the file as an image and returns its ICC profile; false when the file
 // cannot be read.
 bool ReadProfileFile(const QString& path, Magick::Blob* profile)
@@ -18,7 +27,12 @@ bool ReadProfileFile(const QString& path, Magick::Blob* profile)
     try {
         Magick::Image image;
         image.read(path.toUtf8().toStdString());
-        *profile = image.profile("icc");
+        const Magick::Blob found = image.profile("icc");
+        if (!LooksLikeIccProfile(found)) {
+            SystemLogWrite("LoadIccProfile", "- no ICC profile in " + path);
+            return false;
+        }
+        *profile = found;
         return true;
     } catch (const Magick::Warning& warning) {
         SystemLogWrite("LoadIccProfile", QString("Warning: %1").arg(warning.what()));

@@ -13,6 +13,10 @@
 #include <cstdlib>
 #include <memory>
 
+#ifdef _OPENMP
+#include <omp.h>
+#endif
+
 namespace {
 struct FreeDeleter
 {
@@ -40,6 +44,17 @@ bool RunStep(const char* function, Step&& step)
         SystemLogWrite(function, QString("- %1").arg(QString::fromUtf8(error.what())));
         return false;
     }
+}
+
+// The RAW decoder runs OpenMP loops on the calling thread's team size. Give
+// it the same share of the cores as ImageMagick's own operations, so that
+// many processing threads decoding at once do not multiply the threads.
+void LimitDecoderThreads()
+{
+#ifdef _OPENMP
+    const MagickCore::MagickSizeType limit = MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource);
+    omp_set_num_threads(int(qBound<MagickCore::MagickSizeType>(1, limit, 256)));
+#endif
 }
 
 QString FileNamePart(const QString& path)
@@ -186,6 +201,7 @@ bool CImageManager::ReadRAW(QString path)
     record.demosaic = profile ? profile->rawDemosaic : 0;
     record.identifyOnly = false;
 
+    LimitDecoderThreads();
     auto decoder = std::make_unique<CDCRaw>();
     if (preview) {
         decoder->progressCallback = ProgressMonitor;

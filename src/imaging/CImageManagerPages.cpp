@@ -18,7 +18,9 @@ int CImageManager::GetPageCount(QString path)
     if (IdentifyImage(path) == KindRAW)
         return 1;
     try {
-        return static_cast<int>(MagickCompat::PingImageCount(path.toUtf8().toStdString()));
+        return static_cast<int>(MagickCompat::PingImageCount(path.toUtf8().toStdString(), [](const char* text) {
+            SystemLogWrite("GetPageCount", QString("Warning: %1").arg(QString::fromUtf8(text)));
+        }));
     } catch (const Magick::Exception&) {
         return 0;
     } catch (const std::exception&) {
@@ -37,7 +39,13 @@ bool CImageManager::ReadMultipage(QString path)
     const int layerMode = profile ? profile->multipageWrite : EveryLayer;
     try {
         std::list<Magick::Image> read;
-        Magick::readImages(&read, path.toUtf8().toStdString());
+        try {
+            Magick::readImages(&read, path.toUtf8().toStdString());
+        } catch (const Magick::Warning& warning) {
+            // An unknown TIFF tag and the like: the pages are read, and
+            // dropping all but the first would lose the user's layers.
+            SystemLogWrite("ReadMultipage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
+        }
         for (Magick::Image& page : read)
             pages.append(page);
         if (layerMode == Flatten && !pages.isEmpty()) {
@@ -121,7 +129,11 @@ bool CImageManager::ApplyFilter(SFilterRecord record)
     progress.abort = false;
     if (preview && image.isValid())
         InstallProgressMonitor(image);
-    return filters.Apply();
+    const bool applied = filters.Apply();
+    // A cancelled operation raises nothing and may leave a partial image.
+    if (Aborted())
+        return false;
+    return applied;
 }
 
 bool CImageManager::ApplyFilterToMultipage(SFilterRecord record)

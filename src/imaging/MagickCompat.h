@@ -156,11 +156,15 @@ inline void OilPaint(Magick::Image& image, double radius)
     image.oilPaint(radius);
 }
 
-// Throws the error recorded in a core exception record, if any.
-inline void ThrowIfError(MagickCore::ExceptionInfo* exception)
+// Throws the error a core exception record holds, if any (warnings are
+// left to the caller). The record stays with its owner: Magick::
+// throwException would destroy it.
+inline void ThrowIfError(const MagickCore::ExceptionInfo* exception)
 {
-    if (exception && exception->severity >= MagickCore::ErrorException)
-        Magick::throwException(exception);
+    if (!exception || exception->severity < MagickCore::ErrorException)
+        return;
+    Magick::throwExceptionExplicit(exception->severity, exception->reason ? exception->reason : "",
+                                   exception->description);
 }
 
 // Makes a core operation's new image the image's content; a null result
@@ -210,8 +214,10 @@ inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception
 }
 
 // Number of images (pages, frames, layers) that a ping of the file reports;
-// Magick++ 6 has no pingImages. Errors and warnings are thrown.
-inline size_t PingImageCount(const std::string& path)
+// Magick++ 6 has no pingImages. Errors are thrown; the text of a warning is
+// handed to onWarning and the count stands.
+template <typename WarningFn>
+size_t PingImageCount(const std::string& path, WarningFn onWarning)
 {
     CoreException exception;
     std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
@@ -222,7 +228,9 @@ inline size_t PingImageCount(const std::string& path)
     const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
     if (images)
         MagickCore::DestroyImageList(images);
-    Magick::throwException(exception.get());
+    ThrowIfError(exception.get());
+    if (exception.get()->severity != MagickCore::UndefinedException)
+        onWarning(exception.get()->reason ? exception.get()->reason : "");
     return count;
 }
 

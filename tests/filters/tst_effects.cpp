@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include <cmath>
+#include <limits>
 
 using namespace FilterTestKit;
 
@@ -38,6 +39,8 @@ private slots:
     void unknownIdsLeaveImageUntouched_data();
     void unknownIdsLeaveImageUntouched();
     void missingOrEmptyTargetFails();
+    void nonFiniteParametersAreRefused_data();
+    void nonFiniteParametersAreRefused();
     void libraryErrorIsTracedAndFails();
 
 private:
@@ -332,6 +335,35 @@ void TestEffects::missingOrEmptyTargetFails()
     Magick::Image image = Load(m_pattern);
     engine.SetTarget(&image);
     QVERIFY(engine.Apply());
+}
+
+void TestEffects::nonFiniteParametersAreRefused_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("value");
+    QTest::newRow("blur nan") << 3000 << 0 << std::nan("");
+    QTest::newRow("gaussian sigma inf") << 3050 << 1 << std::numeric_limits<double>::infinity();
+    QTest::newRow("levels -inf") << 4060 << 2 << -std::numeric_limits<double>::infinity();
+    QTest::newRow("negate unused nan") << 3080 << 31 << std::nan("");
+}
+
+void TestEffects::nonFiniteParametersAreRefused()
+{
+    QFETCH(int, id);
+    QFETCH(int, index);
+    QFETCH(double, value);
+    Magick::Image image = Load(m_pattern);
+    const std::vector<unsigned char> before = Rgba8(image);
+    SFilterRecord record = Record(quint32(id), {10, 10, 10, 0});
+    record.params[index] = value;
+    g_trace.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(CollectTrace);
+    const bool applied = ApplyRecord(image, record);
+    qInstallMessageHandler(previous);
+    QVERIFY(!applied);
+    QVERIFY(Rgba8(image) == before);
+    QCOMPARE(g_trace.size(), 1);
 }
 
 void TestEffects::libraryErrorIsTracedAndFails()

@@ -155,6 +155,10 @@ void TestWrite::options_data()
     QTest::newRow("jpeg type 2 cmyk") << "jpeg" << "JpegType" << 2 << "%[colorspace]" << "CMYK";
     QTest::newRow("jpg type 3 custom") << "jpg" << "JpegType" << 3 << "%[colorspace] %[icc:description]"
                                        << "sRGB {a98}";
+    QTest::newRow("jpg type 3 missing custom") << "jpg" << "JpegType+missing" << 3 << "%[icc:description]"
+                                               << "{srgb}";
+    QTest::newRow("tif type 5 missing custom") << "tif" << "TiffType+missing" << 5 << "%[icc:description]"
+                                               << "{srgb}";
     QTest::newRow("jpg type 7 unchanged") << "jpg" << "JpegType" << 7 << "%[colorspace]" << "sRGB";
     const QStringList compressions = {"LZW", "RLE", "Zip", "JPEG", "", "", "None"};
     for (int i = 0; i < compressions.size(); ++i) {
@@ -204,7 +208,11 @@ void TestWrite::options()
         profile->TiffType = value;
     else if (setting == "TiffAlg")
         profile->TiffAlg = value;
-    else if (setting == "TiffAlg+bilevel") {
+    else if (setting == "JpegType+missing" || setting == "TiffType+missing") {
+        profile->CustomProfile = m_folder + "/no-such-profile.icc";
+        profile->JpegType = value;
+        profile->TiffType = value;
+    } else if (setting == "TiffAlg+bilevel") {
         profile->TiffAlg = value;
         profile->TiffType = 0;
     }

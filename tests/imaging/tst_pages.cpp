@@ -1,0 +1,355 @@
+#include "CFormatsEnum.h"
+#include "CImageManager.h"
+#include "CUserProfile.h"
+#include "ImagingTestKit.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+
+using namespace ImagingTestKit;
+
+namespace {
+// The 8-bit RGB of an image's top-left pixel, as "r,g,b".
+QString Corner(const Magick::Image& image)
+{
+    unsigned char rgb[3] = {};
+    const_cast<Magick::Image&>(image).write(0, 0, 1, 1, "RGB", Magick::CharPixel, rgb);
+    return QString("%1,%2,%3").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]);
+}
+
+QStringList Corners(const QString& path)
+{
+    std::list<Magick::Image> images;
+    Magick::readImages(&images, path.toStdString());
+    QStringList corners;
+    for (const Magick::Image& image : images)
+        corners << Corner(image);
+    return corners;
+}
+
+SFilterRecord Negate()
+{
+    SFilterRecord record;
+    record.filterId = 3080;
+    record.active = 1;
+    return record;
+}
+} // namespace
+
+class TestPages : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void pageCount_data();
+    void pageCount();
+    void layerModes_data();
+    void layerModes();
+    void everyLayerAsSeparateFiles();
+    void flattenedWriteGetsFormatOptions();
+    void documentFromFivePhotos();
+    void multipageReadTakesPropertiesAndColourState_data();
+    void multipageReadTakesPropertiesAndColourState();
+    void warningsDoNotLosePages();
+    void failures();
+
+private:
+    QString m_folder;
+    QString m_threePages; // red, green, blue pages of 30x20, 20x10, 10x5
+};
+
+void TestPages::initTestCase()
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+    m_folder = TestEnv::NewFolder("pages");
+    m_threePages = m_folder + "/three.tif";
+    QVERIFY(RunTool("convert", {"-size", "30x20", "xc:red", "-size", "20x10", "xc:lime", "-size", "10x5",
+                                "xc:blue", "-depth", "8", m_threePages}));
+}
+
+void TestPages::init()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->multipageWrite = 0;
+    profile->Quality = 88;
+    profile->TiffType = 2;
+    profile->TiffAlg = 0;
+    profile->JpegType = 1;
+}
+
+void TestPages::pageCount_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("count");
+    QTest::newRow("three-page tiff") << "tif3" << 3;
+    QTest::newRow("animated gif") << "gif2" << 2;
+    QTest::newRow("single png") << "png" << 1;
+    QTest::newRow("tiff named as raw") << "nef" << 1;
+    QTest::newRow("text named png") << "text" << 0;
+    QTest::newRow("missing") << "missing" << 0;
+    QTest::newRow("empty path") << "empty" << 0;
+}
+
+void TestPages::pageCount()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, count);
+    QString path;
+    if (kind == "tif3") {
+        path = m_threePages;
+    } else if (kind == "gif2") {
+        path = m_folder + "/anim.gif";
+        QVERIFY(RunTool("convert", {"-size", "8x8", "xc:red", "xc:blue", path}));
+    } else if (kind == "png") {
+        path = m_folder + "/one.png";
+        QVERIFY(RunTool("convert", {"-size", "8x8", "xc:red", path}));
+    } else if (kind == "nef") {
+        // A TIFF-based RAW: the extra directories are previews.
+        path = m_folder + "/camera.NeF";
+        QFile::remove(path);
+        QVERIFY(QFile::copy(m_threePages, path));
+    } else if (kind == "text") {
+        path = m_folder + "/text.png";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not an image\n");
+    } else if (kind == "missing") {
+        path = m_folder + "/nothing-here.tif";
+    }
+    CImageManager manager;
+    QCOMPARE(manager.GetPageCount(path), count);
+}
+
+void TestPages::layerModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("pagesAfterFilter");
+    QTest::addColumn<QStringList>("written");
+    QTest::newRow("0 every layer") << 0 << QStringList{"0,255,255", "255,0,255", "255,255,0"}
+                                   << QStringList{"0,255,255", "255,0,255", "255,255,0"};
+    // Flattened, the last page lies on top at the corner.
+    QTest::newRow("1 flatten") << 1 << QStringList{"255,0,0", "0,255,0", "0,0,255"} << QStringList{"255,255,0"};
+    QTest::newRow("2 first layer only") << 2 << QStringList{"0,255,255", "0,255,0", "0,0,255"}
+                                        << QStringList{"0,255,255"};
+}
+
+void TestPages::layerModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, pagesAfterFilter);
+    QFETCH(QStringList, written);
+    CUserProfile::GetInstance()->multipageWrite = mode;
+
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    QVERIFY(manager.multipage);
+    QCOMPARE(manager.pages.size(), 3);
+    QCOMPARE(manager.image.isValid(), mode == 1);
+    if (mode == 1) // the first page lies at the bottom and sets the canvas
+        QCOMPARE(QString("%1x%2").arg(manager.image.columns()).arg(manager.image.rows()), QString("30x20"));
+
+    QVERIFY(manager.ApplyFilterToMultipage(Negate()));
+    QStringList corners;
+    for (const Magick::Image& page : manager.pages)
+        corners << Corner(page);
+    QCOMPARE(corners, pagesAfterFilter);
+
+    const QString out = m_folder + "/mode" + QString::number(mode) + ".tif";
+    QVERIFY(manager.WriteMultipage(out, true));
+    QVERIFY(manager.pages.isEmpty());
+    QCOMPARE(Corners(out), written);
+    const QStringList files = QDir(m_folder).entryList({"mode" + QString::number(mode) + "*"});
+    QCOMPARE(files.size(), 1);
+}
+
+void TestPages::everyLayerAsSeparateFiles()
+{
+    const QString folder = TestEnv::NewFolder("separate");
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    QVERIFY(manager.WriteMultipage(folder + "/layer.png", false));
+    QCOMPARE(QDir(folder).entryList(QDir::Files), (QStringList{"layer-0.png", "layer-1.png", "layer-2.png"}));
+    QCOMPARE(Corners(folder + "/layer-2.png"), QStringList{"0,0,255"});
+
+    // A format that holds one image per file gets one file per page even
+    // when one file is asked for.
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    QVERIFY(manager.WriteMultipage(folder + "/single.jpg", true));
+    QCOMPARE(QDir(folder).entryList({"single*"}), (QStringList{"single-0.jpg", "single-1.jpg", "single-2.jpg"}));
+}
+
+void TestPages::flattenedWriteGetsFormatOptions()
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->multipageWrite = 1;
+    profile->JpegType = 0;
+    profile->Quality = 40;
+    profile->TiffAlg = 2;
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    const QString jpg = m_folder + "/flat.jpg";
+    QVERIFY(manager.WriteMultipage(jpg, true));
+    QCOMPARE(Identify(jpg, "%[colorspace] %Q %wx%h"), QString("Gray 40 30x20"));
+
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    const QString tif = m_folder + "/flat.tif";
+    QVERIFY(manager.WriteMultipage(tif, true));
+    QCOMPARE(Identify(tif, "%C %n"), QString("Zip 1"));
+}
+
+void TestPages::documentFromFivePhotos()
+{
+    const QStringList colours = {"red", "lime", "blue", "white", "black"};
+    const QStringList negated = {"0,255,255", "255,0,255", "255,255,0", "0,0,0", "255,255,255"};
+    CImageManager manager;
+    for (int i = 0; i < colours.size(); ++i) {
+        const QString photo = m_folder + QString("/photo%1.png").arg(i);
+        QVERIFY(RunTool("convert", {"-size", "16x12", "xc:" + colours[i], photo}));
+        QVERIFY(manager.ReadAndInsertPage(photo));
+        QVERIFY(!manager.image.isValid());
+        // Every filter reaches only the page just added: earlier pages
+        // would otherwise be negated back.
+        QVERIFY(manager.ApplyFilterToCurrentPage(Negate()));
+    }
+    QCOMPARE(manager.pages.size(), 5);
+
+    const QString tiff = m_folder + "/document.tif";
+    QVERIFY(manager.WriteMultipage(tiff, true));
+    QCOMPARE(Corners(tiff), negated);
+
+    for (int i = 0; i < colours.size(); ++i)
+        QVERIFY(manager.ReadAndInsertPage(m_folder + QString("/photo%1.png").arg(i)));
+    const QString pdf = m_folder + "/document.pdf";
+    QVERIFY(manager.WriteMultipage(pdf, true));
+    QFile file(pdf);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QCOMPARE(content.count("/Type /Page\n") + content.count("/Type /Page "), qsizetype(5));
+}
+
+void TestPages::multipageReadTakesPropertiesAndColourState_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("every layer") << 0;
+    QTest::newRow("flatten") << 1;
+}
+
+void TestPages::multipageReadTakesPropertiesAndColourState()
+{
+    QFETCH(int, mode);
+    CUserProfile::GetInstance()->multipageWrite = mode;
+    const QString cmyk = m_folder + "/cmyk.tif";
+    QVERIFY(RunTool("convert", {"-size", "24x16", "xc:red", "-size", "12x8", "xc:blue", "-colorspace", "CMYK",
+                                "-depth", "8", cmyk}));
+    QCOMPARE(Identify(cmyk, "%[colorspace]"), QString("CMYK"));
+
+    CImageManager manager;
+    // A photo read before must not leave its state behind.
+    manager.properties.cameraMake = "left over";
+    QVERIFY(manager.ReadMultipage(cmyk));
+    QVERIFY(manager.sourceWasCMYK);
+    QCOMPARE(manager.properties.width, quint64(24));
+    QCOMPARE(manager.properties.height, quint64(16));
+    QVERIFY(manager.properties.cameraMake.isEmpty());
+    for (const Magick::Image& page : manager.pages) {
+        if (mode == 0)
+            QVERIFY(page.colorSpace() != Magick::CMYKColorspace);
+    }
+    if (mode == 1) {
+        QVERIFY(manager.image.colorSpace() != Magick::CMYKColorspace);
+        QCOMPARE(Corner(manager.image).split(',').first().toInt() > 200, false); // blue page on top
+    } else {
+        const QStringList first = Corner(manager.pages.first()).split(',');
+        QVERIFY(first[0].toInt() > 200 && first[2].toInt() < 60); // still red, now in RGB
+    }
+
+    // A plain file read next resets the flag.
+    QVERIFY(manager.ReadMultipage(m_threePages));
+    QVERIFY(!manager.sourceWasCMYK);
+}
+
+// Two 2x2 RGB pages (red, blue) whose directories carry a private tag that
+// the TIFF library warns about.
+static void WriteTiffWithUnknownTag(const QString& path)
+{
+    QByteArray out("II*\0\0\0\0\0", 8);
+    int nextPointer = 4;
+    auto put16 = [&](quint16 v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
+    auto put32 = [&](quint32 v) { put16(quint16(v & 0xffff)); put16(quint16(v >> 16)); };
+    auto patch32 = [&](int at, quint32 v) {
+        for (int i = 0; i < 4; ++i)
+            out[at + i] = char((v >> (8 * i)) & 0xff);
+    };
+    const QList<QByteArray> pages = {QByteArray("\xff\0\0\xff\0\0\xff\0\0\xff\0\0", 12),
+                                     QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\xff", 12)};
+    for (const QByteArray& data : pages) {
+        const quint32 dataAt = quint32(out.size());
+        out.append(data);
+        const quint32 textAt = quint32(out.size());
+        out.append("hello\0", 6);
+        const quint32 bitsAt = quint32(out.size());
+        put16(8);
+        put16(8);
+        put16(8);
+        patch32(nextPointer, quint32(out.size()));
+        struct Entry { quint16 tag, type; quint32 count, value; };
+        const Entry entries[] = {{256, 3, 1, 2}, {257, 3, 1, 2}, {258, 3, 3, bitsAt}, {259, 3, 1, 1},
+                                 {262, 3, 1, 2}, {273, 4, 1, dataAt}, {277, 3, 1, 3}, {278, 3, 1, 2},
+                                 {279, 4, 1, 12}, {65000, 2, 6, textAt}};
+        put16(quint16(std::size(entries)));
+        for (const Entry& e : entries) {
+            put16(e.tag);
+            put16(e.type);
+            put32(e.count);
+            if (e.type == 3 && e.count == 1) {
+                put16(quint16(e.value));
+                put16(0);
+            } else {
+                put32(e.value);
+            }
+        }
+        nextPointer = out.size();
+        put32(0);
+    }
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(out);
+}
+
+void TestPages::warningsDoNotLosePages()
+{
+    const QString path = m_folder + "/unknown-tag.tif";
+    WriteTiffWithUnknownTag(path);
+    CImageManager manager;
+    QCOMPARE(manager.GetPageCount(path), 2);
+    QVERIFY(manager.ReadMultipage(path));
+    QCOMPARE(manager.pages.size(), 2);
+    QCOMPARE(Corner(manager.pages[0]), QString("255,0,0"));
+    QCOMPARE(Corner(manager.pages[1]), QString("0,0,255"));
+}
+
+void TestPages::failures()
+{
+    CImageManager manager;
+    QVERIFY(!manager.ApplyFilterToCurrentPage(Negate()));
+    QVERIFY(!manager.ReadMultipage(m_folder + "/nothing-here.tif"));
+    QVERIFY(!manager.image.isValid());
+    QVERIFY(manager.pages.isEmpty());
+    // Nothing to write is a failure, not a silent success.
+    QVERIFY(!manager.WriteMultipage(m_folder + "/empty.tif", true));
+    QVERIFY(!QFile::exists(m_folder + "/empty.tif"));
+    // The single-image hand-off uses the manager's own engine.
+    QVERIFY(!manager.ApplyFilter(Negate())); // no current image
+    QVERIFY(manager.Read(m_threePages));
+    QVERIFY(manager.ApplyFilter(Negate()));
+    QCOMPARE(Corner(manager.image), QString("0,255,255"));
+    SFilterRecord unknown = Negate();
+    unknown.filterId = 3010;
+    QVERIFY(!manager.ApplyFilter(unknown));
+    QCOMPARE(Corner(manager.image), QString("0,255,255"));
+}
+
+GB_TEST_MAIN(TestPages)
+#include "tst_pages.moc"
