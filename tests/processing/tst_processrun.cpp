@@ -54,6 +54,7 @@ private slots:
     void staleKeysAreRenumbered();
     void numbersWithinFolders();
     void magickThreadsFollowWorkers();
+    void namesFromCaptureDate();
 };
 
 void TestProcessRun::initTestCase()
@@ -574,6 +575,34 @@ void TestProcessRun::magickThreadsFollowWorkers()
         QVERIFY(finished.wait(30000));
     }
     QCOMPARE(CMagickRuntime::ThreadLimit(), before);
+}
+
+void TestProcessRun::namesFromCaptureDate()
+{
+    const QString shared = TestEnv::SharedPhotos();
+    if (shared.isEmpty())
+        QSKIP("the shared photos are not here");
+    const QString root = TestEnv::NewFolder("dates");
+    QStringList photos;
+    for (const char* name : {"canon-ixus.jpg", "fujifilm-dx10.jpg"}) {
+        QVERIFY(QFile::copy(shared + "/jpg/exif-org/" + QString(name), root + "/" + QString(name)));
+        photos << root + "/" + QString(name);
+    }
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->FilenameFormat = "[DateTime]";
+    profile->DateFormat = 0; // Mon-dd-yyyy
+    profile->ShowTime = 2;   // no time
+    profile->useMulticore = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    // The capture dates from the EXIF data, not the files' times.
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"Apr-12-2001.jpg", "Jun-09-2001.jpg"}));
 }
 
 GB_TEST_MAIN(TestProcessRun)
