@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFileInfo>
+#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>

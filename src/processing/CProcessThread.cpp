@@ -92,7 +92,9 @@ void CProcessThread::run()
     }
     if (!cancelRequested.load() && profile->Multipage && singleDocumentStarted)
         WriteDocument();
-    if (cancelRequested.load())
+    // A photo cut short by a stop gets an action line only when its output
+    // was written.
+    if (cancelRequested.load() && outputWritten)
         LogAppendAction();
 
     CPhotoPing::Release(imageManager);

@@ -119,7 +119,6 @@ private:
     void RecordWrittenOutputs();
     void CollectWrittenFiles();
     bool IsSilent() const;
-    bool IsMultipageDocument() const;
 
     CUserProfile* profile;
     CListFilters* filterList;

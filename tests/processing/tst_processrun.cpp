@@ -52,7 +52,9 @@ private slots:
     void counterContinuation_data();
     void counterContinuation();
     void staleKeysAreRenumbered();
+    void numbersWithinFolders();
     void magickThreadsFollowWorkers();
+    void namesFromCaptureDate();
 };
 
 void TestProcessRun::initTestCase()
@@ -89,7 +91,11 @@ void TestProcessRun::negateThreePhotosAndLogNewestFirst()
         const QString buffer = controller->LogBuffer();
         QVERIFY(buffer.startsWith("Process started at "));
         QVERIFY(buffer.contains(".\r\n\r\nProcessing 3 images with 1 graphical filter(s) per image.\r\n\r\n"));
-        QVERIFY(buffer.contains("System: "));
+        const int cores = QThread::idealThreadCount();
+        QVERIFY(buffer.contains(QString("System: %1 CPU core(s) detected.\r\n").arg(cores)));
+        const int launched = std::min(cores >= 1 && cores <= 32 ? cores : 1, 3);
+        QVERIFY(buffer.contains(QString("Launching %1 thread(s) of execution.\r\n\r\n").arg(launched)));
+        QCOMPARE(controller->ThreadCount(), launched);
         QVERIFY(buffer.contains(" - Processed " + photos[1] + "\r\n"));
         QVERIFY(buffer.contains("\r\nProcess completed without errors.\r\nTime elapsed: "));
         QVERIFY(buffer.endsWith("\r\n\r\n----------\r\n\r\n"));
@@ -203,6 +209,7 @@ void TestProcessRun::numberedVariants()
     SetPhotos(photos);
     auto controller = Run();
     QVERIFY(controller);
+    QCOMPARE(controller->ThreadCount(), 1); // multi-core use is off
     QCOMPARE(FilesIn(out), QStringList({"A (2).png", "a (3).png", "a.png"}));
 }
 
@@ -528,6 +535,24 @@ void TestProcessRun::staleKeysAreRenumbered()
     QCOMPARE(FilesIn(root + "/out"), QStringList({"n 01.png", "n 02.png", "n 03.png"}));
 }
 
+void TestProcessRun::numbersWithinFolders()
+{
+    const QString root = TestEnv::NewFolder("within");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->CounterReset = true;
+    CUserProfile::GetInstance()->FilenameFormat = "[FolderName] [Counter]";
+    SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"),
+               MakePhoto(root + "/p", "3.png"), MakePhoto(root + "/p", "4.png")});
+    QVERIFY(Run());
+    QList<qint64> numbers;
+    for (const SImageRecord& record : std::as_const(CListImages::GetInstance()->list))
+        numbers << record.folderIndex;
+    QCOMPARE(numbers, QList<qint64>({0, 0, 1, 2}));
+    // The counter restarts in every folder.
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"p 01.png", "p 02.png", "p 03.png", "q 01.png"}));
+}
+
 void TestProcessRun::magickThreadsFollowWorkers()
 {
     const QString root = TestEnv::NewFolder("mthreads");
@@ -550,6 +575,34 @@ void TestProcessRun::magickThreadsFollowWorkers()
         QVERIFY(finished.wait(30000));
     }
     QCOMPARE(CMagickRuntime::ThreadLimit(), before);
+}
+
+void TestProcessRun::namesFromCaptureDate()
+{
+    const QString shared = TestEnv::SharedPhotos();
+    if (shared.isEmpty())
+        QSKIP("the shared photos are not here");
+    const QString root = TestEnv::NewFolder("dates");
+    QStringList photos;
+    for (const char* name : {"canon-ixus.jpg", "fujifilm-dx10.jpg"}) {
+        QVERIFY(QFile::copy(shared + "/jpg/exif-org/" + QString(name), root + "/" + QString(name)));
+        photos << root + "/" + QString(name);
+    }
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->FilenameFormat = "[DateTime]";
+    profile->DateFormat = 0; // Mon-dd-yyyy
+    profile->ShowTime = 2;   // no time
+    profile->useMulticore = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    // The capture dates from the EXIF data, not the files' times.
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"Apr-12-2001.jpg", "Jun-09-2001.jpg"}));
 }
 
 GB_TEST_MAIN(TestProcessRun)
