@@ -44,6 +44,16 @@ QString BaseName(const QString& path)
     const int dot = name.lastIndexOf('.');
     return dot < 0 ? name : name.left(dot);
 }
+// A destination folder written as a relative path counts from the job
+// file's folder, as the job's folder searches do (the program's own current
+// folder is its application folder).
+void ResolveRelativeDestination(CUserProfile* profile, const QString& jobPath)
+{
+    const QString destination = profile->DestPath;
+    if (destination.isEmpty() || destination.startsWith('#') || !QDir::isRelativePath(destination))
+        return;
+    profile->DestPath = QDir::cleanPath(QFileInfo(jobPath).absoluteDir().absoluteFilePath(destination));
+}
 } // namespace
 
 void MainWindow::StartLoadingFileWindows(QString path)
@@ -118,6 +128,7 @@ bool MainWindow::LoadProfile(QString path)
         return false;
     }
     userProfile->detailsSortColumn = -1;
+    ResolveRelativeDestination(userProfile, path);
     panel2->ClearFilterList();
     RefreshPanels();
     QString name = scripts.profileName;
@@ -143,6 +154,7 @@ bool MainWindow::LoadScript(QString path)
         return false;
     }
     userProfile->detailsSortColumn = -1;
+    ResolveRelativeDestination(userProfile, path);
     panel2->ClearFilterList();
     RefreshPanels();
     scriptName = BaseName(path);
