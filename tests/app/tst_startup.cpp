@@ -341,6 +341,29 @@ private slots:
         QTRY_VERIFY(!w->PreviewStatusLabel()->isVisible());
     }
 
+    // A script run has nobody to pick a destination folder: it stops
+    // instead of opening the folder dialog.
+    void scriptRunNeverAsksForFolder()
+    {
+        MainWindow* w = Start();
+        CUserProfile* profile = CUserProfile::GetInstance();
+        CListImages::GetInstance()->list.append(SImageRecord{"/x/a.jpg", "/x", "a", "jpg", 0, 0});
+        profile->scriptRun = true;
+        profile->silentScript = true;
+        profile->DestPath.clear();
+        profile->OutputFolderStruct = 0;
+        QString modal;
+        QTimer::singleShot(0, this, [&modal] {
+            if (QWidget* widget = QApplication::activeModalWidget()) {
+                modal = widget->metaObject()->className();
+                widget->close();
+            }
+        });
+        QVERIFY(!w->OnPanelConvert(false));
+        QCOMPARE(modal, QString());
+        QVERIFY(warnings.isEmpty()); // reported on standard error instead
+    }
+
     void stepSwitching()
     {
         MainWindow* w = Start();
