@@ -112,6 +112,7 @@ private slots:
         QVERIFY(w->IsInitialised());
         QCOMPARE(w->size(), QSize(794, 672));
         QCOMPARE(w->minimumHeight(), 640);
+        QVERIFY(!w->windowIcon().isNull());
 
         QStringList menus;
         for (QAction* action : w->menuBar()->actions())
