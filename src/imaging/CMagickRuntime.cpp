@@ -55,3 +55,13 @@ bool CMagickRuntime::IsInitialized()
 {
     return s_initialized;
 }
+
+void CMagickRuntime::SetThreadLimit(int threads)
+{
+    MagickCompat::SetThreadLimit(static_cast<unsigned long>(threads > 0 ? threads : 1));
+}
+
+int CMagickRuntime::ThreadLimit()
+{
+    return static_cast<int>(MagickCompat::ThreadLimit());
+}

@@ -12,4 +12,9 @@ public:
     static bool Initialize(const char* programPath = nullptr);
     static bool IsInitialized();
     static QString PolicyPath();
+
+    // ImageMagick's own threads per operation; a batch lowers it so that
+    // workers x these threads stay within the cores.
+    static void SetThreadLimit(int threads);
+    static int ThreadLimit();
 };

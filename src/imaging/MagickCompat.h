@@ -388,4 +388,14 @@ inline void LowerAlpha8(Magick::Image& image, int amount8)
     }
 }
 
+// Size of the file-name buffers in ImageMagick's records (ImageMagick 7
+// calls it MagickPathExtent).
+inline constexpr std::size_t PathExtent = MaxTextExtent;
+
+// The current limit of ImageMagick's own threads per operation.
+inline unsigned long ThreadLimit()
+{
+    return static_cast<unsigned long>(Magick::ResourceLimits::thread());
+}
+
 } // namespace MagickCompat

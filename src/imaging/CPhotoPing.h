@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class CImageManager;
+
+// One look at a photo before it is processed: its number of pages and its
+// capture date, from a single ping. Camera RAW files count one page and are
+// identified by the RAW decoder.
+class CPhotoPing
+{
+public:
+    struct Facts
+    {
+        bool ok = false;
+        int pageCount = 0;  // 0 when the ping failed
+        QString dateTaken;  // EXIF form, "" when unknown
+    };
+
+    // Uses `manager` for the RAW identification and the property reading;
+    // its current image is left empty.
+    static Facts Ping(CImageManager& manager, const QString& path);
+
+    // Frees the manager's decoded pixels: the current image and the pages.
+    static void Release(CImageManager& manager);
+};

@@ -1,0 +1,200 @@
+#include "COutputPaths.h"
+
+#include "Common.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+int COutputPaths::EffectiveDestination(int destination)
+{
+    switch (destination) {
+    case DestEmail:
+    case DestServer:
+        return destination;
+    default:
+        return DestFolder;
+    }
+}
+
+QString COutputPaths::ExpandDestPath(const QString& destPath)
+{
+    if (destPath.compare(QStringLiteral("#mypictures"), Qt::CaseInsensitive) == 0)
+        return GetMyPictures();
+    return destPath;
+}
+
+QString COutputPaths::FindCommonPath(const QList<QString>& folders)
+{
+    if (folders.isEmpty())
+        return QString();
+    QStringList common = folders.first().split('/');
+    for (const QString& folder : folders) {
+        const QStringList parts = folder.split('/');
+        qsizetype shared = 0;
+        while (shared < common.size() && shared < parts.size() && common[shared] == parts[shared])
+            ++shared;
+        common = common.mid(0, shared);
+    }
+    // Drop empty trailing components ("/a/b/" gives "a", "b", "").
+    while (!common.isEmpty() && common.last().isEmpty())
+        common.removeLast();
+    const QString result = common.join('/');
+    return result;
+}
+
+QString COutputPaths::RelocateFolder(const QString& folder, const QString& commonPath,
+                                     const QString& baseFolder)
+{
+    QString relative;
+    if (commonPath.isEmpty()) {
+        relative = folder;
+        relative.remove(':');
+    } else if (folder == commonPath) {
+        relative.clear();
+    } else if (folder.startsWith(commonPath + '/')) {
+        relative = folder.mid(commonPath.size() + 1);
+    } else {
+        // Not below the common folder: keep the whole folder below the base.
+        relative = folder;
+        relative.remove(':');
+    }
+    while (relative.startsWith('/'))
+        relative.remove(0, 1);
+    QString result = baseFolder;
+    if (!result.endsWith('/'))
+        result += '/';
+    if (!relative.isEmpty()) {
+        result += relative;
+        if (!result.endsWith('/'))
+            result += '/';
+    }
+    return result;
+}
+
+QString COutputPaths::NumberedName(const QString& folder, const QString& baseName,
+                                   const QString& extension, int n)
+{
+    QString name = folder + baseName + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')');
+    if (!extension.isEmpty())
+        name += '.' + extension;
+    return name;
+}
+
+bool COutputPaths::SameFile(const QString& a, const QString& b)
+{
+    if (a == b)
+        return true;
+    const QFileInfo infoA(a);
+    const QFileInfo infoB(b);
+    if (!infoA.exists() || !infoB.exists())
+        return false;
+    return infoA.canonicalFilePath() == infoB.canonicalFilePath();
+}
+
+QString COutputPaths::TempFolder()
+{
+    return QDir::tempPath() + QStringLiteral("/GlimmerboxTemp");
+}
+
+bool COutputPaths::PrepareTempFolder()
+{
+    const QByteArray path = QFile::encodeName(TempFolder());
+    if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        SystemLogWrite("PrepareTempFolder", "cannot create " + TempFolder());
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        SystemLogWrite("PrepareTempFolder", "refused (not a folder): " + TempFolder());
+        return false;
+    }
+    if (info.st_uid != ::geteuid()) {
+        SystemLogWrite("PrepareTempFolder", "refused (owned by another user): " + TempFolder());
+        return false;
+    }
+    if ((info.st_mode & 0777) != 0700 && ::chmod(path.constData(), 0700) != 0) {
+        SystemLogWrite("PrepareTempFolder", "cannot restrict " + TempFolder());
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// Copies source into a fresh temporary file beside target and returns its
+// path ("" on failure, nothing left behind).
+QString CopyToSibling(const QString& source, const QString& target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        return QString();
+    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.gbcopy-XXXXXX"));
+    if (!out.open())
+        return QString();
+    char buffer[1 << 16];
+    for (;;) {
+        const qint64 n = in.read(buffer, sizeof buffer);
+        if (n < 0)
+            return QString();
+        if (n == 0)
+            break;
+        if (out.write(buffer, n) != n)
+            return QString();
+    }
+    if (!out.flush())
+        return QString();
+    out.setPermissions(in.permissions());
+    out.setAutoRemove(false);
+    return out.fileName();
+}
+
+bool RenameOver(const QString& from, const QString& to)
+{
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+} // namespace
+
+bool COutputPaths::CopyReplacing(const QString& source, const QString& target)
+{
+    const QString temporary = CopyToSibling(source, target);
+    if (temporary.isEmpty())
+        return false;
+    if (!RenameOver(temporary, target)) {
+        QFile::remove(temporary);
+        return false;
+    }
+    return true;
+}
+
+bool COutputPaths::MoveReplacing(const QString& source, const QString& target)
+{
+    if (RenameOver(source, target))
+        return true;
+    if (errno != EXDEV)
+        return false;
+    if (!CopyReplacing(source, target))
+        return false;
+    return QFile::remove(source);
+}
+
+QString COutputPaths::SafeFileName(const QString& name)
+{
+    QString result;
+    result.reserve(name.size());
+    for (const QChar c : name) {
+        const bool keep = c.isLetterOrNumber() || c == '-' || c == '_' || c == '.';
+        result += keep ? c : QLatin1Char('_');
+    }
+    bool onlyDots = true;
+    for (const QChar c : result)
+        onlyDots = onlyDots && c == '.';
+    return onlyDots ? QStringLiteral("_") + result.mid(1).replace('.', '_') : result;
+}

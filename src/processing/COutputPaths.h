@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+// Path rules of a processing run that need no thread state: the common
+// source folder, where a photo's output folder lies, numbered variants of a
+// taken name, the private temporary folder and file replacement that never
+// leaves a half-written target. Static functions only.
+class COutputPaths
+{
+public:
+    // Destinations of a run. A value other than these (from a job file) is
+    // treated as the folder destination.
+    enum Destination { DestFolder = 1, DestEmail = 2, DestServer = 3 };
+    static int EffectiveDestination(int destination);
+
+    // The profile's destination folder with "#mypictures" (any case)
+    // replaced by the Pictures folder.
+    static QString ExpandDestPath(const QString& destPath);
+
+    // Deepest folder containing every folder of `folders`, compared by whole
+    // path components and with letter case; "" when they share only the root
+    // or the list is empty. No trailing "/".
+    static QString FindCommonPath(const QList<QString>& folders);
+
+    // Output folder for mode 1: `folder` with its leading `commonPath`
+    // replaced by `baseFolder` (which ends with "/"). With an empty common
+    // path the whole folder goes below the base folder. Ends with "/".
+    static QString RelocateFolder(const QString& folder, const QString& commonPath,
+                                  const QString& baseFolder);
+
+    // folder + baseName + " (n)." + extension; folder ends with "/".
+    static QString NumberedName(const QString& folder, const QString& baseName,
+                                const QString& extension, int n);
+
+    // Whether two paths name one file: equal texts, or existing files whose
+    // canonical paths are equal. Letter case counts.
+    static bool SameFile(const QString& a, const QString& b);
+
+    // The run's temporary folder, QDir::tempPath() + "/GlimmerboxTemp"
+    // (no trailing "/").
+    static QString TempFolder();
+    // Creates the temporary folder with mode 0700, or accepts an existing one
+    // only when it is a real folder (not a link) owned by this user; its mode
+    // is then tightened to 0700. False when it cannot be used.
+    static bool PrepareTempFolder();
+
+    // Copies source over target through a temporary file in the target's
+    // folder, so a failed copy leaves an existing target as it was.
+    static bool CopyReplacing(const QString& source, const QString& target);
+    // Moves source over target (a rename, or copy and delete across file
+    // systems). The source is removed only once the target is complete.
+    static bool MoveReplacing(const QString& source, const QString& target);
+
+    // A file name built from `name` that stays inside its folder: every
+    // character other than letters, digits, "-", "_" and "." becomes "_",
+    // and a name of dots only becomes "_".
+    static QString SafeFileName(const QString& name);
+};

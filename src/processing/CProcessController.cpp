@@ -1,0 +1,614 @@
+#include "CProcessController.h"
+
+#include "CDialogGSWarning.h"
+#include "CDialogOverwrite.h"
+#include "CListFilters.h"
+#include "CListImages.h"
+#include "CMagickRuntime.h"
+#include "COutputPaths.h"
+#include "CPromptSeam.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "Platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QHash>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMainWindow>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QThread>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+CProcessController::CProcessController(QWidget* parent)
+    : QDialog(parent),
+      images(CListImages::GetInstance()),
+      filters(CListFilters::GetInstance()),
+      profile(CUserProfile::GetInstance())
+{
+    destination = COutputPaths::EffectiveDestination(profile->Destination);
+    deliveryFinished = destination != COutputPaths::DestServer;
+    switch (destination) {
+    case COutputPaths::DestEmail:
+        keepWrittenFiles = profile->SaveOnDiskMail;
+        break;
+    case COutputPaths::DestServer:
+        keepWrittenFiles = profile->SaveOnDiskFTP;
+        break;
+    default:
+        keepWrittenFiles = true;
+        break;
+    }
+    previousMagickThreads = CMagickRuntime::ThreadLimit();
+    BuildForm();
+    Init();
+}
+
+CProcessController::~CProcessController()
+{
+    // Never leave a worker running behind a destroyed dialog.
+    for (auto& thread : threads)
+        thread->cancelRequested = true;
+    WaitForWorkers();
+    CMagickRuntime::SetThreadLimit(previousMagickThreads);
+}
+
+void CProcessController::BuildForm()
+{
+    setWindowTitle(tr("Glimmerbox - Processing"));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(this));
+    progressBar = new QProgressBar(this);
+    progressBar->setMinimumHeight(24);
+    progressBar->setTextVisible(true);
+    progressBar->setFormat("%p%");
+    layout->addWidget(progressBar);
+
+    auto* timeRow = new QHBoxLayout;
+    timeRow->addWidget(new QLabel(this));
+    textTime = new QLabel(this);
+    textTime->setEnabled(false);
+    textTime->setMinimumWidth(80);
+    timeRow->addWidget(textTime);
+    timeRow->addStretch();
+    textProgressCount = new QLabel(this);
+    textProgressCount->setEnabled(false);
+    textProgressCount->setMinimumWidth(80);
+    textProgressCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    timeRow->addWidget(textProgressCount);
+    timeRow->addWidget(new QLabel(this));
+    layout->addLayout(timeRow);
+    layout->addWidget(new QLabel(this));
+
+    editProcessLog = new QTextEdit(this);
+    editProcessLog->setReadOnly(true);
+    editProcessLog->setUndoRedoEnabled(false);
+    layout->addWidget(editProcessLog);
+
+    auto* bottom = new QHBoxLayout;
+    textBlank = new QLabel(this);
+    bottom->addWidget(textBlank);
+    bottom->addStretch();
+    buttonPause = new QPushButton(tr("Pause"), this);
+    buttonOKCancel = new QPushButton(tr("OK"), this);
+    bottom->addWidget(buttonPause);
+    bottom->addWidget(buttonOKCancel);
+    bottom->addStretch();
+    linkShowLog = new QLabel(tr("Show log"), this);
+    linkShowLog->setOpenExternalLinks(true);
+    bottom->addWidget(linkShowLog);
+    layout->addLayout(bottom);
+
+    connect(buttonPause, &QPushButton::clicked, this, &CProcessController::on_buttonPause_clicked);
+    connect(buttonOKCancel, &QPushButton::clicked, this,
+            &CProcessController::on_buttonOKCancel_clicked);
+}
+
+bool CProcessController::IsSilent() const
+{
+    return profile->silentScript;
+}
+
+bool CProcessController::IsSilentOrHidden() const
+{
+    return IsSilent() || profile->HideProcessing;
+}
+
+bool CProcessController::IsMonitorSilent() const
+{
+    return IsSilent() && profile->monitorRun && profile->SilentMode;
+}
+
+void CProcessController::Init()
+{
+    if (IsSilentOrHidden()) {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (qobject_cast<QMainWindow*>(widget)) {
+                widget->setWindowOpacity(0.0);
+                break;
+            }
+        }
+        setWindowOpacity(0.0);
+    }
+    photoCount = int(images->list.size());
+    operationsPerPhoto = filters->GetActiveCount() + 2;
+    totalOperations = operationsPerPhoto * photoCount;
+    progressBar->setRange(0, std::max(totalOperations, 1));
+    progressBar->setValue(0);
+
+    buttonOKCancel->setText(tr("Cancel"));
+    textProgressCount->setText(QStringLiteral("0 / %1").arg(photoCount));
+    textTime->setText(QStringLiteral("00:00 / NA"));
+    setWindowTitle(windowTitle() + " (0%)");
+    UpdateTitleText("0%");
+
+    linkShowLog->setText("<a href =\"" + QUrl::fromLocalFile(GeneralLogPath()).toString() + "\">" +
+                         tr("Show log") + "</a>");
+    linkShowLog->hide();
+    textBlank->hide();
+
+    timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &CProcessController::OnTimer);
+    timer->start(1000);
+    elapsed.start();
+    StartThreads();
+}
+
+void CProcessController::UpdateTitleText(QString text)
+{
+    const QString title = windowTitle();
+    const int open = title.indexOf('(');
+    const QString head = open < 0 ? title : title.left(open);
+    setWindowTitle(head + "(" + text + ")");
+}
+
+void CProcessController::StartThreads()
+{
+    SystemLogWrite("StartThreads", QString());
+    const int cores = QThread::idealThreadCount();
+    int count = (cores >= 1 && cores <= MaxThreads) ? cores : 1;
+    count = std::min(count, photoCount);
+    if (!profile->useMulticore || profile->Multipage)
+        count = std::min(count, 1);
+    threadCount = count;
+
+    const int activeFilters = filters->GetActiveCount();
+    logBuffer += QStringLiteral("Process started at %1.\r\n\r\n")
+                     .arg(QDateTime::currentDateTime().toString("yyyy-MM-dd, hh:mm:ss"));
+    UpdateLog(tr("Processing %1 images with %2 graphical filter(s) per image.")
+                      .arg(photoCount)
+                      .arg(activeFilters) +
+                  "\r\n",
+              0);
+    if (profile->Multipage) {
+        UpdateLog(tr("Creating a single multi-page document."), 0);
+    } else {
+        UpdateLog(tr("System: %1 CPU core(s) detected.").arg(cores), 0);
+        UpdateLog(tr("Launching %1 thread(s) of execution.").arg(threadCount) + "\r\n", 0);
+    }
+    if (destination != profile->Destination)
+        UpdateLog(" - " + tr("Unknown destination %1: the photos are saved to the folder.")
+                              .arg(profile->Destination),
+                  0);
+
+    const QString format = profile->OutputFormat.toUpper();
+    const bool customProfile = (format == "JPG" && profile->JpegType == 3) ||
+                               (format == "TIF" && profile->TiffType == 5);
+    if (customProfile && !QFileInfo::exists(profile->CustomProfile)) {
+        UpdateLog(" - " + tr("Failed to load") + " " + profile->CustomProfile, 0);
+        ++errorCount;
+    }
+
+    // Run keys follow the list positions; the workers' shares depend on it.
+    images->RenumberKeys();
+    const QString commonPath = profile->OutputFolderStruct == 1 ? FindCommonPath() : QString();
+    ComputeIdForPath();
+
+    if (threadCount < 1) {
+        // Nothing to do: end the run once the event loop runs.
+        QMetaObject::invokeMethod(this, &CProcessController::EndOfRun, Qt::QueuedConnection);
+        return;
+    }
+
+    // Workers x ImageMagick's own threads stay within the cores.
+    CMagickRuntime::SetThreadLimit(std::max(1, std::max(cores, 1) / threadCount));
+
+    const QString destPath = COutputPaths::ExpandDestPath(profile->DestPath);
+    const QList<SImageRecord> photos = images->list;
+    for (int t = 0; t < threadCount; ++t) {
+        auto thread = std::make_unique<CProcessThread>();
+        for (const SImageRecord& photo : photos) {
+            if (quint64(photo.key) % quint64(threadCount) == quint64(t))
+                thread->photos.append(photo);
+        }
+        CProcessThread* worker = thread.get();
+        connect(worker, &CProcessThread::IncProgressOperation, this,
+                &CProcessController::ProgressOperation, Qt::QueuedConnection);
+        connect(worker, &CProcessThread::IncProgressImage, this,
+                &CProcessController::ProgressImage, Qt::QueuedConnection);
+        connect(worker, &CProcessThread::ThreadFinished, this,
+                &CProcessController::FinishedThread, Qt::QueuedConnection);
+        connect(worker, &CProcessThread::AppendLog, this, &CProcessController::UpdateLog,
+                Qt::QueuedConnection);
+        connect(worker, &CProcessThread::ShowOverwriteDlg, this,
+                &CProcessController::OverwriteDlg, Qt::QueuedConnection);
+        connect(worker, &CProcessThread::OpenOutputFolder, this, &CProcessController::OpenFolder,
+                Qt::QueuedConnection);
+        connect(worker, &CProcessThread::SignalDisplayGSMessage, this,
+                &CProcessController::DisplayGSMessage, Qt::QueuedConnection);
+        worker->shared = &shared;
+        worker->threadIndex = t;
+        worker->commonPath = commonPath;
+        worker->destPath = destPath;
+        threads.push_back(std::move(thread));
+    }
+    finishedThreads = 0;
+    for (auto& thread : threads)
+        thread->start(QThread::InheritPriority);
+}
+
+QString CProcessController::FindCommonPath() const
+{
+    if (profile->monitorRun) {
+        QString folder = profile->Folder;
+        if (folder.endsWith('/'))
+            folder.chop(1);
+        return folder;
+    }
+    QList<QString> folders;
+    for (const SImageRecord& photo : std::as_const(images->list))
+        folders.append(photo.folder);
+    return COutputPaths::FindCommonPath(folders);
+}
+
+void CProcessController::ComputeIdForPath()
+{
+    QHash<QString, qint64> counters;
+    for (SImageRecord& photo : images->list) {
+        auto found = counters.find(photo.folder);
+        if (found == counters.end()) {
+            counters.insert(photo.folder, 0);
+            photo.folderIndex = 0;
+        } else {
+            photo.folderIndex = ++found.value();
+        }
+    }
+}
+
+qint64 CProcessController::RunTimeMs() const
+{
+    return timeOffset + (paused || !elapsed.isValid() ? 0 : elapsed.elapsed());
+}
+
+void CProcessController::ProgressOperation()
+{
+    ++operationsDone;
+    progressBar->setValue(progressBar->value() + 1);
+    if (operationsDone % 20 == 0)
+        estimatedTotal = qint64(totalOperations) * (RunTimeMs() / operationsDone);
+    UpdateTitleText(progressBar->text());
+}
+
+void CProcessController::ProgressImage()
+{
+    ++photosDone;
+    textProgressCount->setText(QStringLiteral("%1 / %2").arg(photosDone).arg(photoCount));
+}
+
+void CProcessController::OnTimer()
+{
+    textTime->setText(TimeN2LongS(RunTimeMs()) + " / " +
+                      (estimatedTotal < 1 ? QStringLiteral("NA") : TimeN2LongS(estimatedTotal)));
+}
+
+QString CProcessController::TimeN2LongS(qint64 ms)
+{
+    const qint64 hours = ms / 3600000;
+    const qint64 rest = ms % 3600000;
+    const qint64 minutes = rest / 60000;
+    const qint64 seconds = (rest % 60000) / 1000;
+    if (hours != 0)
+        return QString::asprintf("%02lld:%02lld:%02lld", hours, minutes, seconds);
+    return QString::asprintf("%02lld:%02lld", minutes, seconds);
+}
+
+QString CProcessController::TimeN2ShortS(qint64 ms)
+{
+    const qint64 hours = ms / 3600000;
+    const qint64 tenthsInHour = (ms % 3600000) / 100;
+    const qint64 minutes = tenthsInHour / 600;
+    const qint64 seconds = (tenthsInHour % 600) / 10;
+    const qint64 tenth = tenthsInHour % 10;
+    if (hours != 0)
+        return QString::asprintf("%lld:%02lld:%02lld.%llds", hours, minutes, seconds, tenth);
+    if (minutes != 0)
+        return QString::asprintf("%lld:%02lld.%llds", minutes, seconds, tenth);
+    return QString::asprintf("%lld.%llds", seconds, tenth);
+}
+
+int CProcessController::RunningThreads() const
+{
+    return threadCount - finishedThreads;
+}
+
+void CProcessController::on_buttonPause_clicked()
+{
+    if (threads.empty() || runFinished)
+        return;
+    if (paused) {
+        for (auto& thread : threads)
+            thread->pauseRequested = false;
+        buttonPause->setText(tr("Pause"));
+        timer->start(1000);
+        elapsed.restart();
+        paused = false;
+    } else {
+        for (auto& thread : threads)
+            thread->pauseRequested = true;
+        buttonPause->setText(tr("Resume"));
+        timer->stop();
+        timeOffset += elapsed.elapsed();
+        paused = true;
+    }
+}
+
+void CProcessController::on_buttonOKCancel_clicked()
+{
+    reject();
+}
+
+void CProcessController::StopThreads()
+{
+    for (auto& thread : threads)
+        thread->cancelRequested = true;
+    stoppedByUser = true;
+}
+
+void CProcessController::StopThreadUpload()
+{
+    // Delivery hook: the server upload thread is asked to abort here.
+}
+
+void CProcessController::reject()
+{
+    if (!runFinished) {
+        if (IsMonitorSilent())
+            return;
+        if (CPromptSeam::Question(this, tr("Photo processing not completed. Abort the operation?")))
+            StopThreads();
+        return;
+    }
+    if (deliveryFinished) {
+        CloseWhenDone();
+        return;
+    }
+    if (uploadRunning) {
+        if (IsMonitorSilent())
+            return;
+        if (CPromptSeam::Question(this, tr("Upload not completed. Abort the operation?")))
+            StopThreadUpload();
+    }
+}
+
+void CProcessController::WaitForWorkers()
+{
+    for (auto& thread : threads)
+        thread->wait();
+}
+
+void CProcessController::CloseWhenDone()
+{
+    // The last ThreadFinished arrives just before its thread returns.
+    WaitForWorkers();
+    QDialog::reject();
+}
+
+void CProcessController::OverwriteDlg(QString path, int thread)
+{
+    if (thread < 0 || thread >= int(threads.size()))
+        return;
+    CProcessThread* asking = threads[size_t(thread)].get();
+    int answer = CDialogOverwrite::Abort;
+    QString newPath = path;
+    if (stoppedByUser) {
+        answer = CDialogOverwrite::Abort;
+    } else if (profile->DisableNotifications) {
+        for (auto& worker : threads)
+            worker->overwriteAll = true;
+        answer = CDialogOverwrite::YesToAll;
+    } else {
+        CDialogOverwrite dialog(this);
+        dialog.path = path;
+        answer = dialog.exec();
+        newPath = dialog.newPath;
+        switch (answer) {
+        case CDialogOverwrite::YesToAll:
+            for (auto& worker : threads)
+                worker->overwriteAll = true;
+            break;
+        case CDialogOverwrite::NoToAll:
+            for (auto& worker : threads)
+                worker->skipAll = true;
+            break;
+        case CDialogOverwrite::Yes:
+        case CDialogOverwrite::No:
+        case CDialogOverwrite::Rename:
+            break;
+        default:
+            answer = CDialogOverwrite::Abort;
+            StopThreads();
+            break;
+        }
+    }
+    asking->overwriteAnswer = answer;
+    if (answer == CDialogOverwrite::Rename)
+        asking->answerPath = newPath;
+    asking->waitingForAnswer.store(false, std::memory_order_release);
+}
+
+void CProcessController::OpenFolder(QString path)
+{
+    if (folderOpened)
+        return;
+    folderOpened = true;
+    if (!profile->OpenOutputFolder || profile->HideProcessing)
+        return;
+    OpenExternal(path);
+}
+
+void CProcessController::DisplayGSMessage(QString text)
+{
+    CDialogGSWarning notice(this);
+    if (notice.ShowDialog(text))
+        notice.exec();
+}
+
+void CProcessController::FinishedThread()
+{
+    ++finishedThreads;
+    if (finishedThreads < threadCount)
+        return;
+    EndOfRun();
+}
+
+void CProcessController::EndOfRun()
+{
+    if (runFinished)
+        return;
+    runFinished = true;
+    buttonPause->hide();
+    buttonOKCancel->setText(tr("OK"));
+    timer->stop();
+    // The run time stops here (a pause has already stopped it).
+    timeOffset = RunTimeMs();
+    elapsed.invalidate();
+    for (auto& thread : threads)
+        errorCount += int(thread->errorCount);
+
+    UpdateLog(QString(), 0);
+    if (stoppedByUser)
+        UpdateLog(tr("Process interrupted by the user."), 0);
+    if (errorCount > 0)
+        UpdateLog(tr("Warning: Process completed with %1 errors. For details see the log above.")
+                      .arg(errorCount),
+                  0);
+    else
+        UpdateLog(tr("Process completed without errors."), 0);
+    const QString timeText = tr("Time elapsed") + ": " + TimeN2ShortS(RunTimeMs());
+    editProcessLog->append(timeText);
+    logBuffer += timeText;
+
+    if (destination != COutputPaths::DestFolder && !stoppedByUser) {
+        UploadImages(destination);
+        if (deliveryFinished)
+            SaveLog();
+    } else {
+        deliveryFinished = true;
+        SaveLog();
+    }
+    if (!profile->scriptRun) {
+        emit Panel1StartPreview(true);
+        emit Panel2StartPreview();
+    }
+    emit RunFinished();
+    if (IsSilentOrHidden() && deliveryFinished)
+        reject();
+}
+
+QList<QString> CProcessController::OutputPaths() const
+{
+    const QMutexLocker lock(&const_cast<SProcessShared&>(shared).outputMutex);
+    return shared.outputPaths;
+}
+
+// ---- Delivery ----
+
+void CProcessController::UploadImages(int destinationCode)
+{
+    if (destinationCode == COutputPaths::DestServer) {
+        UpdateLog("\r\n\r\n" + tr("Uploading to ") + profile->FTPHost + "...", 0);
+        PrepareInterfaceForUpload();
+        // Delivery hook: connect the dialog's own upload object here.
+        if (!profile->FTPFolder.startsWith('/'))
+            profile->FTPFolder.prepend('/');
+        if (!profile->FTPFolder.endsWith('/'))
+            profile->FTPFolder.append('/');
+        StartThreadUpload();
+        return;
+    }
+    if (destinationCode == COutputPaths::DestEmail) {
+        // Delivery hook: the e-mail message is composed here from
+        // OutputPaths(), deleting the outputs afterwards unless
+        // keepWrittenFiles.
+        deliveryFinished = true;
+    }
+}
+
+void CProcessController::StartThreadUpload()
+{
+    PrepareInterfaceForUpload();
+    // Delivery hook: the upload thread takes OutputPaths() and starts here;
+    // its end arrives in FinishedThreadUpload(). Until it exists nothing is
+    // uploaded and delivery ends at once.
+    uploadRunning = true;
+    QMetaObject::invokeMethod(
+        this, [this] { FinishedThreadUpload(0); }, Qt::QueuedConnection);
+}
+
+void CProcessController::PrepareInterfaceForUpload()
+{
+    const int files = int(OutputPaths().size());
+    buttonOKCancel->setText(tr("Cancel"));
+    photosDone = 0;
+    setWindowTitle(tr("Uploading") + " (0%)");
+    textProgressCount->setText(QStringLiteral("%1 / %2").arg(0).arg(files));
+    textTime->clear();
+    progressBar->setRange(0, std::max(files, 1));
+    progressBar->setValue(0);
+    UpdateTitleText("0%");
+}
+
+void CProcessController::ProgressImageUpload(double kbPerSecond)
+{
+    const int files = int(OutputPaths().size());
+    ++photosDone;
+    textProgressCount->setText(QStringLiteral("%1 / %2").arg(photosDone).arg(files));
+    const int percent = files > 0 ? int(std::floor(photosDone * 100.0 / files + 0.5)) : 100;
+    UpdateTitleText(QStringLiteral("%1%").arg(percent));
+    progressBar->setValue(progressBar->value() + 1);
+    textTime->setText(QString::number(qint64(kbPerSecond)) + " KB/s");
+}
+
+void CProcessController::FinishedThreadUpload(int uploadedCount)
+{
+    deliveryFinished = true;
+    uploadRunning = false;
+    buttonOKCancel->setText(tr("OK"));
+    SystemLogWrite("FinishedThreadUpload", "uploadedFilesCount: " + QString::number(uploadedCount));
+    if (uploadedCount > 0)
+        UpdateLog(tr("Successfully uploaded %1 picture(s).\r\n").arg(uploadedCount), 0);
+    if (!keepWrittenFiles)
+        UpdateLog(tr("Deleting temporary files...") + "\r\n", 0);
+    const QString last = uploadedCount < 1 ? tr("Upload failed.") : tr("Upload completed.");
+    editProcessLog->append(last);
+    logBuffer += last;
+    SaveLog();
+    if (IsSilentOrHidden())
+        reject();
+}
+
+void CProcessController::FinishedUploading(int uploadedCount, QString text)
+{
+    UpdateLog(text, 0);
+    FinishedThreadUpload(uploadedCount);
+}

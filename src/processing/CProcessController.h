@@ -1,0 +1,144 @@
+#pragma once
+
+#include "CProcessThread.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class CListFilters;
+class CListImages;
+class CUserProfile;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QTextEdit;
+class QTimer;
+
+// The dialog that carries out one processing run: shares the photos out
+// among up to 32 workers, shows progress, time and log, answers the
+// workers' overwrite questions, lets the user pause and stop, writes the
+// summary, hands the outputs to delivery and saves the processing log.
+// A silent or hidden run shows nothing and closes itself at the end.
+//
+// Split by concern: CProcessController.cpp (run, progress, questions, end),
+// CProcessControllerLog.cpp (log view, buffer and file).
+class CProcessController : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit CProcessController(QWidget* parent = nullptr);
+    ~CProcessController() override;
+
+    static constexpr int MaxThreads = 32;
+
+    void reject() override;
+    void StopThreads();
+    void StopThreadUpload();
+
+    // "h:mm:ss.ts", "m:ss.ts" or "s.ts" (tenths, e.g. 1:23.4s).
+    static QString TimeN2ShortS(qint64 ms);
+    // "hh:mm:ss" or "mm:ss".
+    static QString TimeN2LongS(qint64 ms);
+    // Where the logs live.
+    static QString GeneralLogPath();
+    QString MonitorLogPath() const;
+
+    // State a caller may look at once the run has finished.
+    int ThreadCount() const { return threadCount; }
+    int ErrorCount() const { return errorCount; }
+    bool IsRunFinished() const { return runFinished; }
+    bool IsDeliveryFinished() const { return deliveryFinished; }
+    bool StoppedByUser() const { return stoppedByUser; }
+    const QString& LogBuffer() const { return logBuffer; }
+    QString LogViewText() const;
+    QList<QString> OutputPaths() const;
+    qint64 RunTimeMs() const;
+
+signals:
+    void Panel1StartPreview(bool refresh);
+    void Panel2StartPreview();
+    // Every worker has finished and the summary is written.
+    void RunFinished();
+
+public slots:
+    void ProgressOperation();
+    void ProgressImage();
+    void ProgressImageUpload(double kbPerSecond);
+    void UpdateLog(QString text, int mode = 0);
+    void OverwriteDlg(QString path, int thread);
+    void OpenFolder(QString path);
+    void FinishedThread();
+    void FinishedThreadUpload(int uploadedCount);
+    void FinishedUploading(int uploadedCount, QString text);
+    void DisplayGSMessage(QString text);
+    void OnTimer();
+    void on_buttonOKCancel_clicked();
+    void on_buttonPause_clicked();
+
+private:
+    void BuildForm();
+    void Init();
+    void StartThreads();
+    void UpdateTitleText(QString text);
+    QString FindCommonPath() const;
+    void ComputeIdForPath();
+    void EndOfRun();
+    void UploadImages(int destination);
+    void StartThreadUpload();
+    void PrepareInterfaceForUpload();
+    void SaveLog();
+    bool SaveLogToDisk(QString path);
+    void ShowWarning(const QString& text);
+    void CloseWhenDone();
+    void WaitForWorkers();
+    bool IsSilent() const;
+    bool IsSilentOrHidden() const;
+    bool IsMonitorSilent() const;
+    int RunningThreads() const;
+
+    CListImages* images;
+    CListFilters* filters;
+    CUserProfile* profile;
+
+    std::vector<std::unique_ptr<CProcessThread>> threads;
+    SProcessShared shared;
+
+    int operationsPerPhoto = 0;
+    int totalOperations = 0;
+    int operationsDone = 0;
+    int photosDone = 0;
+    int photoCount = 0;
+    int threadCount = 0;
+    qint64 estimatedTotal = 0;
+    int finishedThreads = 0;
+    bool stoppedByUser = false;
+    bool folderOpened = false;
+    int errorCount = 0;
+    bool deliveryFinished = true;
+    bool runFinished = false;
+    bool uploadRunning = false;
+    QString logBuffer;
+    bool keepWrittenFiles = true;
+    int destination = 1;
+    int previousMagickThreads = 0;
+
+    QTimer* timer = nullptr;
+    QElapsedTimer elapsed;
+    qint64 timeOffset = 0;
+    bool paused = false;
+
+    // The form.
+    QProgressBar* progressBar = nullptr;
+    QLabel* textTime = nullptr;
+    QLabel* textProgressCount = nullptr;
+    QTextEdit* editProcessLog = nullptr;
+    QLabel* textBlank = nullptr;
+    QPushButton* buttonPause = nullptr;
+    QPushButton* buttonOKCancel = nullptr;
+    QLabel* linkShowLog = nullptr;
+};

@@ -1,0 +1,405 @@
+#include "CProcessThread.h"
+
+#include "CFormatsEnum.h"
+#include "CListFilters.h"
+#include "CListImages.h"
+#include "COutputPaths.h"
+#include "CPhotoPing.h"
+#include "CUserProfile.h"
+#include "Common.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <utility>
+
+namespace {
+
+int SaveOnDiskFor(const CUserProfile* profile)
+{
+    switch (COutputPaths::EffectiveDestination(profile->Destination)) {
+    case COutputPaths::DestEmail:
+        return profile->SaveOnDiskMail;
+    case COutputPaths::DestServer:
+        return profile->SaveOnDiskFTP;
+    default:
+        return true;
+    }
+}
+
+} // namespace
+
+CProcessThread::CProcessThread()
+    : profile(CUserProfile::GetInstance()),
+      filterList(CListFilters::GetInstance()),
+      imageList(CListImages::GetInstance()),
+      formats(CFormatsEnum::GetInstance())
+{
+    saveOnDisk = SaveOnDiskFor(profile);
+    destPath = COutputPaths::ExpandDestPath(profile->DestPath);
+}
+
+CProcessThread::~CProcessThread()
+{
+    // The controller waits for its workers; this covers any other owner.
+    cancelRequested = true;
+    wait();
+}
+
+bool CProcessThread::PollStop()
+{
+    while (pauseRequested.load() && !cancelRequested.load())
+        QThread::msleep(100);
+    return cancelRequested.load();
+}
+
+void CProcessThread::run()
+{
+    SystemLogWrite("run", QString());
+    profile->CopyRenamingSettings(filenameFilter);
+    // A folder-monitoring job that neither overwrites nor restarts the
+    // counter per folder continues after the pictures it already wrote.
+    if (profile->monitorRun && IsSilent() && !profile->Overwrite && !profile->CounterReset) {
+        filenameFilter.continueNumbering = true;
+        filenameFilter.picturesDone = profile->PicCount;
+        filenameFilter.CounterStart = (qint64(profile->PicCount) + 1) * filenameFilter.CountStep;
+    }
+    jobPhotoCount = int(std::as_const(imageList->list).size());
+    filters = std::as_const(filterList->list);
+
+    if (!saveOnDisk) {
+        {
+            const QMutexLocker lock(&shared->folderMutex);
+            tempFolderUsable = COutputPaths::PrepareTempFolder();
+        }
+        // Only our private temporary folder is written: replace silently.
+        overwriteAll = true;
+    }
+
+    photosStarted = 0;
+    for (const SImageRecord& photo : std::as_const(photos)) {
+        photoLogged = false;
+        if (PollStop()) {
+            photoLogged = true; // not begun: no action line
+            break;
+        }
+        current = photo;
+        ProcessPhoto();
+        if (cancelRequested.load())
+            break;
+        if (profile->Multipage && documentAbandoned)
+            return; // the declined single document: nothing to show
+    }
+    if (!cancelRequested.load() && profile->Multipage && singleDocumentStarted)
+        WriteDocument();
+    // A photo cut short by a stop gets an action line only when its output
+    // was written.
+    if (cancelRequested.load() && outputWritten)
+        LogAppendAction();
+
+    CPhotoPing::Release(imageManager);
+    PostProcessing();
+}
+
+void CProcessThread::ProcessPhoto()
+{
+    ++photosStarted;
+    imageManager.pageNumber = current.key;
+    multipageDocument = false;
+    targetExisted = false;
+    outputWritten = false;
+    filtersFailed = false;
+    writtenFiles.clear();
+
+    // One ping gives the page count and the capture date.
+    const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
+    pageCount = facts.pageCount;
+    dateTaken = facts.dateTaken;
+
+    bool skip = false;
+    GeneratePathName();
+    CheckPathName(skip);
+
+    if (profile->Multipage) {
+        if (skipAll.load() || skipThis) {
+            LogAppendAction();
+            emit ThreadFinished();
+            documentAbandoned = true;
+            return;
+        }
+        singleDocumentStarted = true;
+    }
+
+    if (!skip && !saveOnDisk && !tempFolderUsable) {
+        LogFailure(tr("Failed to write"), outputPath, 64);
+        return;
+    }
+
+    if (!skip) {
+        if (PollStop())
+            return;
+        multipageDocument = pageCount >= 2;
+        bool done = false;
+        LightProcessing(done);
+        if (!done) {
+            bool failed = false;
+            ReadImage(failed);
+            if (!failed) {
+                if (PollStop())
+                    return;
+                ApplyFilters();
+                if (PollStop())
+                    return;
+                WriteImage(failed);
+                if (!failed)
+                    emit IncProgressImage();
+            }
+            // The pixels are not needed any more (a single document keeps
+            // its pages until it is written).
+            if (!profile->Multipage)
+                CPhotoPing::Release(imageManager);
+        }
+    }
+    LogAppendAction();
+}
+
+bool CProcessThread::CheckLightProcessing()
+{
+    SystemLogWrite("CheckLightProcessing", QString());
+    if (filterList->GetActiveCount() != 0)
+        return false;
+    const QString format = profile->OutputFormat.toUpper();
+    const QString extension = current.extension.toUpper();
+    if (format != extension && format != KeepOriginalText().toUpper())
+        return false;
+    if (singleDocumentStarted || profile->FixedSize || profile->Quality < 88)
+        return false;
+    // Options that change the encoding force a re-encode.
+    if (profile->Interlaced >= 1 && profile->Interlaced <= 3)
+        return false;
+    if ((extension == "JPG" || extension == "JPEG") && profile->JpegType >= 0 &&
+        profile->JpegType <= 3 && profile->JpegType != 1)
+        return false;
+    if (extension == "TIF" || extension == "TIFF") {
+        if (profile->TiffType >= 0 && profile->TiffType <= 5 && profile->TiffType != 2)
+            return false;
+        if (profile->TiffAlg >= 1 && profile->TiffAlg <= 6)
+            return false;
+    }
+    return true;
+}
+
+QString CProcessThread::KeepOriginalText()
+{
+    return tr("Keep original image format (if possible)");
+}
+
+void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength)
+{
+    emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
+    emit AppendLog(" - " + message + " " + path, 2);
+    ++errorCount;
+    photoLogged = true;
+}
+
+void CProcessThread::LightProcessing(bool& done)
+{
+    SystemLogWrite("LightProcessing", QString());
+    done = false;
+    if (!CheckLightProcessing())
+        return;
+    done = true;
+    if (!QFile::exists(current.path)) {
+        LogFailure(tr("Failed to load"), current.path, 32);
+        return;
+    }
+    DisableReadOnly(outputPath);
+    if (!COutputPaths::SameFile(current.path, outputPath)) {
+        const bool move = profile->DeleteSource;
+        const bool ok = move ? COutputPaths::MoveReplacing(current.path, outputPath)
+                             : COutputPaths::CopyReplacing(current.path, outputPath);
+        if (!ok) {
+            const bool renamed = filenameFilter.IsOutputModified();
+            QString message;
+            if (renamed)
+                message = move ? tr("Failed to Rename and Move") : tr("Failed to Rename and Copy");
+            else
+                message = move ? tr("Failed to Move") : tr("Failed to Copy");
+            LogFailure(message, current.path, 32);
+            return;
+        }
+    }
+    outputWritten = true;
+    writtenFiles = {outputPath};
+    RecordWrittenOutputs();
+    emit IncProgressOperation();
+    emit IncProgressOperation();
+    emit IncProgressImage();
+    UpdateFileAttributes();
+}
+
+void CProcessThread::ReadImage(bool& failed)
+{
+    SystemLogWrite("ReadImage", QString());
+    failed = false;
+    bool ok = false;
+    if (profile->Multipage)
+        ok = imageManager.ReadAndInsertPage(current.path);
+    else if (multipageDocument)
+        ok = imageManager.ReadMultipage(current.path);
+    else
+        ok = imageManager.Read(current.path);
+    if (!ok) {
+        if (formats->GetRecordById(current.extension).needsGhostscript)
+            emit SignalDisplayGSMessage(current.extension);
+        LogFailure(tr("Failed to load"), current.path, 32);
+        failed = true;
+        return;
+    }
+    emit IncProgressOperation();
+}
+
+void CProcessThread::ApplyFilters()
+{
+    SystemLogWrite("ApplyFilters", QString());
+    for (const SFilterRecord& record : std::as_const(filters)) {
+        if (PollStop())
+            return;
+        if (!record.active)
+            continue;
+        bool ok = false;
+        if (profile->Multipage)
+            ok = imageManager.ApplyFilterToCurrentPage(record);
+        else if (multipageDocument)
+            ok = imageManager.ApplyFilterToMultipage(record);
+        else
+            ok = imageManager.ApplyFilter(record);
+        if (ok) {
+            emit IncProgressOperation();
+        } else {
+            filtersFailed = true;
+            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32);
+        }
+    }
+}
+
+void CProcessThread::WriteImage(bool& failed)
+{
+    SystemLogWrite("WriteImage", QString());
+    failed = false;
+    if (profile->Multipage)
+        return; // the document is written once all its pages are in
+    DisableReadOnly(outputPath);
+    const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false)
+                                      : imageManager.Write(outputPath);
+    if (!ok) {
+        LogFailure(tr("Failed to write"), outputPath, 64);
+        failed = true;
+        return;
+    }
+    outputWritten = true;
+    CollectWrittenFiles();
+    RecordWrittenOutputs();
+    emit IncProgressOperation();
+    UpdateFileAttributes();
+    DeleteSourceIfDone();
+}
+
+void CProcessThread::WriteDocument()
+{
+    if (documentWritten || imageManager.pages.isEmpty())
+        return;
+    documentWritten = true;
+    DisableReadOnly(outputPath);
+    if (!imageManager.WriteMultipage(outputPath, true)) {
+        LogFailure(tr("Failed to write"), outputPath, 64);
+        return;
+    }
+    for (qsizetype i = 0; i < photos.size(); ++i)
+        emit IncProgressOperation();
+    writtenFiles = {outputPath};
+    RecordWrittenOutputs();
+    UpdateFileAttributes();
+}
+
+void CProcessThread::DeleteSourceIfDone()
+{
+    if (!profile->DeleteSource || !outputWritten)
+        return;
+    if (filtersFailed) {
+        SystemLogWrite("WriteImage", "source kept, a filter failed: " + current.path);
+        return;
+    }
+    for (const QString& written : std::as_const(writtenFiles)) {
+        if (COutputPaths::SameFile(current.path, written))
+            return;
+    }
+    DisableReadOnly(current.path);
+    if (!QFile::remove(current.path))
+        SystemLogWrite("WriteImage", "cannot delete source " + current.path);
+}
+
+void CProcessThread::LogAppendAction()
+{
+    if (photoLogged)
+        return;
+    photoLogged = true;
+    if (current.path.isEmpty())
+        return;
+    QString message;
+    if (!targetExisted || multipageDocument || IsSilent())
+        message = tr("Processed");
+    else if (renameThis)
+        message = tr("Processed and renamed");
+    else if (overwriteAll.load() || overwriteThis)
+        message = tr("Processed and replaced");
+    else if (skipAll.load() || skipThis)
+        message = tr("Skipped");
+    if (!message.isEmpty())
+        emit AppendLog(" - " + message + " " + current.path, 2);
+}
+
+void CProcessThread::PostProcessing()
+{
+    SystemLogWrite("PostProcessing", QString());
+    if (saveOnDisk) {
+        QString folder;
+        switch (profile->OutputFolderStruct) {
+        case 2:
+            folder = current.folder;
+            break;
+        case 3:
+            folder = current.folder.isEmpty() ? QString()
+                                              : current.folder + "/" + profile->OutputFolder;
+            break;
+        default:
+            folder = destPath;
+            break;
+        }
+        if (!folder.isEmpty())
+            emit OpenOutputFolder(folder);
+    }
+    emit ThreadFinished();
+}
+
+bool CProcessThread::DisableReadOnly(QString path)
+{
+    if (!QFile::exists(path))
+        return false;
+    FileAttributes::DisableReadOnly(path.toUtf8().constData());
+    return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+}
+
+void CProcessThread::UpdateFileAttributes()
+{
+    for (const QString& written : std::as_const(writtenFiles)) {
+        DisableReadOnly(written);
+        if (profile->OriginalDate)
+            FileAttributes::Write(written.toUtf8().constData(), sourceAttributes);
+    }
+}
+
+bool CProcessThread::IsSilent() const
+{
+    return profile->silentScript;
+}

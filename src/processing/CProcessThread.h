@@ -1,0 +1,158 @@
+#pragma once
+
+#include "CFilterFilename.h"
+#include "CImageManager.h"
+#include "FileAttributes.h"
+#include "SFilterRecord.h"
+#include "SImageRecord.h"
+
+#include <QList>
+#include <QMutex>
+#include <QSet>
+#include <QString>
+#include <QThread>
+
+#include <atomic>
+
+class CFormatsEnum;
+class CListFilters;
+class CListImages;
+class CUserProfile;
+
+// Run-wide objects that every worker of one run shares; owned by the
+// controller. Each list has its own lock.
+struct SProcessShared
+{
+    QMutex questionMutex;  // one overwrite question at a time
+    QMutex folderMutex;    // creation of output and temporary folders
+    QMutex chosenMutex;    // guards chosenPaths
+    QMutex outputMutex;    // guards outputPaths
+    QList<QString> chosenPaths; // every output path given to a photo in this run
+    QList<QString> outputPaths; // every file written, handed to delivery
+    QSet<QString> chosenKeys;   // chosenPaths in lower case, for look-ups
+};
+
+// One worker of a processing run: names, reads, filters and writes its share
+// of the job's photos and reports through queued signals. It never shows
+// anything itself; the existing-target question goes to the controller,
+// which answers through the atomic fields below.
+//
+// Split by concern: CProcessThread.cpp (run and the steps of one photo),
+// CProcessThreadPaths.cpp (output paths and existing targets).
+class CProcessThread : public QThread
+{
+    Q_OBJECT
+public:
+    CProcessThread();
+    ~CProcessThread() override;
+
+    // Answer codes of the overwrite question.
+    enum Answer { AnswerAbort = 0, AnswerYes = 1, AnswerYesToAll = 2, AnswerNo = 3,
+                  AnswerNoToAll = 4, AnswerRename = 5 };
+
+    bool CheckLightProcessing();
+    // The output-format choice that keeps each photo's own format.
+    static QString KeepOriginalText();
+    bool DisableReadOnly(QString path);
+    void UpdateFileAttributes();
+
+    // ---- Filled by the controller before start ----
+    QList<SImageRecord> photos;
+    SProcessShared* shared = nullptr;
+    int threadIndex = 0;
+    QString commonPath;
+    QString destPath; // the destination folder with "#mypictures" expanded
+
+    // ---- Written by the controller while the worker runs ----
+    std::atomic<bool> cancelRequested {false};
+    std::atomic<bool> pauseRequested {false};
+    std::atomic<bool> overwriteAll {false};
+    std::atomic<bool> skipAll {false};
+    // The answer: overwriteAnswer and, for Rename, answerPath are written
+    // before waitingForAnswer is cleared (release); the worker reads them
+    // after it has seen the flag clear (acquire).
+    std::atomic<bool> waitingForAnswer {false};
+    int overwriteAnswer = AnswerAbort;
+    QString answerPath;
+
+    // ---- Read by the controller after ThreadFinished ----
+    quint32 errorCount = 0;
+
+signals:
+    void IncProgressOperation();
+    void IncProgressImage();
+    void AppendLog(QString text, int mode);
+    void ThreadFinished();
+    void ShowOverwriteDlg(QString path, int threadIndex);
+    void OpenOutputFolder(QString path);
+    void SignalDisplayGSMessage(QString extension);
+
+protected:
+    void run() override;
+
+private:
+    // Steps of one photo (CProcessThread.cpp).
+    void LightProcessing(bool& done);
+    void ReadImage(bool& failed);
+    void ApplyFilters();
+    void WriteImage(bool& failed);
+    void WriteDocument();
+    void LogAppendAction();
+    void PostProcessing();
+    void DeleteSourceIfDone();
+    // Waits while paused; true when the run is to stop.
+    bool PollStop();
+    void LogFailure(const QString& message, const QString& path, int dialogLength);
+    void ProcessPhoto();
+
+    // Output paths and existing targets (CProcessThreadPaths.cpp).
+    void GeneratePathName();
+    void SetOriginalFileExtension();
+    void ResolveDuplicateFilenames(QString folder, QString baseName, QString extension);
+    void AddToOutputPaths(QString path);
+    void CheckPathName(bool& skip);
+    void NumberSilently();
+    void AskOverwrite(bool& skip);
+    void AcceptRenamedPath(const QString& path);
+    QString BaseFolder() const;
+    void MakeFolder(const QString& folder);
+    void RecordWrittenOutputs();
+    void CollectWrittenFiles();
+    bool IsSilent() const;
+
+    CUserProfile* profile;
+    CListFilters* filterList;
+    CListImages* imageList;
+    CFormatsEnum* formats;
+
+    CImageManager imageManager;
+    SImageRecord current;
+
+    bool multipageDocument = false;
+    bool singleDocumentStarted = false;
+    bool targetExisted = false;
+    bool overwriteThis = false;
+    bool skipThis = false;
+    bool renameThis = false;
+
+    int photosStarted = 0;
+    FileAttributes::Values sourceAttributes;
+    QString outputPath;
+    CFilterFilename filenameFilter;
+    bool photoLogged = false;
+    bool saveOnDisk = true;
+
+    // Per photo: pages of the source (from one ping), whether the output
+    // was written and whether every active filter applied.
+    int pageCount = 1;
+    bool outputWritten = false;
+    bool filtersFailed = false;
+    // Job-wide facts taken when the thread starts.
+    int jobPhotoCount = 0;
+    bool tempFolderUsable = true;
+    bool documentWritten = false;
+    bool documentAbandoned = false;
+    QString dateTaken;
+    QList<QString> writtenFiles;      // files written for the current photo
+    QList<SFilterRecord> filters;     // the job's filter list, copied at start
+};

@@ -1,0 +1,265 @@
+// Output paths and existing targets of a processing worker.
+#include "CProcessThread.h"
+
+#include "CFormatsEnum.h"
+#include "COutputPaths.h"
+#include "CUserProfile.h"
+#include "Common.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+struct SplitPath
+{
+    QString folder;   // up to and including the last "/"
+    QString baseName; // file name before its last "."
+    QString extension;
+};
+
+SplitPath Split(const QString& path)
+{
+    SplitPath parts;
+    const int slash = path.lastIndexOf('/');
+    parts.folder = path.left(slash + 1);
+    const QString fileName = path.mid(slash + 1);
+    const int dot = fileName.lastIndexOf('.');
+    parts.baseName = dot < 0 ? fileName : fileName.left(dot);
+    parts.extension = dot < 0 ? QString() : fileName.mid(dot + 1);
+    return parts;
+}
+
+} // namespace
+
+QString CProcessThread::BaseFolder() const
+{
+    QString base = saveOnDisk ? destPath : COutputPaths::TempFolder();
+    if (!base.endsWith('/'))
+        base += '/';
+    return base;
+}
+
+void CProcessThread::MakeFolder(const QString& folder)
+{
+    const QMutexLocker lock(&shared->folderMutex);
+    QDir().mkpath(folder);
+}
+
+void CProcessThread::GeneratePathName()
+{
+    SystemLogWrite("GeneratePathName", QString());
+    if (singleDocumentStarted)
+        return;
+
+    const QString base = BaseFolder();
+    filenameFilter.path = current.path;
+    filenameFilter.folder = current.folder;
+    filenameFilter.baseName = current.baseName;
+    filenameFilter.CounterReset = profile->CounterReset;
+    filenameFilter.number = profile->CounterReset ? current.folderIndex : current.key;
+
+    if (profile->OutputFormat.compare(KeepOriginalText(), Qt::CaseInsensitive) == 0) {
+        SystemLogWrite("GeneratePathName", profile->OutputFormat + " <> " + KeepOriginalText());
+        SetOriginalFileExtension();
+    } else {
+        filenameFilter.extension = profile->OutputFormat;
+    }
+    filenameFilter.dateTaken = dateTaken;
+    filenameFilter.GenerateFilename(jobPhotoCount, false);
+    const QString fileName = filenameFilter.result;
+
+    // Outputs that are only delivered always go to the private temporary
+    // folder, whatever the folder mode says.
+    QString folder;
+    switch (profile->OutputFolderStruct) {
+    case 1:
+        folder = COutputPaths::RelocateFolder(current.folder, commonPath, base);
+        MakeFolder(folder);
+        break;
+    case 2:
+        folder = saveOnDisk ? current.folder + '/' : base;
+        break;
+    case 3:
+        folder = saveOnDisk ? current.folder + '/' + profile->OutputFolder + '/' : base;
+        MakeFolder(folder);
+        break;
+    default:
+        folder = base;
+        break;
+    }
+    outputPath = folder + fileName;
+
+    const SplitPath parts = Split(outputPath);
+    ResolveDuplicateFilenames(parts.folder, parts.baseName, parts.extension);
+
+    sourceAttributes = FileAttributes::Values();
+    FileAttributes::Read(current.path.toUtf8().constData(), &sourceAttributes);
+}
+
+void CProcessThread::SetOriginalFileExtension()
+{
+    SystemLogWrite("SetOriginalFileExtension", QString());
+    if (CheckLightProcessing()) {
+        filenameFilter.extension = current.extension;
+        return;
+    }
+    const QString wanted = current.extension.toUpper();
+    for (const SFormatRecord& row : std::as_const(formats->rows)) {
+        if (row.id.toUpper() == wanted && row.canWrite) {
+            filenameFilter.extension = current.extension;
+            return;
+        }
+    }
+    filenameFilter.extension = profile->DefaultFormat;
+}
+
+void CProcessThread::ResolveDuplicateFilenames(QString folder, QString baseName, QString extension)
+{
+    SystemLogWrite("ResolveDuplicateFilenames", QString());
+    // Names are kept apart without regard to case, so outputs stay distinct
+    // on file systems that ignore case too.
+    const QMutexLocker lock(&shared->chosenMutex);
+    if (shared->chosenKeys.contains(outputPath.toLower())) {
+        int n = 2;
+        QString candidate = COutputPaths::NumberedName(folder, baseName, extension, n);
+        while (shared->chosenKeys.contains(candidate.toLower()))
+            candidate = COutputPaths::NumberedName(folder, baseName, extension, ++n);
+        outputPath = candidate;
+    }
+    shared->chosenPaths.append(outputPath);
+    shared->chosenKeys.insert(outputPath.toLower());
+}
+
+void CProcessThread::AddToOutputPaths(QString path)
+{
+    const QMutexLocker lock(&shared->outputMutex);
+    shared->outputPaths.append(path);
+}
+
+void CProcessThread::CollectWrittenFiles()
+{
+    writtenFiles.clear();
+    if (multipageDocument && profile->multipageWrite != 1 && profile->multipageWrite != 2) {
+        // One file per page, named by the writer: name-0.ext, name-1.ext ...
+        const SplitPath parts = Split(outputPath);
+        for (int page = 0; page < pageCount; ++page) {
+            QString name = parts.folder + parts.baseName + '-' + QString::number(page);
+            if (!parts.extension.isEmpty())
+                name += '.' + parts.extension;
+            if (QFileInfo::exists(name))
+                writtenFiles.append(name);
+        }
+        if (writtenFiles.isEmpty() && QFileInfo::exists(outputPath))
+            writtenFiles.append(outputPath);
+        return;
+    }
+    writtenFiles.append(outputPath);
+}
+
+void CProcessThread::RecordWrittenOutputs()
+{
+    for (const QString& written : std::as_const(writtenFiles))
+        AddToOutputPaths(written);
+}
+
+void CProcessThread::CheckPathName(bool& skip)
+{
+    SystemLogWrite("CheckPathName", QString());
+    skip = false;
+    overwriteThis = false;
+    skipThis = false;
+    renameThis = false;
+    if (singleDocumentStarted)
+        return;
+    targetExisted = QFileInfo::exists(outputPath);
+    if (!targetExisted)
+        return;
+
+    if (IsSilent()) {
+        // A silent run never asks: it numbers the output, or overwrites when
+        // the monitoring job says so.
+        if (!profile->Overwrite)
+            NumberSilently();
+        overwriteAll = true;
+        return;
+    }
+    if (overwriteAll.load())
+        return;
+    if (skipAll.load()) {
+        skip = true;
+        return;
+    }
+    AskOverwrite(skip);
+}
+
+void CProcessThread::NumberSilently()
+{
+    const SplitPath parts = Split(outputPath);
+    const QMutexLocker lock(&shared->chosenMutex);
+    int n = 2;
+    QString candidate = COutputPaths::NumberedName(parts.folder, parts.baseName, parts.extension, n);
+    while (QFileInfo::exists(candidate) || shared->chosenKeys.contains(candidate.toLower()))
+        candidate = COutputPaths::NumberedName(parts.folder, parts.baseName, parts.extension, ++n);
+    outputPath = candidate;
+    shared->chosenPaths.append(outputPath);
+    shared->chosenKeys.insert(outputPath.toLower());
+}
+
+void CProcessThread::AskOverwrite(bool& skip)
+{
+    const QMutexLocker lock(&shared->questionMutex);
+    // A renamed target that exists as well is asked about again.
+    for (;;) {
+        if (cancelRequested.load() || overwriteAll.load())
+            return;
+        if (skipAll.load()) {
+            skip = true;
+            return;
+        }
+        waitingForAnswer.store(true, std::memory_order_release);
+        emit ShowOverwriteDlg(outputPath, threadIndex);
+        while (waitingForAnswer.load(std::memory_order_acquire) && !cancelRequested.load())
+            QThread::msleep(100);
+        if (waitingForAnswer.load(std::memory_order_acquire))
+            return; // cancelled while waiting
+
+        switch (overwriteAnswer) {
+        case AnswerYes:
+            overwriteThis = true;
+            return;
+        case AnswerYesToAll:
+            overwriteAll = true;
+            return;
+        case AnswerNo:
+            skipThis = true;
+            skip = true;
+            return;
+        case AnswerNoToAll:
+            skipAll = true;
+            skip = true;
+            return;
+        case AnswerRename:
+            if (answerPath.isEmpty() || answerPath == outputPath) {
+                skipThis = true;
+                skip = true;
+                return;
+            }
+            AcceptRenamedPath(answerPath);
+            renameThis = true;
+            if (!QFileInfo::exists(outputPath))
+                return;
+            renameThis = false;
+            break;
+        default: // Abort: the controller has stopped every worker
+            return;
+        }
+    }
+}
+
+void CProcessThread::AcceptRenamedPath(const QString& path)
+{
+    outputPath = path;
+    const SplitPath parts = Split(outputPath);
+    ResolveDuplicateFilenames(parts.folder, parts.baseName, parts.extension);
+}

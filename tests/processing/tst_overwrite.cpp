@@ -1,0 +1,272 @@
+// The existing-target protocol between workers and the dialog, pause,
+// stop and the end of a dialog whose workers still run.
+#include "CFormatsEnum.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CUserProfile.h"
+#include "ProcessTestKit.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+
+using namespace ProcessTestKit;
+
+class TestOverwrite : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void answers_data();
+    void answers();
+    void renamedTargetThatExistsIsAskedAgain();
+    void skippedAfterMultipageIsLoggedSkipped();
+    void pauseHoldsTheRun();
+    void stopWhilePausedCountsTimeOnce();
+    void closeRequestAsksThenStops();
+    void destroyWhileRunning();
+
+private:
+    // Photos p0..p(n-1).png whose outputs already exist in `out` as "old".
+    QStringList PrepareExisting(const QString& root, int count, QString* out);
+};
+
+void TestOverwrite::initTestCase()
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
+void TestOverwrite::init()
+{
+    CPromptSeam::Reset();
+}
+
+QStringList TestOverwrite::PrepareExisting(const QString& root, int count, QString* out)
+{
+    *out = root + "/out";
+    QDir().mkpath(*out);
+    QStringList photos;
+    for (int i = 0; i < count; ++i) {
+        const QString name = QString("p%1.png").arg(i);
+        photos << MakePhoto(root + "/in", name);
+        QFile old(*out + "/" + name);
+        old.open(QIODevice::WriteOnly);
+        old.write("old");
+    }
+    return photos;
+}
+
+void TestOverwrite::answers_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("notificationsOff");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<int>("replaced");
+    QTest::addColumn<int>("renamed");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("Yes") << 1 << false << 4 << 4 << 0 << "Processed and replaced";
+    QTest::newRow("Yes to All") << 2 << false << 1 << 4 << 0 << "Processed and replaced";
+    QTest::newRow("No") << 3 << false << 4 << 0 << 0 << "Skipped";
+    QTest::newRow("No to All") << 4 << false << 1 << 0 << 0 << "Skipped";
+    QTest::newRow("Rename") << 5 << false << 4 << 0 << 4 << "Processed and renamed";
+    QTest::newRow("Abort") << 0 << false << 1 << 0 << 0 << "Process interrupted by the user.";
+    QTest::newRow("notifications off") << 3 << true << 0 << 4 << 0 << "Processed and replaced";
+}
+
+void TestOverwrite::answers()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, notificationsOff);
+    QFETCH(int, asked);
+    QFETCH(int, replaced);
+    QFETCH(int, renamed);
+    QFETCH(QString, logLine);
+
+    QString out;
+    const QStringList photos = PrepareExisting(TestEnv::NewFolder("answers"), 4, &out);
+    ResetJob(out);
+    CUserProfile::GetInstance()->useMulticore = true;
+    CUserProfile::GetInstance()->DisableNotifications = notificationsOff;
+    SetPhotos(photos);
+    int questions = 0;
+    CPromptSeam::SetOverwriteAnswerer([&](const QString& path, QString& newPath) {
+        ++questions;
+        newPath = QFileInfo(path).absolutePath() + "/renamed-" + QFileInfo(path).fileName();
+        return answer;
+    });
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(questions, asked);
+
+    int replacedCount = 0;
+    int renamedCount = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QString name = QString("p%1.png").arg(i);
+        replacedCount += ReadAll(out + "/" + name) != "old";
+        renamedCount += QFile::exists(out + "/renamed-" + name);
+    }
+    QCOMPARE(replacedCount, replaced);
+    QCOMPARE(renamedCount, renamed);
+    QVERIFY2(controller->LogBuffer().contains(logLine), qPrintable(controller->LogBuffer()));
+    QCOMPARE(controller->StoppedByUser(), answer == 0 && !notificationsOff);
+    // Delivery gets exactly the files written: none for skipped photos.
+    QCOMPARE(int(controller->OutputPaths().size()), replaced + renamed);
+    if (answer == 5) {
+        QStringList listed = controller->OutputPaths();
+        listed.sort();
+        QCOMPARE(listed.first(), out + "/renamed-p0.png");
+        QCOMPARE(listed.size(), 4);
+    }
+}
+
+void TestOverwrite::renamedTargetThatExistsIsAskedAgain()
+{
+    QString out;
+    const QStringList photos = PrepareExisting(TestEnv::NewFolder("again"), 1, &out);
+    QFile taken(out + "/taken.png");
+    QVERIFY(taken.open(QIODevice::WriteOnly));
+    taken.write("keep");
+    taken.close();
+    ResetJob(out);
+    SetPhotos(photos);
+    QStringList askedFor;
+    CPromptSeam::SetOverwriteAnswerer([&](const QString& path, QString& newPath) {
+        askedFor << QFileInfo(path).fileName();
+        newPath = out + (askedFor.size() == 1 ? "/taken.png" : "/free.png");
+        return 5;
+    });
+    QVERIFY(Run());
+    QCOMPARE(askedFor, QStringList({"p0.png", "taken.png"}));
+    QCOMPARE(ReadAll(out + "/taken.png"), QByteArray("keep"));
+    QVERIFY(QFile::exists(out + "/free.png"));
+}
+
+void TestOverwrite::skippedAfterMultipageIsLoggedSkipped()
+{
+    QString out;
+    const QString root = TestEnv::NewFolder("mixed");
+    const QStringList existing = PrepareExisting(root, 1, &out);
+    const QString tiff = MakeMultipageTiff(root + "/in", "doc.tif", 3);
+    ResetJob(out);
+    SetPhotos({tiff, existing.first()});
+    CPromptSeam::SetOverwriteAnswerer([](const QString&, QString&) { return 3; });
+    auto controller = Run();
+    QVERIFY(controller);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY(buffer.contains(" - Processed " + tiff + "\r\n"));
+    QVERIFY2(buffer.contains(" - Skipped " + existing.first() + "\r\n"), qPrintable(buffer));
+    QCOMPARE(ReadAll(out + "/p0.png"), QByteArray("old"));
+}
+
+void TestOverwrite::pauseHoldsTheRun()
+{
+    const QString root = TestEnv::NewFolder("pause");
+    QStringList photos;
+    for (int i = 0; i < 20; ++i)
+        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
+    ResetJob(root + "/out");
+    QDir().mkpath(root + "/out");
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    QElapsedTimer wall;
+    wall.start();
+    CProcessController controller;
+    controller.on_buttonPause_clicked();
+    QElapsedTimer pause;
+    pause.start();
+    QSignalSpy finished(&controller, &CProcessController::RunFinished);
+    QVERIFY(!finished.wait(1200));
+    const int whilePaused = FilesIn(root + "/out").size();
+    QVERIFY(whilePaused < 20);
+    const qint64 paused = pause.elapsed();
+    controller.on_buttonPause_clicked();
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(FilesIn(root + "/out").size(), 20);
+    // The pause is not part of the run time.
+    QVERIFY2(controller.RunTimeMs() <= wall.elapsed() - paused,
+             qPrintable(QString("%1 of %2").arg(controller.RunTimeMs()).arg(wall.elapsed())));
+}
+
+void TestOverwrite::stopWhilePausedCountsTimeOnce()
+{
+    const QString root = TestEnv::NewFolder("stop");
+    QStringList photos;
+    for (int i = 0; i < 20; ++i)
+        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
+    ResetJob(root + "/out");
+    QDir().mkpath(root + "/out");
+    SetPhotos(photos);
+    QElapsedTimer wall;
+    wall.start();
+    CProcessController controller;
+    controller.on_buttonPause_clicked();
+    QElapsedTimer pause;
+    pause.start();
+    QSignalSpy finished(&controller, &CProcessController::RunFinished);
+    QVERIFY(!finished.wait(1000));
+    const qint64 paused = pause.elapsed();
+    controller.StopThreads();
+    QVERIFY(finished.wait(10000));
+    QVERIFY(controller.StoppedByUser());
+    QVERIFY(FilesIn(root + "/out").size() < 20);
+    QVERIFY(controller.LogBuffer().contains("Process interrupted by the user.\r\nProcess completed"));
+    QVERIFY2(controller.RunTimeMs() <= wall.elapsed() - paused,
+             qPrintable(QString("%1 of %2").arg(controller.RunTimeMs()).arg(wall.elapsed())));
+}
+
+void TestOverwrite::closeRequestAsksThenStops()
+{
+    const QString root = TestEnv::NewFolder("close");
+    QStringList photos;
+    for (int i = 0; i < 30; ++i)
+        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
+    ResetJob(root + "/out");
+    QDir().mkpath(root + "/out");
+    SetPhotos(photos);
+    QStringList questions;
+    CPromptSeam::SetQuestionAnswerer([&](const QString& text) {
+        questions << text;
+        return questions.size() > 1; // No the first time, Yes the second
+    });
+    CProcessController controller;
+    QSignalSpy finished(&controller, &CProcessController::RunFinished);
+    QSignalSpy closed(&controller, &QDialog::finished);
+    controller.reject();
+    QVERIFY(!controller.StoppedByUser());
+    controller.reject();
+    QVERIFY(controller.StoppedByUser());
+    QCOMPARE(questions.size(), 2);
+    QCOMPARE(questions.first(), QString("Photo processing not completed. Abort the operation?"));
+    QVERIFY(closed.wait(10000)); // a hidden run closes itself once stopped
+    QCOMPARE(finished.size(), 1);
+}
+
+void TestOverwrite::destroyWhileRunning()
+{
+    const QString root = TestEnv::NewFolder("destroy");
+    QStringList photos;
+    for (int i = 0; i < 24; ++i)
+        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
+    ResetJob(root + "/out");
+    QDir().mkpath(root + "/out");
+    CUserProfile::GetInstance()->useMulticore = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    for (int round = 0; round < 3; ++round) {
+        auto controller = std::make_unique<CProcessController>();
+        controller.reset(); // waits for every worker; no crash, no running thread left
+    }
+    // A later run still works.
+    ResetJob(root + "/out2");
+    QDir().mkpath(root + "/out2");
+    SetPhotos(photos.mid(0, 3));
+    QVERIFY(Run());
+    QCOMPARE(FilesIn(root + "/out2").size(), 3);
+}
+
+GB_TEST_MAIN(TestOverwrite)
+#include "tst_overwrite.moc"

@@ -1,0 +1,609 @@
+// Whole processing runs over small generated photos: outputs, log file,
+// folder modes, numbering under several threads, copies and pages.
+#include "CFormatsEnum.h"
+#include "CListImages.h"
+#include "CMagickRuntime.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "ProcessTestKit.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSet>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QThread>
+
+#include <algorithm>
+
+using namespace ProcessTestKit;
+
+class TestProcessRun : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void negateThreePhotosAndLogNewestFirst();
+    void logModes();
+    void unwritableLogKeepsTheOldOne();
+    void folderModes_data();
+    void folderModes();
+    void numberedVariants();
+    void sameNameOnEightThreads();
+    void multipagePerPageNames();
+    void copyWithoutReencoding_data();
+    void copyWithoutReencoding();
+    void keepOriginalFormat();
+    void caseOnlyRenameIsWritten();
+    void failingFilterKeepsSource();
+    void zeroPhotosEnds();
+    void unknownDestinationIsFolder();
+    void monitorLogStaysInFolder();
+    void myPicturesIsExpanded();
+    void singleDocumentSurvivesFailedLastPhoto();
+    void deliveryOnlyOutputsGoToTemp_data();
+    void deliveryOnlyOutputsGoToTemp();
+    void counterContinuation_data();
+    void counterContinuation();
+    void staleKeysAreRenumbered();
+    void numbersWithinFolders();
+    void magickThreadsFollowWorkers();
+    void namesFromCaptureDate();
+};
+
+void TestProcessRun::initTestCase()
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
+void TestProcessRun::init()
+{
+    CPromptSeam::Reset();
+    QFile::remove(CProcessController::GeneralLogPath());
+}
+
+void TestProcessRun::negateThreePhotosAndLogNewestFirst()
+{
+    const QString in = TestEnv::NewFolder("neg-in");
+    const QStringList photos = {MakePhoto(in, "a.png"), MakePhoto(in, "b.png", 30, 20),
+                                MakePhoto(in, "c.png", 12, 40, qRgb(5, 250, 128))};
+    QByteArray previousLog;
+    for (int run = 1; run <= 3; ++run) {
+        const QString out = TestEnv::NewFolder(QString("neg-out%1").arg(run));
+        ResetJob(out);
+        CUserProfile::GetInstance()->useMulticore = true;
+        SetPhotos(photos);
+        SetFilters({Filter(3080, "Negative")});
+        auto controller = Run();
+        QVERIFY(controller);
+        QCOMPARE(controller->ErrorCount(), 0);
+        QCOMPARE(FilesIn(out), QStringList({"a.png", "b.png", "c.png"}));
+        for (const QString& photo : photos) {
+            const QImage result(out + "/" + QFileInfo(photo).fileName());
+            QVERIFY2(IsNegativeOf(result, QImage(photo)), qPrintable(photo));
+        }
+        const QString buffer = controller->LogBuffer();
+        QVERIFY(buffer.startsWith("Process started at "));
+        QVERIFY(buffer.contains(".\r\n\r\nProcessing 3 images with 1 graphical filter(s) per image.\r\n\r\n"));
+        const int cores = QThread::idealThreadCount();
+        QVERIFY(buffer.contains(QString("System: %1 CPU core(s) detected.\r\n").arg(cores)));
+        const int launched = std::min(cores >= 1 && cores <= 32 ? cores : 1, 3);
+        QVERIFY(buffer.contains(QString("Launching %1 thread(s) of execution.\r\n\r\n").arg(launched)));
+        QCOMPARE(controller->ThreadCount(), launched);
+        QVERIFY(buffer.contains(" - Processed " + photos[1] + "\r\n"));
+        QVERIFY(buffer.contains("\r\nProcess completed without errors.\r\nTime elapsed: "));
+        QVERIFY(buffer.endsWith("\r\n\r\n----------\r\n\r\n"));
+        QCOMPARE(controller->OutputPaths().size(), 3);
+
+        const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
+        QVERIFY(log.startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(log.count("\xEF\xBB\xBF"), 1);
+        QCOMPARE(log.count("----------"), run);
+        // Newest run first, then the earlier ones unchanged.
+        QCOMPARE(log, QByteArray("\xEF\xBB\xBF") + buffer.toUtf8() + previousLog.mid(3));
+        previousLog = log;
+        QVERIFY(!QFile::exists(CProcessController::GeneralLogPath() + ".tmp"));
+    }
+}
+
+void TestProcessRun::logModes()
+{
+    ResetJob(TestEnv::NewFolder("modes"));
+    SetPhotos({});
+    CProcessController controller;
+    controller.UpdateLog("both", 0);
+    controller.UpdateLog("view only", 1);
+    controller.UpdateLog("file only", 2);
+    controller.UpdateLog("nowhere", 3);
+    QVERIFY(controller.LogViewText().contains("both"));
+    QVERIFY(controller.LogViewText().contains("view only"));
+    QVERIFY(!controller.LogViewText().contains("file only"));
+    QVERIFY(!controller.LogViewText().contains("nowhere"));
+    QVERIFY(controller.LogBuffer().contains("both\r\n"));
+    QVERIFY(controller.LogBuffer().contains("file only\r\n"));
+    QVERIFY(!controller.LogBuffer().contains("view only"));
+    QVERIFY(!controller.LogBuffer().contains("nowhere"));
+    QSignalSpy finished(&controller, &CProcessController::RunFinished);
+    QVERIFY(finished.wait(10000));
+    const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
+    QVERIFY(log.contains("file only"));
+    QVERIFY(!log.contains("view only"));
+}
+
+void TestProcessRun::unwritableLogKeepsTheOldOne()
+{
+    const QString logPath = CProcessController::GeneralLogPath();
+    QDir().mkpath(QFileInfo(logPath).absolutePath());
+    QFile old(logPath);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("\xEF\xBB\xBF" "earlier run");
+    old.close();
+    QDir().mkpath(logPath + ".tmp"); // the temporary log cannot be created
+    QStringList warnings;
+    CPromptSeam::SetWarningAnswerer([&](const QString& text) { warnings << text; });
+    ResetJob(TestEnv::NewFolder("nolog"));
+    CUserProfile::GetInstance()->scriptRun = false;
+    SetPhotos({});
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy panel1(controller.get(), &CProcessController::Panel1StartPreview);
+    QSignalSpy panel2(controller.get(), &CProcessController::Panel2StartPreview);
+    QSignalSpy finished(controller.get(), &CProcessController::RunFinished);
+    QVERIFY(finished.wait(10000));
+    QCOMPARE(warnings, QStringList({"Could not save log."}));
+    QCOMPARE(ReadAll(logPath), QByteArray("\xEF\xBB\xBF" "earlier run"));
+    QDir(logPath + ".tmp").removeRecursively();
+    // A run not started by a script asks the panels to refresh.
+    QCOMPARE(panel1.size(), 1);
+    QCOMPARE(panel2.size(), 1);
+}
+
+void TestProcessRun::folderModes_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QStringList>("expected"); // relative to the sandbox root
+    QTest::newRow("0 selected folder") << 0 << QStringList{"dest/p.png", "dest/q.png"};
+    QTest::newRow("1 structure") << 1 << QStringList{"dest/b/p.png", "dest/c/q.png"};
+    QTest::newRow("2 own folder") << 2 << QStringList{"src/x/a/b/p.png", "src/x/a/c/q.png"};
+    QTest::newRow("3 subfolder")
+        << 3 << QStringList{"src/x/a/b/Processed/p.png", "src/x/a/c/Processed/q.png"};
+}
+
+void TestProcessRun::folderModes()
+{
+    QFETCH(int, mode);
+    QFETCH(QStringList, expected);
+    const QString root = TestEnv::NewFolder(QString("modes%1").arg(mode));
+    const QStringList photos = {MakePhoto(root + "/src/x/a/b", "p.jpg"),
+                                MakePhoto(root + "/src/x/a/c", "q.jpg")};
+    QDir().mkpath(root + "/dest");
+    ResetJob(root + "/dest");
+    CUserProfile::GetInstance()->OutputFolderStruct = mode;
+    SetPhotos(photos);
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QStringList written = controller->OutputPaths();
+    written.sort();
+    QStringList wanted;
+    for (const QString& relative : expected)
+        wanted << root + "/" + relative;
+    QCOMPARE(written, wanted);
+    for (const QString& path : wanted)
+        QVERIFY2(QImage(path).width() == 24, qPrintable(path));
+}
+
+void TestProcessRun::numberedVariants()
+{
+    const QString root = TestEnv::NewFolder("numbered");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    const QStringList photos = {MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"),
+                                MakePhoto(root + "/3", "a.png")};
+    ResetJob(out);
+    SetPhotos(photos);
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ThreadCount(), 1); // multi-core use is off
+    QCOMPARE(FilesIn(out), QStringList({"A (2).png", "a (3).png", "a.png"}));
+}
+
+void TestProcessRun::sameNameOnEightThreads()
+{
+    const QString root = TestEnv::NewFolder("stress");
+    QStringList photos;
+    for (int i = 0; i < 40; ++i)
+        photos << MakePhoto(root + QString("/in%1").arg(i), "same.png", 16, 12, qRgb(i * 6, 0, 0));
+    for (int round = 0; round < 2; ++round) {
+        const QString out = root + QString("/out%1").arg(round);
+        QDir().mkpath(out);
+        ResetJob(out);
+        CUserProfile::GetInstance()->useMulticore = true;
+        SetPhotos(photos);
+        SetFilters({Filter(3080, "Negative")});
+        auto controller = Run();
+        QVERIFY(controller);
+        QCOMPARE(controller->ErrorCount(), 0);
+        QCOMPARE(FilesIn(out).size(), 40);
+        const QList<QString> listed = controller->OutputPaths();
+        QCOMPARE(QSet<QString>(listed.begin(), listed.end()).size(), 40);
+    }
+    // A silent run into a folder that holds all 40 names numbers every
+    // output anew, under the same lock as the run's own choices.
+    const QString out = root + "/out0";
+    ResetJob(out);
+    CUserProfile::GetInstance()->useMulticore = true;
+    CUserProfile::GetInstance()->silentScript = true;
+    SetPhotos(photos);
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(FilesIn(out).size(), 80);
+    QCOMPARE(controller->OutputPaths().size(), 40);
+}
+
+void TestProcessRun::multipagePerPageNames()
+{
+    const QString root = TestEnv::NewFolder("pages");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    const QString tiff = MakeMultipageTiff(root, "doc.tif", 3);
+    ResetJob(out);
+    CUserProfile::GetInstance()->OutputFormat = "TIF";
+    SetPhotos({tiff});
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(FilesIn(out), QStringList({"doc-0.tif", "doc-1.tif", "doc-2.tif"}));
+    QStringList listed = controller->OutputPaths();
+    listed.sort();
+    QCOMPARE(listed, QStringList({out + "/doc-0.tif", out + "/doc-1.tif", out + "/doc-2.tif"}));
+}
+
+void TestProcessRun::copyWithoutReencoding_data()
+{
+    QTest::addColumn<int>("quality");
+    QTest::addColumn<int>("jpegType");
+    QTest::addColumn<int>("interlaced");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("plain copy") << 88 << 1 << 0 << true;
+    QTest::newRow("quality below 88") << 87 << 1 << 0 << false;
+    QTest::newRow("grey type") << 90 << 0 << 0 << false;
+    QTest::newRow("interlace") << 90 << 1 << 1 << false;
+}
+
+void TestProcessRun::copyWithoutReencoding()
+{
+    QFETCH(int, quality);
+    QFETCH(int, jpegType);
+    QFETCH(int, interlaced);
+    QFETCH(bool, copied);
+    const QString root = TestEnv::NewFolder("copy");
+    const QString photo = MakePhoto(root, "x.JPG");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->Quality = quality;
+    profile->JpegType = jpegType;
+    profile->Interlaced = interlaced;
+    SetPhotos({photo});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"x.jpg"}));
+    QCOMPARE(ReadAll(root + "/out/x.jpg") == ReadAll(photo), copied);
+}
+
+void TestProcessRun::keepOriginalFormat()
+{
+    const QString root = TestEnv::NewFolder("keep");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    const QStringList photos = {MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"),
+                                MakePhoto(root, "c.bmp")};
+    ResetJob(out);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
+    profile->DefaultFormat = "PNG";
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    // "jpeg" is no format id: the default format is used.
+    QCOMPARE(FilesIn(out), QStringList({"a.png", "b.jpg", "c.bmp"}));
+}
+
+void TestProcessRun::caseOnlyRenameIsWritten()
+{
+    const QString root = TestEnv::NewFolder("case");
+    const QString photo = MakePhoto(root, "IMG.JPG");
+    ResetJob(root);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFolderStruct = 2;
+    profile->OutputFormat = "JPG";
+    SetPhotos({photo});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(FilesIn(root), QStringList({"IMG.JPG", "IMG.jpg"}));
+    QCOMPARE(ReadAll(root + "/IMG.jpg"), ReadAll(photo));
+}
+
+void TestProcessRun::failingFilterKeepsSource()
+{
+    const QString root = TestEnv::NewFolder("failing");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    const QStringList photos = {MakePhoto(root, "a.png"), MakePhoto(root, "b.png")};
+    ResetJob(out);
+    CUserProfile::GetInstance()->DeleteSource = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative"), Filter(9999, "Unknown"), Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 2);
+    // Both photos are written (the two negations cancel out) ...
+    QCOMPARE(FilesIn(out), QStringList({"a.png", "b.png"}));
+    QVERIFY(SamePixels(QImage(out + "/a.png"), QImage(photos[0])));
+    // ... and no source is deleted, since a filter did not apply.
+    QVERIFY(QFile::exists(photos[0]));
+    QVERIFY(QFile::exists(photos[1]));
+    const QString buffer = controller->LogBuffer();
+    QCOMPARE(buffer.count(" - Failed to apply 'Unknown' filter to "), 2);
+    QVERIFY(!buffer.contains(" - Processed "));
+    QVERIFY(controller->LogViewText().contains("Failed to apply 'Unknown' filter to \""));
+    QVERIFY(buffer.contains("Warning: Process completed with 2 errors. For details see the log above."));
+
+    // Without the failing filter the sources go.
+    ResetJob(TestEnv::NewFolder("failing-out2"));
+    CUserProfile::GetInstance()->DeleteSource = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    QVERIFY(Run());
+    QVERIFY(!QFile::exists(photos[0]));
+    QVERIFY(!QFile::exists(photos[1]));
+}
+
+void TestProcessRun::zeroPhotosEnds()
+{
+    ResetJob(TestEnv::NewFolder("zero"));
+    SetPhotos({});
+    CProcessController controller;
+    QSignalSpy closed(&controller, &QDialog::finished);
+    QVERIFY(closed.wait(10000));
+    QCOMPARE(controller.ThreadCount(), 0);
+    QVERIFY(controller.LogBuffer().contains("Process completed without errors."));
+}
+
+void TestProcessRun::unknownDestinationIsFolder()
+{
+    const QString root = TestEnv::NewFolder("dest7");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    ResetJob(out);
+    CUserProfile::GetInstance()->Destination = 7;
+    SetPhotos({MakePhoto(root, "a.png")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QVERIFY(controller->IsDeliveryFinished());
+    QCOMPARE(FilesIn(out), QStringList({"a.png"}));
+    QVERIFY(controller->LogBuffer().contains("Unknown destination 7"));
+}
+
+void TestProcessRun::monitorLogStaysInFolder()
+{
+    const QString root = TestEnv::NewFolder("monitor");
+    ResetJob(root + "/out");
+    QDir().mkpath(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->monitorRun = true;
+    profile->silentScript = true;
+    profile->Id = "../../x";
+    profile->Folder = root + "/";
+    SetPhotos({MakePhoto(root, "m.png")});
+    QVERIFY(Run());
+    const QString monitorFolder = GetMyDocuments() + "/Glimmerbox/Monitor";
+    QCOMPARE(FilesIn(monitorFolder), QStringList({".._.._x.log"}));
+    QVERIFY(!QFile::exists(CProcessController::GeneralLogPath()));
+}
+
+void TestProcessRun::myPicturesIsExpanded()
+{
+    const QString root = TestEnv::NewFolder("pictures");
+    ResetJob("#mypictures");
+    SetPhotos({MakePhoto(root, "pic.png")});
+    QVERIFY(Run());
+    QVERIFY(QFile::exists(GetMyPictures() + "/pic.png"));
+}
+
+void TestProcessRun::singleDocumentSurvivesFailedLastPhoto()
+{
+    const QString root = TestEnv::NewFolder("document");
+    const QString out = root + "/out";
+    QDir().mkpath(out);
+    const QString broken = root + "/z.png";
+    QFile file(broken);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("not a picture");
+    file.close();
+    ResetJob(out);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Multipage = true;
+    profile->OutputFormat = "TIF";
+    CUserProfile::GetInstance()->useMulticore = true;
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), broken});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ThreadCount(), 1);
+    QCOMPARE(controller->ErrorCount(), 1);
+    QVERIFY(controller->LogBuffer().contains("Creating a single multi-page document."));
+    QCOMPARE(FilesIn(out), QStringList({"a.tif"}));
+    QCOMPARE(controller->OutputPaths(), QList<QString>({out + "/a.tif"}));
+    QProcess identify;
+    identify.start("identify", {out + "/a.tif"});
+    QVERIFY(identify.waitForFinished(30000));
+    QCOMPARE(identify.readAllStandardOutput().count('\n'), 2);
+}
+
+void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::newRow("0") << 0;
+    QTest::newRow("1") << 1;
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+}
+
+void TestProcessRun::deliveryOnlyOutputsGoToTemp()
+{
+    QFETCH(int, mode);
+    const QString root = TestEnv::NewFolder("mail");
+    const QString photo = MakePhoto(root + "/in", "m.png");
+    // A file of the user's where mode 3 would otherwise write.
+    QDir().mkpath(root + "/in/Processed");
+    QFile mine(root + "/in/Processed/m.png");
+    QVERIFY(mine.open(QIODevice::WriteOnly));
+    mine.write("mine");
+    mine.close();
+    ResetJob(root + "/dest");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Destination = 2;
+    profile->SaveOnDiskMail = false;
+    profile->OutputFolderStruct = mode;
+    SetPhotos({photo});
+    int questions = 0;
+    CPromptSeam::SetOverwriteAnswerer([&](const QString&, QString&) { ++questions; return 1; });
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(questions, 0);
+    const QList<QString> listed = controller->OutputPaths();
+    QCOMPARE(listed.size(), 1);
+    QVERIFY2(listed.first().startsWith(QDir::tempPath() + "/GlimmerboxTemp/"), qPrintable(listed.first()));
+    QVERIFY(QImage(listed.first()).width() == 24);
+    QCOMPARE(ReadAll(root + "/in/Processed/m.png"), QByteArray("mine"));
+    QVERIFY(!QFile::exists(root + "/dest"));
+}
+
+void TestProcessRun::counterContinuation_data()
+{
+    QTest::addColumn<bool>("monitor");
+    QTest::addColumn<QString>("expected");
+    // A hand-written silent script keeps its own counter start; a silent
+    // monitoring job continues after the pictures it already wrote.
+    QTest::newRow("silent script") << false << "x 05.png";
+    QTest::newRow("monitor job") << true << "x 08.png";
+}
+
+void TestProcessRun::counterContinuation()
+{
+    QFETCH(bool, monitor);
+    QFETCH(QString, expected);
+    const QString root = TestEnv::NewFolder("counter");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->silentScript = true;
+    profile->monitorRun = monitor;
+    profile->processLog = false;
+    profile->CreateLog = false;
+    profile->PicCount = 7;
+    profile->CounterStart = 5;
+    profile->FilenameFormat = "x [Counter]";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
+    CListImages::GetInstance()->list.removeLast();
+    QVERIFY(Run());
+    QCOMPARE(FilesIn(root + "/out"), QStringList({expected}));
+}
+
+void TestProcessRun::staleKeysAreRenumbered()
+{
+    const QString root = TestEnv::NewFolder("keys");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->useMulticore = true;
+    CUserProfile::GetInstance()->FilenameFormat = "n [Counter]";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
+    for (SImageRecord& record : CListImages::GetInstance()->list)
+        record.key = 0; // as left by an earlier edit of the list
+    QVERIFY(Run());
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"n 01.png", "n 02.png", "n 03.png"}));
+}
+
+void TestProcessRun::numbersWithinFolders()
+{
+    const QString root = TestEnv::NewFolder("within");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->CounterReset = true;
+    CUserProfile::GetInstance()->FilenameFormat = "[FolderName] [Counter]";
+    SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"),
+               MakePhoto(root + "/p", "3.png"), MakePhoto(root + "/p", "4.png")});
+    QVERIFY(Run());
+    QList<qint64> numbers;
+    for (const SImageRecord& record : std::as_const(CListImages::GetInstance()->list))
+        numbers << record.folderIndex;
+    QCOMPARE(numbers, QList<qint64>({0, 0, 1, 2}));
+    // The counter restarts in every folder.
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"p 01.png", "p 02.png", "p 03.png", "q 01.png"}));
+}
+
+void TestProcessRun::magickThreadsFollowWorkers()
+{
+    const QString root = TestEnv::NewFolder("mthreads");
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile::GetInstance()->useMulticore = true;
+    QStringList photos;
+    for (int i = 0; i < 2; ++i)
+        photos << MakePhoto(root, QString("%1.png").arg(i));
+    SetPhotos(photos);
+    const int before = CMagickRuntime::ThreadLimit();
+    {
+        CProcessController controller;
+        const int workers = controller.ThreadCount();
+        QVERIFY(workers >= 1 && workers <= 2);
+        const int cores = std::max(1, QThread::idealThreadCount());
+        QCOMPARE(CMagickRuntime::ThreadLimit(), std::max(1, cores / workers));
+        QVERIFY(workers * CMagickRuntime::ThreadLimit() <= std::max(cores, workers));
+        QSignalSpy finished(&controller, &CProcessController::RunFinished);
+        QVERIFY(finished.wait(30000));
+    }
+    QCOMPARE(CMagickRuntime::ThreadLimit(), before);
+}
+
+void TestProcessRun::namesFromCaptureDate()
+{
+    const QString shared = TestEnv::SharedPhotos();
+    if (shared.isEmpty())
+        QSKIP("the shared photos are not here");
+    const QString root = TestEnv::NewFolder("dates");
+    QStringList photos;
+    for (const char* name : {"canon-ixus.jpg", "fujifilm-dx10.jpg"}) {
+        QVERIFY(QFile::copy(shared + "/jpg/exif-org/" + QString(name), root + "/" + QString(name)));
+        photos << root + "/" + QString(name);
+    }
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->FilenameFormat = "[DateTime]";
+    profile->DateFormat = 0; // Mon-dd-yyyy
+    profile->ShowTime = 2;   // no time
+    profile->useMulticore = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    // The capture dates from the EXIF data, not the files' times.
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"Apr-12-2001.jpg", "Jun-09-2001.jpg"}));
+}
+
+GB_TEST_MAIN(TestProcessRun)
+#include "tst_processrun.moc"
