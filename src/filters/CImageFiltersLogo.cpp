@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 // The logo mark (1010) and the loading of mark images shared with the mask
-// (1020).
+// (1020) and the text mark's texture.
 
 int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
                              bool applyTransparency, float transparency)
