@@ -22,7 +22,7 @@ int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QStrin
             return 0;
         Magick::Image read;
         try {
-            read.read(path.toUtf8().toStdString());
+            read.read(MagickCompat::FileToRead(path));
         } catch (const Magick::Warning& warning) {
             SystemLogWrite("LoadImage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
         } catch (const Magick::Exception&) {
