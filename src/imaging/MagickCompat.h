@@ -5,6 +5,7 @@
 
 #include <Magick++.h>
 
+#include <QFileInfo>
 #include <QString>
 
 #include <algorithm>
@@ -72,6 +73,16 @@ inline std::string EscapePath(const QString& path)
     QString escaped = path;
     escaped.replace("%", "%%");
     return escaped.toStdString();
+}
+
+// The name to give ImageMagick for reading a file: its absolute path. A
+// relative name such as "label:Hi.jpg" or "https:x.jpg" would pick a coder or
+// a source by its prefix instead of naming the file. Empty stays empty.
+inline std::string FileToRead(const QString& path)
+{
+    if (path.isEmpty())
+        return std::string();
+    return QFileInfo(path).absoluteFilePath().toUtf8().toStdString();
 }
 
 // Installs a progress monitor on an image and on its image info; reads only
@@ -338,16 +349,6 @@ void ForEachPixelRgbConst(const Magick::Image& image, Fn fn)
     }
 }
 
-// Size of the file-name buffers in ImageMagick's records (ImageMagick 7
-// calls it MagickPathExtent).
-inline constexpr std::size_t PathExtent = MaxTextExtent;
-
-// The current limit of ImageMagick's own threads per operation.
-inline unsigned long ThreadLimit()
-{
-    return static_cast<unsigned long>(Magick::ResourceLimits::thread());
-}
-
 // Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
 // for alpha. (Version 7 has channels().)
 inline int ChannelCount(const Magick::Image& image)
@@ -396,6 +397,16 @@ inline void LowerAlpha8(Magick::Image& image, int amount8)
         }
         view.sync();
     }
+}
+
+// Size of the file-name buffers in ImageMagick's records (ImageMagick 7
+// calls it MagickPathExtent).
+inline constexpr std::size_t PathExtent = MaxTextExtent;
+
+// The current limit of ImageMagick's own threads per operation.
+inline unsigned long ThreadLimit()
+{
+    return static_cast<unsigned long>(Magick::ResourceLimits::thread());
 }
 
 } // namespace MagickCompat
