@@ -181,6 +181,13 @@ void MainWindow::StartLoadingScript(QString path)
         FinishScript(ExitCodes::LoadFailed);
         return;
     }
+    // Without a screen nobody can answer a prompt or close the processing
+    // window, so a script that is not marked silent runs as a silent one.
+    const QString platform = QGuiApplication::platformName();
+    if (!userProfile->silentScript && (platform == "offscreen" || platform == "minimal")) {
+        SystemLogWrite("StartLoadingScript", "no screen: running the script silently");
+        userProfile->silentScript = true;
+    }
     if (!OnPanelConvert(false)) {
         FinishScript(ExitCodes::NotStarted);
         return;

@@ -166,6 +166,29 @@ private slots:
         QCOMPARE(FilesIn(root + "/out").size(), photos.size());
     }
 
+    // A script not marked silent, run without a screen, still ends by itself:
+    // nobody could close the processing window or answer a prompt.
+    void scriptNotMarkedSilentEndsWithoutScreen()
+    {
+        const QString root = TestEnv::NewFolder("notsilent");
+        QDir().mkpath(root + "/in");
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(root + "/in/a.png"));
+        QDir().mkpath(root + "/out");
+        QVERIFY(image.save(root + "/out/a.jpg")); // a target that exists: no question may wait
+        ScriptSpec spec;
+        spec.photos = {root + "/in/a.png"};
+        spec.destPath = root + "/out";
+        spec.silent = false;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
+        QVERIFY2(run.finished, "the run waited for a person");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(FilesIn(root + "/out").size(), 2);
+    }
+
     // Jobs that load but cannot run, or run with failures: distinct statuses,
     // and never a box that waits.
     void statusOfRuns_data()
