@@ -149,10 +149,23 @@ private:
     // engine's texture cache.
     void SetupTextColor(QPainter* painter, QColor colour, bool textured, QString texturePath, int transparency,
                         bool stroke, QColor strokeColour, int strokeTransparency, int strokeWidth, double);
+    // Draws a mark with draw (UpdateText or UpdateLogo) at the target's size
+    // and composites it; the tile switch and the two tile spacings are the
+    // record's parameters tileParam, tileParam + 1 and tileParam + 2.
+    using DrawMark = bool (CImageFilters::*)(QImage&, QRect&, SFilterRecord, QString, long, long, double, int, int,
+                                             bool, double);
+    bool ApplyDrawnMark(DrawMark draw, int tileParam, const char* caller);
     // Composites a mark onto the target once at (x, y), or tiled from the
     // top-left corner with the spacings (percent of the free width and
     // height).
     void CompositeMark(const Magick::Image& mark, int x, int y, bool tile, double spacingX, double spacingY);
+    // The steps both marks share after drawing: turns picture by the
+    // record's parameter turnParam, blurs it by blurParam and adds the drop
+    // shadow of the six parameters from shadowParam (on, colour,
+    // transparency, distance, angle, blur) at the given distance. Null when
+    // the picture would be too large.
+    static QImage TurnBlurAndShadow(QImage picture, const double* p, int turnParam, int blurParam, int shadowParam,
+                                    int shadowDistance);
     // The end of both drawing operations: zoom, size and placement.
     static bool PlacePicture(QImage& picture, QRect& where, double scale, double zoom, int placement,
                              double marginX, double marginY, long width, long height, int offsetX, int offsetY,
