@@ -182,6 +182,9 @@ private:
     bool FilterSimpleBorder(); // 2030
 
     enum class FrameKind { Shape, Grunge, Picture, Vintage };
+    // The picture or vintage frame: the photo set into the window of the
+    // record's frame picture.
+    bool FilterWindowFrame(FrameKind kind);
     // The frame of the kind for the record's style (or a random style), from
     // the cache or read from the frames folder. Null, with a trace line,
     // when the style is outside the kind's range; a file that cannot be read

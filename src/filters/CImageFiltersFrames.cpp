@@ -216,22 +216,22 @@ bool CImageFilters::FilterGrungeFrame()
 
 bool CImageFilters::FilterPictureFrame()
 {
-    int style = 0;
-    const Magick::Image* frame = LoadFrame(FrameKind::Picture, PInt(0), PInt(3) != 0, 0, &style);
-    if (!frame)
-        return false;
-    const Placement placement = PlacementFor(kPicturePlacement, style);
-    ApplyComplexFrameMask(*frame, placement.longFactor, placement.shortFactor, ColourParam(1), P(2) != 0.0);
-    return true;
+    return FilterWindowFrame(FrameKind::Picture);
 }
 
 bool CImageFilters::FilterVintageFrame()
 {
+    return FilterWindowFrame(FrameKind::Vintage);
+}
+
+bool CImageFilters::FilterWindowFrame(FrameKind kind)
+{
     int style = 0;
-    const Magick::Image* frame = LoadFrame(FrameKind::Vintage, PInt(0), PInt(3) != 0, 0, &style);
+    const Magick::Image* frame = LoadFrame(kind, PInt(0), PInt(3) != 0, 0, &style);
     if (!frame)
         return false;
-    const Placement placement = PlacementFor(kVintagePlacement, style);
+    const Placement placement = kind == FrameKind::Picture ? PlacementFor(kPicturePlacement, style)
+                                                           : PlacementFor(kVintagePlacement, style);
     ApplyComplexFrameMask(*frame, placement.longFactor, placement.shortFactor, ColourParam(1), P(2) != 0.0);
     return true;
 }
