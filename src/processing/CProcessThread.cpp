@@ -76,7 +76,6 @@ void CProcessThread::run()
         overwriteAll = true;
     }
 
-    photosStarted = 0;
     for (const SImageRecord& photo : std::as_const(photos)) {
         photoLogged = false;
         if (PollStop()) {
@@ -103,7 +102,6 @@ void CProcessThread::run()
 
 void CProcessThread::ProcessPhoto()
 {
-    ++photosStarted;
     imageManager.pageNumber = current.key;
     multipageDocument = false;
     targetExisted = false;
