@@ -359,8 +359,9 @@ bool CImageFilters::FilterRaise()
 
 bool CImageFilters::FilterShadow()
 {
-    Magick::Image& photo = *m_target;
-    photo.modifyImage();
+    // On a copy, so that a shadow the library refuses leaves the photo's
+    // alpha and background as they were.
+    Magick::Image photo = *m_target;
     MagickCompat::SetAlpha(photo, true);
     photo.backgroundColor(ColourParam(2));
 
@@ -375,8 +376,8 @@ bool CImageFilters::FilterShadow()
         canvas.composite(shadowed, 0, 0, Magick::OverCompositeOp);
         shadowed = canvas;
     }
-    photo = shadowed;
-    ResetPage(photo);
+    ResetPage(shadowed);
+    *m_target = shadowed;
     return true;
 }
 
@@ -414,14 +415,15 @@ bool CImageFilters::FilterSimpleBorder()
 
 bool CImageFilters::FilterPolaroid()
 {
-    Magick::Image& photo = *m_target;
+    // Built on a copy: a card the library refuses (a huge strip from a job
+    // file) leaves the photo as it was, not cut and outlined.
+    Magick::Image photo = *m_target;
     const bool keepWhole = P(3) != 0.0;
     const size_t shorter = std::min(photo.columns(), photo.rows());
     const double base = keepWhole ? double(photo.rows()) : double(shorter);
     m_record.params[0] = base / 100.0 * P(0);
     const int strip = WholePixels(m_record.params[0]);
 
-    photo.modifyImage();
     if (!keepWhole && photo.columns() != photo.rows()) {
         ResetPage(photo);
         const ssize_t offset = ssize_t((std::max(photo.columns(), photo.rows()) - shorter) / 2);
@@ -456,6 +458,6 @@ bool CImageFilters::FilterPolaroid()
     if (P(1) != 0.0 && std::isfinite(P(1)))
         card.rotate(P(1));
     ResetPage(card);
-    photo = card;
+    *m_target = card;
     return true;
 }

@@ -99,6 +99,8 @@ private slots:
     void shadowGrowsAndDarkens();
     void instantPhoto_data();
     void instantPhoto();
+    void failedFrameKeepsPhoto_data();
+    void failedFrameKeepsPhoto();
     void contactSheet();
 
 private:
@@ -587,6 +589,27 @@ void TestFrames::instantPhoto()
     const Rgba inside = PixelAt(photo, border + 3, border + 3);
     QVERIFY(inside.r == 255 && inside.g == 0);
     QCOMPARE(PixelAt(photo, border, border + 5).g, 200); // the photo's own outline
+}
+
+void TestFrames::failedFrameKeepsPhoto_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QList<double>>("params");
+    // Sizes from a job file that the image library refuses to allocate.
+    QTest::newRow("instant photo, huge strip") << 2005 << QList<double>{1e6, 0, 0, 0, 1};
+    QTest::newRow("shadow, huge blur") << 2020 << QList<double>{80, 1e5, QRgbParam(0, 0, 0), 0};
+}
+
+void TestFrames::failedFrameKeepsPhoto()
+{
+    QFETCH(int, id);
+    QFETCH(QList<double>, params);
+    Magick::Image photo = Flat(90, 60, 200, 40, 40);
+    photo.matte(false);
+    const Magick::Image before = photo;
+    QVERIFY(!ApplyRecord(photo, Record(quint32(id), params)));
+    QCOMPARE(MaxDifference8(photo, before), 0);
+    QVERIFY(!photo.matte());
 }
 
 // Writes every frame style onto a real photo when GB_FRAMES_SHEET names a
