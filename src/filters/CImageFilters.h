@@ -255,10 +255,6 @@ private:
     Magick::Image m_logoImage;
     Magick::Image m_maskLandscapeImage;
     Magick::Image m_maskPortraitImage;
-    Magick::Image m_shapeFrameImage;
-    Magick::Image m_grungeFrameImage;
-    Magick::Image m_pictureFrameImage;
-    Magick::Image m_vintageFrameImage;
     Magick::Image m_textureImage;
 
     // Files the cached logo, masks and texture were read from.
@@ -267,12 +263,15 @@ private:
     QString m_maskPortraitPath;
     QString m_texturePath;
 
-    // Keys of the cached frames (-1: nothing cached).
-    qint32 m_shapeFrameStyle = -1;
-    qint32 m_shapeFrameEdge = 0;
-    qint32 m_grungeFrameStyle = -1;
-    qint32 m_pictureFrameStyle = -1;
-    qint32 m_vintageFrameStyle = -1;
+    // One cached frame per kind (indexed by FrameKind) with its key: the
+    // style (-1: nothing cached) and, for the shaped frame, the edge variant.
+    struct FrameCache
+    {
+        Magick::Image image;
+        qint32 style = -1;
+        qint32 edge = 0;
+    };
+    FrameCache m_frames[4];
 
     SFilterRecord m_record;
     SImageProperties m_properties;

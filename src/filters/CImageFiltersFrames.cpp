@@ -135,27 +135,7 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
         {"ShapeFrame", ".jpg", 6}, {"GrungeFrame", ".jpg", 6}, {"PictureFrame", ".gif", 4},
         {"VintageFrame", ".gif", 9}};
     const FrameKindInfo& info = kinds[int(kind)];
-
-    Magick::Image* cache = nullptr;
-    qint32* cachedStyle = nullptr;
-    switch (kind) {
-    case FrameKind::Shape:
-        cache = &m_shapeFrameImage;
-        cachedStyle = &m_shapeFrameStyle;
-        break;
-    case FrameKind::Grunge:
-        cache = &m_grungeFrameImage;
-        cachedStyle = &m_grungeFrameStyle;
-        break;
-    case FrameKind::Picture:
-        cache = &m_pictureFrameImage;
-        cachedStyle = &m_pictureFrameStyle;
-        break;
-    case FrameKind::Vintage:
-        cache = &m_vintageFrameImage;
-        cachedStyle = &m_vintageFrameStyle;
-        break;
-    }
+    FrameCache& cache = m_frames[int(kind)];
 
     const int style = random ? int(QRandomGenerator::global()->bounded(info.styles)) : styleParam;
     if (style < 0 || style >= info.styles) {
@@ -167,9 +147,8 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     }
     *styleUsed = style;
 
-    const bool edgeMatches = kind != FrameKind::Shape || m_shapeFrameEdge == edge;
-    if (*cachedStyle == style && edgeMatches && cache->isValid())
-        return cache;
+    if (cache.style == style && cache.edge == edge && cache.image.isValid())
+        return &cache.image;
 
     const QString name = QString("%1%2%3%4")
                              .arg(info.prefix)
@@ -186,11 +165,10 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     if (!frame.isValid() || frame.columns() == 0 || frame.rows() == 0)
         throw Magick::ErrorFileOpen(("Cannot read frame " + path).toStdString());
 
-    *cache = frame;
-    *cachedStyle = style;
-    if (kind == FrameKind::Shape)
-        m_shapeFrameEdge = edge;
-    return cache;
+    cache.image = frame;
+    cache.style = style;
+    cache.edge = edge;
+    return &cache.image;
 }
 
 bool CImageFilters::FilterShapeFrame()
