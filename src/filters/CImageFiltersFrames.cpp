@@ -158,7 +158,7 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     const QString path = GetResourcesFolder() + "/Frames/" + name;
     Magick::Image frame;
     try {
-        frame.read(MagickCompat::EscapePath(path));
+        frame.read(MagickCompat::FileToRead(path));
     } catch (const Magick::Warning& warning) {
         SystemLogWrite("LoadFrame", QString("Warning reading %1: %2").arg(path, QString::fromUtf8(warning.what())));
     }

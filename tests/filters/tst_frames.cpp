@@ -76,6 +76,7 @@ private slots:
     void everyStyleReadsItsFile_data();
     void everyStyleReadsItsFile();
     void missingFrameFileFailsAndKeepsPhoto();
+    void framesFolderWithPercentSign();
     void styleOutOfRangeFailsAndKeepsPhoto_data();
     void styleOutOfRangeFailsAndKeepsPhoto();
     void maskCutsPhoto_data();
@@ -180,6 +181,16 @@ void TestFrames::missingFrameFileFailsAndKeepsPhoto()
     QVERIFY(!applied);
     QCOMPARE(MaxDifference8(photo, before), 0);
     QVERIFY(!g_trace.filter("ImageFilters::Apply Error").isEmpty());
+}
+
+void TestFrames::framesFolderWithPercentSign()
+{
+    // The library expands "%d" in names it writes, never in names it reads.
+    const QString frames = UseResources("100%d frames");
+    QVERIFY(QFile::copy(m_realFrames + "/PictureFrame2.gif", frames + "/PictureFrame2.gif"));
+    Magick::Image photo = Flat(90, 60, 200, 40, 40);
+    QVERIFY(ApplyRecord(photo, Record(2003, FrameParams(2003, 1))));
+    QVERIFY(photo.columns() > 90 && photo.rows() > 60);
 }
 
 void TestFrames::styleOutOfRangeFailsAndKeepsPhoto_data()
