@@ -164,8 +164,11 @@ void CProcessThread::ProcessPhoto()
 bool CProcessThread::CheckLightProcessing()
 {
     SystemLogWrite("CheckLightProcessing", QString());
-    if (filterList->GetActiveCount() != 0)
-        return false;
+    // The run's own copy of the filter list, the one ApplyFilters uses.
+    for (const SFilterRecord& record : std::as_const(filters)) {
+        if (record.active)
+            return false;
+    }
     const QString format = profile->OutputFormat.toUpper();
     const QString extension = current.extension.toUpper();
     if (format != extension && format != KeepOriginalText().toUpper())
