@@ -318,6 +318,9 @@ void CProcessThread::WriteDocument()
     }
     for (qsizetype i = 0; i < photos.size(); ++i)
         emit IncProgressOperation();
+    for (const QString& line : std::as_const(documentLines))
+        emit AppendLog(line, 2);
+    documentLines.clear();
     writtenFiles = {outputPath};
     RecordWrittenOutputs();
     UpdateFileAttributes();
@@ -356,8 +359,15 @@ void CProcessThread::LogAppendAction()
         message = tr("Processed and replaced");
     else if (skipAll.load() || skipThis)
         message = tr("Skipped");
-    if (!message.isEmpty())
-        emit AppendLog(" - " + message + " " + current.path, 2);
+    if (message.isEmpty())
+        return;
+    const QString line = " - " + message + " " + current.path;
+    // A page of the single document is processed only once the document
+    // is written.
+    if (profile->Multipage && singleDocumentStarted)
+        documentLines.append(line);
+    else
+        emit AppendLog(line, 2);
 }
 
 void CProcessThread::PostProcessing()

@@ -157,5 +157,6 @@ private:
     bool documentAbandoned = false;
     QString dateTaken;
     QList<QString> writtenFiles;      // files written for the current photo
+    QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
 };
