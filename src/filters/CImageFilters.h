@@ -149,10 +149,23 @@ private:
     // engine's texture cache.
     void SetupTextColor(QPainter* painter, QColor colour, bool textured, QString texturePath, int transparency,
                         bool stroke, QColor strokeColour, int strokeTransparency, int strokeWidth, double);
+    // Draws a mark with draw (UpdateText or UpdateLogo) at the target's size
+    // and composites it; the tile switch and the two tile spacings are the
+    // record's parameters tileParam, tileParam + 1 and tileParam + 2.
+    using DrawMark = bool (CImageFilters::*)(QImage&, QRect&, SFilterRecord, QString, long, long, double, int, int,
+                                             bool, double);
+    bool ApplyDrawnMark(DrawMark draw, int tileParam, const char* caller);
     // Composites a mark onto the target once at (x, y), or tiled from the
     // top-left corner with the spacings (percent of the free width and
     // height).
     void CompositeMark(const Magick::Image& mark, int x, int y, bool tile, double spacingX, double spacingY);
+    // The steps both marks share after drawing: turns picture by the
+    // record's parameter turnParam, blurs it by blurParam and adds the drop
+    // shadow of the six parameters from shadowParam (on, colour,
+    // transparency, distance, angle, blur) at the given distance. Null when
+    // the picture would be too large.
+    static QImage TurnBlurAndShadow(QImage picture, const double* p, int turnParam, int blurParam, int shadowParam,
+                                    int shadowDistance);
     // The end of both drawing operations: zoom, size and placement.
     static bool PlacePicture(QImage& picture, QRect& where, double scale, double zoom, int placement,
                              double marginX, double marginY, long width, long height, int offsetX, int offsetY,
@@ -169,6 +182,9 @@ private:
     bool FilterSimpleBorder(); // 2030
 
     enum class FrameKind { Shape, Grunge, Picture, Vintage };
+    // The picture or vintage frame: the photo set into the window of the
+    // record's frame picture.
+    bool FilterWindowFrame(FrameKind kind);
     // The frame of the kind for the record's style (or a random style), from
     // the cache or read from the frames folder. Null, with a trace line,
     // when the style is outside the kind's range; a file that cannot be read
@@ -239,10 +255,6 @@ private:
     Magick::Image m_logoImage;
     Magick::Image m_maskLandscapeImage;
     Magick::Image m_maskPortraitImage;
-    Magick::Image m_shapeFrameImage;
-    Magick::Image m_grungeFrameImage;
-    Magick::Image m_pictureFrameImage;
-    Magick::Image m_vintageFrameImage;
     Magick::Image m_textureImage;
 
     // Files the cached logo, masks and texture were read from.
@@ -251,12 +263,15 @@ private:
     QString m_maskPortraitPath;
     QString m_texturePath;
 
-    // Keys of the cached frames (-1: nothing cached).
-    qint32 m_shapeFrameStyle = -1;
-    qint32 m_shapeFrameEdge = 0;
-    qint32 m_grungeFrameStyle = -1;
-    qint32 m_pictureFrameStyle = -1;
-    qint32 m_vintageFrameStyle = -1;
+    // One cached frame per kind (indexed by FrameKind) with its key: the
+    // style (-1: nothing cached) and, for the shaped frame, the edge variant.
+    struct FrameCache
+    {
+        Magick::Image image;
+        qint32 style = -1;
+        qint32 edge = 0;
+    };
+    FrameCache m_frames[4];
 
     SFilterRecord m_record;
     SImageProperties m_properties;

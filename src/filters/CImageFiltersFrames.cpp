@@ -135,27 +135,7 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
         {"ShapeFrame", ".jpg", 6}, {"GrungeFrame", ".jpg", 6}, {"PictureFrame", ".gif", 4},
         {"VintageFrame", ".gif", 9}};
     const FrameKindInfo& info = kinds[int(kind)];
-
-    Magick::Image* cache = nullptr;
-    qint32* cachedStyle = nullptr;
-    switch (kind) {
-    case FrameKind::Shape:
-        cache = &m_shapeFrameImage;
-        cachedStyle = &m_shapeFrameStyle;
-        break;
-    case FrameKind::Grunge:
-        cache = &m_grungeFrameImage;
-        cachedStyle = &m_grungeFrameStyle;
-        break;
-    case FrameKind::Picture:
-        cache = &m_pictureFrameImage;
-        cachedStyle = &m_pictureFrameStyle;
-        break;
-    case FrameKind::Vintage:
-        cache = &m_vintageFrameImage;
-        cachedStyle = &m_vintageFrameStyle;
-        break;
-    }
+    FrameCache& cache = m_frames[int(kind)];
 
     const int style = random ? int(QRandomGenerator::global()->bounded(info.styles)) : styleParam;
     if (style < 0 || style >= info.styles) {
@@ -167,9 +147,8 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     }
     *styleUsed = style;
 
-    const bool edgeMatches = kind != FrameKind::Shape || m_shapeFrameEdge == edge;
-    if (*cachedStyle == style && edgeMatches && cache->isValid())
-        return cache;
+    if (cache.style == style && cache.edge == edge && cache.image.isValid())
+        return &cache.image;
 
     const QString name = QString("%1%2%3%4")
                              .arg(info.prefix)
@@ -179,18 +158,17 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     const QString path = GetResourcesFolder() + "/Frames/" + name;
     Magick::Image frame;
     try {
-        frame.read(MagickCompat::EscapePath(path));
+        frame.read(MagickCompat::FileToRead(path));
     } catch (const Magick::Warning& warning) {
         SystemLogWrite("LoadFrame", QString("Warning reading %1: %2").arg(path, QString::fromUtf8(warning.what())));
     }
     if (!frame.isValid() || frame.columns() == 0 || frame.rows() == 0)
         throw Magick::ErrorFileOpen(("Cannot read frame " + path).toStdString());
 
-    *cache = frame;
-    *cachedStyle = style;
-    if (kind == FrameKind::Shape)
-        m_shapeFrameEdge = edge;
-    return cache;
+    cache.image = frame;
+    cache.style = style;
+    cache.edge = edge;
+    return &cache.image;
 }
 
 bool CImageFilters::FilterShapeFrame()
@@ -216,22 +194,22 @@ bool CImageFilters::FilterGrungeFrame()
 
 bool CImageFilters::FilterPictureFrame()
 {
-    int style = 0;
-    const Magick::Image* frame = LoadFrame(FrameKind::Picture, PInt(0), PInt(3) != 0, 0, &style);
-    if (!frame)
-        return false;
-    const Placement placement = PlacementFor(kPicturePlacement, style);
-    ApplyComplexFrameMask(*frame, placement.longFactor, placement.shortFactor, ColourParam(1), P(2) != 0.0);
-    return true;
+    return FilterWindowFrame(FrameKind::Picture);
 }
 
 bool CImageFilters::FilterVintageFrame()
 {
+    return FilterWindowFrame(FrameKind::Vintage);
+}
+
+bool CImageFilters::FilterWindowFrame(FrameKind kind)
+{
     int style = 0;
-    const Magick::Image* frame = LoadFrame(FrameKind::Vintage, PInt(0), PInt(3) != 0, 0, &style);
+    const Magick::Image* frame = LoadFrame(kind, PInt(0), PInt(3) != 0, 0, &style);
     if (!frame)
         return false;
-    const Placement placement = PlacementFor(kVintagePlacement, style);
+    const Placement placement = kind == FrameKind::Picture ? PlacementFor(kPicturePlacement, style)
+                                                           : PlacementFor(kVintagePlacement, style);
     ApplyComplexFrameMask(*frame, placement.longFactor, placement.shortFactor, ColourParam(1), P(2) != 0.0);
     return true;
 }
@@ -359,8 +337,9 @@ bool CImageFilters::FilterRaise()
 
 bool CImageFilters::FilterShadow()
 {
-    Magick::Image& photo = *m_target;
-    photo.modifyImage();
+    // On a copy, so that a shadow the library refuses leaves the photo's
+    // alpha and background as they were.
+    Magick::Image photo = *m_target;
     MagickCompat::SetAlpha(photo, true);
     photo.backgroundColor(ColourParam(2));
 
@@ -375,8 +354,8 @@ bool CImageFilters::FilterShadow()
         canvas.composite(shadowed, 0, 0, Magick::OverCompositeOp);
         shadowed = canvas;
     }
-    photo = shadowed;
-    ResetPage(photo);
+    ResetPage(shadowed);
+    *m_target = shadowed;
     return true;
 }
 
@@ -414,14 +393,15 @@ bool CImageFilters::FilterSimpleBorder()
 
 bool CImageFilters::FilterPolaroid()
 {
-    Magick::Image& photo = *m_target;
+    // Built on a copy: a card the library refuses (a huge strip from a job
+    // file) leaves the photo as it was, not cut and outlined.
+    Magick::Image photo = *m_target;
     const bool keepWhole = P(3) != 0.0;
     const size_t shorter = std::min(photo.columns(), photo.rows());
     const double base = keepWhole ? double(photo.rows()) : double(shorter);
     m_record.params[0] = base / 100.0 * P(0);
     const int strip = WholePixels(m_record.params[0]);
 
-    photo.modifyImage();
     if (!keepWhole && photo.columns() != photo.rows()) {
         ResetPage(photo);
         const ssize_t offset = ssize_t((std::max(photo.columns(), photo.rows()) - shorter) / 2);
@@ -456,6 +436,6 @@ bool CImageFilters::FilterPolaroid()
     if (P(1) != 0.0 && std::isfinite(P(1)))
         card.rotate(P(1));
     ResetPage(card);
-    photo = card;
+    *m_target = card;
     return true;
 }

@@ -68,11 +68,7 @@ bool CImageFilters::UpdateLogo(QImage& picture, QRect& where, SFilterRecord reco
     QSize shift;
     QImage scaled = ScaleImage(&logoPicture, Int(p[6]), shift);
     QImage stroked = StrokeImage(p[10] != 0, &scaled, Int(p[13]), MarkGeometry::OpaqueColor(p[11]), Int(p[12]), shift);
-    QImage turned = RotateImage(&stroked, Int(p[7]), shift);
-    QImage blurred = BlurImage(turned, MarkGeometry::BlurRadius(p[9]), shift, false);
-    const int shadowSize = Int((blurred.width() + blurred.height()) / 10.0);
-    picture = ShadowImage(p[14] != 0, &blurred, MarkGeometry::OpaqueColor(p[15]), Int(p[16]), Int(p[17]), shadowSize,
-                          Int(p[18]), MarkGeometry::BlurRadius(p[19]), shift);
+    picture = TurnBlurAndShadow(stroked, p, 7, 9, 14, Int(p[17]));
     if (picture.isNull() || !PlacePicture(picture, where, zoom * ratio, zoom, Int(p[0]), p[1], p[2], width, height,
                                           offsetX, offsetY, ratio)) {
         SystemLogWrite("UpdateLogo", "- the logo picture would be empty or too large");

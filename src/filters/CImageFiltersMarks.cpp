@@ -26,35 +26,28 @@ bool CImageFilters::ApplyMark(quint32 id)
 
 bool CImageFilters::FilterText()
 {
-    const long width = long(m_target->columns());
-    const long height = long(m_target->rows());
-    QImage picture;
-    QRect where;
-    if (!UpdateText(picture, where, m_record, m_sourcePath, width, height, 1.0, 0, 0, false)) {
-        SystemLogWrite("FilterText", "- no text mark drawn");
-        return false;
-    }
-    const Magick::Image mark = PixmapToImage(&picture);
-    if (!mark.isValid())
-        return false;
-    CompositeMark(mark, where.left(), where.top(), P(6) != 0, P(7), P(8));
-    return true;
+    return ApplyDrawnMark(&CImageFilters::UpdateText, 6, "FilterText");
 }
 
 bool CImageFilters::FilterLogo()
+{
+    return ApplyDrawnMark(&CImageFilters::UpdateLogo, 3, "FilterLogo");
+}
+
+bool CImageFilters::ApplyDrawnMark(DrawMark draw, int tileParam, const char* caller)
 {
     const long width = long(m_target->columns());
     const long height = long(m_target->rows());
     QImage picture;
     QRect where;
-    if (!UpdateLogo(picture, where, m_record, m_sourcePath, width, height, 1.0, 0, 0, false)) {
-        SystemLogWrite("FilterLogo", "- no logo drawn");
+    if (!(this->*draw)(picture, where, m_record, m_sourcePath, width, height, 1.0, 0, 0, false, 1.0)) {
+        SystemLogWrite(caller, "- no mark drawn");
         return false;
     }
     const Magick::Image mark = PixmapToImage(&picture);
     if (!mark.isValid())
         return false;
-    CompositeMark(mark, where.left(), where.top(), P(3) != 0, P(4), P(5));
+    CompositeMark(mark, where.left(), where.top(), P(tileParam) != 0, P(tileParam + 1), P(tileParam + 2));
     return true;
 }
 

@@ -208,6 +208,19 @@ Magick::Image CImageFilters::PixmapToImage(QImage* picture)
     return image;
 }
 
+QImage CImageFilters::TurnBlurAndShadow(QImage picture, const double* p, int turnParam, int blurParam,
+                                        int shadowParam, int shadowDistance)
+{
+    using MarkGeometry::Int;
+    QSize shift;
+    QImage turned = RotateImage(&picture, Int(p[turnParam]), shift);
+    QImage blurred = BlurImage(turned, MarkGeometry::BlurRadius(p[blurParam]), shift, false);
+    const int shadowSize = Int((blurred.width() + blurred.height()) / 10.0);
+    const double* shadow = p + shadowParam;
+    return ShadowImage(shadow[0] != 0, &blurred, MarkGeometry::OpaqueColor(shadow[1]), Int(shadow[2]), shadowDistance,
+                       shadowSize, Int(shadow[4]), MarkGeometry::BlurRadius(shadow[5]), shift);
+}
+
 bool CImageFilters::PlacePicture(QImage& picture, QRect& where, double scale, double zoom, int placement,
                                  double marginX, double marginY, long width, long height, int offsetX, int offsetY,
                                  double ratio)

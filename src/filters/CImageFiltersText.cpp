@@ -194,12 +194,7 @@ bool CImageFilters::UpdateText(QImage& picture, QRect& where, SFilterRecord reco
                    MarkGeometry::OpaqueColor(p[19]), Int(p[20]), Int(p[21]), 0.0);
     DrawMultiLine(&painter, font, lines, 0, 0, int(layoutWidth), Int(p[0]), lineSpacing, 0);
 
-    QSize shift;
-    QImage turned = RotateImage(&textPicture, Int(p[4]), shift);
-    QImage blurred = BlurImage(turned, MarkGeometry::BlurRadius(p[17]), shift, false);
-    const int shadowSize = Int((blurred.width() + blurred.height()) / 10.0);
-    picture = ShadowImage(p[26] != 0, &blurred, MarkGeometry::OpaqueColor(p[27]), Int(p[28]), Int(p[29]) / 2,
-                          shadowSize, Int(p[30]), MarkGeometry::BlurRadius(p[31]), shift);
+    picture = TurnBlurAndShadow(textPicture, p, 4, 17, 26, Int(p[29]) / 2);
     if (picture.isNull() || !PlacePicture(picture, where, zoom, zoom, Int(p[1]), p[2], p[3], width, height,
                                           offsetX, offsetY, ratio)) {
         SystemLogWrite("UpdateText", "- the text picture would be too large");

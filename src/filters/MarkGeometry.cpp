@@ -129,7 +129,10 @@ QPoint PlaceOnGrid(int placement, qint64 areaWidth, qint64 areaHeight, int pw, i
     const int row = placement / 3;
     const double x = column == 0 ? mx : column == 1 ? mx + fx / 2 : fx - mx;
     const double y = row == 0 ? my : row == 1 ? my + fy / 2 : fy - my;
-    return QPoint(Int(x), Int(y));
+    // Far enough off any photo, and far enough from the int limits that the
+    // preview's offsets and the picture's size can still be added.
+    const double far = double(MaxPlacementOffset);
+    return QPoint(Int(std::clamp(x, -far, far)), Int(std::clamp(y, -far, far)));
 }
 
 namespace {

@@ -62,7 +62,9 @@ constexpr int MaxFontPixelSize = 16384;
 bool PictureFits(qint64 width, qint64 height);
 
 // Top-left corner of a pw x ph picture at placement 0..8 of an area (any
-// other placement counts as 0), mx and my being the margins.
+// other placement counts as 0), mx and my being the margins. Each coordinate
+// is held within +-MaxPlacementOffset.
+constexpr qint64 MaxPlacementOffset = qint64(1) << 28;
 QPoint PlaceOnGrid(int placement, qint64 areaWidth, qint64 areaHeight, int pw, int ph, double mx, double my);
 
 // Offset of a drop shadow: d = trunc(distance x size / 100), t = angle + 90

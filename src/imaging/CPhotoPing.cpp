@@ -6,7 +6,8 @@
 
 #include <Magick++.h>
 
-#include <cstring>
+#include <algorithm>
+#include <memory>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -25,32 +26,34 @@ CPhotoPing::Facts CPhotoPing::Ping(CImageManager& manager, const QString& path)
         return facts;
     }
 
-    MagickCore::ImageInfo* info = MagickCore::AcquireImageInfo();
-    MagickCore::ExceptionInfo* exception = MagickCore::AcquireExceptionInfo();
-    const QByteArray file = path.toUtf8();
-    std::strncpy(info->filename, file.constData(), MagickCompat::PathExtent - 1);
-    MagickCore::Image* list = MagickCore::PingImage(info, exception);
-    if (exception->severity >= MagickCore::ErrorException)
-        SystemLogWrite("CPhotoPing::Ping", QString::fromUtf8(exception->reason ? exception->reason : ""));
-    if (list) {
-        facts.pageCount = int(MagickCore::GetImageListLength(list));
-        MagickCore::Image* rest = MagickCore::SplitImageList(list);
-        if (rest)
-            MagickCore::DestroyImageList(rest);
-        try {
-            manager.SetImage(Magick::Image(list)); // takes ownership of the first image
-            manager.ReadProperties(CImageManager::FromMagick, nullptr);
-            facts.dateTaken = manager.properties.dateTimeOriginal;
-            facts.ok = true;
-        } catch (const std::exception& error) {
-            SystemLogWrite("CPhotoPing::Ping", QString::fromUtf8(error.what()));
-        }
-        manager.image = Magick::Image();
+    // By absolute path, as the image is read later: a name never picks a
+    // coder by its prefix.
+    const std::string file = MagickCompat::FileToRead(path);
+    std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
+        MagickCore::AcquireImageInfo(), MagickCore::DestroyImageInfo);
+    file.copy(info->filename, MagickCompat::PathExtent - 1);
+    info->filename[std::min(file.size(), MagickCompat::PathExtent - 1)] = '\0';
+    MagickCompat::CoreException exception;
+    MagickCore::Image* list = MagickCore::PingImage(info.get(), exception.get());
+    if (exception.get()->severity >= MagickCore::ErrorException)
+        SystemLogWrite("CPhotoPing::Ping", QString::fromUtf8(exception.get()->reason ? exception.get()->reason : ""));
+    if (!list)
+        return facts;
+
+    const int pageCount = int(MagickCore::GetImageListLength(list));
+    MagickCore::Image* rest = MagickCore::SplitImageList(list);
+    if (rest)
+        MagickCore::DestroyImageList(rest);
+    try {
+        manager.SetImage(Magick::Image(list)); // takes ownership of the first image
+        manager.ReadProperties(CImageManager::FromMagick, nullptr);
+        facts.dateTaken = manager.properties.dateTimeOriginal;
+        facts.pageCount = pageCount;
+        facts.ok = true;
+    } catch (const std::exception& error) {
+        SystemLogWrite("CPhotoPing::Ping", QString::fromUtf8(error.what()));
     }
-    MagickCore::DestroyExceptionInfo(exception);
-    MagickCore::DestroyImageInfo(info);
-    if (!facts.ok)
-        facts.pageCount = 0;
+    manager.image = Magick::Image();
     return facts;
 }
 

@@ -76,7 +76,6 @@ void CProcessThread::run()
         overwriteAll = true;
     }
 
-    photosStarted = 0;
     for (const SImageRecord& photo : std::as_const(photos)) {
         photoLogged = false;
         if (PollStop()) {
@@ -103,7 +102,6 @@ void CProcessThread::run()
 
 void CProcessThread::ProcessPhoto()
 {
-    ++photosStarted;
     imageManager.pageNumber = current.key;
     multipageDocument = false;
     targetExisted = false;
@@ -166,8 +164,11 @@ void CProcessThread::ProcessPhoto()
 bool CProcessThread::CheckLightProcessing()
 {
     SystemLogWrite("CheckLightProcessing", QString());
-    if (filterList->GetActiveCount() != 0)
-        return false;
+    // The run's own copy of the filter list, the one ApplyFilters uses.
+    for (const SFilterRecord& record : std::as_const(filters)) {
+        if (record.active)
+            return false;
+    }
     const QString format = profile->OutputFormat.toUpper();
     const QString extension = current.extension.toUpper();
     if (format != extension && format != KeepOriginalText().toUpper())
@@ -317,6 +318,9 @@ void CProcessThread::WriteDocument()
     }
     for (qsizetype i = 0; i < photos.size(); ++i)
         emit IncProgressOperation();
+    for (const QString& line : std::as_const(documentLines))
+        emit AppendLog(line, 2);
+    documentLines.clear();
     writtenFiles = {outputPath};
     RecordWrittenOutputs();
     UpdateFileAttributes();
@@ -355,8 +359,15 @@ void CProcessThread::LogAppendAction()
         message = tr("Processed and replaced");
     else if (skipAll.load() || skipThis)
         message = tr("Skipped");
-    if (!message.isEmpty())
-        emit AppendLog(" - " + message + " " + current.path, 2);
+    if (message.isEmpty())
+        return;
+    const QString line = " - " + message + " " + current.path;
+    // A page of the single document is processed only once the document
+    // is written.
+    if (profile->Multipage && singleDocumentStarted)
+        documentLines.append(line);
+    else
+        emit AppendLog(line, 2);
 }
 
 void CProcessThread::PostProcessing()

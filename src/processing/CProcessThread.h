@@ -25,11 +25,10 @@ struct SProcessShared
 {
     QMutex questionMutex;  // one overwrite question at a time
     QMutex folderMutex;    // creation of output and temporary folders
-    QMutex chosenMutex;    // guards chosenPaths
+    QMutex chosenMutex;    // guards chosenKeys
     QMutex outputMutex;    // guards outputPaths
-    QList<QString> chosenPaths; // every output path given to a photo in this run
     QList<QString> outputPaths; // every file written, handed to delivery
-    QSet<QString> chosenKeys;   // chosenPaths in lower case, for look-ups
+    QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
 };
 
 // One worker of a processing run: names, reads, filters and writes its share
@@ -114,6 +113,11 @@ private:
     void NumberSilently();
     void AskOverwrite(bool& skip);
     void AcceptRenamedPath(const QString& path);
+    // The first "baseName (n).extension" in folder, from n = 2, that no
+    // photo of the run has taken (and, with onDisk, that names no file);
+    // the caller holds chosenMutex.
+    QString FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
+                             bool onDisk) const;
     QString BaseFolder() const;
     void MakeFolder(const QString& folder);
     void RecordWrittenOutputs();
@@ -135,7 +139,6 @@ private:
     bool skipThis = false;
     bool renameThis = false;
 
-    int photosStarted = 0;
     FileAttributes::Values sourceAttributes;
     QString outputPath;
     CFilterFilename filenameFilter;
@@ -154,5 +157,6 @@ private:
     bool documentAbandoned = false;
     QString dateTaken;
     QList<QString> writtenFiles;      // files written for the current photo
+    QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
 };

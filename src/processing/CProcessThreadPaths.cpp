@@ -120,15 +120,19 @@ void CProcessThread::ResolveDuplicateFilenames(QString folder, QString baseName,
     // Names are kept apart without regard to case, so outputs stay distinct
     // on file systems that ignore case too.
     const QMutexLocker lock(&shared->chosenMutex);
-    if (shared->chosenKeys.contains(outputPath.toLower())) {
-        int n = 2;
-        QString candidate = COutputPaths::NumberedName(folder, baseName, extension, n);
-        while (shared->chosenKeys.contains(candidate.toLower()))
-            candidate = COutputPaths::NumberedName(folder, baseName, extension, ++n);
-        outputPath = candidate;
-    }
-    shared->chosenPaths.append(outputPath);
+    if (shared->chosenKeys.contains(outputPath.toLower()))
+        outputPath = FreeNumberedName(folder, baseName, extension, false);
     shared->chosenKeys.insert(outputPath.toLower());
+}
+
+QString CProcessThread::FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
+                                         bool onDisk) const
+{
+    for (int n = 2;; ++n) {
+        const QString candidate = COutputPaths::NumberedName(folder, baseName, extension, n);
+        if (!shared->chosenKeys.contains(candidate.toLower()) && !(onDisk && QFileInfo::exists(candidate)))
+            return candidate;
+    }
 }
 
 void CProcessThread::AddToOutputPaths(QString path)
@@ -197,12 +201,7 @@ void CProcessThread::NumberSilently()
 {
     const SplitPath parts = Split(outputPath);
     const QMutexLocker lock(&shared->chosenMutex);
-    int n = 2;
-    QString candidate = COutputPaths::NumberedName(parts.folder, parts.baseName, parts.extension, n);
-    while (QFileInfo::exists(candidate) || shared->chosenKeys.contains(candidate.toLower()))
-        candidate = COutputPaths::NumberedName(parts.folder, parts.baseName, parts.extension, ++n);
-    outputPath = candidate;
-    shared->chosenPaths.append(outputPath);
+    outputPath = FreeNumberedName(parts.folder, parts.baseName, parts.extension, true);
     shared->chosenKeys.insert(outputPath.toLower());
 }
 

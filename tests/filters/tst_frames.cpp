@@ -76,6 +76,7 @@ private slots:
     void everyStyleReadsItsFile_data();
     void everyStyleReadsItsFile();
     void missingFrameFileFailsAndKeepsPhoto();
+    void framesFolderWithPercentSign();
     void styleOutOfRangeFailsAndKeepsPhoto_data();
     void styleOutOfRangeFailsAndKeepsPhoto();
     void maskCutsPhoto_data();
@@ -99,6 +100,8 @@ private slots:
     void shadowGrowsAndDarkens();
     void instantPhoto_data();
     void instantPhoto();
+    void failedFrameKeepsPhoto_data();
+    void failedFrameKeepsPhoto();
     void contactSheet();
 
 private:
@@ -178,6 +181,16 @@ void TestFrames::missingFrameFileFailsAndKeepsPhoto()
     QVERIFY(!applied);
     QCOMPARE(MaxDifference8(photo, before), 0);
     QVERIFY(!g_trace.filter("ImageFilters::Apply Error").isEmpty());
+}
+
+void TestFrames::framesFolderWithPercentSign()
+{
+    // The library expands "%d" in names it writes, never in names it reads.
+    const QString frames = UseResources("100%d frames");
+    QVERIFY(QFile::copy(m_realFrames + "/PictureFrame2.gif", frames + "/PictureFrame2.gif"));
+    Magick::Image photo = Flat(90, 60, 200, 40, 40);
+    QVERIFY(ApplyRecord(photo, Record(2003, FrameParams(2003, 1))));
+    QVERIFY(photo.columns() > 90 && photo.rows() > 60);
 }
 
 void TestFrames::styleOutOfRangeFailsAndKeepsPhoto_data()
@@ -587,6 +600,27 @@ void TestFrames::instantPhoto()
     const Rgba inside = PixelAt(photo, border + 3, border + 3);
     QVERIFY(inside.r == 255 && inside.g == 0);
     QCOMPARE(PixelAt(photo, border, border + 5).g, 200); // the photo's own outline
+}
+
+void TestFrames::failedFrameKeepsPhoto_data()
+{
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QList<double>>("params");
+    // Sizes from a job file that the image library refuses to allocate.
+    QTest::newRow("instant photo, huge strip") << 2005 << QList<double>{1e6, 0, 0, 0, 1};
+    QTest::newRow("shadow, huge blur") << 2020 << QList<double>{80, 1e5, QRgbParam(0, 0, 0), 0};
+}
+
+void TestFrames::failedFrameKeepsPhoto()
+{
+    QFETCH(int, id);
+    QFETCH(QList<double>, params);
+    Magick::Image photo = Flat(90, 60, 200, 40, 40);
+    photo.matte(false);
+    const Magick::Image before = photo;
+    QVERIFY(!ApplyRecord(photo, Record(quint32(id), params)));
+    QCOMPARE(MaxDifference8(photo, before), 0);
+    QVERIFY(!photo.matte());
 }
 
 // Writes every frame style onto a real photo when GB_FRAMES_SHEET names a

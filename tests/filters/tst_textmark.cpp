@@ -92,6 +92,8 @@ private slots:
     void shadowOffsetArithmetic();
     void tilingPeriod();
     void previewZoomAndPixelRatio();
+    void hugeMarginsKeepTheMarkWhole_data();
+    void hugeMarginsKeepTheMarkWhole();
     void blurRadius();
     void emptyTextFails();
     void tinyTilesOnALargePhoto();
@@ -569,6 +571,39 @@ void TestTextMark::previewZoomAndPixelRatio()
     QVERIFY(engine.UpdateText(sharp, sharpWhere, record, "/a/b.jpg", 1000, 800, 1.0, 0, 0, true, 2.0));
     QVERIFY(sharp.height() >= 2 * full.height() - 2);
     QCOMPARE(sharpWhere.size(), QSize(sharp.width() / 2, sharp.height() / 2));
+}
+
+void TestTextMark::hugeMarginsKeepTheMarkWhole_data()
+{
+    QTest::addColumn<int>("placement");
+    QTest::addColumn<double>("margin");
+    QTest::addColumn<int>("offset"); // of the preview
+    QTest::newRow("top left, far right") << 0 << 3e9 << 0;
+    QTest::newRow("top left, far left") << 0 << -3e9 << 0;
+    QTest::newRow("bottom right, far left") << 8 << 3e9 << 0;
+    QTest::newRow("bottom right, far right, offset") << 8 << -3e9 << 25;
+    QTest::newRow("top left, far right, offset") << 0 << 3e9 << 25;
+}
+
+void TestTextMark::hugeMarginsKeepTheMarkWhole()
+{
+    QFETCH(int, placement);
+    QFETCH(double, margin);
+    QFETCH(int, offset);
+    SFilterRecord record = BoxRecord("Far");
+    record.params[1] = placement;
+    record.params[2] = margin;
+    record.params[3] = margin;
+    CImageFilters engine;
+    QImage picture;
+    QRect where;
+    QVERIFY(engine.UpdateText(picture, where, record, "/a/b.jpg", 400, 300, 1.0, offset, offset, offset != 0));
+    // Far off the photo, but a whole rectangle of the picture's size on the
+    // side the margin points to.
+    QCOMPARE(where.size(), picture.size());
+    const bool right = (placement == 0) == (margin > 0);
+    QVERIFY(right ? where.left() > 400 : where.right() < 0);
+    QVERIFY(right ? where.top() > 300 : where.bottom() < 0);
 }
 
 void TestTextMark::blurRadius()

@@ -1,5 +1,6 @@
 #include "CFormatsEnum.h"
 #include "CImageManager.h"
+#include "CPhotoPing.h"
 #include "CUserProfile.h"
 #include "ImagingTestKit.h"
 #include "TestEnv.h"
@@ -90,6 +91,7 @@ void TestPages::pageCount_data()
     QTest::newRow("text named png") << "text" << 0;
     QTest::newRow("missing") << "missing" << 0;
     QTest::newRow("empty path") << "empty" << 0;
+    QTest::newRow("relative name with a coder prefix") << "prefix" << 0;
 }
 
 void TestPages::pageCount()
@@ -117,9 +119,20 @@ void TestPages::pageCount()
         file.write("not an image\n");
     } else if (kind == "missing") {
         path = m_folder + "/nothing-here.tif";
+    } else if (kind == "prefix") {
+        // A file name, not the library's text renderer.
+        QVERIFY(QDir::setCurrent(m_folder));
+        path = "label:Hi";
     }
     CImageManager manager;
     QCOMPARE(manager.GetPageCount(path), count);
+    // The processing workers ping once for the page count and the date (a
+    // RAW file through the RAW decoder, which this TIFF does not satisfy).
+    if (kind == "nef")
+        return;
+    const CPhotoPing::Facts facts = CPhotoPing::Ping(manager, path);
+    QCOMPARE(facts.pageCount, count);
+    QCOMPARE(facts.ok, count > 0);
 }
 
 void TestPages::layerModes_data()

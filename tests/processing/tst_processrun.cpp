@@ -47,6 +47,7 @@ private slots:
     void monitorLogStaysInFolder();
     void myPicturesIsExpanded();
     void singleDocumentSurvivesFailedLastPhoto();
+    void unwrittenDocumentLogsNoPhotoProcessed();
     void deliveryOnlyOutputsGoToTemp_data();
     void deliveryOnlyOutputsGoToTemp();
     void counterContinuation_data();
@@ -441,13 +442,37 @@ void TestProcessRun::singleDocumentSurvivesFailedLastPhoto()
     QVERIFY(controller);
     QCOMPARE(controller->ThreadCount(), 1);
     QCOMPARE(controller->ErrorCount(), 1);
-    QVERIFY(controller->LogBuffer().contains("Creating a single multi-page document."));
+    const QString log = controller->LogBuffer();
+    QVERIFY(log.contains("Creating a single multi-page document."));
+    QVERIFY(log.contains(" - Processed " + root + "/a.png\r\n - Processed " + root + "/b.png\r\n"));
+    QVERIFY(!log.contains(" - Processed " + broken));
     QCOMPARE(FilesIn(out), QStringList({"a.tif"}));
     QCOMPARE(controller->OutputPaths(), QList<QString>({out + "/a.tif"}));
     QProcess identify;
     identify.start("identify", {out + "/a.tif"});
     QVERIFY(identify.waitForFinished(30000));
     QCOMPARE(identify.readAllStandardOutput().count('\n'), 2);
+}
+
+void TestProcessRun::unwrittenDocumentLogsNoPhotoProcessed()
+{
+    const QString root = TestEnv::NewFolder("lost-document");
+    // The destination is a file, so the document cannot be written.
+    const QString out = root + "/out";
+    QFile blocker(out);
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    ResetJob(out);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Multipage = true;
+    profile->OutputFormat = "TIF";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 1);
+    const QString log = controller->LogBuffer();
+    QVERIFY2(log.contains(" - Failed to write " + out + "/a.tif"), qPrintable(log));
+    QVERIFY2(!log.contains(" - Processed "), qPrintable(log));
 }
 
 void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
