@@ -143,7 +143,9 @@ bool CImageManager::ApplyFilterToMultipage(SFilterRecord record)
     if (layerMode == Flatten)
         return ApplyFilter(record);
 
-    CImageFilters engine;
+    // The manager's own engine, so frames, logos and masks stay cached from
+    // photo to photo.
+    CImageFilters& engine = filters;
     LoadEngine(engine, record);
     bool result = true;
     for (int i = 0; i < pages.size(); ++i) {
@@ -160,7 +162,7 @@ bool CImageManager::ApplyFilterToCurrentPage(SFilterRecord record)
     SystemLogWrite("ApplyFilterToCurrentPage", "");
     if (pages.isEmpty())
         return false;
-    CImageFilters engine;
+    CImageFilters& engine = filters;
     LoadEngine(engine, record);
     engine.SetTarget(&pages.last());
     return engine.Apply();
