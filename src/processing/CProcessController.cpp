@@ -635,7 +635,7 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     const bool complete = uploadThread.Upload().DeliveryComplete();
     if (uploadedCount > 0)
         UpdateLog(tr("Successfully uploaded %1 picture(s).\r\n").arg(uploadedCount), 0);
-    if (!keepWrittenFiles && complete)
+    if (!keepWrittenFiles && complete && uploadedCount > 0)
         UpdateLog(tr("Deleting temporary files...") + "\r\n", 0);
     FinishDelivery(complete);
     const QString last = uploadedCount < 1 ? tr("Upload failed.") : tr("Upload completed.");

@@ -114,6 +114,7 @@ private slots:
     void serverRun();
     void serverRunFails_data();
     void serverRunFails();
+    void serverRunWithoutOutputs();
     void cancelStopsUpload();
     void destroyingStopsUpload();
 
@@ -419,6 +420,24 @@ void TestDelivery::serverRunFails()
         QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
     for (int i = 0; i < photos.size(); ++i)
         QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+void TestDelivery::serverRunWithoutOutputs()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    for (const QString& photo : photos)
+        QFile::remove(photo);
+    CUserProfile::GetInstance()->silentScript = true;
+    UseServer(false, kPassword, "/empty/");
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QCOMPARE(controller->ErrorCount(), 2);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
 }
 
 void TestDelivery::cancelStopsUpload()
