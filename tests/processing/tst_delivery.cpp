@@ -344,6 +344,8 @@ void TestDelivery::serverRun()
     QCOMPARE(controller->ErrorCount(), 0);
     const QString stored = (sftp ? "" : "/") + folder + "/";
     QCOMPARE(profile->FTPFolder, stored);
+    // Every file that went up moved the progress on.
+    QCOMPARE(controller->windowTitle(), QString("Uploading (100%)"));
 
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains("Time elapsed: "), qPrintable(buffer));
