@@ -2,10 +2,10 @@
 
 #include "Common.h"
 #include "MagickCompat.h"
+#include "TransformMath.h"
 
 #include <cmath>
 #include <exception>
-#include <limits>
 
 namespace {
 // Clears a pointer member when the dispatch ends, however it ends.
@@ -38,14 +38,7 @@ double CImageFilters::P(int n) const
 
 int CImageFilters::PInt(int n) const
 {
-    const double value = P(n);
-    if (std::isnan(value))
-        return 0;
-    if (value >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (value <= static_cast<double>(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return static_cast<int>(value);
+    return TransformMath::ToInt(P(n));
 }
 
 bool CImageFilters::Apply()

@@ -8,7 +8,7 @@
 #include <QFileInfo>
 
 // The logo mark (1010) and the loading of mark images shared with the mask
-// (1020).
+// (1020) and the text mark's texture.
 
 int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
                              bool applyTransparency, float transparency)
@@ -22,7 +22,7 @@ int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QStrin
             return 0;
         Magick::Image read;
         try {
-            read.read(path.toUtf8().toStdString());
+            read.read(MagickCompat::FileToRead(path));
         } catch (const Magick::Warning& warning) {
             SystemLogWrite("LoadImage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
         } catch (const Magick::Exception&) {

@@ -12,6 +12,7 @@
 
 // Preview frames of crop and resize records (see the header).
 
+using TransformMath::BoxGeometry;
 using TransformMath::RoundHalfUp;
 using TransformMath::ToInt;
 
@@ -21,11 +22,6 @@ double Param(const SFilterRecord& record, int n)
 {
     const double value = record.params[n];
     return std::isfinite(value) ? value : 0.0;
-}
-
-std::string Box(int width, int height, bool exact)
-{
-    return std::to_string(width) + "x" + std::to_string(height) + (exact ? "!" : "");
 }
 
 } // namespace
@@ -132,7 +128,7 @@ void CImageFilters::UpdateResizeArea(Magick::Image& photo, Magick::Image& shown,
             tw = fullW;
             th = fullH;
         }
-        geometry = Box(tw, th, keep == 0.0);
+        geometry = BoxGeometry(tw, th, keep == 0.0);
         break;
     case 1:
         if (roundedW < 1)
@@ -155,7 +151,7 @@ void CImageFilters::UpdateResizeArea(Magick::Image& photo, Magick::Image& shown,
             tw = fullW;
             th = fullH;
         }
-        geometry = Box(tw, th, false);
+        geometry = BoxGeometry(tw, th, false);
         break;
     default:
         break;

@@ -2,6 +2,7 @@
 
 #include "Common.h"
 #include "DisplayConversions.h"
+#include "MagickCompat.h"
 #include "MarkGeometry.h"
 
 #include <QPainter>
@@ -118,23 +119,11 @@ void CImageFilters::SetupTextColor(QPainter* painter, QColor colour, bool textur
                                    int strokeWidth, double)
 {
     if (textured) {
-        if (!(m_textureImage.isValid() && m_texturePath == texturePath) && !texturePath.isEmpty()) {
-            Magick::Image texture;
-            try {
-                texture.read(texturePath.toUtf8().toStdString());
-            } catch (const Magick::Warning& warning) {
-                SystemLogWrite("SetupTextColor", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
-            } catch (const Magick::Exception&) {
-                // A texture that cannot be read draws no fill.
-                texture = Magick::Image();
-            }
-            m_textureImage = texture;
-            m_texturePath = texturePath;
-        }
-        const bool usable = m_textureImage.isValid() && m_texturePath == texturePath;
-        if (usable) {
-            Magick::Image texture = m_textureImage;
-            texture.type(Magick::TrueColorMatteType);
+        // The texture is loaded and cached like the logo; one that cannot be
+        // read draws no fill.
+        Magick::Image texture;
+        if (LoadImage(&m_textureImage, &texture, &m_texturePath, texturePath, false, 0.0f)) {
+            texture.type(MagickCompat::TrueColorAlphaType());
             painter->setBrush(QBrush(ConvertMagickToQtImage(texture)));
         } else {
             painter->setBrush(Qt::NoBrush);

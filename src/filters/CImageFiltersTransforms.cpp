@@ -11,6 +11,7 @@
 // record and changes the target in place. Records that would divide by zero,
 // ask for an empty crop or a size below one pixel leave the image unchanged.
 
+using TransformMath::BoxGeometry;
 using TransformMath::RoundHalfUp;
 using TransformMath::ToInt;
 
@@ -21,12 +22,6 @@ namespace {
 void ResetPage(Magick::Image& image)
 {
     image.page(Magick::Geometry(image.columns(), image.rows(), 0, 0));
-}
-
-// "WxH", with "!" when the exact size is forced.
-std::string BoxGeometry(int width, int height, bool exact)
-{
-    return std::to_string(width) + "x" + std::to_string(height) + (exact ? "!" : "");
 }
 
 // Colours are stored as 0xAARRGGBB numbers and used as opaque colours.

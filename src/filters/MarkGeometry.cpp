@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace MarkGeometry {
 
@@ -85,17 +84,6 @@ QString ExpandTags(const QString& text, const QString& path, const SImagePropert
             result += text.at(i++);
     }
     return result;
-}
-
-int Int(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    if (value >= double(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    if (value <= double(std::numeric_limits<int>::min()))
-        return std::numeric_limits<int>::min();
-    return int(value);
 }
 
 int AlphaReduction(double percent)

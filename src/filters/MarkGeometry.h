@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SImageProperties.h"
+#include "TransformMath.h"
 
 #include <QColor>
 #include <QPoint>
@@ -31,7 +32,10 @@ QString ExpandTags(const QString& text, const QString& path, const SImagePropert
 
 // A numeric parameter taken by truncation toward zero, clamped to the int
 // range (NaN gives 0).
-int Int(double value);
+inline int Int(double value)
+{
+    return TransformMath::ToInt(value);
+}
 // Alpha for a transparency percentage: 255 - trunc(percent x 255 / 100),
 // within 0..255.
 int AlphaFromTransparency(double percent);

@@ -6,6 +6,11 @@
 
 namespace TransformMath {
 
+std::string BoxGeometry(int width, int height, bool exact)
+{
+    return std::to_string(width) + "x" + std::to_string(height) + (exact ? "!" : "");
+}
+
 double RoundHalfUp(double value)
 {
     const double whole = std::trunc(value);

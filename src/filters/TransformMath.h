@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 // Arithmetic shared by the geometric transforms and the preview frames of
 // crop and resize records. Pure functions on doubles, no image library.
 namespace TransformMath {
@@ -11,6 +13,9 @@ struct Rect {
     long height = 0;
     bool IsEmpty() const { return width <= 0 || height <= 0; }
 };
+
+// Size geometry "WxH", with "!" when the exact size is forced.
+std::string BoxGeometry(int width, int height, bool exact);
 
 // Integer part, plus one when the fraction is at least 0.5.
 double RoundHalfUp(double value);

@@ -2,6 +2,7 @@
 
 #include "CUserProfile.h"
 #include "Common.h"
+#include "MagickCompat.h"
 #include "Platform.h"
 
 #include <QFileInfo>
@@ -26,7 +27,7 @@ bool ReadProfileFile(const QString& path, Magick::Blob* profile)
     SystemLogWrite("LoadIccProfile", "- reading " + path);
     try {
         Magick::Image image;
-        image.read(path.toUtf8().toStdString());
+        image.read(MagickCompat::FileToRead(path));
         const Magick::Blob found = image.profile("icc");
         if (!LooksLikeIccProfile(found)) {
             SystemLogWrite("LoadIccProfile", "- no ICC profile in " + path);

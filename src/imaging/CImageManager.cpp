@@ -162,7 +162,7 @@ bool CImageManager::ReadMagick(QString path)
 
     if (preview)
         InstallProgressMonitor(image);
-    const std::string file = path.toUtf8().toStdString();
+    const std::string file = MagickCompat::FileToRead(path);
     // A warning (truncated JPEG, unknown TIFF tag) leaves the image read so
     // far in place; every later step still runs, or the last photo's
     // properties and colour state would carry over to this one.
@@ -304,7 +304,7 @@ bool CImageManager::Ping(QString path)
     }
 
     Magick::Image pinged;
-    const std::string file = path.toUtf8().toStdString();
+    const std::string file = MagickCompat::FileToRead(path);
     if (!RunStep("Ping", [&] { pinged.ping(file); }) || !pinged.isValid())
         return false;
     image = pinged;

@@ -18,7 +18,7 @@ int CImageManager::GetPageCount(QString path)
     if (IdentifyImage(path) == KindRAW)
         return 1;
     try {
-        return static_cast<int>(MagickCompat::PingImageCount(path.toUtf8().toStdString(), [](const char* text) {
+        return static_cast<int>(MagickCompat::PingImageCount(MagickCompat::FileToRead(path), [](const char* text) {
             SystemLogWrite("GetPageCount", QString("Warning: %1").arg(QString::fromUtf8(text)));
         }));
     } catch (const Magick::Exception&) {
@@ -40,7 +40,7 @@ bool CImageManager::ReadMultipage(QString path)
     try {
         std::list<Magick::Image> read;
         try {
-            Magick::readImages(&read, path.toUtf8().toStdString());
+            Magick::readImages(&read, MagickCompat::FileToRead(path));
         } catch (const Magick::Warning& warning) {
             // An unknown TIFF tag and the like: the pages are read, and
             // dropping all but the first would lose the user's layers.

@@ -16,7 +16,8 @@ QString GpsAltitudeText(const QString& value, const QString& reference);
 QString FNumberText(const QString& value);
 // "1/250 sec", the reciprocal of the exposure time.
 QString ExposureText(const QString& value);
-// The orientation number; 0 when empty, not a number or out of range.
+// The orientation number as stored; 0 when empty or not a base-10 int. Values
+// outside 1..8 are kept: the readers of the property decide what they mean.
 qint32 OrientationValue(const QString& value);
 
 } // namespace ImageProperties

@@ -5,6 +5,7 @@
 
 #include <Magick++.h>
 
+#include <QFileInfo>
 #include <QString>
 
 #include <algorithm>
@@ -72,6 +73,16 @@ inline std::string EscapePath(const QString& path)
     QString escaped = path;
     escaped.replace("%", "%%");
     return escaped.toStdString();
+}
+
+// The name to give ImageMagick for reading a file: its absolute path. A
+// relative name such as "label:Hi.jpg" or "https:x.jpg" would pick a coder or
+// a source by its prefix instead of naming the file. Empty stays empty.
+inline std::string FileToRead(const QString& path)
+{
+    if (path.isEmpty())
+        return std::string();
+    return QFileInfo(path).absoluteFilePath().toUtf8().toStdString();
 }
 
 // Installs a progress monitor on an image and on its image info; reads only

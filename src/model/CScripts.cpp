@@ -5,10 +5,8 @@
 #include "CListImages.h"
 #include "CUserProfile.h"
 #include "Common.h"
-#include "FilterDescriptions.h"
 #include "JobFileProperties.h"
 
-#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cmath>
@@ -72,11 +70,6 @@ QString FormatNumber(double value)
     if (value == 0.0 && std::signbit(value))
         return QStringLiteral("-0.000000");
     return QString::number(value, 'f', 6);
-}
-
-QString KeepFormatText()
-{
-    return QCoreApplication::translate("QObject", FilterDescription(52).toUtf8().constData());
 }
 
 QString PropertyValue(const CUserProfile& profile, const SJobProperty& property)

@@ -5,7 +5,6 @@
 #include "CListImages.h"
 #include "CUserProfile.h"
 #include "Common.h"
-#include "FilterDescriptions.h"
 #include "JobFileProperties.h"
 #include "ProfileDescriptions.h"
 
@@ -55,11 +54,6 @@ double ReadNumber(const QString& text)
     if (!ok || !std::isfinite(value))
         return 0.0;
     return value;
-}
-
-QString KeepFormatText()
-{
-    return QCoreApplication::translate("QObject", FilterDescription(52).toUtf8().constData());
 }
 
 void StoreProperty(CUserProfile& profile, const SJobProperty& property, const QString& text)

@@ -32,11 +32,6 @@ bool GetRegistryBool(const char* key, bool defaultValue)
 {
     return GetRegistryInt(key, defaultValue ? 1 : 0) != 0;
 }
-
-void SetRegistryBool(const char* key, bool value)
-{
-    SetRegistryInt(key, value ? 1 : 0);
-}
 } // namespace
 
 CUserProfile* CUserProfile::GetInstance()
@@ -95,20 +90,23 @@ void CUserProfile::ReadRegistrySettings()
 
 void CUserProfile::WriteRegistrySettings()
 {
-    SetRegistryInt(kLanguageId, languageId);
-    SetRegistryBool(kUseMulticore, useMulticore);
-    SetRegistryBool(kContextualMenu, contextualMenu);
-    SetRegistryBool(kShowProfiles, showProfiles);
-    SetRegistryBool(kShowStartupWizard, showStartupWizard);
-    SetRegistryBool(kAutoCheck, autoCheck);
-    SetRegistryInt(kCheckInterval, checkInterval);
-    SetRegistryBool(kProcessLog, processLog);
-    SetRegistryBool(kMonitorLaunch, monitorLaunch);
-    SetRegistryInt(kThemeId, themeId);
-    SetRegistryInt(kMultipageWrite, multipageWrite);
-    SetRegistryInt(kRawWhiteBalance, rawWhiteBalance);
-    SetRegistryInt(kRawHighlight, rawHighlight);
-    SetRegistryInt(kRawDemosaic, rawDemosaic);
+    // One store object for all keys: the settings file is written once.
+    SetRegistryInts({
+        {kLanguageId, languageId},
+        {kUseMulticore, useMulticore ? 1 : 0},
+        {kContextualMenu, contextualMenu ? 1 : 0},
+        {kShowProfiles, showProfiles ? 1 : 0},
+        {kShowStartupWizard, showStartupWizard ? 1 : 0},
+        {kAutoCheck, autoCheck ? 1 : 0},
+        {kCheckInterval, checkInterval},
+        {kProcessLog, processLog ? 1 : 0},
+        {kMonitorLaunch, monitorLaunch ? 1 : 0},
+        {kThemeId, themeId},
+        {kMultipageWrite, multipageWrite},
+        {kRawWhiteBalance, rawWhiteBalance},
+        {kRawHighlight, rawHighlight},
+        {kRawDemosaic, rawDemosaic},
+    });
 }
 
 void CUserProfile::SetDefaultCustomProfile()

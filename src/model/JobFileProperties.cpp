@@ -1,6 +1,9 @@
 #include "JobFileProperties.h"
 
 #include "CUserProfile.h"
+#include "FilterDescriptions.h"
+
+#include <QCoreApplication>
 
 namespace {
 using P = CUserProfile;
@@ -90,4 +93,9 @@ const QList<SJobProperty>& JobPropertiesOf(const QString& className)
     if (className == QLatin1String("Monitor"))
         return kMonitor;
     return kNone;
+}
+
+QString KeepFormatText()
+{
+    return QCoreApplication::translate("QObject", FilterDescription(52).toUtf8().constData());
 }

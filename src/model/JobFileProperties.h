@@ -34,3 +34,7 @@ struct SJobProperty
 // "Interface" or "Monitor") in the order the writer puts them; an empty list
 // for any other class.
 const QList<SJobProperty>& JobPropertiesOf(const QString& className);
+
+// The translated label of the keep-the-photo's-format choice, the
+// OutputFormat value that job files store as "Original".
+QString KeepFormatText();

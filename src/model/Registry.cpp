@@ -14,15 +14,25 @@ QVariant ReadValue(const QString& key)
     return settings.value(key);
 }
 
-void WriteValue(const QString& key, const QVariant& value)
+void WriteValues(const QList<QPair<QString, QVariant>>& values)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
                        ApplicationName());
-    settings.setValue(key, value);
+    for (const auto& [key, value] : values)
+        settings.setValue(key, value);
     // The destructor writes too; syncing here lets a failure be traced.
     settings.sync();
-    if (settings.status() != QSettings::NoError)
-        SystemLogWrite("WriteValue", "cannot write the settings store for " + key);
+    if (settings.status() != QSettings::NoError) {
+        QStringList keys;
+        for (const auto& entry : values)
+            keys.append(entry.first);
+        SystemLogWrite("WriteValue", "cannot write the settings store for " + keys.join(", "));
+    }
+}
+
+void WriteValue(const QString& key, const QVariant& value)
+{
+    WriteValues({{key, value}});
 }
 } // namespace
 
@@ -38,6 +48,15 @@ int GetRegistryInt(QString key, int defaultValue)
 void SetRegistryInt(QString key, int value)
 {
     WriteValue(key, value);
+}
+
+void SetRegistryInts(const QList<QPair<QString, int>>& values)
+{
+    QList<QPair<QString, QVariant>> variants;
+    variants.reserve(values.size());
+    for (const auto& [key, value] : values)
+        variants.append({key, value});
+    WriteValues(variants);
 }
 
 QString GetRegistryString(QString key, QString defaultValue)

@@ -25,8 +25,12 @@ int COutputPaths::EffectiveDestination(int destination)
 
 QString COutputPaths::ExpandDestPath(const QString& destPath)
 {
-    if (destPath.compare(QStringLiteral("#mypictures"), Qt::CaseInsensitive) == 0)
+    static const QString token = QStringLiteral("#mypictures");
+    if (destPath.compare(token, Qt::CaseInsensitive) == 0)
         return GetMyPictures();
+    // "#mypictures/Holiday" is a folder below the Pictures folder.
+    if (destPath.startsWith(token + '/', Qt::CaseInsensitive))
+        return GetMyPictures() + destPath.mid(token.size());
     return destPath;
 }
 

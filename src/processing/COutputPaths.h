@@ -15,8 +15,8 @@ public:
     enum Destination { DestFolder = 1, DestEmail = 2, DestServer = 3 };
     static int EffectiveDestination(int destination);
 
-    // The profile's destination folder with "#mypictures" (any case)
-    // replaced by the Pictures folder.
+    // The profile's destination folder with "#mypictures" (any case), alone
+    // or as its first folder, replaced by the Pictures folder.
     static QString ExpandDestPath(const QString& destPath);
 
     // Deepest folder containing every folder of `folders`, compared by whole

@@ -70,6 +70,8 @@ private slots:
     void parallelReadsAgree_data();
     void oddPathsReadLiterally_data();
     void oddPathsReadLiterally();
+    void relativeNamesAreFilesNotCoders_data();
+    void relativeNamesAreFilesNotCoders();
     void damagedAndTiffPhotosNeverCrash_data();
     void damagedAndTiffPhotosNeverCrash();
     void firstManagersOnManyThreads();
@@ -491,6 +493,43 @@ void TestImageReading::oddPathsReadLiterally()
     QVERIFY(manager.properties.width > 0);
     QVERIFY(manager.Read(path));
     QVERIFY(manager.image.isValid());
+}
+
+// A relative name is a file in the current folder, whatever its prefix: a job
+// file's "label:Hi.jpg" must not render a text, nor "jpg:b.jpg" read "b.jpg".
+void TestImageReading::relativeNamesAreFilesNotCoders_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("exists");
+    QTest::newRow("label coder, no such file") << "label:Hello.jpg" << false;
+    QTest::newRow("caption coder, no such file") << "caption:Hi.png" << false;
+    QTest::newRow("file named like a coder") << "jpg:b.jpg" << true;
+    QTest::newRow("plain relative file") << "plain.jpg" << true;
+}
+
+void TestImageReading::relativeNamesAreFilesNotCoders()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, exists);
+    const QString local = TestEnv::NewFolder("relative");
+    if (exists)
+        QVERIFY(Fixtures::MakeJpeg(local + "/" + name, 23, 19, "purple"));
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(local));
+    CImageManager manager;
+    const bool pinged = manager.Ping(name);
+    const quint64 pingedWidth = manager.properties.width;
+    const int pages = manager.GetPageCount(name);
+    const bool read = manager.Read(name);
+    const quint64 width = manager.image.isValid() ? quint64(manager.image.columns()) : 0;
+    QVERIFY(QDir::setCurrent(previous));
+
+    QCOMPARE(pinged, exists);
+    QCOMPARE(pages, exists ? 1 : 0);
+    QCOMPARE(read, exists);
+    QCOMPARE(width, exists ? quint64(23) : quint64(0));
+    if (exists)
+        QCOMPARE(pingedWidth, quint64(23));
 }
 
 void TestImageReading::damagedAndTiffPhotosNeverCrash_data()

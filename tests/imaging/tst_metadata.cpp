@@ -1,4 +1,5 @@
 #include "CMetadata.h"
+#include "ImagingTestKit.h"
 #include "JpegFixtures.h"
 #include "TestEnv.h"
 
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QStandardPaths>
 
 using namespace JpegFixtures;
@@ -57,16 +57,11 @@ QString Exiftool()
 
 bool RunExiftool(const QStringList& arguments, QByteArray* output = nullptr)
 {
-    QProcess process;
-    process.start(Exiftool(), arguments);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return false;
-    }
+    QString text;
+    const bool ok = ImagingTestKit::RunTool(Exiftool(), arguments, &text);
     if (output)
-        *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        *output = text.toUtf8();
+    return ok;
 }
 
 // Moves every XMP segment in front of the first EXIF segment.

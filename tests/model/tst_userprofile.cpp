@@ -3,12 +3,18 @@
 #include "Registry.h"
 #include "TestEnv.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QThread>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -40,6 +46,39 @@ const SPreference kPreferences[] = {
     {"Settings/Settings.MultipageWrite", 0},    {"Settings/Settings.RawWhiteBalance", 0},
     {"Settings/Settings.RawHighlight", 0},      {"Settings/Settings.RawDemosaic", 0},
 };
+
+// Counts how often a file is put in place while `action` runs: QSettings
+// writes a copy beside the file and renames it over the file, or links a new
+// file in when there was none.
+int CountFileWrites(const QString& path, const std::function<void()>& action)
+{
+    const QFileInfo info(path);
+    QDir().mkpath(info.absolutePath());
+    const int fd = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    if (inotify_add_watch(fd, QFile::encodeName(info.absolutePath()).constData(),
+                          IN_MOVED_TO | IN_CREATE) < 0) {
+        close(fd);
+        return -1;
+    }
+    action();
+    int writes = 0;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (;;) {
+        const ssize_t length = read(fd, buffer, sizeof buffer);
+        if (length <= 0)
+            break;
+        for (ssize_t at = 0; at < length;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            if (event->len > 0 && info.fileName() == QFile::decodeName(event->name))
+                ++writes;
+            at += ssize_t(sizeof(inotify_event)) + event->len;
+        }
+    }
+    close(fd);
+    return writes;
+}
 } // namespace
 
 class TestUserProfile : public QObject
@@ -59,6 +98,7 @@ private slots:
     void emptyStoreGivesDefaults();
     void destructionWritesExactlyTheFourteenKeys();
     void nothingWrittenBeforeDestruction();
+    void preferencesAreWrittenInOneGo();
     void storedValuesReadBack_data();
     void storedValuesReadBack();
     void defaultCustomProfileIsInResources();
@@ -204,6 +244,15 @@ void TestUserProfile::nothingWrittenBeforeDestruction()
     CUserProfile::DeleteInstance();
     QCOMPARE(GetRegistryInt("Settings/Settings.ThemeId", -1), 1);
     QCOMPARE(GetRegistryInt("Settings/Settings.ShowStartupWizard", -1), 0);
+}
+
+void TestUserProfile::preferencesAreWrittenInOneGo()
+{
+    CUserProfile::GetInstance()->ReadRegistrySettings();
+    const QString file = Store().fileName();
+    const int writes = CountFileWrites(file, [] { CUserProfile::DeleteInstance(); });
+    QCOMPARE(writes, 1);
+    QCOMPARE(Store().allKeys().size(), int(std::size(kPreferences)));
 }
 
 void TestUserProfile::storedValuesReadBack_data()

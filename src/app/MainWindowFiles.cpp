@@ -1,0 +1,511 @@
+#include "MainWindow.h"
+
+#include "CDialogAbout.h"
+#include "CDialogSaveProject.h"
+#include "CDialogSocial.h"
+#include "CDialogTip.h"
+#include "CListFilters.h"
+#include "CListImages.h"
+#include "CMainPanel1.h"
+#include "CMainPanel2.h"
+#include "CMainPanel3.h"
+#include "COutputPaths.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CScripts.h"
+#include "CStatesList.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "ExitCodes.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFileDialog>
+#include <QFileOpenEvent>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QSet>
+
+#include <cstdio>
+
+namespace {
+QString Extension(const QString& path)
+{
+    const int dot = path.lastIndexOf('.');
+    return dot < 0 ? path : path.mid(dot + 1);
+}
+
+// The file's name between its last "/" and its last ".".
+QString BaseName(const QString& path)
+{
+    const QString name = path.mid(path.lastIndexOf('/') + 1);
+    const int dot = name.lastIndexOf('.');
+    return dot < 0 ? name : name.left(dot);
+}
+// A destination folder written as a relative path counts from the job
+// file's folder, as the job's folder searches do (the program's own current
+// folder is its application folder).
+void ResolveRelativeDestination(CUserProfile* profile, const QString& jobPath)
+{
+    const QString destination = profile->DestPath;
+    if (destination.isEmpty() || destination.startsWith('#') || !QDir::isRelativePath(destination))
+        return;
+    profile->DestPath = QDir::cleanPath(QFileInfo(jobPath).absoluteDir().absoluteFilePath(destination));
+}
+} // namespace
+
+void MainWindow::StartLoadingFileWindows(QString path)
+{
+    SystemLogWrite("StartLoadingFileWindows", QString());
+    fileGiven = true;
+    path.replace('\\', '/');
+    // Resolve against the folder the program was started from, before the
+    // current folder changes.
+    if (!path.isEmpty())
+        path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    pendingFile = path;
+    if (Extension(pendingFile) == "gbs")
+        userProfile->scriptRun = true;
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+}
+
+bool MainWindow::eventFilter(QObject* object, QEvent* event)
+{
+    if (event->type() == QEvent::FileOpen) {
+        auto* open = static_cast<QFileOpenEvent*>(event);
+        pendingFile = open->file();
+        fileGiven = true;
+        if (initialised)
+            emit SignalStartLoadingFile();
+        return true;
+    }
+    return QMainWindow::eventFilter(object, event);
+}
+
+void MainWindow::StartLoadingFile()
+{
+    SystemLogWrite("StartLoadingFile", QString());
+    // The job's own file changes only when the handed-in one has loaded, so
+    // a save never writes over a file that failed to load.
+    const QString path = pendingFile;
+    const QString extension = Extension(path);
+    if (extension == "gbf")
+        StartLoadingProfile(path);
+    else if (extension == "gbs")
+        StartLoadingScript(path);
+}
+
+bool MainWindow::StartLoadingProfile(QString path)
+{
+    SystemLogWrite("StartLoadingProfile", QString());
+    // Without a path the profile chooser picks one; it is not part of this
+    // window yet, so there is nothing to load.
+    if (path.isEmpty())
+        return false;
+    if (!LoadProfile(path))
+        return false;
+    states->ClearStatesList();
+    states->SaveState(false);
+    CDialogTip tip(this);
+    tip.text = tr("Now just add your photos in Step 1 and optionally adjust the settings from Step 2 "
+                  "and Step 3 as you like.\n\nWhen you are done select Process.");
+    tip.key = "MainWindow.ShowTipAfterProfile";
+    tip.showCheckBox = true;
+    tip.exec();
+    return true;
+}
+
+bool MainWindow::LoadProfile(QString path)
+{
+    SystemLogWrite("LoadProfile", QString());
+    CScripts scripts(path);
+    // The reader changes nothing unless the file is a usable job, so the
+    // views are emptied only once it has loaded.
+    if (!scripts.Load()) {
+        Warn(tr("Could not load profile."));
+        return false;
+    }
+    userProfile->detailsSortColumn = -1;
+    ResolveRelativeDestination(userProfile, path);
+    panel2->ClearFilterList();
+    RefreshPanels();
+    QString name = scripts.profileName;
+    if (name.isEmpty())
+        name = BaseName(path);
+    SetAppTitleExt(name);
+    currentFile = path;
+    currentFileKind = 2;
+    profileName = name;
+    profileDescription = scripts.profileDescription;
+    return true;
+}
+
+bool MainWindow::LoadScript(QString path)
+{
+    SystemLogWrite("LoadScript", QString());
+    CScripts scripts(path);
+    if (!scripts.Load()) {
+        if (userProfile->scriptRun)
+            fprintf(stderr, "glimmerbox: could not load script %s\n", qUtf8Printable(path));
+        else
+            Warn(tr("Could not load script."));
+        return false;
+    }
+    userProfile->detailsSortColumn = -1;
+    ResolveRelativeDestination(userProfile, path);
+    panel2->ClearFilterList();
+    RefreshPanels();
+    scriptName = BaseName(path);
+    SetAppTitleExt(scriptName);
+    currentFile = path;
+    currentFileKind = 3;
+    profileName.clear();
+    profileDescription.clear();
+    return true;
+}
+
+void MainWindow::StartLoadingScript(QString path)
+{
+    SystemLogWrite("StartLoadingScript", QString());
+    userProfile->scriptRun = true;
+    if (!QFileInfo(path).isFile()) {
+        fprintf(stderr, "glimmerbox: no such script: %s\n", qUtf8Printable(path));
+        FinishScript(ExitCodes::LoadFailed);
+        return;
+    }
+    if (!LoadScript(path)) {
+        // A script that did not load runs nothing: the job may hold
+        // whatever was there before.
+        FinishScript(ExitCodes::LoadFailed);
+        return;
+    }
+    // Without a screen nobody can answer a prompt or close the processing
+    // window, so a script that is not marked silent runs as a silent one.
+    const QString platform = QGuiApplication::platformName();
+    if (!userProfile->silentScript && (platform == "offscreen" || platform == "minimal")) {
+        SystemLogWrite("StartLoadingScript", "no screen: running the script silently");
+        userProfile->silentScript = true;
+    }
+    if (!OnPanelConvert(false)) {
+        FinishScript(ExitCodes::NotStarted);
+        return;
+    }
+    const QList<QString>& outputs = lastRunOutputs;
+    QStringList folders;
+    for (const QString& output : outputs) {
+        const QString folder = QFileInfo(output).absolutePath();
+        if (!folders.contains(folder))
+            folders.append(folder);
+    }
+    fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s)\n",
+            int(photoList->list.size()), int(outputs.size()), lastRunErrors);
+    for (const QString& folder : std::as_const(folders))
+        fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(QDir::toNativeSeparators(folder)));
+    const QString log = CProcessController::GeneralLogPath();
+    if (userProfile->processLog && QFileInfo::exists(log))
+        fprintf(stdout, "glimmerbox: log in %s\n", qUtf8Printable(QDir::toNativeSeparators(log)));
+    fflush(stdout);
+    FinishScript(lastRunErrors > 0 || lastRunStopped ? ExitCodes::RunErrors : ExitCodes::Success);
+}
+
+void MainWindow::FinishScript(int status)
+{
+    fflush(stderr);
+    finished = true;
+    exitStatus = status;
+    // A script opened while the event loop runs ends the loop; main then
+    // shuts down in order (window, panels, singletons).
+    if (initialised && isVisible())
+        QCoreApplication::exit(status);
+}
+
+void MainWindow::RefreshPanels()
+{
+    SystemLogWrite("RefreshPanels", QString());
+    panel1->ClearImageList();
+    for (const SImageRecord& record : std::as_const(photoList->list))
+        panel1->AddListThumbItem(record);
+    panel1->RefreshPanel();
+    panel2->refreshing = true;
+    panel2->RefreshPanel();
+    panel2->refreshing = false;
+    panel3->RefreshPanel();
+    panel1->UnsignalPanelChanged();
+    panel2->UnsignalPanelChanged();
+    panel3->UnsignalPanelChanged();
+}
+
+void MainWindow::OnButtonProcess2Clicked()
+{
+    OnPanelConvert(true);
+}
+
+void MainWindow::on_actionProcess_triggered()
+{
+    OnButtonProcess2Clicked();
+}
+
+bool MainWindow::OnPanelConvert(bool ask)
+{
+    SystemLogWrite("OnPanelConvert", QString());
+    const bool silent = userProfile->silentScript;
+    const bool script = userProfile->scriptRun;
+    const bool quiet = silent || userProfile->DisableNotifications;
+
+    if (photoList->list.isEmpty()) {
+        if (script)
+            fprintf(stderr, "glimmerbox: there are no photos to process\n");
+        else if (!silent)
+            Warn(tr("There are no photos to process."));
+        return false;
+    }
+    if (!silent && ask &&
+        !CPromptSeam::Question(this, tr("Ready to process %1 photos?").arg(photoList->list.size())))
+        return false;
+
+    if (userProfile->OutputFolderStruct == 0 || userProfile->OutputFolderStruct == 1) {
+        const QString destination = COutputPaths::ExpandDestPath(userProfile->DestPath);
+        if (destination.isEmpty()) {
+            const QString text = tr("An output folder, for the edited photos, needs to be selected "
+                                    "before processing (Step 3 > Destination > Folder on My Computer)");
+            if (script) {
+                // Nobody is there to pick a folder.
+                Warn(text);
+                return false;
+            }
+            Warn(text);
+            if (!panel3->SelectFolder())
+                return false;
+        } else if (!QFileInfo(destination).isDir()) {
+            if (!quiet && !CPromptSeam::Question(this, tr("The selected folder does not exist, do "
+                                                          "you want to create it now?")))
+                return false;
+            if (!QDir().mkpath(destination)) {
+                Warn(tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(destination)));
+                return false;
+            }
+        }
+    }
+
+    if (userProfile->DeleteSource && !quiet) {
+        const auto answer = QMessageBox::warning(
+            this, QString(),
+            tr("You have selected to delete the source photos after writing the modified ones. "
+               "Continue?"),
+            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok)
+            return false;
+    }
+
+    if (!userProfile->scriptRun) {
+        panel1->CleanUp();
+        panel2->CleanUp(false);
+    }
+
+    CProcessController controller(this);
+    connect(&controller, &CProcessController::Panel1StartPreview, panel1, &CMainPanel1::StartPreview);
+    connect(&controller, &CProcessController::Panel2StartPreview, panel2,
+            &CMainPanel2::StartCurrentPreviewIfOriginal);
+    controller.exec();
+    lastRunErrors = controller.ErrorCount();
+    lastRunStopped = controller.StoppedByUser();
+    lastRunOutputs = controller.OutputPaths();
+
+    const int runs = userProfile->runsThisSession;
+    userProfile->runsThisSession = runs + 1;
+    const int launches = GetRegistryInt("Settings/LaunchCounter", 0);
+    // A script handed in at start ends the program right after its run:
+    // no notice may hold it up.
+    if (launches % 3 == 0 && runs == 0 && !silent && !script && !userProfile->HideProcessing) {
+        CDialogSocial social(this);
+        social.exec();
+    }
+    return true;
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionAbout_Us_triggered()
+{
+    CDialogAbout about(this);
+    about.exec();
+}
+
+void MainWindow::on_action_Check_for_New_Version_triggered()
+{
+    checkNew.setModal(true);
+    checkNew.autoCheck = false;
+    checkNew.screenCount = int(QGuiApplication::screens().size());
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        checkNew.screenGeometry = screen->geometry();
+    checkNew.show();
+}
+
+void MainWindow::CreateFolders(QString folder)
+{
+    if (folder.isEmpty() || QFileInfo::exists(folder))
+        return;
+    QDir().mkpath(folder);
+}
+
+void MainWindow::OnCtrlS()
+{
+    SystemLogWrite("OnCtrlS", QString());
+    if (currentFileKind == 0) {
+        on_actionSave_Profile_As_triggered();
+        return;
+    }
+    if (!IsModified())
+        return;
+    if (userProfile->builtInProfile)
+        on_actionSave_Profile_As_triggered();
+    else if (currentFileKind == 3)
+        SaveScript(currentFile);
+    else if (currentFileKind == 2)
+        SaveProfile(currentFile, profileName, profileDescription);
+}
+
+void MainWindow::on_actionSave_Profile_triggered()
+{
+    SystemLogWrite("on_actionSave_Profile_triggered", QString());
+    if (currentFileKind != 2) {
+        on_actionSave_Profile_As_triggered();
+        return;
+    }
+    if (!IsModified())
+        return;
+    if (userProfile->builtInProfile)
+        on_actionSave_Profile_As_triggered();
+    else
+        SaveProfile(currentFile, profileName, profileDescription);
+}
+
+bool MainWindow::on_actionSave_Profile_As_triggered()
+{
+    SystemLogWrite("on_actionSave_Profile_As_triggered", QString());
+    const QString folder = GetMyDocuments() + "/Glimmerbox/Profiles/";
+    CreateFolders(folder);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile As"), folder + "profile",
+                                                      "Profile Files (*.gbf)");
+    if (path.isEmpty())
+        return false;
+    // The profile is named after its file.
+    const QString name = BaseName(path);
+    currentFile = path;
+    if (!SaveProfile(path, name, QString()))
+        return false;
+    currentFileKind = 2;
+    profileName = name;
+    profileDescription.clear();
+    userProfile->builtInProfile = false;
+    return true;
+}
+
+bool MainWindow::SaveProfile(QString path, QString name, QString description)
+{
+    SystemLogWrite("SaveProfile", QString());
+    CScripts scripts(path);
+    scripts.profileName = name;
+    scripts.profileDescription = description;
+    if (!scripts.Save(2)) {
+        Warn(tr("Could not save profile."));
+        return false;
+    }
+    panel1->UnsignalPanelChanged();
+    panel2->UnsignalPanelChanged();
+    panel3->UnsignalPanelChanged();
+    SetAppTitleExt(name);
+    return true;
+}
+
+void MainWindow::on_actionSave_Script_triggered()
+{
+    SystemLogWrite("on_actionSave_Script_triggered", QString());
+    if (currentFileKind != 3)
+        on_actionSave_Script_As_triggered();
+    else if (IsModified())
+        SaveScript(currentFile);
+}
+
+bool MainWindow::on_actionSave_Script_As_triggered()
+{
+    SystemLogWrite("on_actionSave_Script_As_triggered", QString());
+    const QString folder = GetMyDocuments() + "/Glimmerbox/Scripts/";
+    CreateFolders(folder);
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save Script As"), folder + "script",
+                                                      "Script Files (*.gbs)");
+    if (path.isEmpty() || !SaveScript(path))
+        return false;
+    currentFile = path;
+    currentFileKind = 3;
+    profileName.clear();
+    profileDescription.clear();
+    userProfile->builtInProfile = false;
+    return true;
+}
+
+bool MainWindow::SaveScript(QString path)
+{
+    SystemLogWrite("SaveScript", QString());
+    const auto answer = QMessageBox::question(
+        this, QString(), tr("Do you want to disable all notifications when running the script?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    userProfile->DisableNotifications = answer == QMessageBox::Yes;
+    CScripts scripts(path);
+    if (!scripts.Save(3)) {
+        Warn(tr("Could not save script."));
+        return false;
+    }
+    panel1->UnsignalPanelChanged();
+    panel2->UnsignalPanelChanged();
+    panel3->UnsignalPanelChanged();
+    scriptName = BaseName(path);
+    SetAppTitleExt(scriptName);
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    SystemLogWrite("closeEvent", QString());
+    if (IsModified()) {
+        if (currentFile.isEmpty()) {
+            CDialogSaveProject question(this);
+            question.exec();
+            if (question.Cancel) {
+                event->ignore();
+                return;
+            }
+            // A save that did not happen (cancelled, failed) keeps the
+            // window open rather than losing the changes.
+            if (question.Yes && (!on_actionSave_Profile_As_triggered())) {
+                event->ignore();
+                return;
+            }
+        } else {
+            const auto answer = QMessageBox::question(this, QString(),
+                                                      tr("Would you like to save your settings?"),
+                                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                                      QMessageBox::Yes);
+            if (answer == QMessageBox::Cancel) {
+                event->ignore();
+                return;
+            }
+            if (answer == QMessageBox::Yes) {
+                OnCtrlS();
+                if (IsModified()) {
+                    event->ignore();
+                    return;
+                }
+            }
+        }
+    }
+    SaveWindowSettings();
+    event->accept();
+}

@@ -1,0 +1,31 @@
+#include "Common.h"
+#include "MainWindow.h"
+#include "NativeLookingApplication.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <memory>
+
+int main(int argc, char** argv)
+{
+    SystemLogWrite("main", QString());
+    qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
+    QCoreApplication::setOrganizationName(OrganizationName());
+    QCoreApplication::setApplicationName(ApplicationName());
+
+    auto app = std::make_unique<NativeLookingApplication>(argc, argv);
+    auto window = std::make_unique<MainWindow>(nullptr);
+    if (argc >= 2)
+        window->StartLoadingFileWindows(QString::fromUtf8(argv[1]));
+
+    window->show();
+    // A script handed in at start has already run: no event loop then.
+    const int result = window->IsFinished() ? window->ExitStatus() : app->exec();
+
+    // The window stops its panels' threads and deletes the singletons; the
+    // application goes last.
+    window.reset();
+    app.reset();
+    return result;
+}

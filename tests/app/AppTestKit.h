@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Shared by the start-up and headless-run tests: job files written by hand,
+// and the program started as a child process under a timeout.
+namespace AppTestKit {
+
+struct ScriptSpec {
+    QStringList photos;        // <Image Path="..."> entries
+    QStringList searches;      // <Search Path="..."> entries (relative to the script)
+    QString destPath;          // Output DestPath
+    bool silent = true;        // Mode="Silent"
+    QList<int> filterIds;      // filters without parameters
+    int folderStruct = 0;      // OutputFolderStruct
+    QString format = "JPG";    // OutputFormat
+};
+
+// The XML text of a script.
+QString ScriptText(const ScriptSpec& spec);
+// Writes `text` to `path` (folders created); false when it cannot.
+bool WriteFile(const QString& path, const QByteArray& text);
+// A profile with an optional Name attribute and one filter (negate).
+QString ProfileText(const QString& name);
+
+struct RunResult {
+    int exitCode = -1;
+    bool finished = false; // ended by itself within the timeout
+    QString out;
+    QString err;           // without the trace lines
+    QString home;          // the run's HOME
+};
+
+// Runs build/bin/glimmerbox with `arguments` in `workDir`, with a fresh HOME,
+// settings store, runtime and temporary folder (all under `sandbox`) and the
+// offscreen platform; killed after `timeoutMs`.
+RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
+                     int timeoutMs = 60000);
+
+// Path of the program under test.
+QString ProgramPath();
+
+// Copies up to `count` JPEG photos of the shared photo set into `folder`;
+// the copies' paths (empty when the set is absent).
+QStringList CopySharedPhotos(const QString& folder, int count);
+
+} // namespace AppTestKit

@@ -1,0 +1,142 @@
+#include "AppTestKit.h"
+
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+namespace AppTestKit {
+
+namespace {
+QString Escaped(QString text)
+{
+    return text.replace('&', "&amp;").replace('<', "&lt;").replace('>', "&gt;").replace('"', "&quot;");
+}
+
+QString FiltersBlock(const QList<int>& ids)
+{
+    QString text = "\t<Filters>\n";
+    for (int id : ids)
+        text += QString("\t\t<Filter Id=\"%1\">\n\t\t</Filter>\n").arg(id);
+    return text + "\t</Filters>\n\n";
+}
+} // namespace
+
+QString ScriptText(const ScriptSpec& spec)
+{
+    QString text = "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n";
+    text += QString("<Script Version=\"1\"%1>\n\n").arg(spec.silent ? " Mode=\"Silent\"" : "");
+    text += "\t<Properties Class=\"Script\">\n"
+            "\t\t<Property Name=\"DisableNotifications\">1</Property>\n"
+            "\t\t<Property Name=\"HideProcessing\">0</Property>\n"
+            "\t</Properties>\n\n";
+    text += "\t<Images>\n";
+    for (const QString& photo : spec.photos)
+        text += "\t\t<Image Path=\"" + Escaped(photo) + "\" />\n";
+    for (const QString& search : spec.searches)
+        text += "\t\t<Search Path=\"" + Escaped(search) + "\" Subfolders=\"0\" />\n";
+    text += "\t</Images>\n\n";
+    text += FiltersBlock(spec.filterIds);
+    text += "\t<Properties Class=\"Output\">\n"
+            "\t\t<Property Name=\"Destination\">1</Property>\n";
+    text += QString("\t\t<Property Name=\"OutputFolderStruct\">%1</Property>\n").arg(spec.folderStruct);
+    text += "\t\t<Property Name=\"DestPath\">" + Escaped(spec.destPath) + "</Property>\n";
+    text += "\t\t<Property Name=\"OpenOutputFolder\">0</Property>\n"
+            "\t</Properties>\n\n";
+    text += "\t<Properties Class=\"Format\">\n"
+            "\t\t<Property Name=\"OutputFormat\">" + spec.format + "</Property>\n"
+            "\t</Properties>\n\n";
+    return text + "</Script>\n";
+}
+
+QString ProfileText(const QString& name)
+{
+    QString text = "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n";
+    text += name.isNull() ? QString("<Profile Version=\"1\">\n\n")
+                          : QString("<Profile Version=\"1\" Name=\"%1\">\n\n").arg(Escaped(name));
+    text += FiltersBlock({3080});
+    return text + "</Profile>\n";
+}
+
+bool WriteFile(const QString& path, const QByteArray& text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(text) == text.size();
+}
+
+QString ProgramPath()
+{
+    return QString(GB_TEST_BINARY_DIR) + "/bin/glimmerbox";
+}
+
+RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
+                     int timeoutMs)
+{
+    RunResult result;
+    result.home = sandbox + "/home";
+    QDir().mkpath(result.home + "/Pictures");
+    QDir().mkpath(result.home + "/Documents");
+    QDir().mkpath(sandbox + "/tmp");
+    QDir().mkpath(sandbox + "/runtime");
+    QFile::setPermissions(sandbox + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", result.home);
+    env.insert("XDG_CONFIG_HOME", result.home + "/.config");
+    env.insert("XDG_DATA_HOME", result.home + "/.local/share");
+    env.insert("XDG_CACHE_HOME", result.home + "/.cache");
+    env.insert("XDG_RUNTIME_DIR", sandbox + "/runtime");
+    env.insert("TMPDIR", sandbox + "/tmp");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.remove("GLIMMERBOX_OPENER");
+    env.remove("GLIMMERBOX_UPDATE_URL");
+
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    process.start(ProgramPath(), arguments);
+    if (!process.waitForStarted(10000))
+        return result;
+    result.finished = process.waitForFinished(timeoutMs);
+    if (!result.finished) {
+        process.kill();
+        process.waitForFinished(5000);
+    }
+    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    result.out = QString::fromUtf8(process.readAllStandardOutput());
+    // Trace lines start with the time; keep the rest.
+    static const QRegularExpression trace("^\\d\\d:\\d\\d:\\d\\d\\.\\d+ ");
+    QStringList kept;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardError()).split('\n')) {
+        if (!trace.match(line).hasMatch() && !line.trimmed().isEmpty())
+            kept.append(line);
+    }
+    result.err = kept.join('\n');
+    return result;
+}
+
+QStringList CopySharedPhotos(const QString& folder, int count)
+{
+    QStringList copies;
+    const QString shared = TestEnv::SharedPhotos();
+    if (shared.isEmpty())
+        return copies;
+    const QStringList names = QDir(shared + "/jpg/gps").entryList({"*.jpg"}, QDir::Files, QDir::Name);
+    QDir().mkpath(folder);
+    for (const QString& name : names) {
+        if (copies.size() >= count)
+            break;
+        const QString target = folder + "/" + name;
+        if (QFile::copy(shared + "/jpg/gps/" + name, target))
+            copies.append(target);
+    }
+    return copies;
+}
+
+} // namespace AppTestKit

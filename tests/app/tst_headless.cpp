@@ -1,0 +1,251 @@
+// The program run on a script handed to it: the whole batch without a
+// window, its outputs, log and exit status, and scripts that must not run.
+#include "AppTestKit.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+
+using namespace AppTestKit;
+
+class TestHeadless : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QStringList FilesIn(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (!QFileInfo(ProgramPath()).isExecutable())
+            QFAIL(qPrintable("the program is not built: " + ProgramPath()));
+    }
+
+    // A silent script over real photos: every photo written, negated, the
+    // log lists each one, the summary names the folder, exit 0.
+    void silentScriptOverRealPhotos()
+    {
+        const QString root = TestEnv::NewFolder("silent");
+        const QStringList photos = CopySharedPhotos(root + "/photos", 3);
+        if (photos.isEmpty())
+            QSKIP("the shared photos are not available");
+        ScriptSpec spec;
+        spec.photos = photos;
+        spec.destPath = root + "/out";
+        spec.filterIds = {3080};
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
+        QVERIFY2(run.finished, "the run did not end by itself");
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("results in " + QDir::toNativeSeparators(root + "/out")),
+                 qPrintable(run.out));
+
+        const QStringList outputs = FilesIn(root + "/out");
+        QCOMPARE(outputs.size(), photos.size());
+        for (const QString& photo : photos) {
+            const QString name = QFileInfo(photo).fileName();
+            QVERIFY2(outputs.contains(name), qPrintable(name));
+            // The filter ran: the output is the negative of the photo.
+            const QImage source(photo);
+            const QImage result(root + "/out/" + name);
+            QCOMPARE(result.size(), source.size());
+            const QColor a = source.pixelColor(source.width() / 2, source.height() / 2);
+            const QColor b = result.pixelColor(result.width() / 2, result.height() / 2);
+            QVERIFY2(qAbs(a.red() + b.red() - 255) < 24 && qAbs(a.green() + b.green() - 255) < 24,
+                     qPrintable(QString("%1 vs %2").arg(a.name(), b.name())));
+        }
+
+        QFile log(run.home + "/Documents/Glimmerbox/Glimmerbox.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY(text.contains("Processing 3 images with 1 graphical filter(s) per image."));
+        for (const QString& photo : photos)
+            QVERIFY2(text.contains(" - Processed " + photo), qPrintable(text));
+        QVERIFY(text.contains("Process completed without errors."));
+    }
+
+    // The bundled demo: resized, watermarked copies under Pictures.
+    void bundledDemo()
+    {
+        const QString root = TestEnv::NewFolder("demo");
+        const QString demo = QString(GB_TEST_SOURCE_DIR) + "/examples/demo.gbs";
+        const QStringList photos =
+            QDir(QString(GB_TEST_SOURCE_DIR) + "/examples/photos").entryList({"*.jpg"}, QDir::Files);
+        QVERIFY(!photos.isEmpty());
+        const RunResult run = RunProgram({demo}, root, root + "/sandbox");
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        const QString out = run.home + "/Pictures/Glimmerbox Demo";
+        QVERIFY2(run.out.contains("results in " + QDir::toNativeSeparators(out)), qPrintable(run.out));
+        const QStringList outputs = FilesIn(out);
+        QCOMPARE(outputs.size(), photos.size());
+        for (const QString& name : outputs) {
+            QVERIFY2(name.endsWith("-demo.jpg"), qPrintable(name));
+            const QImage image(out + "/" + name);
+            QVERIFY(!image.isNull());
+            QVERIFY(image.width() <= 800 && image.height() <= 800);
+        }
+    }
+
+    // Scripts that cannot be loaded run nothing and end with status 1.
+    void brokenScriptsRunNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content"); // empty: not created
+        QTest::addColumn<QString>("message");
+
+        ScriptSpec spec;
+        spec.photos = {"PHOTO"};
+        spec.destPath = "DEST";
+        const QByteArray good = ScriptText(spec).toUtf8();
+        QByteArray twoBlocks = good;
+        twoBlocks.replace("\t<Images>", "\t<Images>\n\t</Images>\n\t<Images>");
+        QByteArray noImages = good;
+        noImages.replace("<Images>", "<Pictures>").replace("</Images>", "</Pictures>");
+
+        QTest::newRow("missing") << "missing.gbs" << QByteArray() << "no such script";
+        QTest::newRow("folder") << "folder.gbs" << QByteArray("DIR") << "no such script";
+        QTest::newRow("empty file") << "empty.gbs" << QByteArray(" ") << "could not load script";
+        QTest::newRow("not XML") << "text.gbs" << QByteArray("PHOTO is not a job <Script")
+                                 << "could not load script";
+        QTest::newRow("cut short") << "cut.gbs" << good.left(good.size() / 2) << "could not load script";
+        QTest::newRow("two Images blocks") << "two.gbs" << twoBlocks << "could not load script";
+        QTest::newRow("no Images block") << "none.gbs" << noImages << "could not load script";
+    }
+
+    void brokenScriptsRunNothing()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        const QString root = TestEnv::NewFolder("broken");
+        const QString photo = root + "/photo.jpg";
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(photo));
+        const QString path = root + "/" + fileName;
+        if (content == "DIR") {
+            QVERIFY(QDir().mkpath(path));
+        } else if (!content.isEmpty()) {
+            content.replace("PHOTO", photo.toUtf8()).replace("DEST", (root + "/out").toUtf8());
+            QVERIFY(WriteFile(path, content));
+        }
+
+        const RunResult run = RunProgram({path}, root, root + "/sandbox");
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(!QFileInfo::exists(root + "/out"));
+        QVERIFY(!QFileInfo::exists(run.home + "/Documents/Glimmerbox/Glimmerbox.log"));
+    }
+
+    // "jobs/a.gbs" counts from the folder the program was started in, and
+    // the script's own relative search and destination from the script's
+    // folder.
+    void relativeScriptPath()
+    {
+        const QString root = TestEnv::NewFolder("relative");
+        const QStringList photos = CopySharedPhotos(root + "/jobs/photos", 2);
+        if (photos.isEmpty())
+            QSKIP("the shared photos are not available");
+        ScriptSpec spec;
+        spec.searches = {"photos/*.jpg"};
+        spec.destPath = "../out"; // from the script's folder too
+        QVERIFY(WriteFile(root + "/jobs/a.gbs", ScriptText(spec).toUtf8()));
+
+        const RunResult run = RunProgram({"jobs/a.gbs"}, root, root + "/sandbox");
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(FilesIn(root + "/out").size(), photos.size());
+    }
+
+    // A script not marked silent, run without a screen, still ends by itself:
+    // nobody could close the processing window or answer a prompt.
+    void scriptNotMarkedSilentEndsWithoutScreen()
+    {
+        const QString root = TestEnv::NewFolder("notsilent");
+        QDir().mkpath(root + "/in");
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(root + "/in/a.png"));
+        QDir().mkpath(root + "/out");
+        QVERIFY(image.save(root + "/out/a.jpg")); // a target that exists: no question may wait
+        ScriptSpec spec;
+        spec.photos = {root + "/in/a.png"};
+        spec.destPath = root + "/out";
+        spec.silent = false;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
+        QVERIFY2(run.finished, "the run waited for a person");
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(FilesIn(root + "/out").size(), 2);
+    }
+
+    // Jobs that load but cannot run, or run with failures: distinct statuses,
+    // and never a box that waits.
+    void statusOfRuns_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("written");
+        QTest::newRow("a damaged photo among good ones") << "damaged" << 2 << 1;
+        QTest::newRow("no photos found") << "nophotos" << 3 << 0;
+        QTest::newRow("destination cannot be created") << "baddest" << 3 << 0;
+        QTest::newRow("missing destination is created") << "newdest" << 0 << 1;
+        QTest::newRow("#mypictures destination") << "pictures" << 0 << 1;
+    }
+
+    void statusOfRuns()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, status);
+        QFETCH(int, written);
+        const QString root = TestEnv::NewFolder("status");
+        const QString photo = root + "/in/good.png";
+        QDir().mkpath(root + "/in");
+        QImage image(80, 60, QImage::Format_RGB32);
+        image.fill(Qt::darkYellow);
+        QVERIFY(image.save(photo));
+
+        ScriptSpec spec;
+        spec.photos = {photo};
+        QString out = root + "/out";
+        if (kind == "damaged") {
+            QVERIFY(WriteFile(root + "/in/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG")));
+            spec.photos.append(root + "/in/bad.jpg");
+            spec.filterIds = {3080}; // the photos must be read
+        } else if (kind == "nophotos") {
+            spec.photos.clear();
+            spec.searches = {"in/*.tif"};
+        } else if (kind == "baddest") {
+            QVERIFY(WriteFile(root + "/plainfile", "x"));
+            out = root + "/plainfile/sub";
+        } else if (kind == "newdest") {
+            out = root + "/new/deeper/out";
+        } else if (kind == "pictures") {
+            out = "#mypictures/From Script";
+        }
+        spec.destPath = out;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox", 60000);
+        QVERIFY2(run.finished, "the run waited for something");
+        QCOMPARE(run.exitCode, status);
+        if (kind == "pictures")
+            out = run.home + "/Pictures/From Script";
+        QCOMPARE(FilesIn(out).size(), written);
+        if (status == 3)
+            QVERIFY2(!run.err.isEmpty(), "no reason given");
+    }
+};
+
+GB_TEST_MAIN(TestHeadless)
+#include "tst_headless.moc"
