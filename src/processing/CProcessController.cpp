@@ -51,7 +51,7 @@ CProcessController::CProcessController(QWidget* parent)
     previousMagickThreads = CMagickRuntime::ThreadLimit();
     // libcurl starts up before any transfer thread can exist.
     CUpload::InitializeTransfers();
-    connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLog);
+    connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
     BuildForm();
     Init();
 }
@@ -593,11 +593,21 @@ void CProcessController::FinishDelivery(bool complete)
         return;
     if (!complete) {
         // The photos are all the user has while the outputs did not arrive.
-        UpdateLog(tr("The source photos were not deleted: the delivery did not complete."), 0);
+        UpdateLogOnNewLine(tr("The source photos were not deleted: the delivery did not complete."),
+                           0);
         return;
     }
     for (const QString& source : sources)
         CProcessThread::RemoveSource(source);
+}
+
+void CProcessController::UpdateLogOnNewLine(QString text, int mode)
+{
+    // Delivery lines may follow the summary's last line, which has no line
+    // end of its own.
+    if ((mode == 0 || mode == 2) && !logBuffer.isEmpty() && !logBuffer.endsWith("\r\n"))
+        logBuffer += "\r\n";
+    UpdateLog(text, mode);
 }
 
 void CProcessController::PrepareInterfaceForUpload()

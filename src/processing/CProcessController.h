@@ -99,6 +99,9 @@ private:
     void StartThreadUpload();
     void PrepareInterfaceForUpload();
     void FinishDelivery(bool complete);
+    // UpdateLog, starting a new line in the buffer when its last entry has
+    // no line end.
+    void UpdateLogOnNewLine(QString text, int mode);
     void SaveLog();
     bool SaveLogToDisk(QString path);
     void ShowWarning(const QString& text);

@@ -109,6 +109,7 @@ private slots:
     void emailRun_data();
     void emailRun();
     void emailHandOffFails();
+    void stoppedRunDeliversNothing();
 
     void serverRun_data();
     void serverRun();
@@ -283,6 +284,11 @@ void TestDelivery::emailRun()
     const QString buffer = controller->LogBuffer();
     QVERIFY(buffer.endsWith(kSeparator));
     QVERIFY(!buffer.contains("not deleted"));
+    if (silent) {
+        const QRegularExpression outcome("\r\nTime elapsed: [0-9:.]+s\r\n"
+                                         "E-mail message handed to the mail program: ");
+        QVERIFY2(outcome.match(buffer).hasMatch(), qPrintable(buffer));
+    }
     QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
 }
 
@@ -297,7 +303,7 @@ void TestDelivery::emailHandOffFails()
     QVERIFY(controller);
     QVERIFY(closed);
     const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains("Could not open default mail client."), qPrintable(buffer));
+    QVERIFY2(buffer.contains("s\r\nCould not open default mail client."), qPrintable(buffer));
     QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
     QVERIFY(buffer.contains("The source photos were not deleted"));
     QVERIFY(buffer.endsWith(kSeparator));
@@ -306,6 +312,33 @@ void TestDelivery::emailHandOffFails()
     QCOMPARE(outputs.size(), 2);
     for (const QString& output : outputs)
         QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+void TestDelivery::stoppedRunDeliversNothing()
+{
+    // The second photo's target exists; the answer Abort stops the run
+    // after the first photo was written.
+    const QStringList photos = PreparePhotos(2, true);
+    const QString dest = CUserProfile::GetInstance()->DestPath;
+    QVERIFY(WriteFile(dest + "/c#1.png", "mine"));
+    CPromptSeam::SetOverwriteAnswerer([](const QString&, QString&) { return 0; });
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QVERIFY(controller->StoppedByUser());
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(QRegularExpression("\r\nTime elapsed: [0-9:.]+s\r\n"
+                                "The source photos were not deleted")
+                 .match(buffer)
+                 .hasMatch(),
+             qPrintable(buffer));
+    QCOMPARE(Opened(m_opener), QStringList());
+    QCOMPARE(controller->PendingSources(), QList<QString>{photos[0]});
+    QCOMPARE(ReadAll(dest + "/c#1.png"), QByteArray("mine"));
     for (int i = 0; i < photos.size(); ++i)
         QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
 }
