@@ -648,7 +648,9 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     if (!keepWrittenFiles && complete && uploadedCount > 0)
         UpdateLog(tr("Deleting temporary files...") + "\r\n", 0);
     FinishDelivery(complete);
-    const QString last = uploadedCount < 1 ? tr("Upload failed.") : tr("Upload completed.");
+    // Part of the files on the server is no completed upload.
+    const QString last =
+        uploadedCount < 1 || !complete ? tr("Upload failed.") : tr("Upload completed.");
     editProcessLog->append(last);
     logBuffer += last;
     SaveLog();

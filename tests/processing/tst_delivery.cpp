@@ -116,6 +116,7 @@ private slots:
     void serverRunFails_data();
     void serverRunFails();
     void serverRunWithoutOutputs();
+    void partialUploadIsAFailure();
     void cancelStopsUpload();
     void destroyingStopsUpload();
 
@@ -473,6 +474,30 @@ void TestDelivery::serverRunWithoutOutputs()
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
     QVERIFY(!buffer.contains("Deleting temporary files..."));
+}
+
+void TestDelivery::partialUploadIsAFailure()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    CUserProfile::GetInstance()->silentScript = true;
+    UseServer(false, kPassword, "/partial/");
+    // The server cannot store the second photo: a folder of that name is in
+    // the way.
+    QVERIFY(QDir().mkpath(m_ftp.Root() + "/partial/c#1.png"));
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains("Successfully uploaded 1 picture(s)."), qPrintable(buffer));
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+    QVERIFY(QFileInfo(m_ftp.Root() + "/partial/a b.png").isFile());
+    for (const QString& output : controller->OutputPaths())
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
 }
 
 void TestDelivery::cancelStopsUpload()
