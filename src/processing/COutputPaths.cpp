@@ -109,6 +109,7 @@ QString COutputPaths::TempFolder()
 
 bool COutputPaths::PrepareTempFolder()
 {
+    QDir().mkpath(QDir::tempPath());
     const QByteArray path = QFile::encodeName(TempFolder());
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         SystemLogWrite("PrepareTempFolder", "cannot create " + TempFolder());

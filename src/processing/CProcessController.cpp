@@ -49,6 +49,9 @@ CProcessController::CProcessController(QWidget* parent)
         break;
     }
     previousMagickThreads = CMagickRuntime::ThreadLimit();
+    // libcurl starts up before any transfer thread can exist.
+    CUpload::InitializeTransfers();
+    connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
     BuildForm();
     Init();
 }
@@ -59,6 +62,9 @@ CProcessController::~CProcessController()
     for (auto& thread : threads)
         thread->cancelRequested = true;
     WaitForWorkers();
+    // Nor an upload: a transfer in flight ends at once.
+    uploadThread.Upload().SetAbort(true);
+    uploadThread.wait();
     CMagickRuntime::SetThreadLimit(previousMagickThreads);
 }
 
@@ -376,7 +382,7 @@ void CProcessController::StopThreads()
 
 void CProcessController::StopThreadUpload()
 {
-    // Delivery hook: the server upload thread is asked to abort here.
+    uploadThread.SetAbortThread(true);
 }
 
 void CProcessController::reject()
@@ -408,8 +414,10 @@ void CProcessController::WaitForWorkers()
 
 void CProcessController::CloseWhenDone()
 {
-    // The last ThreadFinished arrives just before its thread returns.
+    // The last ThreadFinished (and the upload's end) arrive just before
+    // their threads return.
     WaitForWorkers();
+    uploadThread.wait();
     QDialog::reject();
 }
 
@@ -514,6 +522,8 @@ void CProcessController::EndOfRun()
             SaveLog();
     } else {
         deliveryFinished = true;
+        if (destination != COutputPaths::DestFolder)
+            FinishDelivery(false); // stopped: nothing was delivered
         SaveLog();
     }
     if (!profile->scriptRun) {
@@ -531,14 +541,23 @@ QList<QString> CProcessController::OutputPaths() const
     return shared.outputPaths;
 }
 
+QList<QString> CProcessController::PendingSources() const
+{
+    const QMutexLocker lock(&const_cast<SProcessShared&>(shared).outputMutex);
+    return shared.pendingSources;
+}
+
 // ---- Delivery ----
 
 void CProcessController::UploadImages(int destinationCode)
 {
     if (destinationCode == COutputPaths::DestServer) {
-        UpdateLog("\r\n\r\n" + tr("Uploading to ") + profile->FTPHost + "...", 0);
+        // The summary's last line has no line end of its own: the file gets
+        // one, then a blank line pair before the upload's lines.
+        const QString uploading = tr("Uploading to ") + profile->FTPHost + "...";
+        editProcessLog->append(uploading);
+        logBuffer += "\r\n\r\n\r\n" + uploading + "\r\n";
         PrepareInterfaceForUpload();
-        // Delivery hook: connect the dialog's own upload object here.
         if (!profile->FTPFolder.startsWith('/'))
             profile->FTPFolder.prepend('/');
         if (!profile->FTPFolder.endsWith('/'))
@@ -547,22 +566,48 @@ void CProcessController::UploadImages(int destinationCode)
         return;
     }
     if (destinationCode == COutputPaths::DestEmail) {
-        // Delivery hook: the e-mail message is composed here from
-        // OutputPaths(), deleting the outputs afterwards unless
-        // keepWrittenFiles.
+        const bool handedOver = mailUpload.AddAttachments(OutputPaths(), !keepWrittenFiles);
         deliveryFinished = true;
+        FinishDelivery(handedOver);
     }
 }
 
 void CProcessController::StartThreadUpload()
 {
     PrepareInterfaceForUpload();
-    // Delivery hook: the upload thread takes OutputPaths() and starts here;
-    // its end arrives in FinishedThreadUpload(). Until it exists nothing is
-    // uploaded and delivery ends at once.
+    uploadThread.files = OutputPaths();
+    const auto queued = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
+    connect(&uploadThread, &CUploadThread::IncProgressImageUpload, this,
+            &CProcessController::ProgressImageUpload, queued);
+    connect(&uploadThread, &CUploadThread::UploadThreadFinished, this,
+            &CProcessController::FinishedThreadUpload, queued);
+    connect(&uploadThread, &CUploadThread::AppendLog, this, &CProcessController::UpdateLog, queued);
     uploadRunning = true;
-    QMetaObject::invokeMethod(
-        this, [this] { FinishedThreadUpload(0); }, Qt::QueuedConnection);
+    uploadThread.start(QThread::InheritPriority);
+}
+
+void CProcessController::FinishDelivery(bool complete)
+{
+    const QList<QString> sources = PendingSources();
+    if (sources.isEmpty())
+        return;
+    if (!complete) {
+        // The photos are all the user has while the outputs did not arrive.
+        UpdateLogOnNewLine(tr("The source photos were not deleted: the delivery did not complete."),
+                           0);
+        return;
+    }
+    for (const QString& source : sources)
+        CProcessThread::RemoveSource(source);
+}
+
+void CProcessController::UpdateLogOnNewLine(QString text, int mode)
+{
+    // Delivery lines may follow the summary's last line, which has no line
+    // end of its own.
+    if ((mode == 0 || mode == 2) && !logBuffer.isEmpty() && !logBuffer.endsWith("\r\n"))
+        logBuffer += "\r\n";
+    UpdateLog(text, mode);
 }
 
 void CProcessController::PrepareInterfaceForUpload()
@@ -595,11 +640,17 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     uploadRunning = false;
     buttonOKCancel->setText(tr("OK"));
     SystemLogWrite("FinishedThreadUpload", "uploadedFilesCount: " + QString::number(uploadedCount));
+    // Temporary copies and sources go only after every file has arrived;
+    // otherwise the upload has logged where the outputs are kept.
+    const bool complete = uploadThread.Upload().DeliveryComplete();
     if (uploadedCount > 0)
         UpdateLog(tr("Successfully uploaded %1 picture(s).\r\n").arg(uploadedCount), 0);
-    if (!keepWrittenFiles)
+    if (!keepWrittenFiles && complete && uploadedCount > 0)
         UpdateLog(tr("Deleting temporary files...") + "\r\n", 0);
-    const QString last = uploadedCount < 1 ? tr("Upload failed.") : tr("Upload completed.");
+    FinishDelivery(complete);
+    // Part of the files on the server is no completed upload.
+    const QString last =
+        uploadedCount < 1 || !complete ? tr("Upload failed.") : tr("Upload completed.");
     editProcessLog->append(last);
     logBuffer += last;
     SaveLog();

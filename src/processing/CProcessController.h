@@ -1,6 +1,8 @@
 #pragma once
 
 #include "CProcessThread.h"
+#include "CUpload.h"
+#include "CUploadThread.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -38,6 +40,8 @@ public:
 
     void reject() override;
     void StopThreads();
+    // Asks a running server upload to stop; the transfer in flight ends at
+    // once and the upload reports its end as usual.
     void StopThreadUpload();
 
     // "h:mm:ss.ts", "m:ss.ts" or "s.ts" (tenths, e.g. 1:23.4s).
@@ -57,6 +61,9 @@ public:
     const QString& LogBuffer() const { return logBuffer; }
     QString LogViewText() const;
     QList<QString> OutputPaths() const;
+    // Sources whose deletion waits for the delivery of their outputs.
+    QList<QString> PendingSources() const;
+    bool IsUploadRunning() const { return uploadRunning; }
     qint64 RunTimeMs() const;
 
 signals:
@@ -91,6 +98,10 @@ private:
     void UploadImages(int destination);
     void StartThreadUpload();
     void PrepareInterfaceForUpload();
+    void FinishDelivery(bool complete);
+    // UpdateLog, starting a new line in the buffer when its last entry has
+    // no line end.
+    void UpdateLogOnNewLine(QString text, int mode);
     void SaveLog();
     bool SaveLogToDisk(QString path);
     void ShowWarning(const QString& text);
@@ -126,6 +137,11 @@ private:
     bool keepWrittenFiles = true;
     int destination = 1;
     int previousMagickThreads = 0;
+
+    // Delivery: the server upload runs on its own thread; the e-mail
+    // hand-off uses the dialog's own upload object on the GUI thread.
+    CUploadThread uploadThread;
+    CUpload mailUpload;
 
     QTimer* timer = nullptr;
     QElapsedTimer elapsed;

@@ -36,6 +36,8 @@ CProcessThread::CProcessThread()
       formats(CFormatsEnum::GetInstance())
 {
     saveOnDisk = SaveOnDiskFor(profile);
+    deferSourceDeletion =
+        COutputPaths::EffectiveDestination(profile->Destination) != COutputPaths::DestFolder;
     destPath = COutputPaths::ExpandDestPath(profile->DestPath);
 }
 
@@ -216,7 +218,8 @@ void CProcessThread::LightProcessing(bool& done)
     }
     DisableReadOnly(outputPath);
     if (!COutputPaths::SameFile(current.path, outputPath)) {
-        const bool move = profile->DeleteSource;
+        // A source that must outlive the delivery is copied, not moved.
+        const bool move = profile->DeleteSource && !deferSourceDeletion;
         const bool ok = move ? COutputPaths::MoveReplacing(current.path, outputPath)
                              : COutputPaths::CopyReplacing(current.path, outputPath);
         if (!ok) {
@@ -237,6 +240,8 @@ void CProcessThread::LightProcessing(bool& done)
     emit IncProgressOperation();
     emit IncProgressImage();
     UpdateFileAttributes();
+    if (deferSourceDeletion)
+        DeleteSourceIfDone();
 }
 
 void CProcessThread::ReadImage(bool& failed)
@@ -338,9 +343,21 @@ void CProcessThread::DeleteSourceIfDone()
         if (COutputPaths::SameFile(current.path, written))
             return;
     }
-    DisableReadOnly(current.path);
-    if (!QFile::remove(current.path))
-        SystemLogWrite("WriteImage", "cannot delete source " + current.path);
+    if (deferSourceDeletion) {
+        const QMutexLocker lock(&shared->outputMutex);
+        shared->pendingSources.append(current.path);
+        return;
+    }
+    RemoveSource(current.path);
+}
+
+bool CProcessThread::RemoveSource(const QString& path)
+{
+    DisableReadOnly(path);
+    if (QFile::remove(path))
+        return true;
+    SystemLogWrite("RemoveSource", "cannot delete source " + path);
+    return false;
 }
 
 void CProcessThread::LogAppendAction()

@@ -28,6 +28,9 @@ struct SProcessShared
     QMutex chosenMutex;    // guards chosenKeys
     QMutex outputMutex;    // guards outputPaths
     QList<QString> outputPaths; // every file written, handed to delivery
+    // Sources to delete once the outputs have been delivered (e-mail and
+    // server destinations); guarded by outputMutex.
+    QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
 };
 
@@ -52,7 +55,9 @@ public:
     bool CheckLightProcessing();
     // The output-format choice that keeps each photo's own format.
     static QString KeepOriginalText();
-    bool DisableReadOnly(QString path);
+    static bool DisableReadOnly(QString path);
+    // Unlocks and deletes a source photo; false when it is still there.
+    static bool RemoveSource(const QString& path);
     void UpdateFileAttributes();
 
     // ---- Filled by the controller before start ----
@@ -144,6 +149,9 @@ private:
     CFilterFilename filenameFilter;
     bool photoLogged = false;
     bool saveOnDisk = true;
+    // The outputs are delivered after the run: a source may go only once
+    // they have arrived, so its deletion is left to the controller.
+    bool deferSourceDeletion = false;
 
     // Per photo: pages of the source (from one ping), whether the output
     // was written and whether every active filter applied.

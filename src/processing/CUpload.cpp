@@ -1,5 +1,6 @@
 #include "CUpload.h"
 
+#include "COutputPaths.h"
 #include "CUserProfile.h"
 #include "Common.h"
 
@@ -11,9 +12,6 @@
 #include <curl/curl.h>
 
 #include <mutex>
-
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 // The folder shared by all paths, compared by whole path components: the
@@ -97,32 +95,12 @@ void CUpload::InitializeTransfers()
 
 QString CUpload::TemporaryFolder()
 {
-    return QDir::tempPath() + "/GlimmerboxTemp/";
+    return COutputPaths::TempFolder() + '/';
 }
 
 bool CUpload::MakeTemporaryFolder()
 {
-    QString folder = TemporaryFolder();
-    folder.chop(1);
-    QDir().mkpath(QDir::tempPath());
-    const QByteArray native = QFile::encodeName(folder);
-    struct stat st {};
-    if (lstat(native.constData(), &st) != 0) {
-        if (mkdir(native.constData(), 0700) != 0 && errno != EEXIST) {
-            SystemLogWrite("MakeTemporaryFolder", "cannot create " + folder);
-            return false;
-        }
-        if (lstat(native.constData(), &st) != 0)
-            return false;
-    }
-    if (S_ISLNK(st.st_mode) || !S_ISDIR(st.st_mode) || st.st_uid != geteuid()) {
-        SystemLogWrite("MakeTemporaryFolder", "refusing " + folder +
-                                                  ": not a folder of this user");
-        return false;
-    }
-    if ((st.st_mode & 0077) != 0)
-        chmod(native.constData(), 0700);
-    return true;
+    return COutputPaths::PrepareTempFolder();
 }
 
 QString CUpload::FindCommonPath(QList<QString>& files, QString tempFolder)

@@ -29,16 +29,18 @@ public:
     // profile when null) for its destination; it stays fixed afterwards.
     explicit CUpload(CUserProfile* profile = nullptr, QObject* parent = nullptr);
 
-    // libcurl's process-wide start-up. Done once; main() calls it before any
-    // thread starts, and every CUpload makes sure of it. libcurl is never shut
-    // down while the process runs.
+    // libcurl's process-wide start-up. Done once; the processing dialog calls
+    // it before any transfer thread starts, and every CUpload makes sure of
+    // it. libcurl is never shut down while the process runs.
     static void InitializeTransfers();
 
     // QDir::tempPath() + "/GlimmerboxTemp/": where outputs that are only
-    // delivered are written, and where the e-mail message goes.
+    // delivered are written, and where the e-mail message goes (the folder of
+    // COutputPaths::TempFolder, with a trailing "/").
     static QString TemporaryFolder();
     // Creates the temporary folder with mode 0700 when missing. Refuses (false)
-    // a symbolic link, a non-folder or a folder owned by another user.
+    // a symbolic link, a non-folder or a folder owned by another user. Same as
+    // COutputPaths::PrepareTempFolder.
     static bool MakeTemporaryFolder();
 
     // Sends every file to `remotePath` on the server (ftp:// or sftp://),

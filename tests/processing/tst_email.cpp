@@ -2,87 +2,18 @@
 #include "CUpload.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "MailFixtures.h"
 #include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSignalSpy>
 
+using namespace MailFixtures;
 using namespace ServerFixtures;
-
-namespace {
-// Parses a message with Python's e-mail package, writes each decoded leaf part
-// to a file and prints what it found as JSON.
-const char* const kParser = R"PY(
-import email, json, os, sys
-path, out = sys.argv[1], sys.argv[2]
-with open(path, 'rb') as f:
-    msg = email.message_from_binary_file(f)
-result = {'type': msg.get_content_type(), 'to': msg.get('To'), 'subject': msg.get('Subject'),
-          'mime': msg.get('Mime-Version'), 'parts': []}
-for i, part in enumerate(msg.walk()):
-    entry = {'type': part.get_content_type(), 'keys': list(part.keys()),
-             'filename': part.get_filename(), 'file': ''}
-    if not part.is_multipart():
-        entry['file'] = os.path.join(out, 'part%d' % i)
-        with open(entry['file'], 'wb') as f:
-            f.write(part.get_payload(decode=True) or b'')
-    result['parts'].append(entry)
-print(json.dumps(result))
-)PY";
-
-QJsonObject ParseMessage(const QString& path)
-{
-    const QString out = TestEnv::NewFolder("parsed");
-    QProcess python;
-    python.start("/usr/bin/python3", {"-c", kParser, path, out});
-    if (!python.waitForFinished(20000) || python.exitCode() != 0) {
-        python.kill();
-        qWarning("parser failed: %s", python.readAllStandardError().constData());
-        return {};
-    }
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).object();
-}
-
-// The leaf parts that carry a file name, in message order.
-QJsonArray Attachments(const QJsonObject& message)
-{
-    QJsonArray found;
-    for (const QJsonValue& part : message.value("parts").toArray()) {
-        if (!part.toObject().value("filename").isNull())
-            found.append(part);
-    }
-    return found;
-}
-
-QStringList MessagesIn(const QString& folder)
-{
-    return QDir(folder).entryList({"ComposedEmail-*.eml"}, QDir::Files);
-}
-
-// Opener that records its argument instead of opening anything.
-QString MakeRecordingOpener()
-{
-    const QString folder = TestEnv::NewFolder("opener");
-    const QString script = folder + "/open.sh";
-    WriteFile(script, QString("#!/bin/sh\nprintf '%s\\n' \"$1\" >> '%1/opened.txt'\n")
-                          .arg(folder)
-                          .toUtf8());
-    QFile::setPermissions(script, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    return script;
-}
-
-QStringList Opened(const QString& opener)
-{
-    const QString text = QString::fromUtf8(ReadFile(QFileInfo(opener).path() + "/opened.txt"));
-    return text.split('\n', Qt::SkipEmptyParts);
-}
-} // namespace
 
 class TestEmail : public QObject
 {

@@ -7,6 +7,7 @@
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "MailFixtures.h"
 #include "ProcessTestKit.h"
 #include "TestEnv.h"
 
@@ -500,6 +501,10 @@ void TestProcessRun::deliveryOnlyOutputsGoToTemp()
     profile->Destination = 2;
     profile->SaveOnDiskMail = false;
     profile->OutputFolderStruct = mode;
+    // A silent run hands the message over without asking and keeps the
+    // outputs; the opener only takes note.
+    profile->silentScript = true;
+    qputenv("GLIMMERBOX_OPENER", MailFixtures::MakeRecordingOpener().toLocal8Bit());
     SetPhotos({photo});
     int questions = 0;
     CPromptSeam::SetOverwriteAnswerer([&](const QString&, QString&) { ++questions; return 1; });

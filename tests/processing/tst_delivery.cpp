@@ -1,0 +1,561 @@
+// Whole processing runs that deliver their outputs: the e-mail message
+// (parsed with a real MIME parser) and uploads to real FTP and SFTP servers
+// on 127.0.0.1. Sources and outputs must survive any delivery that did not
+// complete.
+#include "CFormatsEnum.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CUpload.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "MailFixtures.h"
+#include "ProcessTestKit.h"
+#include "ServerFixtures.h"
+#include "TestEnv.h"
+#include "TraceCapture.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHostAddress>
+#include <QImage>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTimer>
+
+#include <memory>
+
+using namespace MailFixtures;
+using namespace ProcessTestKit;
+using namespace ServerFixtures;
+
+namespace {
+const QString kUser = QStringLiteral("photographer");
+const QString kPassword = QStringLiteral("s3cret word");
+const QString kSeparator = QStringLiteral("\r\n\r\n----------\r\n\r\n");
+
+// Starts a run and waits until it has ended and the dialog has closed itself
+// (`closed` tells whether it did). Null when the run did not end in time.
+std::unique_ptr<CProcessController> RunUntilClosed(bool& closed, int deliveryMs = 60000)
+{
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy ended(controller.get(), &CProcessController::RunFinished);
+    QSignalSpy finished(controller.get(), &QDialog::finished);
+    if (!controller->IsRunFinished() && !ended.wait(120000))
+        return nullptr;
+    closed = !finished.isEmpty() || finished.wait(deliveryMs);
+    return controller;
+}
+
+// Waits for a run to reach its delivery; the dialog stays open.
+std::unique_ptr<CProcessController> RunUntilEnded()
+{
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy ended(controller.get(), &CProcessController::RunFinished);
+    if (!controller->IsRunFinished() && !ended.wait(120000))
+        return nullptr;
+    return controller;
+}
+
+// Answers the e-mail hand-off's message box once the mail program has been
+// given the message (so the opener's copy is complete before a Yes may
+// delete it), and notes each box's title.
+class MessageBoxAnswerer
+{
+public:
+    MessageBoxAnswerer(QMessageBox::StandardButton answer, QString opener)
+        : m_answer(answer), m_opener(std::move(opener))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { Poll(); });
+        m_timer.start(50);
+    }
+    QStringList titles;
+
+private:
+    void Poll()
+    {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            if (!box || !box->isVisible())
+                continue;
+            if (box->icon() == QMessageBox::Information && Opened(m_opener).isEmpty())
+                return;
+            titles << box->windowTitle();
+            QAbstractButton* button = box->button(m_answer);
+            if (!button)
+                button = box->button(QMessageBox::Ok);
+            button->click();
+            return;
+        }
+    }
+
+    QMessageBox::StandardButton m_answer;
+    QString m_opener;
+    QTimer m_timer;
+};
+} // namespace
+
+class TestDelivery : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void emailRun_data();
+    void emailRun();
+    void emailHandOffFails();
+    void stoppedRunDeliversNothing();
+
+    void serverRun_data();
+    void serverRun();
+    void serverRunFails_data();
+    void serverRunFails();
+    void serverRunWithoutOutputs();
+    void partialUploadIsAFailure();
+    void cancelStopsUpload();
+    void destroyingStopsUpload();
+
+private:
+    // Two photos whose names need care in addresses and headers, the job
+    // set up to deliver them, and the photos' pixels before the run.
+    QStringList PreparePhotos(int destination, bool keepOnDisk, bool negate = true);
+    void UseServer(bool sftp, const QString& password, const QString& folder);
+    void RequireSftp();
+    void UseStalledServer(QTcpServer& server);
+
+    FtpServer m_ftp;
+    SftpServer m_sftp;
+    QString m_sftpSkip;
+    QString m_opener;
+    QString m_temp;
+    QList<QImage> m_sourceImages;
+    QList<QByteArray> m_sourceBytes;
+};
+
+void TestDelivery::initTestCase()
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+    QVERIFY2(m_ftp.Start(TestEnv::NewFolder("ftproot"), kUser, kPassword),
+             "the FTP server did not start");
+    m_sftpSkip = SftpServer::SkipReason();
+    if (m_sftpSkip.isEmpty() && !m_sftp.Start(kPassword))
+        m_sftpSkip = "the SFTP server did not start";
+}
+
+void TestDelivery::cleanupTestCase()
+{
+    m_ftp.Stop();
+    m_sftp.Stop();
+}
+
+void TestDelivery::init()
+{
+    CPromptSeam::Reset();
+    m_opener = MakeRecordingOpener();
+    qputenv("GLIMMERBOX_OPENER", m_opener.toLocal8Bit());
+    m_temp = QDir::cleanPath(CUpload::TemporaryFolder());
+    RemoveDir(m_temp); // every run starts on a fresh machine
+    QFile::remove(CProcessController::GeneralLogPath());
+}
+
+QStringList TestDelivery::PreparePhotos(int destination, bool keepOnDisk, bool negate)
+{
+    const QString in = TestEnv::NewFolder("in");
+    const QStringList photos = {MakePhoto(in, "a b.png"),
+                                MakePhoto(in, "c#1.png", 30, 20, qRgb(5, 250, 128))};
+    ResetJob(TestEnv::NewFolder("dest"));
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Destination = destination;
+    profile->SaveOnDiskMail = keepOnDisk;
+    profile->SaveOnDiskFTP = keepOnDisk;
+    profile->DeleteSource = true;
+    SetPhotos(photos);
+    SetFilters(negate ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+    m_sourceImages.clear();
+    m_sourceBytes.clear();
+    for (const QString& photo : photos) {
+        m_sourceImages << QImage(photo);
+        m_sourceBytes << ReadAll(photo);
+    }
+    return photos;
+}
+
+void TestDelivery::UseServer(bool sftp, const QString& password, const QString& folder)
+{
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FTPHost = "127.0.0.1";
+    profile->FTPUser = sftp ? m_sftp.User() : kUser;
+    profile->FTPPassword = EncryptString(password);
+    profile->FTPPort = QString::number(sftp ? m_sftp.Port() : m_ftp.Port());
+    profile->UseSFTP = sftp;
+    profile->FTPFolder = folder;
+}
+
+void TestDelivery::RequireSftp()
+{
+    if (!m_sftpSkip.isEmpty())
+        QSKIP(qPrintable(m_sftpSkip));
+}
+
+// A listener that never accepts: the system completes the connection, but
+// no greeting ever comes, so the upload waits until it is stopped.
+void TestDelivery::UseStalledServer(QTcpServer& server)
+{
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    UseServer(false, kPassword, "/");
+    CUserProfile::GetInstance()->FTPPort = QString::number(server.serverPort());
+}
+
+// ---- E-mail ----
+
+void TestDelivery::emailRun_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<bool>("keepOnDisk");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("messageStays");
+    QTest::addColumn<bool>("outputsStay");
+
+    // A silent run asks nothing and keeps the message and the outputs.
+    QTest::newRow("silent, temporary outputs") << true << false << 0 << true << true;
+    QTest::newRow("silent, outputs kept on disk") << true << true << 0 << true << true;
+    QTest::newRow("asked, Yes") << false << false << int(QMessageBox::Yes) << false << false;
+    QTest::newRow("asked, No") << false << false << int(QMessageBox::No) << true << true;
+    QTest::newRow("asked, Yes, outputs kept on disk")
+        << false << true << int(QMessageBox::Yes) << false << true;
+}
+
+void TestDelivery::emailRun()
+{
+    QFETCH(bool, silent);
+    QFETCH(bool, keepOnDisk);
+    QFETCH(int, answer);
+    QFETCH(bool, messageStays);
+    QFETCH(bool, outputsStay);
+
+    const QStringList photos = PreparePhotos(2, keepOnDisk);
+    CUserProfile::GetInstance()->silentScript = silent;
+    MessageBoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer), m_opener);
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(answerer.titles, answer ? QStringList{"Success"} : QStringList());
+
+    const QList<QString> outputs = controller->OutputPaths();
+    QCOMPARE(outputs.size(), 2);
+    for (const QString& output : outputs) {
+        QCOMPARE(output.startsWith(m_temp + "/"), !keepOnDisk);
+        QCOMPARE(QFileInfo::exists(output), outputsStay);
+    }
+
+    QTRY_COMPARE_WITH_TIMEOUT(Opened(m_opener).size(), 1, 10000);
+    const QString message = Opened(m_opener).first();
+    QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(m_temp) +
+                                "/ComposedEmail-\\d+\\.eml$")
+                 .match(message)
+                 .hasMatch(),
+             qPrintable(message));
+    QCOMPARE(QFileInfo::exists(message), messageStays);
+
+    const QJsonObject parsed = ParseMessage(OpenedCopy(m_opener, message));
+    QCOMPARE(parsed.value("subject").toString(), QString("Glimmerbox"));
+    const QJsonArray attachments = Attachments(parsed);
+    QCOMPARE(attachments.size(), 2);
+    for (int i = 0; i < 2; ++i) {
+        const QJsonObject part = attachments[i].toObject();
+        QCOMPARE(part.value("filename").toString(), QFileInfo(photos[i]).fileName());
+        QCOMPARE(part.value("type").toString(), QString("image/png"));
+        const QString decoded = part.value("file").toString();
+        QVERIFY(IsNegativeOf(QImage(decoded, "PNG"), m_sourceImages[i]));
+        if (outputsStay)
+            QCOMPARE(ReadAll(decoded), ReadAll(outputs[i]));
+    }
+
+    // The message reached the mail program: the sources may go.
+    for (const QString& photo : photos)
+        QVERIFY2(!QFileInfo::exists(photo), qPrintable(photo));
+    const QString buffer = controller->LogBuffer();
+    QVERIFY(buffer.endsWith(kSeparator));
+    QVERIFY(!buffer.contains("not deleted"));
+    if (silent) {
+        const QRegularExpression outcome("\r\nTime elapsed: [0-9:.]+s\r\n"
+                                         "E-mail message handed to the mail program: ");
+        QVERIFY2(outcome.match(buffer).hasMatch(), qPrintable(buffer));
+    }
+    QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
+}
+
+void TestDelivery::emailHandOffFails()
+{
+    const QStringList photos = PreparePhotos(2, false);
+    CUserProfile::GetInstance()->silentScript = true;
+    qputenv("GLIMMERBOX_OPENER", "/nonexistent/opener");
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains("s\r\nCould not open default mail client."), qPrintable(buffer));
+    QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
+    QVERIFY(buffer.contains("The source photos were not deleted"));
+    QVERIFY(buffer.endsWith(kSeparator));
+    QCOMPARE(MessagesIn(m_temp), QStringList());
+    const QList<QString> outputs = controller->OutputPaths();
+    QCOMPARE(outputs.size(), 2);
+    for (const QString& output : outputs)
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+void TestDelivery::stoppedRunDeliversNothing()
+{
+    // The second photo's target exists; the answer Abort stops the run
+    // after the first photo was written.
+    const QStringList photos = PreparePhotos(2, true);
+    const QString dest = CUserProfile::GetInstance()->DestPath;
+    QVERIFY(WriteFile(dest + "/c#1.png", "mine"));
+    CPromptSeam::SetOverwriteAnswerer([](const QString&, QString&) { return 0; });
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QVERIFY(controller->StoppedByUser());
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(QRegularExpression("\r\nTime elapsed: [0-9:.]+s\r\n"
+                                "The source photos were not deleted")
+                 .match(buffer)
+                 .hasMatch(),
+             qPrintable(buffer));
+    QCOMPARE(Opened(m_opener), QStringList());
+    QCOMPARE(controller->PendingSources(), QList<QString>{photos[0]});
+    QCOMPARE(ReadAll(dest + "/c#1.png"), QByteArray("mine"));
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+// ---- Server ----
+
+void TestDelivery::serverRun_data()
+{
+    QTest::addColumn<bool>("sftp");
+    QTest::addColumn<bool>("negate");
+    QTest::newRow("ftp") << false << true;
+    QTest::newRow("sftp") << true << true;
+    // Without a filter the photos are copied unchanged; with the sources to
+    // delete they must still not be moved before the upload.
+    QTest::newRow("ftp, copied unchanged") << false << false;
+}
+
+void TestDelivery::serverRun()
+{
+    QFETCH(bool, sftp);
+    QFETCH(bool, negate);
+    if (sftp)
+        RequireSftp();
+    const QStringList photos = PreparePhotos(3, false, negate);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->silentScript = true;
+    const QString name = QString("fresh %1/run").arg(QTest::currentDataTag());
+    // FTP folders are relative to the login folder, SFTP folders absolute.
+    const QString folder = sftp ? m_sftp.Root() + "/" + name : name;
+    UseServer(sftp, kPassword, folder);
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QCOMPARE(controller->ErrorCount(), 0);
+    const QString stored = (sftp ? "" : "/") + folder + "/";
+    QCOMPARE(profile->FTPFolder, stored);
+    // Every file that went up moved the progress on.
+    QCOMPARE(controller->windowTitle(), QString("Uploading (100%)"));
+
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains("Time elapsed: "), qPrintable(buffer));
+    QVERIFY2(buffer.contains("\r\n\r\n\r\nUploading to 127.0.0.1...\r\n"), qPrintable(buffer));
+    QVERIFY2(buffer.contains("Successfully uploaded 2 picture(s).\r\n\r\n"), qPrintable(buffer));
+    QVERIFY2(buffer.contains("Deleting temporary files...\r\n\r\n"), qPrintable(buffer));
+    QVERIFY2(buffer.endsWith("Upload completed." + kSeparator), qPrintable(buffer));
+    QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
+
+    const QString arrived = (sftp ? QString() : m_ftp.Root()) + stored;
+    QCOMPARE(QDir(arrived).entryList(QDir::Files, QDir::Name),
+             (QStringList{"a b.png", "c#1.png"}));
+    for (int i = 0; i < photos.size(); ++i) {
+        const QString remote = arrived + QFileInfo(photos[i]).fileName();
+        if (negate)
+            QVERIFY2(IsNegativeOf(QImage(remote), m_sourceImages[i]), qPrintable(remote));
+        else
+            QCOMPARE(ReadAll(remote), m_sourceBytes[i]);
+        // Delivered: the temporary copies and the sources are gone.
+        QVERIFY2(!QFileInfo::exists(photos[i]), qPrintable(photos[i]));
+    }
+    QVERIFY(!QFileInfo::exists(m_temp));
+}
+
+void TestDelivery::serverRunFails_data()
+{
+    QTest::addColumn<bool>("sftp");
+    QTest::addColumn<bool>("keepOnDisk");
+    QTest::addColumn<bool>("closedPort");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("ftp wrong password") << false << false << false << "Login denied";
+    QTest::newRow("sftp wrong password") << true << false << false << "Login denied";
+    QTest::newRow("ftp wrong password, outputs kept on disk")
+        << false << true << false << "Login denied";
+    QTest::newRow("closed port") << false << false << true << "Couldn't connect to server";
+}
+
+void TestDelivery::serverRunFails()
+{
+    QFETCH(bool, sftp);
+    QFETCH(bool, keepOnDisk);
+    QFETCH(bool, closedPort);
+    QFETCH(QString, error);
+    if (sftp)
+        RequireSftp();
+    const QStringList photos = PreparePhotos(3, keepOnDisk);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->silentScript = true;
+    UseServer(sftp, closedPort ? kPassword : "wrong",
+              sftp ? m_sftp.Root() + "/denied" : "denied");
+    if (closedPort)
+        profile->FTPPort = QString::number(FreePort());
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains("\r\n" + error), qPrintable(buffer));
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Successfully uploaded"));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+    QVERIFY(buffer.contains("The source photos were not deleted"));
+    QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
+
+    const QList<QString> outputs = controller->OutputPaths();
+    QCOMPARE(outputs.size(), 2);
+    for (const QString& output : outputs) {
+        QCOMPARE(output.startsWith(m_temp + "/"), !keepOnDisk);
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    }
+    if (!keepOnDisk)
+        QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+void TestDelivery::serverRunWithoutOutputs()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    for (const QString& photo : photos)
+        QFile::remove(photo);
+    CUserProfile::GetInstance()->silentScript = true;
+    UseServer(false, kPassword, "/empty/");
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    QCOMPARE(controller->ErrorCount(), 2);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+}
+
+void TestDelivery::partialUploadIsAFailure()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    CUserProfile::GetInstance()->silentScript = true;
+    UseServer(false, kPassword, "/partial/");
+    // The server cannot store the second photo: a folder of that name is in
+    // the way.
+    QVERIFY(QDir().mkpath(m_ftp.Root() + "/partial/c#1.png"));
+
+    bool closed = false;
+    auto controller = RunUntilClosed(closed);
+    QVERIFY(controller);
+    QVERIFY(closed);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains("Successfully uploaded 1 picture(s)."), qPrintable(buffer));
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+    QVERIFY(QFileInfo(m_ftp.Root() + "/partial/a b.png").isFile());
+    for (const QString& output : controller->OutputPaths())
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (int i = 0; i < photos.size(); ++i)
+        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+}
+
+void TestDelivery::cancelStopsUpload()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    QTcpServer stalled;
+    UseStalledServer(stalled);
+    QStringList asked;
+    CPromptSeam::SetQuestionAnswerer([&](const QString& text) {
+        asked << text;
+        return true;
+    });
+
+    auto controller = RunUntilEnded();
+    QVERIFY(controller);
+    QVERIFY(controller->IsUploadRunning());
+    QSignalSpy finished(controller.get(), &QDialog::finished);
+    QElapsedTimer timer;
+    // Let the transfer get under way, then ask to stop (as Cancel does).
+    QTimer::singleShot(300, controller.get(), [&] {
+        timer.start();
+        controller->reject();
+    });
+    // A hidden run closes itself once the stopped upload has reported.
+    QVERIFY(finished.wait(10000));
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QCOMPARE(asked, QStringList{"Upload not completed. Abort the operation?"});
+    QVERIFY(!controller->IsUploadRunning());
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+    for (const QString& output : controller->OutputPaths())
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (const QString& photo : photos)
+        QVERIFY(QFileInfo::exists(photo));
+}
+
+void TestDelivery::destroyingStopsUpload()
+{
+    const QStringList photos = PreparePhotos(3, false);
+    QTcpServer stalled;
+    UseStalledServer(stalled);
+
+    auto controller = RunUntilEnded();
+    QVERIFY(controller);
+    QVERIFY(controller->IsUploadRunning());
+    const QList<QString> outputs = controller->OutputPaths();
+    TraceCapture trace;
+    QElapsedTimer timer;
+    timer.start();
+    controller.reset();
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY(!trace.Contains("Destroyed while"));
+    for (const QString& output : outputs)
+        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
+    for (const QString& photo : photos)
+        QVERIFY(QFileInfo::exists(photo));
+}
+
+GB_TEST_MAIN(TestDelivery)
+#include "tst_delivery.moc"
