@@ -24,8 +24,7 @@ void SetJob(int n)
 // The job number the live lists and profile show, or -1 when they disagree.
 int ShownJob()
 {
-    const QString format = CUserProfile::GetInstance()->FilenameFormat;
-    const int n = format.mid(4).toInt();
+    const int n = CUserProfile::GetInstance()->FilenameFormat.mid(4).toInt();
     const auto& images = CListImages::GetInstance()->list;
     const auto& filters = CListFilters::GetInstance()->list;
     if (images.size() != 1 || filters.size() != 1 ||
@@ -42,12 +41,6 @@ void SaveJobs(int first, int last)
     }
 }
 
-// Last emitted value of a bool signal.
-bool Last(const QSignalSpy& spy)
-{
-    return spy.last().first().toBool();
-}
-
 SFilterRecord Version(int n)
 {
     SFilterRecord record;
@@ -57,6 +50,41 @@ SFilterRecord Version(int n)
     record.texts[0] = QString("v%1").arg(n);
     return record;
 }
+
+// One step of a history script: "s3" saves version 3, "s1-51" versions 1 to 51,
+// "n2" saves version 2 as a name-only change, "u"/"r" undo/redo once, "u49" 49
+// times, "c" clears.
+struct SOp
+{
+    QChar kind;
+    int first = 1;
+    int last = 1;
+};
+
+QList<SOp> Parse(const QString& script)
+{
+    QList<SOp> ops;
+    for (const QString& token : script.split(' ', Qt::SkipEmptyParts)) {
+        SOp op{token.at(0)};
+        const QStringList range = token.mid(1).split('-');
+        const int n = range.first().isEmpty() ? 1 : range.first().toInt();
+        op.last = n;
+        if (op.kind != 'u' && op.kind != 'r') // a version rather than a count
+            op.first = n;
+        if (range.size() == 2)
+            op.last = range.last().toInt();
+        ops << op;
+    }
+    return ops;
+}
+
+QString Flag(QSignalSpy& spy, int emissions, char on)
+{
+    // Every step tells the window once whether undo and redo are possible.
+    const QString flag = spy.count() != emissions ? "?" : spy.last().first().toBool() ? QString(on) : "-";
+    spy.clear();
+    return flag;
+}
 } // namespace
 
 class TestStatesList : public QObject
@@ -65,20 +93,13 @@ class TestStatesList : public QObject
 private slots:
     void init();
     void cleanupTestCase();
-    void threeSavesUndoRedo();
-    void endsChangeNothing();
-    void saveAfterUndoCutsRedoTail();
-    void fullHistoryDropsOldest();
-    void previewSwitchesKeepLiveValues();
+    void jobHistory_data();
+    void jobHistory();
     void pngCompressionRestoredAsSwitch_data();
     void pngCompressionRestoredAsSwitch();
     void snapshotRestoresJobSettingsOnly();
-    void nameChangesOnly();
-    void clearStartsAfresh();
-    void filterUndoRedo();
-    void filterEndsAreSafe();
-    void filterSaveAfterUndoDropsTail();
-    void filterFullHistory();
+    void filterHistory_data();
+    void filterHistory();
 };
 
 void TestStatesList::init()
@@ -95,144 +116,63 @@ void TestStatesList::cleanupTestCase()
     CUserProfile::DeleteInstance();
 }
 
-void TestStatesList::threeSavesUndoRedo()
+void TestStatesList::jobHistory_data()
 {
+    // After each step: shown job, current/total, whether undo (U) and redo (R)
+    // are possible, and N when the undo or redo just done was a name-only change.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("three saves, undo and redo")
+        << "s1 s2 s3 u u r r"
+        << "1 1/1 --, 2 2/2 U-, 3 3/3 U-, 2 2/3 UR, 1 1/3 -R, 2 2/3 UR, 3 3/3 U-";
+    QTest::newRow("ends change nothing")
+        << "s1 u r s2 r u u" << "1 1/1 --, 1 1/1 --, 1 1/1 --, 2 2/2 U-, 2 2/2 U-, 1 1/2 -R, 1 1/2 -R";
+    QTest::newRow("save after undo cuts the redo tail")
+        << "s1-3 u u s4 u r r" << "3 3/3 U-, 2 2/3 UR, 1 1/3 -R, 4 2/2 U-, 1 1/2 -R, 4 2/2 U-, 4 2/2 U-";
+    QTest::newRow("51 saves keep 50, the 50th undo does nothing")
+        << "s1-51 u49 u r49 s52 u49"
+        << "51 50/50 U-, 2 1/50 -R, 2 1/50 -R, 51 50/50 U-, 52 50/50 U-, 3 1/50 -R";
+    QTest::newRow("name-only changes, stale positions read nothing")
+        << "s1 n2 s3 u u r r r c u s6 u"
+        << "1 1/1 --, 2 2/2 U-, 3 3/3 U-, 2 2/3 UR, 1 1/3 -R N, 2 2/3 UR N, 3 3/3 U-, 3 3/3 U-, "
+           "3 0/0, 3 0/0 --, 6 1/1 --, 6 1/1 --";
+}
+
+void TestStatesList::jobHistory()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, trace);
     CStatesList* history = CStatesList::GetInstance();
+    QVERIFY(!history->NameChangesOnly());
     QSignalSpy undo(history, &CStatesList::EnableUndo);
     QSignalSpy redo(history, &CStatesList::EnableRedo);
-
-    SaveJobs(1, 1);
-    QCOMPARE(undo.count(), 1);
-    QVERIFY(!Last(undo));
-    QVERIFY(!Last(redo));
-    SaveJobs(2, 3);
-    QVERIFY(Last(undo));
-    QVERIFY(!Last(redo));
-    QCOMPARE(history->GetTotal(), 3);
-
-    history->Undo();
-    QCOMPARE(history->GetCurrent(), 2);
-    QCOMPARE(ShownJob(), 2);
-    QVERIFY(Last(undo));
-    QVERIFY(Last(redo));
-
-    history->Undo();
-    QCOMPARE(ShownJob(), 1);
-    QVERIFY(!Last(undo));
-    QVERIFY(Last(redo));
-
-    history->Redo();
-    QCOMPARE(ShownJob(), 2);
-    QVERIFY(Last(undo));
-    QVERIFY(Last(redo));
-
-    history->Redo();
-    QCOMPARE(ShownJob(), 3);
-    QCOMPARE(history->GetCurrent(), 3);
-    QVERIFY(Last(undo));
-    QVERIFY(!Last(redo));
-}
-
-void TestStatesList::endsChangeNothing()
-{
-    CStatesList* history = CStatesList::GetInstance();
-    QSignalSpy undo(history, &CStatesList::EnableUndo);
-    QSignalSpy redo(history, &CStatesList::EnableRedo);
-    SaveJobs(1, 1);
-
-    // Only one snapshot: neither direction is possible, and the signals say so.
-    history->Undo();
-    QCOMPARE(history->GetCurrent(), 1);
-    QVERIFY(!Last(undo));
-    QVERIFY(!Last(redo));
-    history->Redo();
-    QCOMPARE(history->GetCurrent(), 1);
-    QVERIFY(!Last(undo));
-    QVERIFY(!Last(redo));
-    QCOMPARE(ShownJob(), 1);
-
-    SaveJobs(2, 2);
-    history->Redo();
-    QCOMPARE(ShownJob(), 2);
-    QVERIFY(Last(undo));
-    QVERIFY(!Last(redo));
-    history->Undo();
-    history->Undo();
-    QCOMPARE(ShownJob(), 1);
-    QCOMPARE(history->GetCurrent(), 1);
-    QVERIFY(!Last(undo));
-    QVERIFY(Last(redo));
-}
-
-void TestStatesList::saveAfterUndoCutsRedoTail()
-{
-    CStatesList* history = CStatesList::GetInstance();
-    QSignalSpy redo(history, &CStatesList::EnableRedo);
-    SaveJobs(1, 3);
-    history->Undo();
-    history->Undo();
-    SaveJobs(4, 4);
-    QCOMPARE(history->GetTotal(), 2);
-    QCOMPARE(history->GetCurrent(), 2);
-    QVERIFY(!Last(redo));
-    QVERIFY(history->GetState(2).images.isEmpty());
-    QVERIFY(history->GetState(2).filters.isEmpty());
-
-    history->Undo();
-    QCOMPARE(ShownJob(), 1);
-    history->Redo();
-    QCOMPARE(ShownJob(), 4);
-    history->Redo();
-    QCOMPARE(ShownJob(), 4);
-    QCOMPARE(history->GetCurrent(), 2);
-}
-
-void TestStatesList::fullHistoryDropsOldest()
-{
-    CStatesList* history = CStatesList::GetInstance();
-    SaveJobs(1, 51);
-    QCOMPARE(history->GetTotal(), 50);
-    QCOMPARE(history->GetCurrent(), 50);
-    QCOMPARE(history->GetState(0).FilenameFormat, QString("job 2"));
-    QCOMPARE(history->GetState(49).FilenameFormat, QString("job 51"));
-
-    for (int i = 0; i < 49; ++i)
-        history->Undo();
-    QCOMPARE(ShownJob(), 2);
-    QCOMPARE(history->GetCurrent(), 1);
-    history->Undo();
-    QCOMPARE(ShownJob(), 2);
-    QCOMPARE(history->GetCurrent(), 1);
-
-    // Redo all the way, then one more save drops the oldest again.
-    for (int i = 0; i < 49; ++i)
-        history->Redo();
-    QCOMPARE(ShownJob(), 51);
-    SaveJobs(52, 52);
-    QCOMPARE(history->GetState(0).FilenameFormat, QString("job 3"));
-    QCOMPARE(history->GetState(49).FilenameFormat, QString("job 52"));
-}
-
-void TestStatesList::previewSwitchesKeepLiveValues()
-{
-    CStatesList* history = CStatesList::GetInstance();
-    CUserProfile* profile = CUserProfile::GetInstance();
-    profile->Step1Preview = false;
-    profile->Step2Preview = false;
-    profile->detailsSortColumn = 3;
-    profile->detailsSortOrder = 1;
-    SaveJobs(1, 1);
-    profile->detailsSortColumn = -1;
-    profile->detailsSortOrder = 0;
-    SaveJobs(2, 2);
-
-    profile->Step1Preview = true;
-    profile->Step2Preview = true;
-    history->Undo();
-    QVERIFY(profile->Step1Preview);
-    QVERIFY(profile->Step2Preview);
-    QCOMPARE(profile->detailsSortColumn, 3);
-    QCOMPARE(profile->detailsSortOrder, 1);
+    QStringList steps;
+    for (const SOp& op : Parse(script)) {
+        for (int n = op.first; n <= op.last; ++n) {
+            if (op.kind == 's' || op.kind == 'n') {
+                SetJob(n);
+                history->SaveState(op.kind == 'n');
+            } else if (op.kind == 'u') {
+                history->Undo();
+            } else if (op.kind == 'r') {
+                history->Redo();
+            } else {
+                history->ClearStatesList();
+            }
+        }
+        QString step = QString("%1 %2/%3").arg(ShownJob()).arg(history->GetCurrent()).arg(history->GetTotal());
+        if (op.kind != 'c') {
+            const int times = op.last - op.first + 1;
+            step += " " + Flag(undo, times, 'U') + Flag(redo, times, 'R');
+        }
+        if (op.kind != 's' && op.kind != 'n' && history->NameChangesOnly())
+            step += " N";
+        steps << step;
+        // Slots past the total hold no lists.
+        for (int i = history->GetTotal(); i < CStatesList::MaxStates; ++i)
+            QVERIFY(history->GetState(i).images.isEmpty() && history->GetState(i).filters.isEmpty());
+    }
+    QCOMPARE(steps.join(", "), trace);
 }
 
 void TestStatesList::pngCompressionRestoredAsSwitch_data()
@@ -249,66 +189,55 @@ void TestStatesList::pngCompressionRestoredAsSwitch()
 {
     QFETCH(int, stored);
     QFETCH(int, restored);
-    CStatesList* history = CStatesList::GetInstance();
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->PNGComp = stored;
     SaveJobs(1, 1);
     profile->PNGComp = 5;
     SaveJobs(2, 2);
-    history->Undo();
+    CStatesList::GetInstance()->Undo();
     QCOMPARE(profile->PNGComp, restored);
 }
 
 void TestStatesList::snapshotRestoresJobSettingsOnly()
 {
-    CStatesList* history = CStatesList::GetInstance();
     CUserProfile* profile = CUserProfile::GetInstance();
-    profile->PresetRename = 3;
-    profile->CounterStart = 5000000000;
-    profile->SearchFor = "a";
-    profile->ReplaceWith = "b";
-    profile->DestPath = "/out";
-    profile->Destination = 3;
-    profile->FTPPassword = "c2VjcmV0";
-    profile->FTPFolder = "/up";
-    profile->SaveOnDiskFlickr = true;
-    profile->filenameFilter.result = "sample.jpg";
-    profile->filenameFilter.number = 9;
-    profile->Quality = 70;
-    profile->FileSize = 250;
-    profile->TiffAlg = 4;
-    profile->CustomProfile = "/icc/a.icc";
-    profile->DefaultFormat = "PNG";
-    SaveJobs(1, 1);
+    const auto setJob = [profile](bool first) {
+        profile->PresetRename = first ? 3 : 0;
+        profile->CounterStart = first ? 5000000000 : 1;
+        profile->SearchFor = first ? "a" : "";
+        profile->ReplaceWith = first ? "b" : "";
+        profile->DestPath = first ? "/out" : "/elsewhere";
+        profile->Destination = first ? 3 : 1;
+        profile->FTPPassword = first ? "c2VjcmV0" : "";
+        profile->FTPFolder = first ? "/up" : "/";
+        profile->SaveOnDiskFlickr = first;
+        profile->filenameFilter = CFilterFilename();
+        profile->filenameFilter.result = first ? "sample.jpg" : "";
+        profile->filenameFilter.number = first ? 9 : 0;
+        profile->Quality = first ? 70 : 88;
+        profile->FileSize = first ? 250 : 100;
+        profile->TiffAlg = first ? 4 : 0;
+        profile->CustomProfile = first ? "/icc/a.icc" : "";
+        profile->DefaultFormat = first ? "PNG" : "JPG";
+        profile->detailsSortColumn = first ? 3 : -1;
+        profile->detailsSortOrder = first ? 1 : 0;
+        profile->Step1Preview = profile->Step2Preview = false;
+        SaveJobs(first ? 1 : 2, first ? 1 : 2);
+    };
+    setJob(true);
+    setJob(false);
 
-    profile->PresetRename = 0;
-    profile->CounterStart = 1;
-    profile->SearchFor.clear();
-    profile->ReplaceWith.clear();
-    profile->DestPath = "/elsewhere";
-    profile->Destination = 1;
-    profile->FTPPassword.clear();
-    profile->FTPFolder = "/";
-    profile->SaveOnDiskFlickr = false;
-    profile->filenameFilter = CFilterFilename();
-    profile->Quality = 88;
-    profile->FileSize = 100;
-    profile->TiffAlg = 0;
-    profile->CustomProfile.clear();
-    profile->DefaultFormat = "JPG";
-    SaveJobs(2, 2);
-
-    // Not part of the job's history.
+    // Not part of the job's history: the preview switches keep their live values.
     profile->Name = "monitor";
     profile->languageId = 1031;
     profile->scriptRun = true;
+    profile->Step1Preview = profile->Step2Preview = true;
 
-    history->Undo();
+    CStatesList::GetInstance()->Undo();
     QCOMPARE(ShownJob(), 1);
     QCOMPARE(profile->PresetRename, 3);
     QCOMPARE(profile->CounterStart, qint64(5000000000));
-    QCOMPARE(profile->SearchFor, QString("a"));
-    QCOMPARE(profile->ReplaceWith, QString("b"));
+    QCOMPARE(profile->SearchFor + profile->ReplaceWith, QString("ab"));
     QCOMPARE(profile->DestPath, QString("/out"));
     QCOMPARE(profile->Destination, 3);
     QCOMPARE(profile->FTPPassword, QString("c2VjcmV0"));
@@ -321,118 +250,49 @@ void TestStatesList::snapshotRestoresJobSettingsOnly()
     QCOMPARE(profile->TiffAlg, 4);
     QCOMPARE(profile->CustomProfile, QString("/icc/a.icc"));
     QCOMPARE(profile->DefaultFormat, QString("PNG"));
+    QCOMPARE(profile->detailsSortColumn, 3);
+    QCOMPARE(profile->detailsSortOrder, 1);
+    QVERIFY(profile->Step1Preview && profile->Step2Preview);
     QCOMPARE(profile->Name, QString("monitor"));
     QCOMPARE(profile->languageId, 1031);
     QVERIFY(profile->scriptRun);
 }
 
-void TestStatesList::nameChangesOnly()
+void TestStatesList::filterHistory_data()
 {
-    CStatesList* history = CStatesList::GetInstance();
-    QVERIFY(!history->NameChangesOnly()); // empty history
-    SaveJobs(1, 1);
-    SetJob(2);
-    history->SaveState(true);
-    SaveJobs(3, 3);
-
-    history->Undo(); // leaves job 3, an ordinary change
-    QVERIFY(!history->NameChangesOnly());
-    history->Undo(); // leaves job 2, a name-only change
-    QVERIFY(history->NameChangesOnly());
-    history->Redo(); // restores job 2
-    QVERIFY(history->NameChangesOnly());
-    history->Redo(); // restores job 3
-    QVERIFY(!history->NameChangesOnly());
-
-    // Stale positions give false rather than reading outside the history.
-    history->Redo();
-    QVERIFY(!history->NameChangesOnly());
-    history->ClearStatesList();
-    QVERIFY(!history->NameChangesOnly());
-    history->Undo();
-    QVERIFY(!history->NameChangesOnly());
+    // After each step: the version saved or returned (0: empty record), current/total.
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("trace");
+    QTest::newRow("undo and redo") << "s1 s2 s3 u u r r"
+                                   << "1 1/1, 2 2/2, 3 3/3, 2 2/3, 1 1/3, 2 2/3, 3 3/3";
+    QTest::newRow("ends are safe") << "u r s1 s2 r u u"
+                                   << "0 0/0, 0 0/0, 1 1/1, 2 2/2, 2 2/2, 1 1/2, 1 1/2";
+    QTest::newRow("save after undo drops the tail") << "s1-4 u u s9 u r"
+                                                    << "4 4/4, 3 3/4, 2 2/4, 9 3/3, 2 2/3, 9 3/3";
+    QTest::newRow("full history") << "s1-51 u49 u" << "51 50/50, 2 1/50, 2 1/50";
 }
 
-void TestStatesList::clearStartsAfresh()
+void TestStatesList::filterHistory()
 {
-    CStatesList* history = CStatesList::GetInstance();
-    QSignalSpy undo(history, &CStatesList::EnableUndo);
-    SaveJobs(1, 5);
-    history->ClearStatesList();
-    QCOMPARE(history->GetCurrent(), 0);
-    QCOMPARE(history->GetTotal(), 0);
-    for (int i = 0; i < CStatesList::MaxStates; ++i)
-        QVERIFY(history->GetState(i).images.isEmpty());
-    SaveJobs(6, 6);
-    QCOMPARE(history->GetTotal(), 1);
-    QVERIFY(!Last(undo));
-    history->Undo();
-    QCOMPARE(ShownJob(), 6);
-}
-
-void TestStatesList::filterUndoRedo()
-{
+    QFETCH(QString, script);
+    QFETCH(QString, trace);
     CFilterStatesList states;
+    QStringList steps;
+    for (const SOp& op : Parse(script)) {
+        SFilterRecord record;
+        for (int n = op.first; n <= op.last; ++n) {
+            if (op.kind == 's')
+                states.SaveState(record = Version(n));
+            else
+                record = op.kind == 'u' ? states.Undo() : states.Redo();
+        }
+        // The whole record comes back, not just its first value.
+        const int version = int(record.params[0]);
+        QCOMPARE(record.texts[0], version ? QString("v%1").arg(version) : QString());
+        steps << QString("%1 %2/%3").arg(version).arg(states.GetCurrent()).arg(states.GetTotal());
+    }
+    QCOMPARE(steps.join(", "), trace);
     QCOMPARE(states.skipNextSave, quint8(0));
-    for (int n = 1; n <= 3; ++n)
-        states.SaveState(Version(n));
-    QCOMPARE(states.GetTotal(), 3);
-    QCOMPARE(states.GetCurrent(), 3);
-
-    QCOMPARE(states.Undo().params[0], 2.0);
-    QCOMPARE(states.GetCurrent(), 2);
-    const SFilterRecord first = states.Undo();
-    QCOMPARE(first.params[0], 1.0);
-    QCOMPARE(first.texts[0], QString("v1"));
-    QCOMPARE(states.Redo().params[0], 2.0);
-    QCOMPARE(states.Redo().params[0], 3.0);
-    QCOMPARE(states.GetCurrent(), 3);
-    QCOMPARE(states.skipNextSave, quint8(0));
-}
-
-void TestStatesList::filterEndsAreSafe()
-{
-    CFilterStatesList states;
-    QCOMPARE(states.Undo().filterId, quint32(0));
-    QCOMPARE(states.Redo().filterId, quint32(0));
-    QCOMPARE(states.GetCurrent(), 0);
-
-    states.SaveState(Version(1));
-    states.SaveState(Version(2));
-    QCOMPARE(states.Redo().params[0], 2.0); // already newest: shows the newest
-    QCOMPARE(states.GetCurrent(), 2);
-    states.Undo();
-    QCOMPARE(states.Undo().params[0], 1.0); // already oldest: shows the oldest
-    QCOMPARE(states.GetCurrent(), 1);
-}
-
-void TestStatesList::filterSaveAfterUndoDropsTail()
-{
-    CFilterStatesList states;
-    for (int n = 1; n <= 4; ++n)
-        states.SaveState(Version(n));
-    states.Undo();
-    states.Undo();
-    states.SaveState(Version(9));
-    QCOMPARE(states.GetTotal(), 3);
-    QCOMPARE(states.GetCurrent(), 3);
-    QCOMPARE(states.Undo().params[0], 2.0);
-    QCOMPARE(states.Redo().params[0], 9.0);
-}
-
-void TestStatesList::filterFullHistory()
-{
-    CFilterStatesList states;
-    for (int n = 1; n <= 51; ++n)
-        states.SaveState(Version(n));
-    QCOMPARE(states.GetTotal(), 50);
-    QCOMPARE(states.GetCurrent(), 50);
-    SFilterRecord record;
-    for (int i = 0; i < 49; ++i)
-        record = states.Undo();
-    QCOMPARE(record.params[0], 2.0);
-    QCOMPARE(states.Undo().params[0], 2.0);
-    QCOMPARE(states.GetCurrent(), 1);
 }
 
 GB_TEST_MAIN(TestStatesList)
