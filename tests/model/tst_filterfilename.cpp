@@ -8,15 +8,15 @@
 
 namespace {
 CFilterFilename Photo(const QString& pattern, const QString& baseName = "IMG_1",
-                      const QString& extension = "JPG")
+                      const QString& extension = "JPG", const QString& folder = "/photos/Trip")
 {
     CFilterFilename filter;
     filter.FilenameFormat = pattern;
     filter.PresetRename = 3;
-    filter.folder = "/photos/Trip";
+    filter.folder = folder;
     filter.baseName = baseName;
     filter.extension = extension;
-    filter.path = filter.folder + "/" + baseName + "." + extension;
+    filter.path = "/photos/Trip/" + baseName + "." + extension;
     filter.searchReplace = true;
     return filter;
 }
@@ -40,22 +40,13 @@ private slots:
     void counter();
     void presets_data();
     void presets();
-    void presetResetsEveryNamingSetting();
-    void dateLayouts_data();
-    void dateLayouts();
-    void times_data();
-    void times();
-    void dateSources_data();
-    void dateSources();
+    void dateTime_data();
+    void dateTime();
     void currentDate();
-    void caseChanges_data();
-    void caseChanges();
-    void searchAndReplace_data();
-    void searchAndReplace();
+    void caseAndReplace_data();
+    void caseAndReplace();
     void continueNumbering_data();
     void continueNumbering();
-    void folderName_data();
-    void folderName();
     void isOutputModified_data();
     void isOutputModified();
 };
@@ -65,14 +56,16 @@ void TestFilterFilename::patterns_data()
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("baseName");
     QTest::addColumn<QString>("extension");
+    QTest::addColumn<QString>("folder");
     QTest::addColumn<int>("photoCount");
     QTest::addColumn<bool>("appendCounter");
     QTest::addColumn<qint64>("number");
     QTest::addColumn<QString>("expected");
     auto row = [](const char* name, const QString& pattern, int count, qint64 number,
                   const QString& expected, bool append = true, const QString& base = "IMG_1",
-                  const QString& ext = "JPG") {
-        QTest::newRow(name) << pattern << base << ext << count << append << number << expected;
+                  const QString& ext = "JPG", const QString& folder = "/photos/Trip") {
+        QTest::newRow(name) << pattern << base << ext << folder << count << append << number
+                            << expected;
     };
     row("filename token adds no counter", "[Filename]_web", 3, 0, "IMG_1_web.jpg");
     row("counter appended", "Holiday", 3, 0, "Holiday (01).jpg");
@@ -100,6 +93,15 @@ void TestFilterFilename::patterns_data()
     row("name that would be the folder itself", "[Filename]", 3, 0, "_", true, "", "");
     row("name that would be the parent folder", "[Filename]", 3, 0, "__", true, ".", "");
     row("nul character", "[Filename]", 3, 0, "a_b.jpg", true, QString("a") + QChar(0) + "b");
+    const auto folderRow = [&row](const char* name, const QString& folder, const QString& expected) {
+        row(name, "[FolderName]x", 1, 0, expected + "x.jpg", true, "IMG_1", "JPG", folder);
+    };
+    folderRow("folder: plain", "/a/b", "b");
+    folderRow("folder: trailing slash", "/a/b/", "b");
+    folderRow("folder: top level", "/a", "a");
+    folderRow("folder: root", "/", "");
+    folderRow("folder: no slash", "nofolder", "");
+    folderRow("folder: empty", "", "");
 }
 
 void TestFilterFilename::patterns()
@@ -107,11 +109,12 @@ void TestFilterFilename::patterns()
     QFETCH(QString, pattern);
     QFETCH(QString, baseName);
     QFETCH(QString, extension);
+    QFETCH(QString, folder);
     QFETCH(int, photoCount);
     QFETCH(bool, appendCounter);
     QFETCH(qint64, number);
     QFETCH(QString, expected);
-    CFilterFilename filter = Photo(pattern, baseName, extension);
+    CFilterFilename filter = Photo(pattern, baseName, extension, folder);
     filter.appendCounter = appendCounter;
     filter.number = number;
     filter.GenerateFilename(photoCount, false);
@@ -192,144 +195,92 @@ void TestFilterFilename::presets()
     QFETCH(qint64, number);
     QFETCH(QString, expectedPattern);
     QFETCH(QString, expected);
+    // Custom settings that show in the names unless a preset resets them.
     CFilterFilename filter = Photo("my [Counter]");
     filter.dateTaken = "2021:07:04 18:30:05";
     filter.PresetRename = preset;
     filter.ChangeCase = 2;
     filter.LowerCaseExt = false;
     filter.CounterStart = 7;
-    filter.CounterDigits = 1;
-    filter.ShowTime = 1;
-    filter.number = number;
-    filter.GenerateFilename(photoCount, false);
-    QCOMPARE(filter.FilenameFormat, expectedPattern);
-    QCOMPARE(filter.result, expected);
-}
-
-void TestFilterFilename::presetResetsEveryNamingSetting()
-{
-    CFilterFilename filter = Photo("x");
-    filter.PresetRename = 0;
-    filter.ChangeCase = 3;
-    filter.LowerCaseExt = false;
-    filter.CounterStart = 9;
     filter.CountStep = 4;
+    filter.CounterDigits = 1;
     filter.CounterReset = true;
-    filter.CounterDigits = 9;
     filter.DateType = 1;
     filter.DateFormat = 5;
     filter.TimeFormat = 1;
     filter.ShowTime = 1;
-    filter.SearchFor = "IMG";
+    filter.SearchFor = "Trip";
     filter.ReplaceWith = "x";
-    filter.GenerateFilename(2, false);
-    QCOMPARE(filter.result, QString("IMG_1.jpg"));
-    QCOMPARE(filter.ChangeCase, 0);
-    QVERIFY(filter.LowerCaseExt);
-    QCOMPARE(filter.CounterStart, qint64(1));
-    QCOMPARE(filter.CountStep, qint64(1));
-    QVERIFY(!filter.CounterReset);
-    QCOMPARE(filter.CounterDigits, 3);
-    QCOMPARE(filter.DateType + filter.DateFormat + filter.TimeFormat + filter.ShowTime, 0);
-    QVERIFY(!filter.searchReplace);
-    QVERIFY(filter.SearchFor.isEmpty() && filter.ReplaceWith.isEmpty());
+    filter.number = number;
+    filter.GenerateFilename(photoCount, false);
+    QCOMPARE(filter.FilenameFormat, expectedPattern);
+    QCOMPARE(filter.result, expected);
+    // A reset that does not show in the names.
+    const bool custom = preset == 3;
+    QCOMPARE(filter.CounterReset, custom);
+    QCOMPARE(filter.searchReplace, custom);
+    QCOMPARE(filter.SearchFor.isEmpty() && filter.ReplaceWith.isEmpty(), !custom);
 }
 
-void TestFilterFilename::dateLayouts_data()
-{
-    QTest::addColumn<QString>("taken");
-    QTest::addColumn<int>("dateFormat");
-    QTest::addColumn<QString>("expected");
-    const QStringList layouts2021 = {"Jul-04-2021", "Jul-04-21",  "04-Jul-2021", "04-Jul-21",
-                                     "2021-Jul-04", "21-Jul-04",  "07-04-2021",  "07-04-21",
-                                     "04-07-2021",  "04-07-21",   "2021-07-04",  "21-07-04"};
-    for (int i = 0; i < layouts2021.size(); ++i)
-        QTest::addRow("2021 layout %d", i) << "2021:07:04 18:30:05" << i << layouts2021.at(i);
-    QTest::newRow("before 2000 short year") << "1999:12:31 00:00:00" << 1 << "Dec-31-99";
-    QTest::newRow("1905 short year") << "1905:01:09 00:00:00" << 11 << "05-01-09";
-    QTest::newRow("2000 short year") << "2000:02:03 00:00:00" << 7 << "02-03-00";
-    QTest::newRow("unknown layout") << "2021:07:04 18:30:05" << 12 << "";
-    QTest::newRow("negative layout") << "2021:07:04 18:30:05" << -1 << "";
-}
-
-void TestFilterFilename::dateLayouts()
-{
-    QFETCH(QString, taken);
-    QFETCH(int, dateFormat);
-    QFETCH(QString, expected);
-    CFilterFilename filter = Photo("[DateTime]");
-    filter.dateTaken = taken;
-    QCOMPARE(DateTimeOf(filter, 2, dateFormat, 0), expected);
-}
-
-void TestFilterFilename::times_data()
-{
-    QTest::addColumn<QString>("taken");
-    QTest::addColumn<int>("showTime");
-    QTest::addColumn<int>("timeFormat");
-    QTest::addColumn<QString>("expected");
-    const QString evening = "2021:07:04 18:30:05";
-    QTest::newRow("24h minutes") << evening << 1 << 0 << "2021-07-04 18-30";
-    QTest::newRow("24h seconds") << evening << 1 << 1 << "2021-07-04 18-30-05";
-    QTest::newRow("12h evening") << evening << 0 << 0 << "2021-07-04 06-30 PM";
-    QTest::newRow("12h evening seconds") << evening << 0 << 1 << "2021-07-04 06-30-05 PM";
-    QTest::newRow("12h midnight") << "2021:07:04 00:15:00" << 0 << 0 << "2021-07-04 12-15 AM";
-    QTest::newRow("12h morning") << "2021:07:04 11:59:59" << 0 << 1 << "2021-07-04 11-59-59 AM";
-    QTest::newRow("12h noon") << "2021:07:04 12:00:00" << 0 << 0 << "2021-07-04 12-00 PM";
-    QTest::newRow("12h one pm") << "2021:07:04 13:00:00" << 0 << 0 << "2021-07-04 01-00 PM";
-    QTest::newRow("12h last minute") << "2021:07:04 23:59:59" << 0 << 1 << "2021-07-04 11-59-59 PM";
-    QTest::newRow("24h midnight") << "2021:07:04 00:00:00" << 1 << 0 << "2021-07-04 00-00";
-    QTest::newRow("no clock") << evening << 2 << 0 << "2021-07-04";
-    QTest::newRow("no time layout") << evening << 1 << 2 << "2021-07-04";
-    QTest::newRow("no time layout 12h") << evening << 0 << -1 << "2021-07-04";
-}
-
-void TestFilterFilename::times()
-{
-    QFETCH(QString, taken);
-    QFETCH(int, showTime);
-    QFETCH(int, timeFormat);
-    QFETCH(QString, expected);
-    CFilterFilename filter = Photo("[DateTime]");
-    filter.dateTaken = taken;
-    QCOMPARE(DateTimeOf(filter, showTime, 10, timeFormat), expected);
-
-    // The same text inside a name.
-    filter.ShowTime = showTime;
-    filter.TimeFormat = timeFormat;
-    filter.DateFormat = 10;
-    filter.GenerateFilename(3, false);
-    QCOMPARE(filter.result, expected + ".jpg");
-}
-
-void TestFilterFilename::dateSources_data()
+void TestFilterFilename::dateTime_data()
 {
     QTest::addColumn<QString>("taken");
     QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<int>("showTime"); // 0: 12-hour clock, 1: 24-hour clock, 2: none
+    QTest::addColumn<int>("dateFormat");
+    QTest::addColumn<int>("timeFormat"); // 0: minutes, 1: seconds
     QTest::addColumn<QString>("expected");
+    const auto row = [](const char* name, const QString& taken, const QString& expected,
+                        int showTime = 1, int timeFormat = 1, int dateFormat = 10, bool file = true) {
+        QTest::newRow(name) << taken << file << showTime << dateFormat << timeFormat << expected;
+    };
+    const QString evening = "2021:07:04 18:30:05";
+    const QStringList layouts = {"Jul-04-2021", "Jul-04-21",  "04-Jul-2021", "04-Jul-21",
+                                 "2021-Jul-04", "21-Jul-04",  "07-04-2021",  "07-04-21",
+                                 "04-07-2021",  "04-07-21",   "2021-07-04",  "21-07-04"};
+    for (int i = 0; i < layouts.size(); ++i)
+        row(qPrintable(QString("layout %1").arg(i)), evening, layouts.at(i), 2, 0, i);
+    row("before 2000 short year", "1999:12:31 00:00:00", "Dec-31-99", 2, 0, 1);
+    row("1905 short year", "1905:01:09 00:00:00", "05-01-09", 2, 0, 11);
+    row("2000 short year", "2000:02:03 00:00:00", "02-03-00", 2, 0, 7);
+    row("unknown layout", evening, "", 2, 0, 12);
+    row("negative layout", evening, "", 2, 0, -1);
+
+    row("24h minutes", evening, "2021-07-04 18-30", 1, 0);
+    row("24h seconds", evening, "2021-07-04 18-30-05");
+    row("12h evening", evening, "2021-07-04 06-30 PM", 0, 0);
+    row("12h evening seconds", evening, "2021-07-04 06-30-05 PM", 0);
+    row("12h midnight", "2021:07:04 00:15:00", "2021-07-04 12-15 AM", 0, 0);
+    row("12h morning", "2021:07:04 11:59:59", "2021-07-04 11-59-59 AM", 0);
+    row("12h noon", "2021:07:04 12:00:00", "2021-07-04 12-00 PM", 0, 0);
+    row("12h one pm", "2021:07:04 13:00:00", "2021-07-04 01-00 PM", 0, 0);
+    row("12h last minute", "2021:07:04 23:59:59", "2021-07-04 11-59-59 PM", 0);
+    row("24h midnight", "2021:07:04 00:00:00", "2021-07-04 00-00", 1, 0);
+    row("no clock", evening, "2021-07-04", 2, 0);
+    row("no time layout", evening, "2021-07-04", 1, 2);
+    row("no time layout 12h", evening, "2021-07-04", 0, -1);
+
+    // The EXIF date when it is valid, else the file's time, else 1900-01-01.
     const QString fileTime = "2015-03-02 10-20-30";
-    QTest::newRow("exif date") << "2021:07:04 18:30:05" << true << "2021-07-04 18-30-05";
-    QTest::newRow("date without time") << "2021:07:04" << true << "2021-07-04 00-00-00";
-    QTest::newRow("month 13") << "2021:13:04 18:30:05" << true << fileTime;
-    QTest::newRow("month 0") << "2021:00:04 18:30:05" << true << fileTime;
-    QTest::newRow("day 32") << "2021:07:32 18:30:05" << true << fileTime;
-    QTest::newRow("hour 24") << "2021:07:04 24:00:00" << true << fileTime;
-    QTest::newRow("minute 60") << "2021:07:04 18:60:00" << true << fileTime;
-    QTest::newRow("second 60") << "2021:07:04 18:30:60" << true << fileTime;
-    QTest::newRow("year 1899") << "1899:07:04 18:30:05" << true << fileTime;
-    QTest::newRow("year 3001") << "3001:07:04 18:30:05" << true << fileTime;
-    QTest::newRow("year 3000") << "3000:07:04 18:30:05" << true << "3000-07-04 18-30-05";
-    QTest::newRow("text month") << "2021:xx:04 18:30:05" << true << fileTime;
-    QTest::newRow("garbage") << "abc" << true << fileTime;
-    QTest::newRow("empty uses file time") << "" << true << fileTime;
-    QTest::newRow("no date, no file") << "" << false << "1900-01-01 00-00-00";
-    QTest::newRow("bad date, no file") << "2021:13:04 18:30:05" << false << "1900-01-01 00-00-00";
+    row("date without time", "2021:07:04", "2021-07-04 00-00-00");
+    row("year 3000", "3000:07:04 18:30:05", "3000-07-04 18-30-05");
+    const char* invalid[] = {"2021:13:04 18:30:05", "2021:00:04 18:30:05", "2021:07:32 18:30:05",
+                             "2021:07:04 24:00:00", "2021:07:04 18:60:00", "2021:07:04 18:30:60",
+                             "1899:07:04 18:30:05", "3001:07:04 18:30:05", "2021:xx:04 18:30:05",
+                             "abc", ""};
+    for (const char* taken : invalid)
+        row(qPrintable(QString("file time for '%1'").arg(taken)), taken, fileTime);
+    row("no date, no file", "", "1900-01-01 00-00-00", 1, 1, 10, false);
+    row("bad date, no file", "2021:13:04 18:30:05", "1900-01-01 00-00-00", 1, 1, 10, false);
 }
 
-void TestFilterFilename::dateSources()
+void TestFilterFilename::dateTime()
 {
     QFETCH(QString, taken);
     QFETCH(bool, fileExists);
+    QFETCH(int, showTime);
+    QFETCH(int, dateFormat);
+    QFETCH(int, timeFormat);
     QFETCH(QString, expected);
     CFilterFilename filter = Photo("[DateTime]");
     filter.dateTaken = taken;
@@ -342,7 +293,15 @@ void TestFilterFilename::dateSources()
         QVERIFY(file.setFileTime(QDateTime(QDate(2015, 3, 2), QTime(10, 20, 30)),
                                  QFileDevice::FileModificationTime));
     }
-    QCOMPARE(DateTimeOf(filter, 1, 10, 1), expected);
+    QCOMPARE(DateTimeOf(filter, showTime, dateFormat, timeFormat), expected);
+    if (expected.isEmpty())
+        return;
+    // The same text inside a name.
+    filter.ShowTime = showTime;
+    filter.TimeFormat = timeFormat;
+    filter.DateFormat = dateFormat;
+    filter.GenerateFilename(3, false);
+    QCOMPARE(filter.result, expected + ".jpg");
 }
 
 void TestFilterFilename::currentDate()
@@ -355,77 +314,60 @@ void TestFilterFilename::currentDate()
     QVERIFY2(text == before || text == after, qPrintable(text));
 }
 
-void TestFilterFilename::caseChanges_data()
+void TestFilterFilename::caseAndReplace_data()
 {
+    QTest::addColumn<QString>("baseName");
     QTest::addColumn<int>("changeCase");
     QTest::addColumn<bool>("lowerCaseExt");
-    QTest::addColumn<QString>("baseName");
+    QTest::addColumn<bool>("replace");
+    QTest::addColumn<QString>("searchFor");
+    QTest::addColumn<QString>("replaceWith");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("keep") << 0 << true << "My Photo" << "My Photo.jpg";
-    QTest::newRow("keep, extension not lowered") << 0 << false << "My Photo" << "My Photo.jpg";
-    QTest::newRow("lower") << 1 << true << "My Photo" << "my photo.jpg";
-    QTest::newRow("upper") << 2 << true << "My Photo" << "MY PHOTO.jpg";
-    QTest::newRow("upper with extension") << 2 << false << "My Photo" << "MY PHOTO.JPG";
-    QTest::newRow("capitalise two blanks") << 3 << true << "my  holiday photo"
-                                           << "My  Holiday Photo.jpg";
-    QTest::newRow("capitalise mixed") << 3 << false << "mIXED cASE" << "Mixed Case.jpg";
-    QTest::newRow("capitalise leading blank") << 3 << true << " x" << " X.jpg";
-    QTest::newRow("unknown mode") << 9 << true << "My Photo" << "My Photo.jpg";
+    const auto row = [](const char* name, const QString& base, const QString& expected,
+                        int changeCase = 0, bool lowerExt = true, const QString& search = {},
+                        const QString& replace = {}, bool enabled = true) {
+        QTest::newRow(name) << base << changeCase << lowerExt << enabled << search << replace
+                            << expected;
+    };
+    row("keep", "My Photo", "My Photo.jpg");
+    row("keep, extension not lowered", "My Photo", "My Photo.jpg", 0, false);
+    row("lower", "My Photo", "my photo.jpg", 1);
+    row("upper", "My Photo", "MY PHOTO.jpg", 2);
+    row("upper with extension", "My Photo", "MY PHOTO.JPG", 2, false);
+    row("capitalise two blanks", "my  holiday photo", "My  Holiday Photo.jpg", 3);
+    row("capitalise mixed", "mIXED cASE", "Mixed Case.jpg", 3, false);
+    row("capitalise leading blank", " x", " X.jpg", 3);
+    row("unknown mode", "My Photo", "My Photo.jpg", 9);
+
+    row("replace in any case", "IMG_Img_x", "Pic_Pic_x.jpg", 0, true, "img", "Pic");
+    row("replace switched off", "IMG_Img_x", "IMG_Img_x.jpg", 0, true, "img", "Pic", false);
+    row("empty search", "IMG_Img_x", "IMG_Img_x.jpg", 0, true, "", "Pic");
+    row("empty replace", "IMG_Img_x", "__x.jpg", 0, true, "img", "");
+    row("replace after case change", "img_1", "pic_1.jpg", 2, true, "IMG", "pic");
+    row("not in the extension", "jpg_photo", "X_photo.jpg", 0, true, "jpg", "X");
+    row("dot is literal", "a.b", "a-b.jpg", 0, true, ".", "-");
+    row("longer upper case", QString::fromUtf8("Stra\xc3\x9f" "e_1"), "Road_1.jpg", 0, true,
+        QString::fromUtf8("stra\xc3\x9f" "e"), "Road");
+    row("keeps other letters", QString::fromUtf8("Ma\xc3\x9f" "e_Foto"),
+        QString::fromUtf8("Ma\xc3\x9f" "e_Bild.jpg"), 0, true, "foto", "Bild");
+    row("replace text climbing out", "IMG_1", ".._x_1.jpg", 0, true, "img", "../x");
 }
 
-void TestFilterFilename::caseChanges()
+void TestFilterFilename::caseAndReplace()
 {
+    QFETCH(QString, baseName);
     QFETCH(int, changeCase);
     QFETCH(bool, lowerCaseExt);
-    QFETCH(QString, baseName);
+    QFETCH(bool, replace);
+    QFETCH(QString, searchFor);
+    QFETCH(QString, replaceWith);
     QFETCH(QString, expected);
     CFilterFilename filter = Photo("[Filename]", baseName, "JpG");
     filter.ChangeCase = changeCase;
     filter.LowerCaseExt = lowerCaseExt;
-    filter.GenerateFilename(3, false);
-    QCOMPARE(filter.result, expected);
-}
-
-void TestFilterFilename::searchAndReplace_data()
-{
-    QTest::addColumn<QString>("baseName");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<QString>("search");
-    QTest::addColumn<QString>("replace");
-    QTest::addColumn<int>("changeCase");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("any case") << "IMG_Img_x" << true << "img" << "Pic" << 0 << "Pic_Pic_x.jpg";
-    QTest::newRow("switched off") << "IMG_Img_x" << false << "img" << "Pic" << 0
-                                  << "IMG_Img_x.jpg";
-    QTest::newRow("empty search") << "IMG_Img_x" << true << "" << "Pic" << 0 << "IMG_Img_x.jpg";
-    QTest::newRow("empty replace") << "IMG_Img_x" << true << "img" << "" << 0 << "__x.jpg";
-    QTest::newRow("after case change") << "img_1" << true << "IMG" << "pic" << 2 << "pic_1.jpg";
-    QTest::newRow("not in the extension") << "jpg_photo" << true << "jpg" << "X" << 0
-                                          << "X_photo.jpg";
-    QTest::newRow("dot is literal") << "a.b" << true << "." << "-" << 0 << "a-b.jpg";
-    QTest::newRow("longer upper case") << QString::fromUtf8("Stra\xc3\x9f" "e_1") << true
-                                       << QString::fromUtf8("stra\xc3\x9f" "e") << "Road" << 0
-                                       << "Road_1.jpg";
-    QTest::newRow("keeps other letters") << QString::fromUtf8("Ma\xc3\x9f" "e_Foto") << true
-                                         << "foto" << "Bild" << 0
-                                         << QString::fromUtf8("Ma\xc3\x9f" "e_Bild.jpg");
-    QTest::newRow("replace text climbing out") << "IMG_1" << true << "img" << "../x" << 0
-                                               << ".._x_1.jpg";
-}
-
-void TestFilterFilename::searchAndReplace()
-{
-    QFETCH(QString, baseName);
-    QFETCH(bool, enabled);
-    QFETCH(QString, search);
-    QFETCH(QString, replace);
-    QFETCH(int, changeCase);
-    QFETCH(QString, expected);
-    CFilterFilename filter = Photo("[Filename]", baseName);
-    filter.searchReplace = enabled;
-    filter.SearchFor = search;
-    filter.ReplaceWith = replace;
-    filter.ChangeCase = changeCase;
+    filter.searchReplace = replace;
+    filter.SearchFor = searchFor;
+    filter.ReplaceWith = replaceWith;
     filter.GenerateFilename(3, false);
     QCOMPARE(filter.result, expected);
 }
@@ -456,28 +398,6 @@ void TestFilterFilename::continueNumbering()
     filter.CounterStart = (picturesDone + 1) * filter.CountStep;
     filter.GenerateFilename(1, false);
     QCOMPARE(filter.result, expected);
-}
-
-void TestFilterFilename::folderName_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("plain") << "/a/b" << "b";
-    QTest::newRow("trailing slash") << "/a/b/" << "b";
-    QTest::newRow("top level") << "/a" << "a";
-    QTest::newRow("root") << "/" << "";
-    QTest::newRow("no slash") << "nofolder" << "";
-    QTest::newRow("empty") << "" << "";
-}
-
-void TestFilterFilename::folderName()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, expected);
-    CFilterFilename filter = Photo("[FolderName]x");
-    filter.folder = folder;
-    filter.GenerateFilename(1, false);
-    QCOMPARE(filter.result, expected + "x.jpg");
 }
 
 void TestFilterFilename::isOutputModified_data()
