@@ -26,9 +26,8 @@ QSettings Store()
 
 void ClearStore()
 {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Tarn&Willow", "Glimmerbox");
+    QSettings store = Store();
     store.clear();
-    store.sync();
 }
 
 struct SPreference
@@ -87,18 +86,12 @@ class TestUserProfile : public QObject
 private slots:
     void init();
     void cleanup();
-    void registryIntRoundTrip_data();
-    void registryIntRoundTrip();
-    void registryStringRoundTrip_data();
-    void registryStringRoundTrip();
-    void registryByteArrayRoundTrip();
-    void registryReadersGiveDefaultsForMissingKeys();
-    void registryIntOfTextReadsZero();
+    void registryRoundTrip_data();
+    void registryRoundTrip();
+    void registryMissingAndMistypedValues();
     void registryKeysNestUnderTheirGroup();
-    void emptyStoreGivesDefaults();
     void destructionWritesExactlyTheFourteenKeys();
-    void nothingWrittenBeforeDestruction();
-    void preferencesAreWrittenInOneGo();
+    void preferencesWrittenInOneGoAtDestruction();
     void storedValuesReadBack_data();
     void storedValuesReadBack();
     void defaultCustomProfileIsInResources();
@@ -119,63 +112,57 @@ void TestUserProfile::cleanup()
     CUserProfile::DeleteInstance();
 }
 
-void TestUserProfile::registryIntRoundTrip_data()
+void TestUserProfile::registryRoundTrip_data()
 {
-    QTest::addColumn<int>("value");
-    QTest::newRow("zero") << 0;
-    QTest::newRow("positive") << 1033;
-    QTest::newRow("negative") << -17;
-    QTest::newRow("max") << std::numeric_limits<int>::max();
-    QTest::newRow("min") << std::numeric_limits<int>::min();
-}
-
-void TestUserProfile::registryIntRoundTrip()
-{
-    QFETCH(int, value);
-    SetRegistryInt("Settings/Test.Int", value);
-    QCOMPARE(GetRegistryInt("Settings/Test.Int", 42), value);
-}
-
-void TestUserProfile::registryStringRoundTrip_data()
-{
-    QTest::addColumn<QString>("value");
-    QTest::newRow("empty") << QString();
-    QTest::newRow("plain") << "Processed";
-    QTest::newRow("commas") << "a, b, c";
-    QTest::newRow("at sign") << "@Variant(x)";
-    QTest::newRow("quotes and backslash") << "say \"hi\" \\ there";
-    QTest::newRow("non-latin") << QString::fromUtf8("Fotos \xc3\xa4\xc3\x9f \xe5\x86\x99\xe7\x9c\x9f");
-    QTest::newRow("line break") << "one\ntwo";
-    QTest::newRow("leading blanks") << "  x  ";
-}
-
-void TestUserProfile::registryStringRoundTrip()
-{
-    QFETCH(QString, value);
-    SetRegistryString("GUI/Test.String", value);
-    QCOMPARE(GetRegistryString("GUI/Test.String", "default"), value);
-}
-
-void TestUserProfile::registryByteArrayRoundTrip()
-{
-    QByteArray bytes;
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("value");
+    QByteArray allBytes;
     for (int i = 0; i < 256; ++i)
-        bytes.append(char(i));
-    SetRegistryByteArray("Settings/MainWindow.WindowGeometry", bytes);
-    QCOMPARE(GetRegistryByteArray("Settings/MainWindow.WindowGeometry", "x"), bytes);
-    SetRegistryByteArray("Settings/MainWindow.WindowState", QByteArray());
-    QCOMPARE(GetRegistryByteArray("Settings/MainWindow.WindowState", "x"), QByteArray());
+        allBytes.append(char(i));
+    const QString intKey = "Settings/Test.Int";
+    const QString textKey = "GUI/Test.String";
+    QTest::newRow("int zero") << intKey << QVariant(0);
+    QTest::newRow("int") << intKey << QVariant(1033);
+    QTest::newRow("int negative") << intKey << QVariant(-17);
+    QTest::newRow("int max") << intKey << QVariant(std::numeric_limits<int>::max());
+    QTest::newRow("int min") << intKey << QVariant(std::numeric_limits<int>::min());
+    QTest::newRow("empty text") << textKey << QVariant(QString());
+    QTest::newRow("text") << textKey << QVariant("Processed");
+    QTest::newRow("commas") << textKey << QVariant("a, b, c");
+    QTest::newRow("at sign") << textKey << QVariant("@Variant(x)");
+    QTest::newRow("quotes and backslash") << textKey << QVariant("say \"hi\" \\ there");
+    QTest::newRow("non-latin") << textKey
+                               << QVariant(QString::fromUtf8("Fotos \xc3\xa4\xc3\x9f \xe5\x86\x99\xe7\x9c\x9f"));
+    QTest::newRow("line break") << textKey << QVariant("one\ntwo");
+    QTest::newRow("leading blanks") << textKey << QVariant("  x  ");
+    QTest::newRow("every byte") << "Settings/MainWindow.WindowGeometry" << QVariant(allBytes);
+    QTest::newRow("no bytes") << "Settings/MainWindow.WindowState" << QVariant(QByteArray());
 }
 
-void TestUserProfile::registryReadersGiveDefaultsForMissingKeys()
+void TestUserProfile::registryRoundTrip()
+{
+    QFETCH(QString, key);
+    QFETCH(QVariant, value);
+    switch (value.typeId()) {
+    case QMetaType::Int:
+        SetRegistryInt(key, value.toInt());
+        QCOMPARE(GetRegistryInt(key, 42), value.toInt());
+        break;
+    case QMetaType::QByteArray:
+        SetRegistryByteArray(key, value.toByteArray());
+        QCOMPARE(GetRegistryByteArray(key, "x"), value.toByteArray());
+        break;
+    default:
+        SetRegistryString(key, value.toString());
+        QCOMPARE(GetRegistryString(key, "default"), value.toString());
+    }
+}
+
+void TestUserProfile::registryMissingAndMistypedValues()
 {
     QCOMPARE(GetRegistryInt("Settings/Missing", 7), 7);
     QCOMPARE(GetRegistryString("Settings/Missing", "d"), QString("d"));
     QCOMPARE(GetRegistryByteArray("Settings/Missing", "b"), QByteArray("b"));
-}
-
-void TestUserProfile::registryIntOfTextReadsZero()
-{
     SetRegistryString("Settings/Settings.LanguageId", "abc");
     QCOMPARE(GetRegistryInt("Settings/Settings.LanguageId", 1033), 0);
 }
@@ -194,31 +181,14 @@ void TestUserProfile::registryKeysNestUnderTheirGroup()
     QVERIFY(text.contains("[GUI]\nStep1.ViewType=3"));
 }
 
-void TestUserProfile::emptyStoreGivesDefaults()
+void TestUserProfile::destructionWritesExactlyTheFourteenKeys()
 {
+    // Reading an empty store replaces whatever the fields held with the defaults.
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->languageId = 1;
     profile->useMulticore = false;
+    profile->showProfiles = true;
     profile->ReadRegistrySettings();
-    QCOMPARE(profile->languageId, 1033);
-    QVERIFY(profile->useMulticore);
-    QVERIFY(profile->contextualMenu);
-    QVERIFY(!profile->showProfiles);
-    QVERIFY(profile->showStartupWizard);
-    QVERIFY(profile->autoCheck);
-    QCOMPARE(profile->checkInterval, 1);
-    QVERIFY(profile->processLog);
-    QVERIFY(profile->monitorLaunch);
-    QCOMPARE(profile->themeId, 0);
-    QCOMPARE(profile->multipageWrite, 0);
-    QCOMPARE(profile->rawWhiteBalance, 0);
-    QCOMPARE(profile->rawHighlight, 0);
-    QCOMPARE(profile->rawDemosaic, 0);
-}
-
-void TestUserProfile::destructionWritesExactlyTheFourteenKeys()
-{
-    CUserProfile::GetInstance()->ReadRegistrySettings();
     CUserProfile::DeleteInstance();
 
     QSettings store = Store();
@@ -233,7 +203,7 @@ void TestUserProfile::destructionWritesExactlyTheFourteenKeys()
     QCOMPARE(keys, expectedKeys);
 }
 
-void TestUserProfile::nothingWrittenBeforeDestruction()
+void TestUserProfile::preferencesWrittenInOneGoAtDestruction()
 {
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->ReadRegistrySettings();
@@ -241,18 +211,10 @@ void TestUserProfile::nothingWrittenBeforeDestruction()
     profile->showStartupWizard = false;
     QVERIFY(Store().allKeys().isEmpty());
 
-    CUserProfile::DeleteInstance();
+    QCOMPARE(CountFileWrites(Store().fileName(), [] { CUserProfile::DeleteInstance(); }), 1);
+    QCOMPARE(Store().allKeys().size(), int(std::size(kPreferences)));
     QCOMPARE(GetRegistryInt("Settings/Settings.ThemeId", -1), 1);
     QCOMPARE(GetRegistryInt("Settings/Settings.ShowStartupWizard", -1), 0);
-}
-
-void TestUserProfile::preferencesAreWrittenInOneGo()
-{
-    CUserProfile::GetInstance()->ReadRegistrySettings();
-    const QString file = Store().fileName();
-    const int writes = CountFileWrites(file, [] { CUserProfile::DeleteInstance(); });
-    QCOMPARE(writes, 1);
-    QCOMPARE(Store().allKeys().size(), int(std::size(kPreferences)));
 }
 
 void TestUserProfile::storedValuesReadBack_data()
