@@ -36,12 +36,9 @@ private slots:
     void xmlEscaping();
     void base64Vectors_data();
     void base64Vectors();
-    void base64DecodeStopsAtForeignCharacter_data();
-    void base64DecodeStopsAtForeignCharacter();
     void encryptedPasswordRoundTrip_data();
     void encryptedPasswordRoundTrip();
     void removeDirDeletesTreeButNotLinkTargets();
-    void removeDirOnMissingFolder();
     void randomNumberStaysInRange();
     void balloonOutlines_data();
     void balloonOutlines();
@@ -121,41 +118,33 @@ void TestHelpers::base64Vectors_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QByteArray>("encoded");
-    QTest::newRow("empty") << QByteArray() << QByteArray();
-    QTest::newRow("f") << QByteArray("f") << QByteArray("Zg==");
-    QTest::newRow("fo") << QByteArray("fo") << QByteArray("Zm8=");
-    QTest::newRow("foo") << QByteArray("foo") << QByteArray("Zm9v");
-    QTest::newRow("foob") << QByteArray("foob") << QByteArray("Zm9vYg==");
-    QTest::newRow("fooba") << QByteArray("fooba") << QByteArray("Zm9vYmE=");
-    QTest::newRow("foobar") << QByteArray("foobar") << QByteArray("Zm9vYmFy");
-    QTest::newRow("high bytes") << QByteArray("\xff\xfe\x00\x80", 4) << QByteArray("//4AgA==");
+    QTest::addColumn<bool>("roundTrip"); // else only decoded: it stops at a foreign character
+    const auto row = [](const char* name, const QByteArray& bytes, const QByteArray& text,
+                        bool roundTrip = true) { QTest::newRow(name) << bytes << text << roundTrip; };
+    row("empty", QByteArray(), QByteArray());
+    row("f", "f", "Zg==");
+    row("fo", "fo", "Zm8=");
+    row("foo", "foo", "Zm9v");
+    row("foob", "foob", "Zm9vYg==");
+    row("fooba", "fooba", "Zm9vYmE=");
+    row("foobar", "foobar", "Zm9vYmFy");
+    row("high bytes", QByteArray("\xff\xfe\x00\x80", 4), "//4AgA==");
+    row("blank after two", "f", "Zg Zg", false);
+    row("newline after group", "foo", "Zm9v\nYmFy", false);
+    row("single trailing char", "foo", "Zm9vY", false);
+    row("padding ends", "f", "Zg==Zm9v", false);
 }
 
 void TestHelpers::base64Vectors()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QByteArray, encoded);
-    const std::string out =
-        Base64Encode(reinterpret_cast<const unsigned char*>(bytes.constData()), unsigned(bytes.size()));
-    QCOMPARE(QByteArray::fromStdString(out), encoded);
+    QFETCH(bool, roundTrip);
+    if (roundTrip) {
+        const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+        QCOMPARE(QByteArray::fromStdString(Base64Encode(data, unsigned(bytes.size()))), encoded);
+    }
     QCOMPARE(QByteArray::fromStdString(Base64Decode(encoded.toStdString())), bytes);
-}
-
-void TestHelpers::base64DecodeStopsAtForeignCharacter_data()
-{
-    QTest::addColumn<QByteArray>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("blank after two") << QByteArray("Zg Zg") << QByteArray("f");
-    QTest::newRow("newline after group") << QByteArray("Zm9v\nYmFy") << QByteArray("foo");
-    QTest::newRow("single trailing char") << QByteArray("Zm9vY") << QByteArray("foo");
-    QTest::newRow("padding ends") << QByteArray("Zg==Zm9v") << QByteArray("f");
-}
-
-void TestHelpers::base64DecodeStopsAtForeignCharacter()
-{
-    QFETCH(QByteArray, text);
-    QFETCH(QByteArray, bytes);
-    QCOMPARE(QByteArray::fromStdString(Base64Decode(text.toStdString())), bytes);
 }
 
 void TestHelpers::encryptedPasswordRoundTrip_data()
@@ -198,10 +187,7 @@ void TestHelpers::removeDirDeletesTreeButNotLinkTargets()
     QVERIFY(RemoveDir(base + "/direct-link"));
     QVERIFY(!QFileInfo(base + "/direct-link").isSymLink());
     QVERIFY(QFile::exists(outside + "/keep/precious.txt"));
-}
 
-void TestHelpers::removeDirOnMissingFolder()
-{
     QVERIFY(RemoveDir(TestEnv::Root() + "/does/not/exist"));
 }
 
@@ -288,7 +274,6 @@ void TestHelpers::openerSeamRunsConfiguredProgram()
     qputenv("GLIMMERBOX_OPENER", script.toLocal8Bit());
     QVERIFY(OpenExternal("/some/file with blanks.eml"));
     qunsetenv("GLIMMERBOX_OPENER");
-    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder + "/opened.txt"), 5000);
     QFile recorded(folder + "/opened.txt");
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(recorded).size() > 0, 5000);
     QVERIFY(recorded.open(QIODevice::ReadOnly));
