@@ -131,22 +131,21 @@ void TestFilterFilename::counter_data()
     QTest::addColumn<qint64>("number");
     QTest::addColumn<int>("digits");
     QTest::addColumn<QString>("expected");
-    const qint64 big = std::numeric_limits<qint64>::max();
-    QTest::newRow("start, step and digits") << qint64(10) << qint64(5) << qint64(2) << 3 << "020";
-    QTest::newRow("defaults") << qint64(1) << qint64(1) << qint64(0) << 2 << "01";
-    QTest::newRow("wider than digits") << qint64(1) << qint64(1) << qint64(122) << 2 << "123";
-    QTest::newRow("no padding") << qint64(7) << qint64(1) << qint64(0) << 0 << "7";
-    QTest::newRow("negative digits") << qint64(7) << qint64(1) << qint64(0) << -4 << "7";
-    QTest::newRow("negative step") << qint64(3) << qint64(-2) << qint64(3) << 3 << "-03";
-    QTest::newRow("beyond 32 bits") << qint64(5000000000) << qint64(1) << qint64(1) << 2
-                                    << "5000000001";
-    QTest::newRow("digits clamped") << qint64(1) << qint64(1) << qint64(0) << 40
-                                    << QString(31, '0') + "1";
-    QTest::newRow("huge digits clamped") << qint64(1) << qint64(1) << qint64(0)
-                                         << std::numeric_limits<int>::max()
-                                         << QString(31, '0') + "1";
-    QTest::newRow("overflow wraps") << big << qint64(1) << qint64(1) << 2
-                                    << QString::number(std::numeric_limits<qint64>::min());
+    const auto row = [](const char* name, qint64 start, qint64 step, qint64 number, int digits,
+                        const QString& expected) {
+        QTest::newRow(name) << start << step << number << digits << expected;
+    };
+    row("start, step and digits", 10, 5, 2, 3, "020");
+    row("defaults", 1, 1, 0, 2, "01");
+    row("wider than digits", 1, 1, 122, 2, "123");
+    row("no padding", 7, 1, 0, 0, "7");
+    row("negative digits", 7, 1, 0, -4, "7");
+    row("negative step", 3, -2, 3, 3, "-03");
+    row("beyond 32 bits", 5000000000, 1, 1, 2, "5000000001");
+    row("digits clamped", 1, 1, 0, 40, QString(31, '0') + "1");
+    row("huge digits clamped", 1, 1, 0, std::numeric_limits<int>::max(), QString(31, '0') + "1");
+    row("overflow wraps", std::numeric_limits<qint64>::max(), 1, 1, 2,
+        QString::number(std::numeric_limits<qint64>::min()));
 }
 
 void TestFilterFilename::counter()
@@ -172,20 +171,17 @@ void TestFilterFilename::presets_data()
     QTest::addColumn<qint64>("number");
     QTest::addColumn<QString>("expectedPattern");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("own name") << 0 << 3 << qint64(1) << "[Filename].[Extension]" << "IMG_1.jpg";
-    QTest::newRow("own name, one photo") << 0 << 1 << qint64(0) << "[Filename].[Extension]"
-                                         << "IMG_1.jpg";
-    QTest::newRow("folder, one photo") << 1 << 1 << qint64(0) << "[FolderName].[Extension]"
-                                       << "Trip.jpg";
-    QTest::newRow("folder, three digits") << 1 << 3 << qint64(1)
-                                          << "[FolderName] [Counter].[Extension]"
-                                          << "Trip 002.jpg";
-    QTest::newRow("date") << 2 << 3 << qint64(0) << "[DateTime].[Extension]"
-                          << "Jul-04-2021 06-30 PM.jpg";
-    QTest::newRow("custom keeps its settings") << 3 << 3 << qint64(0) << "my [Counter]"
-                                               << "MY 7.JPG";
-    QTest::newRow("unknown preset resets but keeps the pattern") << 7 << 3 << qint64(0)
-                                                                 << "my [Counter]" << "my 001.jpg";
+    const auto row = [](const char* name, int preset, int count, qint64 number,
+                        const QString& pattern, const QString& expected) {
+        QTest::newRow(name) << preset << count << number << pattern << expected;
+    };
+    row("own name", 0, 3, 1, "[Filename].[Extension]", "IMG_1.jpg");
+    row("own name, one photo", 0, 1, 0, "[Filename].[Extension]", "IMG_1.jpg");
+    row("folder, one photo", 1, 1, 0, "[FolderName].[Extension]", "Trip.jpg");
+    row("folder, three digits", 1, 3, 1, "[FolderName] [Counter].[Extension]", "Trip 002.jpg");
+    row("date", 2, 3, 0, "[DateTime].[Extension]", "Jul-04-2021 06-30 PM.jpg");
+    row("custom keeps its settings", 3, 3, 0, "my [Counter]", "MY 7.JPG");
+    row("unknown preset resets but keeps the pattern", 7, 3, 0, "my [Counter]", "my 001.jpg");
 }
 
 void TestFilterFilename::presets()
