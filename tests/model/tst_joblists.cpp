@@ -48,21 +48,6 @@ class Sender : public QObject
 signals:
     void Send(SFilterRecord record);
 };
-
-class Receiver : public QObject
-{
-    Q_OBJECT
-public slots:
-    void Receive(SFilterRecord record)
-    {
-        received = record;
-        thread = QThread::currentThread();
-    }
-
-public:
-    SFilterRecord received;
-    QThread* thread = nullptr;
-};
 } // namespace
 
 class TestJobLists : public QObject
@@ -250,18 +235,21 @@ void TestJobLists::filterRecordCrossesThreads()
         record.texts[i] = QString::fromUtf8("text \u00e9 %1").arg(i);
 
     Sender sender;
-    Receiver receiver;
+    SFilterRecord got;
+    QThread* receivedIn = nullptr;
     QThread worker;
     sender.moveToThread(&worker);
-    connect(&sender, &Sender::Send, &receiver, &Receiver::Receive, Qt::QueuedConnection);
+    connect(&sender, &Sender::Send, this, [&](SFilterRecord r) {
+        got = r;
+        receivedIn = QThread::currentThread();
+    }, Qt::QueuedConnection);
     worker.start();
     QMetaObject::invokeMethod(&sender, [&sender, record] { emit sender.Send(record); });
-    QTRY_VERIFY(receiver.thread != nullptr);
+    QTRY_VERIFY(receivedIn != nullptr);
     worker.quit();
     worker.wait();
 
-    QCOMPARE(receiver.thread, QThread::currentThread());
-    const SFilterRecord& got = receiver.received;
+    QCOMPARE(receivedIn, QThread::currentThread());
     QCOMPARE(got.filterId, record.filterId);
     QCOMPARE(got.name, record.name);
     QCOMPARE(got.description, record.description);
