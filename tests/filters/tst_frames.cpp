@@ -58,6 +58,25 @@ QString FrameFile(int id, int style, bool edgeVariant)
     }
 }
 
+struct Style
+{
+    int id, style;
+    bool edge;
+};
+
+// Every style of every kind: 12 shaped (with and without soft edges), 6 grunge, 4 picture, 9 vintage.
+QList<Style> AllStyles()
+{
+    QList<Style> styles;
+    for (const auto& [id, count] : {std::pair{2001, 6}, {2002, 6}, {2003, 4}, {2004, 9}}) {
+        for (int style = 0; style < count; ++style) {
+            for (int edge = 0; edge < (id == 2001 ? 2 : 1); ++edge)
+                styles.append({id, style, edge == 1});
+        }
+    }
+    return styles;
+}
+
 // Parameters of a frame record: style, background, (edge), transparent, random.
 QList<double> FrameParams(int id, int style, bool edgeVariant = false, bool transparent = false,
                           bool random = false)
@@ -90,18 +109,8 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("style");
         QTest::addColumn<bool>("edgeVariant");
-        const struct
-        {
-            int id, styles;
-        } kinds[] = {{2001, 6}, {2002, 6}, {2003, 4}, {2004, 9}};
-        for (const auto& kind : kinds) {
-            for (int style = 0; style < kind.styles; ++style) {
-                for (int edge = 0; edge < (kind.id == 2001 ? 2 : 1); ++edge) {
-                    const QString file = FrameFile(kind.id, style, edge);
-                    QTest::newRow(qPrintable(file)) << kind.id << style << bool(edge);
-                }
-            }
-        }
+        for (const Style& s : AllStyles())
+            QTest::newRow(qPrintable(FrameFile(s.id, s.style, s.edge))) << s.id << s.style << s.edge;
     }
 
     // Only the expected file is in the folder: the frame succeeds from it alone,
@@ -516,19 +525,13 @@ private slots:
         source.resize(Magick::Geometry(1200, 1200));
         QDir().mkpath(out);
         int n = 0;
-        for (int id = 2001; id <= 2004; ++id) {
-            const int styles = id == 2003 ? 4 : (id == 2004 ? 9 : 6);
-            for (int style = 0; style < styles; ++style) {
-                for (int edge = 0; edge < (id == 2001 ? 2 : 1); ++edge) {
-                    Magick::Image photo = source;
-                    SFilterRecord record = Record(quint32(id), FrameParams(id, style, edge));
-                    record.params[1] = QRgbParam(255, 255, 255);
-                    QVERIFY(ApplyRecord(photo, record));
-                    photo.depth(8);
-                    const QString name = QString("%1/%2-%3.png").arg(out).arg(++n, 2, 10, QChar('0')).arg(FrameFile(id, style, edge).section('.', 0, 0));
-                    photo.write(name.toStdString());
-                }
-            }
+        for (const Style& s : AllStyles()) {
+            Magick::Image photo = source;
+            const QList<double> params = FrameParams(s.id, s.style, s.edge);
+            QVERIFY(ApplyRecord(photo, WithParams(Record(quint32(s.id), params), {{1, QRgbParam(255, 255, 255)}})));
+            photo.depth(8);
+            const QString name = FrameFile(s.id, s.style, s.edge).section('.', 0, 0);
+            photo.write(QString("%1/%2-%3.png").arg(out).arg(++n, 2, 10, QChar('0')).arg(name).toStdString());
         }
         QCOMPARE(n, 31);
     }
