@@ -10,16 +10,6 @@ using FilterTestKit::TraceCapture;
 using FilterTestKit::WithParams;
 
 namespace {
-bool IsBlue(QRgb c)
-{
-    return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60;
-}
-
-bool IsRed(QRgb c)
-{
-    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
-}
-
 // Writes a w x h PNG with alpha of one colour (8-bit RGBA).
 QString WriteRgba(const QString& path, int width, int height, int r, int g, int b, int a)
 {

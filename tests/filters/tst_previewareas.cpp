@@ -1,16 +1,11 @@
 #include "FilterTestKit.h"
+#include "MarkTestKit.h"
 #include "TestEnv.h"
 
 #include <QRect>
 
 using namespace FilterTestKit;
-
-namespace {
-Magick::Image Blank(int width, int height)
-{
-    return Magick::Image(Magick::Geometry(size_t(width), size_t(height)), Magick::Color("white"));
-}
-} // namespace
+using MarkTestKit::WhitePhoto;
 
 // The preview frames of crop and resize records, and their agreement with
 // what the filters do to the photo.
@@ -91,8 +86,8 @@ private slots:
         QFETCH(QRect, expected);
         QFETCH(QList<double>, stored);
 
-        Magick::Image full = Blank(photo.width(), photo.height());
-        Magick::Image displayed = Blank(int(shown.width() * ratio), int(shown.height() * ratio));
+        Magick::Image full = WhitePhoto(photo.width(), photo.height());
+        Magick::Image displayed = WhitePhoto(int(shown.width() * ratio), int(shown.height() * ratio));
         SFilterRecord record = Record(5040, params);
         QRect area;
         CImageFilters engine;
@@ -128,11 +123,11 @@ private slots:
         QFETCH(QList<double>, params);
         const SFilterRecord record = Record(5040, params);
 
-        Magick::Image photo = Blank(200, 100);
+        Magick::Image photo = WhitePhoto(200, 100);
         QVERIFY(ApplyRecord(photo, record));
 
-        Magick::Image full = Blank(200, 100);
-        Magick::Image shown = Blank(200, 100);
+        Magick::Image full = WhitePhoto(200, 100);
+        Magick::Image shown = WhitePhoto(200, 100);
         SFilterRecord edited = record;
         QRect area;
         CImageFilters engine;
@@ -140,7 +135,7 @@ private slots:
         QCOMPARE(area.size(), SizeOf(photo));
 
         // The stored record gives the same result again.
-        Magick::Image again = Blank(200, 100);
+        Magick::Image again = WhitePhoto(200, 100);
         QVERIFY(ApplyRecord(again, edited));
         QCOMPARE(SizeOf(again), area.size());
     }

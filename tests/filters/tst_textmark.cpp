@@ -16,16 +16,6 @@ using FilterTestKit::TraceCapture;
 using FilterTestKit::WithParams;
 
 namespace {
-bool IsBlack(QRgb c)
-{
-    return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60;
-}
-
-bool IsRed(QRgb c)
-{
-    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
-}
-
 // A text mark drawn as a solid black box (box on, margin 0).
 SFilterRecord BoxRecord(const QString& text)
 {
