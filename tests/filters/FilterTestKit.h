@@ -3,9 +3,12 @@
 #include "CImageFilters.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 // Shared helpers of the filter tests: generated fixtures, the command-line
@@ -19,6 +22,7 @@ QString MakeFlatPng(const QString& folder, const QString& name, const QString& c
                     int height = 8);
 
 Magick::Image Load(const QString& path);
+QSize SizeOf(const Magick::Image& image);
 
 // Runs the command-line tool with the arguments; true when it exits with 0.
 bool RunConvert(const QStringList& arguments, QString* errorText = nullptr);
@@ -33,6 +37,25 @@ SFilterRecord Record(quint32 id, const QList<double>& params = {});
 
 // Applies one record to the image through a fresh engine.
 bool ApplyRecord(Magick::Image& image, const SFilterRecord& record);
+
+// The record with the given parameters (index, value) set.
+SFilterRecord WithParams(SFilterRecord record, std::initializer_list<std::pair<int, double>> params);
+
+// Collects the trace lines written while it lives.
+class TraceCapture
+{
+public:
+    TraceCapture();
+    ~TraceCapture();
+    TraceCapture(const TraceCapture&) = delete;
+    TraceCapture& operator=(const TraceCapture&) = delete;
+    // Whether any line contains part.
+    bool Contains(const QString& part) const;
+    QStringList lines;
+
+private:
+    QtMessageHandler m_previous;
+};
 
 // Formats a double for command-line arguments without losing precision.
 QString Num(double value);

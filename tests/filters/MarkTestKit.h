@@ -17,6 +17,11 @@ Magick::Image WhitePhoto(int width, int height);
 // RGBA of one pixel, 8 bits per channel.
 QRgb Pixel(const Magick::Image& image, int x, int y);
 
+// Colour classes of 8-bit pixels, for BoundingBox.
+inline bool IsBlack(QRgb c) { return qRed(c) < 60 && qGreen(c) < 60 && qBlue(c) < 60; }
+inline bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
+inline bool IsBlue(QRgb c) { return qBlue(c) > 200 && qRed(c) < 60 && qGreen(c) < 60; }
+
 // Bounding box of the pixels for which test holds (an empty rect if none),
 // within area when it is given.
 QRect BoundingBox(const Magick::Image& image, const std::function<bool(QRgb)>& test, QRect area = QRect());

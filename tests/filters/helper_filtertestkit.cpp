@@ -42,6 +42,11 @@ Magick::Image Load(const QString& path)
     return image;
 }
 
+QSize SizeOf(const Magick::Image& image)
+{
+    return QSize(int(image.columns()), int(image.rows()));
+}
+
 bool RunConvert(const QStringList& arguments, QString* errorText)
 {
     QProcess process;
@@ -95,6 +100,39 @@ bool ApplyRecord(Magick::Image& image, const SFilterRecord& record)
     engine.SetTarget(&image);
     engine.SetRecord(record);
     return engine.Apply();
+}
+
+SFilterRecord WithParams(SFilterRecord record, std::initializer_list<std::pair<int, double>> params)
+{
+    for (const auto& [index, value] : params)
+        record.params[index] = value;
+    return record;
+}
+
+namespace {
+TraceCapture* g_capture = nullptr;
+
+void Collect(QtMsgType, const QMessageLogContext&, const QString& message)
+{
+    if (g_capture)
+        g_capture->lines.append(message);
+}
+} // namespace
+
+TraceCapture::TraceCapture() : m_previous(qInstallMessageHandler(Collect))
+{
+    g_capture = this;
+}
+
+TraceCapture::~TraceCapture()
+{
+    g_capture = nullptr;
+    qInstallMessageHandler(m_previous);
+}
+
+bool TraceCapture::Contains(const QString& part) const
+{
+    return !lines.filter(part).isEmpty();
 }
 
 QString Num(double value)
