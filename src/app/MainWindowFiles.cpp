@@ -117,20 +117,30 @@ bool MainWindow::StartLoadingProfile(QString path)
     return true;
 }
 
-bool MainWindow::LoadProfile(QString path)
+bool MainWindow::ReadJobFile(CScripts& scripts, const QString& path, const QString& failure)
 {
-    SystemLogWrite("LoadProfile", QString());
-    CScripts scripts(path);
+    // The window's warnings reach the person, or standard error in a run
+    // without one.
+    scripts.SetWarningHandler([this](const QString& text) { Warn(text); });
     // The reader changes nothing unless the file is a usable job, so the
     // views are emptied only once it has loaded.
     if (!scripts.Load()) {
-        Warn(tr("Could not load profile."));
+        Warn(failure);
         return false;
     }
     userProfile->detailsSortColumn = -1;
     ResolveRelativeDestination(userProfile, path);
     panel2->ClearFilterList();
     RefreshPanels();
+    return true;
+}
+
+bool MainWindow::LoadProfile(QString path)
+{
+    SystemLogWrite("LoadProfile", QString());
+    CScripts scripts(path);
+    if (!ReadJobFile(scripts, path, tr("Could not load profile.")))
+        return false;
     QString name = scripts.profileName;
     if (name.isEmpty())
         name = BaseName(path);
@@ -146,17 +156,10 @@ bool MainWindow::LoadScript(QString path)
 {
     SystemLogWrite("LoadScript", QString());
     CScripts scripts(path);
-    if (!scripts.Load()) {
-        if (userProfile->scriptRun)
-            fprintf(stderr, "glimmerbox: could not load script %s\n", qUtf8Printable(path));
-        else
-            Warn(tr("Could not load script."));
+    const QString failure = userProfile->scriptRun ? QString("could not load script %1").arg(path)
+                                                   : tr("Could not load script.");
+    if (!ReadJobFile(scripts, path, failure))
         return false;
-    }
-    userProfile->detailsSortColumn = -1;
-    ResolveRelativeDestination(userProfile, path);
-    panel2->ClearFilterList();
-    RefreshPanels();
     scriptName = BaseName(path);
     SetAppTitleExt(scriptName);
     currentFile = path;

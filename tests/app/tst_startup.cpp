@@ -452,6 +452,21 @@ private slots:
         QCOMPARE(w->CurrentFileKind(), 0);
     }
 
+    // A job file from another program version loads after a warning that
+    // comes to the person through the window, never from the reader itself.
+    void otherVersionWarnsThroughWindow()
+    {
+        const QString root = TestEnv::NewFolder("version");
+        QString text = ProfileText("Old");
+        text.replace("Version=\"1\"", "Version=\"2\"");
+        QVERIFY(WriteFile(root + "/old.gbf", text.toUtf8()));
+        MainWindow* w = Start();
+        QVERIFY(w->LoadProfile(root + "/old.gbf"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains("different program version"));
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox - Old"));
+    }
+
     // A file-open event after start-up is opened at once; one during
     // start-up is kept for show().
     void fileOpenEvents()
