@@ -273,13 +273,9 @@ bool MainWindow::OnPanelConvert(bool ask)
         if (destination.isEmpty()) {
             const QString text = tr("An output folder, for the edited photos, needs to be selected "
                                     "before processing (Step 3 > Destination > Folder on My Computer)");
-            if (script) {
-                // Nobody is there to pick a folder.
-                Warn(text);
-                return false;
-            }
             Warn(text);
-            if (!panel3->SelectFolder())
+            // Nobody is there to pick a folder during a script run.
+            if (script || !panel3->SelectFolder())
                 return false;
         } else if (!QFileInfo(destination).isDir()) {
             if (!quiet && !CPromptSeam::Question(this, tr("The selected folder does not exist, do "
