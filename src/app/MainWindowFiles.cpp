@@ -393,11 +393,13 @@ bool MainWindow::on_actionSave_Profile_As_triggered()
                                                       "Profile Files (*.gbf)");
     if (path.isEmpty())
         return false;
-    // The profile is named after its file.
+    // The profile is named after its file. The job's file changes only once
+    // the profile is written: after a failed save, Ctrl+S must not write the
+    // current job (a script, say) under the name chosen here.
     const QString name = BaseName(path);
-    currentFile = path;
     if (!SaveProfile(path, name, QString()))
         return false;
+    currentFile = path;
     currentFileKind = 2;
     profileName = name;
     profileDescription.clear();
