@@ -140,6 +140,9 @@ protected:
 private:
     void ShowStepPage(int step, bool transition);
     void CleanMagickTemporaryFiles();
+    // Shows the update-check dialog centred on the primary screen; an
+    // automatic check runs only when due and speaks only of a new version.
+    void StartUpdateCheck(bool automatic);
     // A message for the person at the window, or on standard error during a
     // script run handed in at start (nobody may be waiting on a box then).
     void Warn(const QString& text);

@@ -25,8 +25,6 @@
 #include <QFileOpenEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
-#include <QSet>
 
 #include <cstdio>
 
@@ -337,12 +335,7 @@ void MainWindow::on_actionAbout_Us_triggered()
 
 void MainWindow::on_action_Check_for_New_Version_triggered()
 {
-    checkNew.setModal(true);
-    checkNew.autoCheck = false;
-    checkNew.screenCount = int(QGuiApplication::screens().size());
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        checkNew.screenGeometry = screen->geometry();
-    checkNew.show();
+    StartUpdateCheck(false);
 }
 
 void MainWindow::CreateFolders(QString folder)
