@@ -17,15 +17,13 @@
 #include "Platform.h"
 #include "ui_MainWindow.h"
 
-#include <QListWidget>
-
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
-#include <QMutex>
+#include <QListWidget>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -35,7 +33,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cmath>
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
@@ -105,14 +102,19 @@ void MainWindow::show()
 
     panel1->timerShowAddPhotoTip.start(2000);
 
+    StartUpdateCheck(true);
+
+    CleanMagickTemporaryFiles();
+}
+
+void MainWindow::StartUpdateCheck(bool automatic)
+{
     checkNew.setModal(true);
-    checkNew.autoCheck = true;
+    checkNew.autoCheck = automatic;
     if (QScreen* screen = QGuiApplication::primaryScreen())
         checkNew.screenGeometry = screen->geometry();
     checkNew.screenCount = int(QGuiApplication::screens().size());
     checkNew.show();
-
-    CleanMagickTemporaryFiles();
 }
 
 void MainWindow::CleanMagickTemporaryFiles()

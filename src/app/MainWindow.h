@@ -17,6 +17,7 @@ class CListImages;
 class CMainPanel1;
 class CMainPanel2;
 class CMainPanel3;
+class CScripts;
 class CStatesList;
 class CUserProfile;
 class QAction;
@@ -139,10 +140,16 @@ protected:
 private:
     void ShowStepPage(int step, bool transition);
     void CleanMagickTemporaryFiles();
+    // Shows the update-check dialog centred on the primary screen; an
+    // automatic check runs only when due and speaks only of a new version.
+    void StartUpdateCheck(bool automatic);
     // A message for the person at the window, or on standard error during a
     // script run handed in at start (nobody may be waiting on a box then).
     void Warn(const QString& text);
     void FinishScript(int status);
+    // Loads `path` through `scripts` and refreshes the views; on failure
+    // warns with `failure` and leaves job and views as they were.
+    bool ReadJobFile(CScripts& scripts, const QString& path, const QString& failure);
 
     Ui::MainWindow* ui = nullptr;
     CMainPanel1* panel1 = nullptr;

@@ -25,8 +25,6 @@
 #include <QFileOpenEvent>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QScreen>
-#include <QSet>
 
 #include <cstdio>
 
@@ -117,20 +115,30 @@ bool MainWindow::StartLoadingProfile(QString path)
     return true;
 }
 
-bool MainWindow::LoadProfile(QString path)
+bool MainWindow::ReadJobFile(CScripts& scripts, const QString& path, const QString& failure)
 {
-    SystemLogWrite("LoadProfile", QString());
-    CScripts scripts(path);
+    // The window's warnings reach the person, or standard error in a run
+    // without one.
+    scripts.SetWarningHandler([this](const QString& text) { Warn(text); });
     // The reader changes nothing unless the file is a usable job, so the
     // views are emptied only once it has loaded.
     if (!scripts.Load()) {
-        Warn(tr("Could not load profile."));
+        Warn(failure);
         return false;
     }
     userProfile->detailsSortColumn = -1;
     ResolveRelativeDestination(userProfile, path);
     panel2->ClearFilterList();
     RefreshPanels();
+    return true;
+}
+
+bool MainWindow::LoadProfile(QString path)
+{
+    SystemLogWrite("LoadProfile", QString());
+    CScripts scripts(path);
+    if (!ReadJobFile(scripts, path, tr("Could not load profile.")))
+        return false;
     QString name = scripts.profileName;
     if (name.isEmpty())
         name = BaseName(path);
@@ -146,17 +154,10 @@ bool MainWindow::LoadScript(QString path)
 {
     SystemLogWrite("LoadScript", QString());
     CScripts scripts(path);
-    if (!scripts.Load()) {
-        if (userProfile->scriptRun)
-            fprintf(stderr, "glimmerbox: could not load script %s\n", qUtf8Printable(path));
-        else
-            Warn(tr("Could not load script."));
+    const QString failure = userProfile->scriptRun ? QString("could not load script %1").arg(path)
+                                                   : tr("Could not load script.");
+    if (!ReadJobFile(scripts, path, failure))
         return false;
-    }
-    userProfile->detailsSortColumn = -1;
-    ResolveRelativeDestination(userProfile, path);
-    panel2->ClearFilterList();
-    RefreshPanels();
     scriptName = BaseName(path);
     SetAppTitleExt(scriptName);
     currentFile = path;
@@ -270,13 +271,9 @@ bool MainWindow::OnPanelConvert(bool ask)
         if (destination.isEmpty()) {
             const QString text = tr("An output folder, for the edited photos, needs to be selected "
                                     "before processing (Step 3 > Destination > Folder on My Computer)");
-            if (script) {
-                // Nobody is there to pick a folder.
-                Warn(text);
-                return false;
-            }
             Warn(text);
-            if (!panel3->SelectFolder())
+            // Nobody is there to pick a folder during a script run.
+            if (script || !panel3->SelectFolder())
                 return false;
         } else if (!QFileInfo(destination).isDir()) {
             if (!quiet && !CPromptSeam::Question(this, tr("The selected folder does not exist, do "
@@ -338,12 +335,7 @@ void MainWindow::on_actionAbout_Us_triggered()
 
 void MainWindow::on_action_Check_for_New_Version_triggered()
 {
-    checkNew.setModal(true);
-    checkNew.autoCheck = false;
-    checkNew.screenCount = int(QGuiApplication::screens().size());
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        checkNew.screenGeometry = screen->geometry();
-    checkNew.show();
+    StartUpdateCheck(false);
 }
 
 void MainWindow::CreateFolders(QString folder)
@@ -394,11 +386,13 @@ bool MainWindow::on_actionSave_Profile_As_triggered()
                                                       "Profile Files (*.gbf)");
     if (path.isEmpty())
         return false;
-    // The profile is named after its file.
+    // The profile is named after its file. The job's file changes only once
+    // the profile is written: after a failed save, Ctrl+S must not write the
+    // current job (a script, say) under the name chosen here.
     const QString name = BaseName(path);
-    currentFile = path;
     if (!SaveProfile(path, name, QString()))
         return false;
+    currentFile = path;
     currentFileKind = 2;
     profileName = name;
     profileDescription.clear();

@@ -142,7 +142,9 @@ void CCheckNew::OnReplyFinished()
     SetRegistryString(kLastDateKey, QString::asprintf("%02d-%02d-%02d", today.year() % 100,
                                                       today.month(), today.day()));
     if (done->error() != QNetworkReply::NoError) {
-        Report(Failed, tr("Could not check for a new version: %1").arg(done->errorString()));
+        // The label shows rich text: the server's words go in as plain text.
+        Report(Failed,
+               tr("Could not check for a new version: %1").arg(done->errorString().toHtmlEscaped()));
         return;
     }
     QString version;

@@ -5,19 +5,7 @@
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QLabel>
-#include <QPixmap>
 #include <QVBoxLayout>
-
-namespace {
-// An interface image as a pixmap that keeps its nominal size on screen.
-QPixmap InterfacePixmap(const QString& name)
-{
-    CImageCache* cache = CImageCache::GetInstance();
-    QPixmap pixmap = QPixmap::fromImage(cache->GetAsset(name, false, true));
-    pixmap.setDevicePixelRatio(cache->CellSide(1, true));
-    return pixmap;
-}
-} // namespace
 
 CDialogAbout::CDialogAbout(QWidget* parent) : QDialog(parent)
 {
@@ -27,7 +15,7 @@ CDialogAbout::CDialogAbout(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     labelIcon = new QLabel(this);
     labelIcon->setAlignment(Qt::AlignCenter);
-    labelIcon->setPixmap(InterfacePixmap("AppIcon-128.png"));
+    labelIcon->setPixmap(CImageCache::GetInstance()->GetPixmap("AppIcon-128.png"));
     layout->addWidget(labelIcon);
     auto* name = new QLabel("<b>Glimmerbox</b>", this);
     name->setAlignment(Qt::AlignCenter);

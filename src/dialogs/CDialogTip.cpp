@@ -8,17 +8,6 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-namespace {
-// An interface image as a pixmap that keeps its nominal size on screen.
-QPixmap InterfacePixmap(const QString& name)
-{
-    CImageCache* cache = CImageCache::GetInstance();
-    QPixmap pixmap = QPixmap::fromImage(cache->GetAsset(name, false, true));
-    pixmap.setDevicePixelRatio(cache->CellSide(1, true));
-    return pixmap;
-}
-} // namespace
-
 CDialogTip::CDialogTip(QWidget* parent) : QDialog(parent)
 {
     setObjectName("CDialogTip");
@@ -27,7 +16,7 @@ CDialogTip::CDialogTip(QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     labelBanner = new QLabel(this);
     labelBanner->setAlignment(Qt::AlignCenter);
-    labelBanner->setPixmap(InterfacePixmap("DialogTip-Banner.png"));
+    labelBanner->setPixmap(CImageCache::GetInstance()->GetPixmap("DialogTip-Banner.png"));
     layout->addWidget(labelBanner);
     labelText = new QLabel(this);
     labelText->setObjectName("labelText");

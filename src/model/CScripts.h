@@ -29,9 +29,9 @@ class CUserProfile;
 class CScripts
 {
 public:
-    // Shows the version warning. The default shows a modal warning box when a
-    // person can answer it and only traces the text otherwise (silent
-    // scripts, the offscreen platform, no widget application).
+    // Takes the version warning to whoever can read it (the main window
+    // shows it, or prints it during a script run). Without one the text is
+    // only traced.
     using WarningHandler = std::function<void(const QString& text)>;
 
     enum Kind { Project = 1, Profile = 2, Script = 3 };
@@ -110,7 +110,7 @@ private:
     // The Rename, Output, Format, Interface and Monitor blocks, in order.
     void ParsePropertiesBlocks(const QDomElement& root);
     void ReadProfileHeader(const QDomElement& root);
-    void Warn(const QString& text, bool silent) const;
+    void Warn(const QString& text) const;
 
     // Folder search helper (CScriptsSearch.cpp).
     void SearchFolder(const QString& folder, const QString& mask, bool recursive, int depth,

@@ -8,12 +8,9 @@
 #include "JobFileProperties.h"
 #include "ProfileDescriptions.h"
 
-#include <QApplication>
-#include <QCoreApplication>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
@@ -183,21 +180,14 @@ bool CScripts::ReadDocument(QDomDocument& document) const
     return true;
 }
 
-void CScripts::Warn(const QString& text, bool silent) const
+void CScripts::Warn(const QString& text) const
 {
     if (m_warningHandler) {
         m_warningHandler(text);
         return;
     }
-    // Nobody can answer a modal box in a silent run, without a widget
-    // application or on the offscreen platform: trace the text instead.
-    const bool canAsk = !silent && qobject_cast<QApplication*>(QCoreApplication::instance()) &&
-                        QGuiApplication::platformName() != QLatin1String("offscreen");
-    if (!canAsk) {
-        SystemLogWrite("CScripts::Load", text);
-        return;
-    }
-    QMessageBox::warning(nullptr, QString(), text, QMessageBox::Ok);
+    // Without a handler nobody is there to tell: trace the text.
+    SystemLogWrite("CScripts::Load", text);
 }
 
 bool CScripts::Load()
@@ -219,7 +209,7 @@ bool CScripts::Load()
 
     const bool silent = kind == QLatin1String("Script") && root.attribute("Mode") == QLatin1String("Silent");
     if (root.attribute(QStringLiteral("Version")) != m_version)
-        Warn(m_versionWarning, silent || m_profile->silentScript);
+        Warn(m_versionWarning);
 
     if (kind == QLatin1String("Project")) {
         m_listImages->list.clear();

@@ -78,6 +78,13 @@ QImage CImageCache::GetAsset(const QString& name, bool themed, bool hiDpi)
     return assets.constLast().image;
 }
 
+QPixmap CImageCache::GetPixmap(const QString& name, bool themed)
+{
+    QPixmap pixmap = QPixmap::fromImage(GetAsset(name, themed, true));
+    pixmap.setDevicePixelRatio(CellSide(1, true));
+    return pixmap;
+}
+
 int CImageCache::CellSide(int nominal, bool hiDpi) const
 {
     return (isHighDensity && hiDpi) ? nominal * 2 : nominal;

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QList>
+#include <QPixmap>
 #include <QString>
 
 #include "CImageCacheAsset.h"
@@ -36,6 +37,10 @@ public:
     // The image at the generated path, loaded on the first request and kept
     // for the rest of the run (a missing resource gives a null image).
     QImage GetAsset(const QString& name, bool themed, bool hiDpi);
+
+    // GetAsset(name, themed, true) as a pixmap that keeps its nominal size on
+    // screen (the "@2x" variant is drawn at half its pixel size).
+    QPixmap GetPixmap(const QString& name, bool themed = false);
 
     // Cuts a strip into square icons of `size` (doubled on a high-density
     // screen, from the "@2x" strip), row by row, with rows 1 to 5 taken from

@@ -8,7 +8,7 @@
 // and the program started as a child process under a timeout.
 namespace AppTestKit {
 
-struct ScriptSpec {
+struct ScriptSetup {
     QStringList photos;        // <Image Path="..."> entries
     QStringList searches;      // <Search Path="..."> entries (relative to the script)
     QString destPath;          // Output DestPath
@@ -19,7 +19,7 @@ struct ScriptSpec {
 };
 
 // The XML text of a script.
-QString ScriptText(const ScriptSpec& spec);
+QString ScriptText(const ScriptSetup& setup);
 // Writes `text` to `path` (folders created); false when it cannot.
 bool WriteFile(const QString& path, const QByteArray& text);
 // A profile with an optional Name attribute and one filter (negate).

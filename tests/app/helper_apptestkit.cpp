@@ -25,29 +25,29 @@ QString FiltersBlock(const QList<int>& ids)
 }
 } // namespace
 
-QString ScriptText(const ScriptSpec& spec)
+QString ScriptText(const ScriptSetup& setup)
 {
     QString text = "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n";
-    text += QString("<Script Version=\"1\"%1>\n\n").arg(spec.silent ? " Mode=\"Silent\"" : "");
+    text += QString("<Script Version=\"1\"%1>\n\n").arg(setup.silent ? " Mode=\"Silent\"" : "");
     text += "\t<Properties Class=\"Script\">\n"
             "\t\t<Property Name=\"DisableNotifications\">1</Property>\n"
             "\t\t<Property Name=\"HideProcessing\">0</Property>\n"
             "\t</Properties>\n\n";
     text += "\t<Images>\n";
-    for (const QString& photo : spec.photos)
+    for (const QString& photo : setup.photos)
         text += "\t\t<Image Path=\"" + Escaped(photo) + "\" />\n";
-    for (const QString& search : spec.searches)
+    for (const QString& search : setup.searches)
         text += "\t\t<Search Path=\"" + Escaped(search) + "\" Subfolders=\"0\" />\n";
     text += "\t</Images>\n\n";
-    text += FiltersBlock(spec.filterIds);
+    text += FiltersBlock(setup.filterIds);
     text += "\t<Properties Class=\"Output\">\n"
             "\t\t<Property Name=\"Destination\">1</Property>\n";
-    text += QString("\t\t<Property Name=\"OutputFolderStruct\">%1</Property>\n").arg(spec.folderStruct);
-    text += "\t\t<Property Name=\"DestPath\">" + Escaped(spec.destPath) + "</Property>\n";
+    text += QString("\t\t<Property Name=\"OutputFolderStruct\">%1</Property>\n").arg(setup.folderStruct);
+    text += "\t\t<Property Name=\"DestPath\">" + Escaped(setup.destPath) + "</Property>\n";
     text += "\t\t<Property Name=\"OpenOutputFolder\">0</Property>\n"
             "\t</Properties>\n\n";
     text += "\t<Properties Class=\"Format\">\n"
-            "\t\t<Property Name=\"OutputFormat\">" + spec.format + "</Property>\n"
+            "\t\t<Property Name=\"OutputFormat\">" + setup.format + "</Property>\n"
             "\t</Properties>\n\n";
     return text + "</Script>\n";
 }

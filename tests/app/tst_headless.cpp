@@ -35,11 +35,11 @@ private slots:
         const QStringList photos = CopySharedPhotos(root + "/photos", 3);
         if (photos.isEmpty())
             QSKIP("the shared photos are not available");
-        ScriptSpec spec;
-        spec.photos = photos;
-        spec.destPath = root + "/out";
-        spec.filterIds = {3080};
-        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+        ScriptSetup setup;
+        setup.photos = photos;
+        setup.destPath = root + "/out";
+        setup.filterIds = {3080};
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
 
         const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
         QVERIFY2(run.finished, "the run did not end by itself");
@@ -101,10 +101,10 @@ private slots:
         QTest::addColumn<QByteArray>("content"); // empty: not created
         QTest::addColumn<QString>("message");
 
-        ScriptSpec spec;
-        spec.photos = {"PHOTO"};
-        spec.destPath = "DEST";
-        const QByteArray good = ScriptText(spec).toUtf8();
+        ScriptSetup setup;
+        setup.photos = {"PHOTO"};
+        setup.destPath = "DEST";
+        const QByteArray good = ScriptText(setup).toUtf8();
         QByteArray twoBlocks = good;
         twoBlocks.replace("\t<Images>", "\t<Images>\n\t</Images>\n\t<Images>");
         QByteArray noImages = good;
@@ -155,10 +155,10 @@ private slots:
         const QStringList photos = CopySharedPhotos(root + "/jobs/photos", 2);
         if (photos.isEmpty())
             QSKIP("the shared photos are not available");
-        ScriptSpec spec;
-        spec.searches = {"photos/*.jpg"};
-        spec.destPath = "../out"; // from the script's folder too
-        QVERIFY(WriteFile(root + "/jobs/a.gbs", ScriptText(spec).toUtf8()));
+        ScriptSetup setup;
+        setup.searches = {"photos/*.jpg"};
+        setup.destPath = "../out"; // from the script's folder too
+        QVERIFY(WriteFile(root + "/jobs/a.gbs", ScriptText(setup).toUtf8()));
 
         const RunResult run = RunProgram({"jobs/a.gbs"}, root, root + "/sandbox");
         QVERIFY(run.finished);
@@ -177,11 +177,11 @@ private slots:
         QVERIFY(image.save(root + "/in/a.png"));
         QDir().mkpath(root + "/out");
         QVERIFY(image.save(root + "/out/a.jpg")); // a target that exists: no question may wait
-        ScriptSpec spec;
-        spec.photos = {root + "/in/a.png"};
-        spec.destPath = root + "/out";
-        spec.silent = false;
-        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+        ScriptSetup setup;
+        setup.photos = {root + "/in/a.png"};
+        setup.destPath = root + "/out";
+        setup.silent = false;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
 
         const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
         QVERIFY2(run.finished, "the run waited for a person");
@@ -215,16 +215,16 @@ private slots:
         image.fill(Qt::darkYellow);
         QVERIFY(image.save(photo));
 
-        ScriptSpec spec;
-        spec.photos = {photo};
+        ScriptSetup setup;
+        setup.photos = {photo};
         QString out = root + "/out";
         if (kind == "damaged") {
             QVERIFY(WriteFile(root + "/in/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG")));
-            spec.photos.append(root + "/in/bad.jpg");
-            spec.filterIds = {3080}; // the photos must be read
+            setup.photos.append(root + "/in/bad.jpg");
+            setup.filterIds = {3080}; // the photos must be read
         } else if (kind == "nophotos") {
-            spec.photos.clear();
-            spec.searches = {"in/*.tif"};
+            setup.photos.clear();
+            setup.searches = {"in/*.tif"};
         } else if (kind == "baddest") {
             QVERIFY(WriteFile(root + "/plainfile", "x"));
             out = root + "/plainfile/sub";
@@ -233,8 +233,8 @@ private slots:
         } else if (kind == "pictures") {
             out = "#mypictures/From Script";
         }
-        spec.destPath = out;
-        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(spec).toUtf8()));
+        setup.destPath = out;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
 
         const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox", 60000);
         QVERIFY2(run.finished, "the run waited for something");

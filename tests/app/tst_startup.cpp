@@ -18,6 +18,7 @@
 #include "TestEnv.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QXmlStreamReader>
 #include <QFileOpenEvent>
 #include <QMenuBar>
@@ -450,6 +451,44 @@ private slots:
         QCOMPARE(w->Panel1()->ViewCount(), 1);
         QCOMPARE(w->windowTitle(), QString("Glimmerbox"));
         QCOMPARE(w->CurrentFileKind(), 0);
+    }
+
+    // A job file from another program version loads after a warning that
+    // comes to the person through the window, never from the reader itself.
+    void otherVersionWarnsThroughWindow()
+    {
+        const QString root = TestEnv::NewFolder("version");
+        QString text = ProfileText("Old");
+        text.replace("Version=\"1\"", "Version=\"2\"");
+        QVERIFY(WriteFile(root + "/old.gbf", text.toUtf8()));
+        MainWindow* w = Start();
+        QVERIFY(w->LoadProfile(root + "/old.gbf"));
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY(warnings[0].contains("different program version"));
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox - Old"));
+    }
+
+    // A failed Save Profile As keeps the job's file: the next Ctrl+S must
+    // not write the loaded script under the name chosen for the profile.
+    void failedSaveProfileAsKeepsJobFile()
+    {
+        const QString root = TestEnv::NewFolder("saveas");
+        ScriptSetup setup;
+        setup.destPath = root + "/out";
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
+        MainWindow* w = Start();
+        QVERIFY(w->LoadScript(root + "/job.gbs"));
+        const QString target = root + "/missing/folder/look.gbf";
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->selectFile(target);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        QVERIFY(!w->on_actionSave_Profile_As_triggered());
+        QCOMPARE(warnings, QStringList({"Could not save profile."}));
+        QCOMPARE(w->CurrentFile(), root + "/job.gbs");
+        QCOMPARE(w->CurrentFileKind(), 3);
     }
 
     // A file-open event after start-up is opened at once; one during

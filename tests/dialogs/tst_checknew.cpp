@@ -34,9 +34,10 @@ public:
         });
     }
 
-    void Serve(int status, const QByteArray& body)
+    void Serve(int status, const QByteArray& body, const QByteArray& reason = "X")
     {
-        response = "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/xml\r\n"
+        response = "HTTP/1.1 " + QByteArray::number(status) + " " + reason +
+                   "\r\nContent-Type: text/xml\r\n"
                    "Connection: close\r\nContent-Length: " + QByteArray::number(body.size()) +
                    "\r\n\r\n" + body;
     }
@@ -189,6 +190,24 @@ private slots:
                  QString::asprintf("%02d-%02d-%02d", today.year() % 100, today.month(), today.day()));
         if (result == CCheckNew::NewerAvailable)
             QVERIFY(check.findChild<QLabel*>("labelText")->text().contains("99.0"));
+    }
+
+    // The server's words in a failure are shown as text, never as markup
+    // with links of its own.
+    void failureTextIsNotMarkup()
+    {
+        FeedServer server;
+        server.Serve(500, "no", "<a href=\"file:///etc/passwd\">Update</a>");
+        qputenv("GLIMMERBOX_UPDATE_URL", server.Address().toUtf8());
+        CCheckNew check;
+        QSignalSpy finished(&check, &CCheckNew::CheckFinished);
+        check.autoCheck = false;
+        check.show();
+        QVERIFY(finished.wait(15000));
+        QCOMPARE(finished.first().first().toInt(), int(CCheckNew::Failed));
+        const QString text = check.findChild<QLabel*>("labelText")->text();
+        QVERIFY2(text.contains("&lt;a href="), qPrintable(text));
+        QVERIFY2(!text.contains("<a href"), qPrintable(text));
     }
 
     // An automatic check that is not due, or switched off, asks nobody.
