@@ -8,6 +8,7 @@
 #include "JobFileProperties.h"
 #include "ProfileDescriptions.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
@@ -295,9 +296,14 @@ void CScripts::ParseImages(QDomNodeList nodes)
             continue;
         paths.append(ToForwardSlashes(element.attribute(QStringLiteral("Path"))));
     }
+    // A relative path counts from the job file's folder, as folder searches
+    // do, never from whatever the current folder happens to be.
+    const QDir jobFolder = QFileInfo(m_path).absoluteDir();
     for (const QString& path : std::as_const(paths)) {
-        if (!path.isEmpty())
-            m_listImages->AddImage(path, m_refused);
+        if (path.isEmpty())
+            continue;
+        const QString full = QDir::isRelativePath(path) ? QDir::cleanPath(jobFolder.absoluteFilePath(path)) : path;
+        m_listImages->AddImage(full, m_refused);
     }
 }
 

@@ -752,14 +752,16 @@ void TestJobFiles::imagePathsUseForwardSlashes()
                             "<Image Path=\"/x/y&amp;z.JPG\"/>"
                             "<Search Path=\"nothing\"/>"
                             "</Images>";
-    const QString path = TestEnv::NewFolder("slashes") + "/p.gbs";
+    const QString folder = TestEnv::NewFolder("slashes");
+    const QString path = folder + "/p.gbs";
     WriteAll(path, Job("Project", body));
     CScripts scripts(path);
     QVERIFY(scripts.Load());
     QStringList paths;
     for (const SImageRecord& r : Images()->list)
         paths << r.path;
-    QCOMPARE(paths, (QStringList{"Photos/2019/a.jpg", "/x/y&z.JPG"}));
+    // A relative path counts from the job file's folder.
+    QCOMPARE(paths, (QStringList{folder + "/Photos/2019/a.jpg", "/x/y&z.JPG"}));
     QCOMPARE(scripts.RefusedPaths(), (QList<QString>{"/x/readme.txt"}));
 }
 
