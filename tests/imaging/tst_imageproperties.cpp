@@ -2,7 +2,7 @@
 #include "CImageManager.h"
 #include "DngWriter.h"
 #include "ImageProperties.h"
-#include "ImagingFixtures.h"
+#include "ImagingTestKit.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -13,6 +13,8 @@
 #include <QRegularExpression>
 
 #include <cmath>
+
+using namespace ImagingTestKit;
 
 namespace {
 const QStringList kExiftoolTags = {
@@ -93,7 +95,7 @@ void TestImageProperties::realPhotosAgreeWithExiftool()
     if (path.isEmpty())
         QSKIP("no shared photos");
     bool ok = false;
-    const QString json = Fixtures::Exiftool(QStringList{"-j", "-n"} + kExiftoolTags + QStringList{path}, &ok);
+    const QString json = Exiftool(QStringList{"-j", "-n"} + kExiftoolTags + QStringList{path}, &ok);
     QVERIFY2(ok, "exiftool failed");
     const QJsonObject x = QJsonDocument::fromJson(json.toUtf8()).array().at(0).toObject();
 
@@ -254,9 +256,9 @@ void TestImageProperties::writtenTags()
     QFETCH(QString, field);
     QFETCH(QString, expected);
     const QString path = TestEnv::NewFolder("tags") + "/tagged.jpg";
-    QVERIFY(Fixtures::MakeJpeg(path, 24, 16, "gray"));
+    QVERIFY(MakeJpeg(path, 24, 16, "gray"));
     bool ok = false;
-    Fixtures::Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path}, &ok);
+    Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path}, &ok);
     QVERIFY(ok);
     CImageManager manager;
     QVERIFY(manager.Read(path));
@@ -275,7 +277,7 @@ void TestImageProperties::writtenTags()
 void TestImageProperties::noExifGivesEmptyFields()
 {
     const QString path = folder + "/plain.jpg";
-    QVERIFY(Fixtures::MakeJpeg(path, 31, 17, "navy"));
+    QVERIFY(MakeJpeg(path, 31, 17, "navy"));
     CImageManager manager;
     QVERIFY(manager.Read(path));
     const SImageProperties& p = manager.properties;
@@ -344,13 +346,13 @@ void TestImageProperties::informationText()
     };
     bool ok = true;
     if (kind == "camera" || kind == "othercamera" || kind == "plain") {
-        QVERIFY(Fixtures::MakeJpeg(path, 40, 30, "teal"));
+        QVERIFY(MakeJpeg(path, 40, 30, "teal"));
         if (kind == "camera")
-            Fixtures::Exiftool({"-q", "-overwrite_original", "-EXIF:Make=NIKON CORPORATION",
+            Exiftool({"-q", "-overwrite_original", "-EXIF:Make=NIKON CORPORATION",
                                 "-EXIF:Model=NIKON D750", "-EXIF:DateTimeOriginal=2019:07:04 18:30:12", path},
                                &ok);
         else if (kind == "othercamera")
-            Fixtures::Exiftool({"-q", "-overwrite_original", "-EXIF:Make=Canon", "-EXIF:Model=PowerShot A5", path},
+            Exiftool({"-q", "-overwrite_original", "-EXIF:Make=Canon", "-EXIF:Model=PowerShot A5", path},
                                &ok);
     } else if (kind == "raw") {
         DngSpec spec;
