@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -198,26 +199,18 @@ void TestWrite::options()
     if (expected.contains("{a98}") && !QFile::exists(kA98))
         QSKIP("no A98 profile installed");
 
+    // "<field>+missing": no custom profile file; "<field>+bilevel": TIFF type 0.
     CUserProfile* profile = CUserProfile::GetInstance();
-    profile->CustomProfile = kA98;
-    if (setting == "Quality")
-        profile->Quality = value;
-    else if (setting == "JpegType")
-        profile->JpegType = value;
-    else if (setting == "TiffType")
-        profile->TiffType = value;
-    else if (setting == "TiffAlg")
-        profile->TiffAlg = value;
-    else if (setting == "JpegType+missing" || setting == "TiffType+missing") {
-        profile->CustomProfile = m_folder + "/no-such-profile.icc";
-        profile->JpegType = value;
-        profile->TiffType = value;
-    } else if (setting == "TiffAlg+bilevel") {
-        profile->TiffAlg = value;
+    const QStringList parts = setting.split('+');
+    const QHash<QString, int CUserProfile::*> fields = {
+        {"Quality", &CUserProfile::Quality},   {"JpegType", &CUserProfile::JpegType},
+        {"TiffType", &CUserProfile::TiffType}, {"TiffAlg", &CUserProfile::TiffAlg},
+        {"Interlaced", &CUserProfile::Interlaced}};
+    QVERIFY(fields.contains(parts[0]));
+    profile->*fields.value(parts[0]) = value;
+    profile->CustomProfile = parts.value(1) == "missing" ? m_folder + "/no-such-profile.icc" : kA98;
+    if (parts.value(1) == "bilevel")
         profile->TiffType = 0;
-    }
-    else if (setting == "Interlaced")
-        profile->Interlaced = value;
 
     CImageManager manager;
     QVERIFY(ReadPhoto(manager));
