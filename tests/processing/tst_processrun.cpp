@@ -22,8 +22,12 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 
 using namespace ProcessTestKit;
+
+using JobSetup = std::function<void(const QString& root, CUserProfile* profile)>;
+Q_DECLARE_METATYPE(JobSetup)
 
 class TestProcessRun : public QObject
 {
@@ -36,12 +40,12 @@ private slots:
     void unwritableLogKeepsTheOldOne();
     void folderModes_data();
     void folderModes();
-    void numberedVariants();
+    void outputNames_data();
+    void outputNames();
     void sameNameOnEightThreads();
     void multipagePerPageNames();
     void copyWithoutReencoding_data();
     void copyWithoutReencoding();
-    void keepOriginalFormat();
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
     void zeroPhotosEnds();
@@ -52,10 +56,6 @@ private slots:
     void unwrittenDocumentLogsNoPhotoProcessed();
     void deliveryOnlyOutputsGoToTemp_data();
     void deliveryOnlyOutputsGoToTemp();
-    void counterContinuation_data();
-    void counterContinuation();
-    void staleKeysAreRenumbered();
-    void numbersWithinFolders();
     void magickThreadsFollowWorkers();
     void namesFromCaptureDate();
 };
@@ -195,15 +195,62 @@ void TestProcessRun::folderModes()
         QCOMPARE(QImage(path).width(), 24);
 }
 
-void TestProcessRun::numberedVariants()
+// Each row prepares photos and naming settings in a fresh job folder.
+void TestProcessRun::outputNames_data()
 {
-    const QString root = NewJob("numbered");
-    SetPhotos({MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"),
-               MakePhoto(root + "/3", "a.png")});
+    QTest::addColumn<JobSetup>("setup");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("numbered variants") << JobSetup([](const QString& root, CUserProfile*) {
+        SetPhotos({MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"), MakePhoto(root + "/3", "a.png")});
+    }) << QStringList{"A (2).png", "a (3).png", "a.png"};
+    // "jpeg" is no format id: the default format is used.
+    QTest::newRow("keep original format") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
+        profile->DefaultFormat = "PNG";
+        SetPhotos({MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"), MakePhoto(root, "c.bmp")});
+        SetFilters({Filter(3080, "Negative")});
+    }) << QStringList{"a.png", "b.jpg", "c.bmp"};
+    // A hand-written silent script keeps its own counter start; a silent
+    // monitoring job continues after the pictures it already wrote.
+    for (const bool monitor : {false, true}) {
+        QTest::newRow(monitor ? "counter of a monitor job" : "counter of a silent script")
+            << JobSetup([monitor](const QString& root, CUserProfile* profile) {
+                   profile->silentScript = true;
+                   profile->monitorRun = monitor;
+                   profile->processLog = false;
+                   profile->CreateLog = false;
+                   profile->PicCount = 7;
+                   profile->CounterStart = 5;
+                   profile->FilenameFormat = "x [Counter]";
+                   SetPhotos({MakePhoto(root, "a.png")});
+               })
+            << QStringList{monitor ? "x 08.png" : "x 05.png"};
+    }
+    QTest::newRow("stale keys are renumbered") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->useMulticore = true;
+        profile->FilenameFormat = "n [Counter]";
+        SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
+        for (SImageRecord& record : CListImages::GetInstance()->list)
+            record.key = 0; // as left by an earlier edit of the list
+    }) << QStringList{"n 01.png", "n 02.png", "n 03.png"};
+    QTest::newRow("counter restarts in every folder") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->CounterReset = true;
+        profile->FilenameFormat = "[FolderName] [Counter]";
+        SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"), MakePhoto(root + "/p", "3.png"),
+                   MakePhoto(root + "/p", "4.png")});
+    }) << QStringList{"p 01.png", "p 02.png", "p 03.png", "q 01.png"};
+}
+
+void TestProcessRun::outputNames()
+{
+    QFETCH(JobSetup, setup);
+    QFETCH(QStringList, expected);
+    const QString root = NewJob("names");
+    setup(root, CUserProfile::GetInstance());
     auto controller = Run();
     QVERIFY(controller);
-    QCOMPARE(controller->ThreadCount(), 1); // multi-core use is off
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"A (2).png", "a (3).png", "a.png"}));
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(FilesIn(root + "/out"), expected);
 }
 
 void TestProcessRun::sameNameOnEightThreads()
@@ -285,21 +332,6 @@ void TestProcessRun::copyWithoutReencoding()
     QVERIFY(controller);
     QCOMPARE(FilesIn(root + "/out"), QStringList({"x.jpg"}));
     QCOMPARE(ReadAll(root + "/out/x.jpg") == ReadAll(photo), copied);
-}
-
-void TestProcessRun::keepOriginalFormat()
-{
-    const QString root = NewJob("keep");
-    CUserProfile* profile = CUserProfile::GetInstance();
-    profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
-    profile->DefaultFormat = "PNG";
-    SetPhotos({MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"), MakePhoto(root, "c.bmp")});
-    SetFilters({Filter(3080, "Negative")});
-    auto controller = Run();
-    QVERIFY(controller);
-    QCOMPARE(controller->ErrorCount(), 0);
-    // "jpeg" is no format id: the default format is used.
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"a.png", "b.jpg", "c.bmp"}));
 }
 
 void TestProcessRun::caseOnlyRenameIsWritten()
@@ -477,63 +509,6 @@ void TestProcessRun::deliveryOnlyOutputsGoToTemp()
     QCOMPARE(QImage(listed.first()).width(), 24);
     QCOMPARE(ReadAll(root + "/in/Processed/m.png"), QByteArray("mine"));
     QVERIFY(!QFile::exists(root + "/dest"));
-}
-
-void TestProcessRun::counterContinuation_data()
-{
-    QTest::addColumn<bool>("monitor");
-    QTest::addColumn<QString>("expected");
-    // A hand-written silent script keeps its own counter start; a silent
-    // monitoring job continues after the pictures it already wrote.
-    QTest::newRow("silent script") << false << "x 05.png";
-    QTest::newRow("monitor job") << true << "x 08.png";
-}
-
-void TestProcessRun::counterContinuation()
-{
-    QFETCH(bool, monitor);
-    QFETCH(QString, expected);
-    const QString root = NewJob("counter");
-    CUserProfile* profile = CUserProfile::GetInstance();
-    profile->silentScript = true;
-    profile->monitorRun = monitor;
-    profile->processLog = false;
-    profile->CreateLog = false;
-    profile->PicCount = 7;
-    profile->CounterStart = 5;
-    profile->FilenameFormat = "x [Counter]";
-    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
-    CListImages::GetInstance()->list.removeLast();
-    QVERIFY(Run());
-    QCOMPARE(FilesIn(root + "/out"), QStringList({expected}));
-}
-
-void TestProcessRun::staleKeysAreRenumbered()
-{
-    const QString root = NewJob("keys");
-    CUserProfile::GetInstance()->useMulticore = true;
-    CUserProfile::GetInstance()->FilenameFormat = "n [Counter]";
-    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
-    for (SImageRecord& record : CListImages::GetInstance()->list)
-        record.key = 0; // as left by an earlier edit of the list
-    QVERIFY(Run());
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"n 01.png", "n 02.png", "n 03.png"}));
-}
-
-void TestProcessRun::numbersWithinFolders()
-{
-    const QString root = NewJob("within");
-    CUserProfile::GetInstance()->CounterReset = true;
-    CUserProfile::GetInstance()->FilenameFormat = "[FolderName] [Counter]";
-    SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"),
-               MakePhoto(root + "/p", "3.png"), MakePhoto(root + "/p", "4.png")});
-    QVERIFY(Run());
-    QList<qint64> numbers;
-    for (const SImageRecord& record : std::as_const(CListImages::GetInstance()->list))
-        numbers << record.folderIndex;
-    QCOMPARE(numbers, QList<qint64>({0, 0, 1, 2}));
-    // The counter restarts in every folder.
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"p 01.png", "p 02.png", "p 03.png", "q 01.png"}));
 }
 
 void TestProcessRun::magickThreadsFollowWorkers()
