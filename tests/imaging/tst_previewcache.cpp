@@ -6,6 +6,7 @@
 #include "MagickCompat.h"
 #include "ProgressMonitors.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -16,21 +17,6 @@
 #include <vector>
 
 namespace {
-QStringList g_trace;
-
-void CollectTrace(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    g_trace.append(message);
-}
-
-int CountTrace(const QString& piece)
-{
-    int n = 0;
-    for (const QString& line : g_trace)
-        n += line.contains(piece) ? 1 : 0;
-    return n;
-}
-
 // Writes a w x h image of one colour (ImageMagick colour text) to path.
 void WriteImage(const QString& path, size_t width, size_t height, const char* colour, bool grey = false)
 {
@@ -78,18 +64,20 @@ private slots:
     void destroyedWorkerReceivesNothing();
 
 private:
+    int CountTrace(const QString& piece) const { return m_trace->Count(piece); }
     QString m_folder;
+    std::unique_ptr<TraceCapture> m_trace; // made once the test runner has its own handler
 };
 
 void TestPreviewCache::initTestCase()
 {
     m_folder = TestEnv::NewFolder("previewcache");
-    qInstallMessageHandler(CollectTrace);
+    m_trace = std::make_unique<TraceCapture>();
 }
 
 void TestPreviewCache::init()
 {
-    g_trace.clear();
+    m_trace->Clear();
     CIMImageCache::GetInstance()->Clear();
 }
 
