@@ -53,7 +53,6 @@ private slots:
     void initTestCase();
     void identifyByExtension_data();
     void identifyByExtension();
-    void readsRealPhoto();
     void cmykJpegBecomesSRGB_data();
     void cmykJpegBecomesSRGB();
     void warningStillRunsEveryStep();
@@ -108,22 +107,6 @@ void TestImageReading::identifyByExtension()
     QFETCH(int, kind);
     CImageManager manager;
     QCOMPARE(manager.IdentifyImage(path), kind);
-}
-
-void TestImageReading::readsRealPhoto()
-{
-    const QString path = Photo("jpg/exif-org/canon-ixus.jpg");
-    if (path.isEmpty())
-        QSKIP("no shared photos");
-    CImageManager manager;
-    QVERIFY(manager.Read(path));
-    QCOMPARE(manager.sourcePath, path);
-    QCOMPARE(QSize(int(manager.image.columns()), int(manager.image.rows())), QSize(640, 480));
-    QCOMPARE(manager.properties.width, quint64(640));
-    QCOMPARE(manager.properties.cameraMake, QString("Canon"));
-    QVERIFY(!manager.sourceWasCMYK);
-    QCOMPARE(manager.embeddedProfile.length(), size_t(0));
-    QVERIFY(!manager.multipage);
 }
 
 void TestImageReading::cmykJpegBecomesSRGB_data()
