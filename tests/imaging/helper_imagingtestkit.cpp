@@ -1,5 +1,9 @@
 #include "ImagingTestKit.h"
 
+#include "CICCProfiles.h"
+
+#include <Magick++.h>
+
 #include <QFile>
 #include <QProcess>
 
@@ -15,7 +19,7 @@ bool RunTool(const QString& program, const QStringList& arguments, QString* outp
         return false;
     }
     if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
+        *output = QString::fromUtf8(process.readAllStandardOutput());
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
@@ -43,6 +47,56 @@ QByteArray FileStart(const QString& path, int bytes)
     if (!file.open(QIODevice::ReadOnly))
         return QByteArray();
     return file.read(bytes);
+}
+
+QString Exiftool(const QStringList& arguments, bool* ok)
+{
+    QString output;
+    const bool done = RunTool("exiftool", arguments, &output);
+    if (ok)
+        *ok = done;
+    return done ? output : QString();
+}
+
+bool MakeJpeg(const QString& path, int width, int height, const QString& colour)
+{
+    try {
+        Magick::Image image(Magick::Geometry(size_t(width), size_t(height)), Magick::Color(colour.toStdString()));
+        image.depth(8);
+        image.quality(95);
+        image.write("JPEG:" + path.toStdString());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool MakeCmykJpeg(const QString& path, int width, int height, const QString& colour, bool embedProfile)
+{
+    try {
+        Magick::Image image(Magick::Geometry(size_t(width), size_t(height)), Magick::Color(colour.toStdString()));
+        image.depth(8);
+        if (embedProfile) {
+            Magick::Image srgb, cmyk;
+            srgb.read(CICCProfiles::SRGBPath().toStdString());
+            cmyk.read(CICCProfiles::CMYKPath().toStdString());
+            image.profile("icc", srgb.profile("icc"));
+            image.profile("icc", cmyk.profile("icc"));
+        } else {
+            image.colorSpace(MagickCore::CMYKColorspace);
+        }
+        image.quality(95);
+        image.write("JPEG:" + path.toStdString());
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool Truncate(const QString& path, double fraction)
+{
+    QFile file(path);
+    return file.resize(qint64(double(file.size()) * fraction));
 }
 
 } // namespace ImagingTestKit

@@ -7,7 +7,6 @@ class TestFormats : public QObject
 private slots:
     void initTestCase();
     void readableExtensionsInTableOrder();
-    void rawExtensions();
     void lookUpByAnyAlias_data();
     void lookUpByAnyAlias();
     void writeOnlyRowsAreNotReadable();
@@ -34,10 +33,6 @@ void TestFormats::readableExtensionsInTableOrder()
     const QStringList expected = common + kRawIds;
     QCOMPARE(expected.size(), 69);
     QCOMPARE(QStringList(CFormatsEnum::GetInstance()->readableExtensions), expected);
-}
-
-void TestFormats::rawExtensions()
-{
     QCOMPARE(QStringList(CFormatsEnum::GetInstance()->rawExtensions), kRawIds);
 }
 
@@ -86,8 +81,7 @@ void TestFormats::writeOnlyRowsAreNotReadable()
     const CFormatsEnum* formats = CFormatsEnum::GetInstance();
     for (const char* ext : {"PDF", "PDP", "EPS"})
         QVERIFY2(!formats->readableExtensions.contains(ext), ext);
-    QVERIFY(!formats->dialogFilter.contains("*.PDF"));
-    QVERIFY(!formats->dialogFilter.contains("*.EPS"));
+    QVERIFY(!formats->dialogFilter.contains("*.PDF") && !formats->dialogFilter.contains("*.EPS"));
     int writable = 0;
     for (const SFormatRecord& row : formats->rows)
         writable += row.canWrite;

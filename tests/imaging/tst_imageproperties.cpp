@@ -2,17 +2,20 @@
 #include "CImageManager.h"
 #include "DngWriter.h"
 #include "ImageProperties.h"
-#include "ImagingFixtures.h"
+#include "ImagingTestKit.h"
 #include "TestEnv.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 
 #include <cmath>
+
+using namespace ImagingTestKit;
 
 namespace {
 const QStringList kExiftoolTags = {
@@ -38,6 +41,9 @@ double Degrees(const QString& text)
         return -1;
     return m.captured(1).toDouble() + m.captured(2).toDouble() / 60 + m.captured(3).toDouble() / 3600;
 }
+
+// Kinds of file for the information text, besides blank files of a size.
+enum { kJpeg = -1, kRaw = -2, kMissing = -3 };
 
 double Rational(const QString& text)
 {
@@ -93,7 +99,7 @@ void TestImageProperties::realPhotosAgreeWithExiftool()
     if (path.isEmpty())
         QSKIP("no shared photos");
     bool ok = false;
-    const QString json = Fixtures::Exiftool(QStringList{"-j", "-n"} + kExiftoolTags + QStringList{path}, &ok);
+    const QString json = Exiftool(QStringList{"-j", "-n"} + kExiftoolTags + QStringList{path}, &ok);
     QVERIFY2(ok, "exiftool failed");
     const QJsonObject x = QJsonDocument::fromJson(json.toUtf8()).array().at(0).toObject();
 
@@ -254,9 +260,9 @@ void TestImageProperties::writtenTags()
     QFETCH(QString, field);
     QFETCH(QString, expected);
     const QString path = TestEnv::NewFolder("tags") + "/tagged.jpg";
-    QVERIFY(Fixtures::MakeJpeg(path, 24, 16, "gray"));
+    QVERIFY(MakeJpeg(path, 24, 16, "gray"));
     bool ok = false;
-    Fixtures::Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path}, &ok);
+    Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path}, &ok);
     QVERIFY(ok);
     CImageManager manager;
     QVERIFY(manager.Read(path));
@@ -275,7 +281,7 @@ void TestImageProperties::writtenTags()
 void TestImageProperties::noExifGivesEmptyFields()
 {
     const QString path = folder + "/plain.jpg";
-    QVERIFY(Fixtures::MakeJpeg(path, 31, 17, "navy"));
+    QVERIFY(MakeJpeg(path, 31, 17, "navy"));
     CImageManager manager;
     QVERIFY(manager.Read(path));
     const SImageProperties& p = manager.properties;
@@ -316,58 +322,53 @@ void TestImageProperties::rawAfterJpegClearsExifTexts()
 
 void TestImageProperties::informationText_data()
 {
-    QTest::addColumn<QString>("kind");
+    // size: bytes of a blank file, or kJpeg (a 40x30 JPEG, tagged with the
+    // exiftool arguments), kRaw (a turned DNG) or kMissing.
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QStringList>("tags");
     QTest::addColumn<QString>("expected");
     QTest::newRow("photo with camera")
-        << "camera" << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30\nDate: 2019-07-04 18:30\nCamera: NIKON D750";
+        << "shot.jpg" << int(kJpeg)
+        << QStringList{"-EXIF:Make=NIKON CORPORATION", "-EXIF:Model=NIKON D750",
+                       "-EXIF:DateTimeOriginal=2019:07:04 18:30:12"}
+        << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30\nDate: 2019-07-04 18:30\nCamera: NIKON D750";
     QTest::newRow("camera make differs")
-        << "othercamera" << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30\nCamera: Canon PowerShot A5";
-    QTest::newRow("no exif") << "plain" << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30";
-    QTest::newRow("raw") << "raw" << "Name: camera\nType: NEF\nSize: %SIZE%\nDimensions: 48x64\nDate: 2021-03-04 05:06\nCamera: Tarnwell Bench One";
-    QTest::newRow("1048575 bytes") << "kb" << "Name: blob\nType: JPG\nSize: 1024.00 KB";
-    QTest::newRow("1048576 bytes") << "mb" << "Name: blob\nType: JPG\nSize: 1.00 MB";
-    QTest::newRow("empty file") << "empty" << "Name: blob\nType: JPG\nSize: N/A";
-    QTest::newRow("dot in folder") << "folderdot" << "Name: blob\nType: \nSize: 1.00 KB";
-    QTest::newRow("missing") << "missing" << "Photo not found";
+        << "shot.jpg" << int(kJpeg) << QStringList{"-EXIF:Make=Canon", "-EXIF:Model=PowerShot A5"}
+        << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30\nCamera: Canon PowerShot A5";
+    QTest::newRow("no exif") << "shot.jpg" << int(kJpeg) << QStringList()
+                             << "Name: shot\nType: JPG\nSize: %SIZE%\nDimensions: 40x30";
+    QTest::newRow("raw") << "camera.nef" << int(kRaw) << QStringList()
+                         << "Name: camera\nType: NEF\nSize: %SIZE%\nDimensions: 48x64\nDate: 2021-03-04 05:06\nCamera: Tarnwell Bench One";
+    QTest::newRow("1048575 bytes") << "blob.jpg" << 1048575 << QStringList() << "Name: blob\nType: JPG\nSize: 1024.00 KB";
+    QTest::newRow("1048576 bytes") << "blob.jpg" << 1048576 << QStringList() << "Name: blob\nType: JPG\nSize: 1.00 MB";
+    QTest::newRow("empty file") << "blob.jpg" << 0 << QStringList() << "Name: blob\nType: JPG\nSize: N/A";
+    QTest::newRow("dot in folder") << "v1.2/blob" << 1024 << QStringList() << "Name: blob\nType: \nSize: 1.00 KB";
+    QTest::newRow("missing") << "none.jpg" << int(kMissing) << QStringList() << "Photo not found";
 }
 
 void TestImageProperties::informationText()
 {
-    QFETCH(QString, kind);
+    QFETCH(QString, name);
+    QFETCH(int, size);
+    QFETCH(QStringList, tags);
     QFETCH(QString, expected);
-    const QString local = TestEnv::NewFolder("info");
-    QString path = local + "/shot.jpg";
-    auto blob = [&](const QString& file, qint64 size) {
-        QFile out(file);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        QVERIFY(out.resize(size));
-    };
-    bool ok = true;
-    if (kind == "camera" || kind == "othercamera" || kind == "plain") {
-        QVERIFY(Fixtures::MakeJpeg(path, 40, 30, "teal"));
-        if (kind == "camera")
-            Fixtures::Exiftool({"-q", "-overwrite_original", "-EXIF:Make=NIKON CORPORATION",
-                                "-EXIF:Model=NIKON D750", "-EXIF:DateTimeOriginal=2019:07:04 18:30:12", path},
-                               &ok);
-        else if (kind == "othercamera")
-            Fixtures::Exiftool({"-q", "-overwrite_original", "-EXIF:Make=Canon", "-EXIF:Model=PowerShot A5", path},
-                               &ok);
-    } else if (kind == "raw") {
+    const QString path = TestEnv::NewFolder("info") + "/" + name;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    if (size == kJpeg) {
+        QVERIFY(MakeJpeg(path, 40, 30, "teal"));
+        bool ok = true;
+        if (!tags.isEmpty())
+            Exiftool(QStringList{"-q", "-overwrite_original"} + tags + QStringList{path}, &ok);
+        QVERIFY(ok);
+    } else if (size == kRaw) {
         DngSpec spec;
         spec.orientation = 6;
-        path = local + "/camera.nef";
         QVERIFY(WriteDng(path, spec));
-    } else if (kind == "kb" || kind == "mb" || kind == "empty") {
-        path = local + "/blob.jpg";
-        blob(path, kind == "kb" ? 1048575 : kind == "mb" ? 1048576 : 0);
-    } else if (kind == "folderdot") {
-        QDir().mkpath(local + "/v1.2");
-        path = local + "/v1.2/blob";
-        blob(path, 1024);
-    } else {
-        path = local + "/none.jpg";
+    } else if (size >= 0) {
+        QFile out(path);
+        QVERIFY(out.open(QIODevice::WriteOnly) && out.resize(size));
     }
-    QVERIFY(ok);
     expected.replace("%SIZE%", QString::number(double(QFileInfo(path).size()) / 1024.0, 'f', 2) + " KB");
     QCOMPARE(ReadImageProperties(path), expected);
 }

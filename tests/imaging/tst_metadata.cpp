@@ -50,18 +50,9 @@ QSize DecodedSize(const QByteArray& jpeg)
     return QSize(int(image.columns()), int(image.rows()));
 }
 
-QString Exiftool()
+bool HaveExiftool()
 {
-    return QStandardPaths::findExecutable("exiftool");
-}
-
-bool RunExiftool(const QStringList& arguments, QByteArray* output = nullptr)
-{
-    QString text;
-    const bool ok = ImagingTestKit::RunTool(Exiftool(), arguments, &text);
-    if (output)
-        *output = text.toUtf8();
-    return ok;
+    return !QStandardPaths::findExecutable("exiftool").isEmpty();
 }
 
 // Moves every XMP segment in front of the first EXIF segment.
@@ -97,8 +88,6 @@ class TestMetadata : public QObject
 private slots:
     void handMadeFiles_data();
     void handMadeFiles();
-    void noThumbnail_data();
-    void noThumbnail();
     void realPhotosMatchExiftool();
     void filesMadeWithExiftool_data();
     void filesMadeWithExiftool();
@@ -243,6 +232,28 @@ void TestMetadata::handMadeFiles_data()
         badOrder[0] = 'X';
         QTest::newRow("bad byte order mark") << JpegFile({ExifSegment(badOrder)}) << QByteArray();
     }
+
+    // Files without a thumbnail, cut short or broken in their headers.
+    const QByteArray exif = ExifSegment(ThumbnailTiff(false, Thumb()).Bytes());
+    const QByteArray complete = JpegFile({exif});
+    QTest::newRow("empty file") << QByteArray() << QByteArray();
+    QTest::newRow("png") << EncodePng(32, 32) << QByteArray();
+    QTest::newRow("start of image only") << QByteArray("\xFF\xD8", 2) << QByteArray();
+    QTest::newRow("ends inside the exif segment") << complete.left(exif.size() / 2) << QByteArray();
+    QTest::newRow("ends before the start of scan") << complete.left(complete.indexOf("\xFF\xDA")) << QByteArray();
+    QTest::newRow("end of image before any scan") << QByteArray("\xFF\xD8", 2) + exif + QByteArray("\xFF\xD9", 2) << QByteArray();
+    QTest::newRow("segment length below 2") << QByteArray("\xFF\xD8", 2) + exif + QByteArray("\xFF\xE2\x00\x01", 4) << QByteArray();
+    QTest::newRow("huffman table too short")
+        << JpegFile({exif, Segment(0xC4, QByteArray(1, '\0') + QByteArray(16, '\x10') + QByteArray(10, '\0'))}) << QByteArray();
+    QTest::newRow("no exif") << JpegFile({Segment(0xFE, "comment")}) << QByteArray();
+    QTest::newRow("only padding after start") << QByteArray("\xFF\xD8", 2) + QByteArray(4096, '\xFF') << QByteArray();
+
+    // More header data than is kept: APP13 segments are kept in metadata mode.
+    QList<QByteArray> big{exif};
+    const QByteArray chunk = Segment(0xED, QByteArray(65000, 'x'));
+    for (int i = 0; i < 260; ++i)
+        big << chunk;
+    QTest::newRow("header data over the limit") << JpegFile(big) << QByteArray();
 }
 
 void TestMetadata::handMadeFiles()
@@ -264,52 +275,19 @@ void TestMetadata::handMadeFiles()
     }
 }
 
-void TestMetadata::noThumbnail_data()
-{
-    QTest::addColumn<QByteArray>("file");
-
-    const QByteArray exif = ExifSegment(ThumbnailTiff(false, Thumb()).Bytes());
-    const QByteArray complete = JpegFile({exif});
-    QTest::newRow("empty file") << QByteArray();
-    QTest::newRow("png") << EncodePng(32, 32);
-    QTest::newRow("start of image only") << QByteArray("\xFF\xD8", 2);
-    QTest::newRow("ends inside the exif segment") << complete.left(exif.size() / 2);
-    QTest::newRow("ends before the start of scan") << complete.left(complete.indexOf("\xFF\xDA"));
-    QTest::newRow("end of image before any scan") << QByteArray("\xFF\xD8", 2) + exif + QByteArray("\xFF\xD9", 2);
-    QTest::newRow("segment length below 2") << QByteArray("\xFF\xD8", 2) + exif + QByteArray("\xFF\xE2\x00\x01", 4);
-    QTest::newRow("huffman table too short")
-        << JpegFile({exif, Segment(0xC4, QByteArray(1, '\0') + QByteArray(16, '\x10') + QByteArray(10, '\0'))});
-    QTest::newRow("no exif") << JpegFile({Segment(0xFE, "comment")});
-    QTest::newRow("only padding after start") << QByteArray("\xFF\xD8", 2) + QByteArray(4096, '\xFF');
-
-    // More header data than is kept: APP13 segments are kept in metadata mode.
-    QList<QByteArray> big{exif};
-    const QByteArray chunk = Segment(0xED, QByteArray(65000, 'x'));
-    for (int i = 0; i < 260; ++i)
-        big << chunk;
-    QTest::newRow("header data over the limit") << JpegFile(big);
-}
-
-void TestMetadata::noThumbnail()
-{
-    QFETCH(QByteArray, file);
-    const Found found = ReadBytes(file);
-    QCOMPARE(found.size, 0);
-    QCOMPARE(found.width, 0);
-    QCOMPARE(found.height, 0);
-}
-
 void TestMetadata::realPhotosMatchExiftool()
 {
     const QString photos = TestEnv::SharedPhotos();
     if (photos.isEmpty())
         QSKIP("the shared photos are not there");
-    if (Exiftool().isEmpty())
+    if (!HaveExiftool())
         QSKIP("exiftool is not installed");
 
-    QByteArray json;
-    QVERIFY(RunExiftool({"-j", "-b", "-r", "-EXIF:ThumbnailImage", "-ext", "jpg", "-ext", "jpeg", photos}, &json));
-    const QJsonArray rows = QJsonDocument::fromJson(json).array();
+    bool ok = false;
+    const QString json =
+        ImagingTestKit::Exiftool({"-j", "-b", "-r", "-EXIF:ThumbnailImage", "-ext", "jpg", "-ext", "jpeg", photos}, &ok);
+    QVERIFY(ok);
+    const QJsonArray rows = QJsonDocument::fromJson(json.toUtf8()).array();
     QVERIFY(rows.size() >= 30);
 
     int withThumbnail = 0;
@@ -348,7 +326,7 @@ void TestMetadata::filesMadeWithExiftool()
 {
     QFETCH(QString, byteOrder);
     QFETCH(bool, xmpFirst);
-    if (Exiftool().isEmpty())
+    if (!HaveExiftool())
         QSKIP("exiftool is not installed");
 
     const QString folder = TestEnv::NewFolder("exiftool");
@@ -357,8 +335,11 @@ void TestMetadata::filesMadeWithExiftool()
     const QByteArray thumb = EncodeJpeg(40, 30, "yellow");
     QVERIFY(WriteFile(photo, EncodeJpeg(400, 300)));
     QVERIFY(WriteFile(thumbPath, thumb));
-    QVERIFY(RunExiftool({"-q", "-overwrite_original", "-ExifByteOrder=" + byteOrder, "-Make=Tester",
-                         "-XMP-dc:Title=Photo", "-ThumbnailImage<=" + thumbPath, photo}));
+    bool ok = false;
+    ImagingTestKit::Exiftool({"-q", "-overwrite_original", "-ExifByteOrder=" + byteOrder, "-Make=Tester",
+                              "-XMP-dc:Title=Photo", "-ThumbnailImage<=" + thumbPath, photo},
+                             &ok);
+    QVERIFY(ok);
     if (xmpFirst) {
         QFile file(photo);
         QVERIFY(file.open(QIODevice::ReadOnly));

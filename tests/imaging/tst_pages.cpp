@@ -3,6 +3,7 @@
 #include "CPhotoPing.h"
 #include "CUserProfile.h"
 #include "ImagingTestKit.h"
+#include "JpegFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -114,9 +115,7 @@ void TestPages::pageCount()
         QVERIFY(QFile::copy(m_threePages, path));
     } else if (kind == "text") {
         path = m_folder + "/text.png";
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not an image\n");
+        QVERIFY(JpegFixtures::WriteFile(path, "not an image\n"));
     } else if (kind == "missing") {
         path = m_folder + "/nothing-here.tif";
     } else if (kind == "prefix") {
@@ -285,56 +284,30 @@ void TestPages::multipageReadTakesPropertiesAndColourState()
 
 // Two 2x2 RGB pages (red, blue) whose directories carry a private tag that
 // the TIFF library warns about.
-static void WriteTiffWithUnknownTag(const QString& path)
+static bool WriteTiffWithUnknownTag(const QString& path)
 {
-    QByteArray out("II*\0\0\0\0\0", 8);
-    int nextPointer = 4;
-    auto put16 = [&](quint16 v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto put32 = [&](quint32 v) { put16(quint16(v & 0xffff)); put16(quint16(v >> 16)); };
-    auto patch32 = [&](int at, quint32 v) {
-        for (int i = 0; i < 4; ++i)
-            out[at + i] = char((v >> (8 * i)) & 0xff);
-    };
-    const QList<QByteArray> pages = {QByteArray("\xff\0\0\xff\0\0\xff\0\0\xff\0\0", 12),
-                                     QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\xff", 12)};
-    for (const QByteArray& data : pages) {
-        const quint32 dataAt = quint32(out.size());
-        out.append(data);
-        const quint32 textAt = quint32(out.size());
-        out.append("hello\0", 6);
-        const quint32 bitsAt = quint32(out.size());
-        put16(8);
-        put16(8);
-        put16(8);
-        patch32(nextPointer, quint32(out.size()));
-        struct Entry { quint16 tag, type; quint32 count, value; };
-        const Entry entries[] = {{256, 3, 1, 2}, {257, 3, 1, 2}, {258, 3, 3, bitsAt}, {259, 3, 1, 1},
-                                 {262, 3, 1, 2}, {273, 4, 1, dataAt}, {277, 3, 1, 3}, {278, 3, 1, 2},
-                                 {279, 4, 1, 12}, {65000, 2, 6, textAt}};
-        put16(quint16(std::size(entries)));
-        for (const Entry& e : entries) {
-            put16(e.tag);
-            put16(e.type);
-            put32(e.count);
-            if (e.type == 3 && e.count == 1) {
-                put16(quint16(e.value));
-                put16(0);
-            } else {
-                put32(e.value);
-            }
-        }
-        nextPointer = out.size();
-        put32(0);
+    using JpegFixtures::Entry;
+    JpegFixtures::Tiff tiff(false);
+    uint32_t previous = 0;
+    for (const char* pixel : {"\xff\0\0", "\0\0\xff"}) {
+        const uint32_t data = tiff.AddBytes(QByteArray(pixel, 3).repeated(4));
+        const uint32_t directory = tiff.AddDirectory(
+            {tiff.Short(256, 2), tiff.Short(257, 2), Entry{258, 3, 3, tiff.U16(8).repeated(3)}, tiff.Short(259, 1),
+             tiff.Short(262, 2), tiff.Long(273, data), tiff.Short(277, 3), tiff.Short(278, 2), tiff.Long(279, 12),
+             Entry{65000, 2, 6, QByteArray("hello\0", 6)}});
+        if (previous)
+            tiff.SetNext(previous, directory);
+        else
+            tiff.SetFirstDirectory(directory);
+        previous = directory;
     }
-    QFile file(path);
-    file.open(QIODevice::WriteOnly);
-    file.write(out);
+    return JpegFixtures::WriteFile(path, tiff.Bytes());
 }
 
 void TestPages::warningsDoNotLosePages()
 {
     const QString path = m_folder + "/unknown-tag.tif";
-    WriteTiffWithUnknownTag(path);
+    QVERIFY(WriteTiffWithUnknownTag(path));
     CImageManager manager;
     QCOMPARE(manager.GetPageCount(path), 2);
     QVERIFY(manager.ReadMultipage(path));

@@ -6,30 +6,17 @@
 #include "MagickCompat.h"
 #include "ProgressMonitors.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QPainter>
 
 #include <memory>
 #include <vector>
 
 namespace {
-QStringList g_trace;
-
-void CollectTrace(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    g_trace.append(message);
-}
-
-int CountTrace(const QString& piece)
-{
-    int n = 0;
-    for (const QString& line : g_trace)
-        n += line.contains(piece) ? 1 : 0;
-    return n;
-}
-
 // Writes a w x h image of one colour (ImageMagick colour text) to path.
 void WriteImage(const QString& path, size_t width, size_t height, const char* colour, bool grey = false)
 {
@@ -55,11 +42,10 @@ private slots:
     void initTestCase();
     void init();
     void secondReadIsCacheHit();
-    void oneEntryOnly();
+    void cacheKeepsOneColourEntry_data();
+    void cacheKeepsOneColourEntry();
     void changedFileIsReadAgain();
-    void greyPhotoIsNotCachedAndEmptiesCache();
     void cachedCopyKeepsPixelsAndProperties();
-    void processingManagersDoNotUseCache();
     void abortBeforeReadFails_data();
     void abortBeforeReadFails();
     void zoomSizes_data();
@@ -78,18 +64,20 @@ private slots:
     void destroyedWorkerReceivesNothing();
 
 private:
+    int CountTrace(const QString& piece) const { return m_trace->Count(piece); }
     QString m_folder;
+    std::unique_ptr<TraceCapture> m_trace; // made once the test runner has its own handler
 };
 
 void TestPreviewCache::initTestCase()
 {
     m_folder = TestEnv::NewFolder("previewcache");
-    qInstallMessageHandler(CollectTrace);
+    m_trace = std::make_unique<TraceCapture>();
 }
 
 void TestPreviewCache::init()
 {
-    g_trace.clear();
+    m_trace->Clear();
     CIMImageCache::GetInstance()->Clear();
 }
 
@@ -103,8 +91,7 @@ void TestPreviewCache::secondReadIsCacheHit()
     QCOMPARE(CountTrace("- Cache hit"), 0);
     QVERIFY(manager.Read(path));
     QCOMPARE(CountTrace("- Cache hit"), 1);
-    QCOMPARE(manager.image.columns(), size_t(30));
-    QCOMPARE(manager.image.rows(), size_t(20));
+    QCOMPARE(QSize(int(manager.image.columns()), int(manager.image.rows())), QSize(30, 20));
     QCOMPARE(PixelOf(manager.image, 3, 3), qRgba(255, 0, 0, 255));
 
     // Another preview manager (another preview thread) shares the entry.
@@ -114,19 +101,38 @@ void TestPreviewCache::secondReadIsCacheHit()
     QCOMPARE(CountTrace("- Cache hit"), 2);
 }
 
-void TestPreviewCache::oneEntryOnly()
+void TestPreviewCache::cacheKeepsOneColourEntry_data()
 {
-    const QString a = m_folder + "/one_a.png";
-    const QString b = m_folder + "/one_b.png";
-    WriteImage(a, 10, 10, "#00ff00");
-    WriteImage(b, 12, 10, "#0000ff");
+    QTest::addColumn<bool>("preview");
+    QTest::addColumn<QString>("reads"); // c colour, d another colour, g grey
+    QTest::addColumn<int>("hits");
+    QTest::addColumn<QString>("trace");
+    QTest::addColumn<int>("traced");
+    QTest::newRow("one entry only") << true << "cdc" << 0 << "- Read with ImageMagick" << 3;
+    QTest::newRow("grey is not cached and empties the cache")
+        << true << "cggc" << 0 << "Image has less than 3 channels" << 2; // once per grey read
+    QTest::newRow("processing managers do not use it") << false << "cc" << 0 << "Write." << 0;
+}
+
+void TestPreviewCache::cacheKeepsOneColourEntry()
+{
+    QFETCH(bool, preview);
+    QFETCH(QString, reads);
+    QFETCH(int, hits);
+    QFETCH(QString, trace);
+    QFETCH(int, traced);
+    const QHash<QChar, QString> paths = {{'c', m_folder + "/entry_c.png"},
+                                         {'d', m_folder + "/entry_d.png"},
+                                         {'g', m_folder + "/entry_g.png"}};
+    WriteImage(paths['c'], 10, 10, "#336699");
+    WriteImage(paths['d'], 12, 10, "#0000ff");
+    WriteImage(paths['g'], 10, 10, "#808080", true);
     CImageManager manager;
-    manager.preview = true;
-    QVERIFY(manager.Read(a));
-    QVERIFY(manager.Read(b));
-    QVERIFY(manager.Read(a));
-    QCOMPARE(CountTrace("- Cache hit"), 0);
-    QCOMPARE(CountTrace("- Read with ImageMagick"), 3);
+    manager.preview = preview;
+    for (const QChar key : reads)
+        QVERIFY(manager.Read(paths[key]));
+    QCOMPARE(CountTrace("- Cache hit"), hits);
+    QCOMPARE(CountTrace(trace), traced);
 }
 
 void TestPreviewCache::changedFileIsReadAgain()
@@ -157,22 +163,6 @@ void TestPreviewCache::changedFileIsReadAgain()
     QCOMPARE(CountTrace("- Cache hit"), 1);
 }
 
-void TestPreviewCache::greyPhotoIsNotCachedAndEmptiesCache()
-{
-    const QString colour = m_folder + "/colour.png";
-    const QString grey = m_folder + "/grey.png";
-    WriteImage(colour, 10, 10, "#336699");
-    WriteImage(grey, 10, 10, "#808080", true);
-    CImageManager manager;
-    manager.preview = true;
-    QVERIFY(manager.Read(colour));
-    QVERIFY(manager.Read(grey));
-    QCOMPARE(CountTrace("Image has less than 3 channels"), 1);
-    QVERIFY(manager.Read(grey));
-    QVERIFY(manager.Read(colour));
-    QCOMPARE(CountTrace("- Cache hit"), 0);
-}
-
 void TestPreviewCache::cachedCopyKeepsPixelsAndProperties()
 {
     const QString path = m_folder + "/props.png";
@@ -193,27 +183,15 @@ void TestPreviewCache::cachedCopyKeepsPixelsAndProperties()
     second.preview = true;
     QVERIFY(second.Read(path));
     QCOMPARE(CountTrace("- Cache hit"), 1);
-    QCOMPARE(second.properties.width, quint64(8));
-    QCOMPARE(second.properties.height, quint64(6));
+    QCOMPARE(QSize(int(second.properties.width), int(second.properties.height)), QSize(8, 6));
     QVERIFY(second.properties.hasAlpha);
-    QCOMPARE(second.properties.densityX, read.densityX);
-    QCOMPARE(second.properties.densityY, read.densityY);
+    QCOMPARE(QPointF(second.properties.densityX, second.properties.densityY),
+             QPointF(read.densityX, read.densityY));
     QCOMPARE(second.properties.resolutionUnits, read.resolutionUnits);
     QVERIFY(MagickCompat::HasAlpha(second.image));
     QCOMPARE(PixelOf(second.image, 2, 2), PixelOf(first.image, 2, 2));
     QCOMPARE(qAlpha(PixelOf(second.image, 2, 2)), 128);
     QCOMPARE(MagickCompat::XResolution(second.image), read.densityX);
-}
-
-void TestPreviewCache::processingManagersDoNotUseCache()
-{
-    const QString path = m_folder + "/processing.png";
-    WriteImage(path, 10, 10, "#123456");
-    CImageManager manager;
-    QVERIFY(manager.Read(path));
-    QVERIFY(manager.Read(path));
-    QCOMPARE(CountTrace("- Cache hit"), 0);
-    QCOMPARE(CountTrace("Write."), 0);
 }
 
 void TestPreviewCache::abortBeforeReadFails_data()

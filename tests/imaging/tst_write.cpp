@@ -3,11 +3,13 @@
 #include "CImageManager.h"
 #include "CUserProfile.h"
 #include "ImagingTestKit.h"
+#include "JpegFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 
 #include <fcntl.h>
 #include <linux/fs.h>
@@ -198,26 +200,18 @@ void TestWrite::options()
     if (expected.contains("{a98}") && !QFile::exists(kA98))
         QSKIP("no A98 profile installed");
 
+    // "<field>+missing": no custom profile file; "<field>+bilevel": TIFF type 0.
     CUserProfile* profile = CUserProfile::GetInstance();
-    profile->CustomProfile = kA98;
-    if (setting == "Quality")
-        profile->Quality = value;
-    else if (setting == "JpegType")
-        profile->JpegType = value;
-    else if (setting == "TiffType")
-        profile->TiffType = value;
-    else if (setting == "TiffAlg")
-        profile->TiffAlg = value;
-    else if (setting == "JpegType+missing" || setting == "TiffType+missing") {
-        profile->CustomProfile = m_folder + "/no-such-profile.icc";
-        profile->JpegType = value;
-        profile->TiffType = value;
-    } else if (setting == "TiffAlg+bilevel") {
-        profile->TiffAlg = value;
+    const QStringList parts = setting.split('+');
+    const QHash<QString, int CUserProfile::*> fields = {
+        {"Quality", &CUserProfile::Quality},   {"JpegType", &CUserProfile::JpegType},
+        {"TiffType", &CUserProfile::TiffType}, {"TiffAlg", &CUserProfile::TiffAlg},
+        {"Interlaced", &CUserProfile::Interlaced}};
+    QVERIFY(fields.contains(parts[0]));
+    profile->*fields.value(parts[0]) = value;
+    profile->CustomProfile = parts.value(1) == "missing" ? m_folder + "/no-such-profile.icc" : kA98;
+    if (parts.value(1) == "bilevel")
         profile->TiffType = 0;
-    }
-    else if (setting == "Interlaced")
-        profile->Interlaced = value;
 
     CImageManager manager;
     QVERIFY(ReadPhoto(manager));
@@ -251,9 +245,7 @@ void TestWrite::pdfCompression()
     QVERIFY(ReadPhoto(manager));
     const QString path = m_folder + "/compressed-" + QString::number(algorithm) + ".pdf";
     QVERIFY(manager.Write(path));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray content = file.readAll();
+    const QByteArray content = FileStart(path, 1 << 26);
     QVERIFY(content.startsWith("%PDF-"));
     // The image stream carries the chosen filter (the thumbnail may differ).
     QVERIFY(content.contains(filter + "\n") || content.contains(filter + "]") || content.contains(filter + " ")
@@ -320,19 +312,14 @@ void TestWrite::failedWriteKeepsExistingTarget()
 {
     const QString folder = TestEnv::NewFolder("failed");
     const QString target = folder + "/target.webp";
-    QFile original(target);
-    QVERIFY(original.open(QIODevice::WriteOnly));
-    original.write("the user's original");
-    original.close();
+    QVERIFY(JpegFixtures::WriteFile(target, "the user's original"));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 
     // WebP cannot hold an image this wide: the encoder fails.
     CImageManager manager;
     manager.SetImage(Magick::Image(Magick::Geometry(17000, 1), Magick::Color("white")));
     QVERIFY(!manager.Write(target));
-    QVERIFY(original.open(QIODevice::ReadOnly));
-    QCOMPARE(original.readAll(), QByteArray("the user's original"));
-    original.close();
+    QCOMPARE(FileStart(target, 100), QByteArray("the user's original"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"target.webp"});
 
     // An empty current image fails too, and an unknown format.
@@ -347,10 +334,7 @@ void TestWrite::overwriteKeepsMode()
 {
     const QString folder = TestEnv::NewFolder("overwrite");
     const QString target = folder + "/target.jpg";
-    QFile old(target);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("old");
-    old.close();
+    QVERIFY(JpegFixtures::WriteFile(target, "old"));
     const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
     QVERIFY(QFile::setPermissions(target, mode));
 

@@ -18,6 +18,9 @@ namespace ProcessTestKit {
 // A fresh profile with settings fit for a test run: hidden dialog, PNG
 // output into `destPath`, names kept, no folder opening, one thread.
 void ResetJob(const QString& destPath);
+// A fresh folder `name` with an "out" folder in it, and the job reset to
+// write there. Returns the folder.
+QString NewJob(const QString& name);
 
 // Writes a small photo (a colour gradient) and returns its path.
 QString MakePhoto(const QString& folder, const QString& name, int width = 24, int height = 16,

@@ -19,6 +19,8 @@ bool WaitForPort(quint16 port, int timeoutMs);
 QByteArray RandomBytes(int size, quint32 seed);
 bool WriteFile(const QString& path, const QByteArray& content);
 QByteArray ReadFile(const QString& path);
+// Every path names an existing file or folder.
+bool AllExist(const QList<QString>& paths);
 } // namespace ServerFixtures
 
 // pyftpdlib serving `root` (writable) for one user.

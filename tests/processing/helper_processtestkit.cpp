@@ -4,6 +4,7 @@
 #include "CListImages.h"
 #include "CProcessController.h"
 #include "CUserProfile.h"
+#include "TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,14 @@ void ResetJob(const QString& destPath)
     profile->PresetRename = 3;
     CListFilters::GetInstance()->list.clear();
     CListImages::GetInstance()->list.clear();
+}
+
+QString NewJob(const QString& name)
+{
+    const QString root = TestEnv::NewFolder(name);
+    QDir().mkpath(root + "/out");
+    ResetJob(root + "/out");
+    return root;
 }
 
 QString MakePhoto(const QString& folder, const QString& name, int width, int height, QRgb tint)
@@ -114,37 +123,30 @@ QByteArray ReadAll(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool IsNegativeOf(const QImage& a, const QImage& b)
+namespace {
+// Every pixel pair (8-bit RGB) of two same-size images passes `match`.
+template <typename Match> bool EveryPixel(const QImage& a, const QImage& b, Match match)
 {
     if (a.size() != b.size() || a.isNull())
         return false;
     const QImage x = a.convertToFormat(QImage::Format_RGB32);
     const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    for (int row = 0; row < x.height(); ++row) {
-        for (int col = 0; col < x.width(); ++col) {
-            const QRgb p = x.pixel(col, row);
-            const QRgb q = y.pixel(col, row);
-            if (qRed(p) != 255 - qRed(q) || qGreen(p) != 255 - qGreen(q) ||
-                qBlue(p) != 255 - qBlue(q))
+    for (int row = 0; row < x.height(); ++row)
+        for (int col = 0; col < x.width(); ++col)
+            if (!match(x.pixel(col, row) & 0xFFFFFF, y.pixel(col, row) & 0xFFFFFF))
                 return false;
-        }
-    }
     return true;
+}
+} // namespace
+
+bool IsNegativeOf(const QImage& a, const QImage& b)
+{
+    return EveryPixel(a, b, [](QRgb p, QRgb q) { return p == (~q & 0xFFFFFF); });
 }
 
 bool SamePixels(const QImage& a, const QImage& b)
 {
-    if (a.size() != b.size() || a.isNull())
-        return false;
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32);
-    for (int row = 0; row < x.height(); ++row) {
-        for (int col = 0; col < x.width(); ++col) {
-            if ((x.pixel(col, row) & 0xFFFFFF) != (y.pixel(col, row) & 0xFFFFFF))
-                return false;
-        }
-    }
-    return true;
+    return EveryPixel(a, b, [](QRgb p, QRgb q) { return p == q; });
 }
 
 } // namespace ProcessTestKit

@@ -10,6 +10,7 @@
 #include <QTcpSocket>
 #include <QThread>
 
+#include <algorithm>
 #include <functional>
 
 #include <pwd.h>
@@ -50,6 +51,27 @@ void StopProcess(QProcess& process)
         process.kill();
         process.waitForFinished(2000);
     }
+}
+
+// Starts a server on a free port (up to three ports, in case another process
+// takes one first) and waits until it accepts connections. `prepare` gives
+// the program's arguments for a port, or an empty list when it cannot.
+bool StartOnFreePort(QProcess& process, quint16& port,
+                     const std::function<QStringList(quint16)>& prepare)
+{
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        port = ServerFixtures::FreePort();
+        const QStringList arguments = prepare(port);
+        if (arguments.isEmpty())
+            return false;
+        process.start(kTimeout, QStringList{kServerLifetime} + arguments);
+        if (!process.waitForStarted(5000))
+            return false;
+        if (ServerFixtures::WaitForPort(port, 10000) && process.state() == QProcess::Running)
+            return true;
+        StopProcess(process);
+    }
+    return false;
 }
 } // namespace
 
@@ -102,6 +124,11 @@ QByteArray ReadFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+bool AllExist(const QList<QString>& paths)
+{
+    return std::all_of(paths.begin(), paths.end(), [](const QString& path) { return QFileInfo::exists(path); });
+}
+
 } // namespace ServerFixtures
 
 FtpServer::~FtpServer()
@@ -113,21 +140,13 @@ bool FtpServer::Start(const QString& root, const QString& user, const QString& p
 {
     m_root = root;
     QDir().mkpath(root);
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        m_port = ServerFixtures::FreePort();
-        // The server logs every command; the tests do not need that noise.
-        m_process.setStandardOutputFile(QProcess::nullDevice());
-        m_process.setStandardErrorFile(QProcess::nullDevice());
-        m_process.start(kTimeout, {kServerLifetime, "/usr/bin/python3", "-m", "pyftpdlib", "-i",
-                                   "127.0.0.1", "-p", QString::number(m_port), "-u", user, "-P",
-                                   password, "-d", root, "-w"});
-        if (!m_process.waitForStarted(5000))
-            return false;
-        if (ServerFixtures::WaitForPort(m_port, 10000) && m_process.state() == QProcess::Running)
-            return true;
-        StopProcess(m_process);
-    }
-    return false;
+    // The server logs every command; the tests do not need that noise.
+    m_process.setStandardOutputFile(QProcess::nullDevice());
+    m_process.setStandardErrorFile(QProcess::nullDevice());
+    return StartOnFreePort(m_process, m_port, [&](quint16 port) {
+        return QStringList{"/usr/bin/python3", "-m", "pyftpdlib", "-i", "127.0.0.1", "-p",
+                           QString::number(port), "-u", user, "-P", password, "-d", root, "-w"};
+    });
 }
 
 void FtpServer::Stop()
@@ -201,8 +220,9 @@ bool SftpServer::Start(const QString& password)
         return false;
     QDir().mkpath("/run/sshd");
 
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        m_port = ServerFixtures::FreePort();
+    const QString configPath = m_config->filePath("sshd_config");
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    return StartOnFreePort(m_process, m_port, [&](quint16 port) {
         const QString config = QString("Port %1\n"
                                        "ListenAddress 127.0.0.1\n"
                                        "HostKey %2\n"
@@ -217,20 +237,12 @@ bool SftpServer::Start(const QString& password)
                                        "StrictModes no\n"
                                        "Subsystem sftp internal-sftp\n"
                                        "LogLevel ERROR\n")
-                                   .arg(m_port)
+                                   .arg(port)
                                    .arg(key, m_user);
-        const QString configPath = m_config->filePath("sshd_config");
         if (!ServerFixtures::WriteFile(configPath, config.toUtf8()))
-            return false;
-        m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        m_process.start(kTimeout, {kServerLifetime, "/usr/sbin/sshd", "-D", "-e", "-f", configPath});
-        if (!m_process.waitForStarted(5000))
-            return false;
-        if (ServerFixtures::WaitForPort(m_port, 10000) && m_process.state() == QProcess::Running)
-            return true;
-        StopProcess(m_process);
-    }
-    return false;
+            return QStringList();
+        return QStringList{"/usr/sbin/sshd", "-D", "-e", "-f", configPath};
+    });
 }
 
 void SftpServer::Stop()

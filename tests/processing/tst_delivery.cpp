@@ -37,25 +37,16 @@ const QString kUser = QStringLiteral("photographer");
 const QString kPassword = QStringLiteral("s3cret word");
 const QString kSeparator = QStringLiteral("\r\n\r\n----------\r\n\r\n");
 
-// Starts a run and waits until it has ended and the dialog has closed itself
-// (`closed` tells whether it did). Null when the run did not end in time.
-std::unique_ptr<CProcessController> RunUntilClosed(bool& closed, int deliveryMs = 60000)
+// Starts a run and waits until it has ended and, with `untilClosed`, until
+// the dialog has closed itself after the delivery. Null when it did not.
+std::unique_ptr<CProcessController> RunUntil(bool untilClosed)
 {
     auto controller = std::make_unique<CProcessController>();
     QSignalSpy ended(controller.get(), &CProcessController::RunFinished);
     QSignalSpy finished(controller.get(), &QDialog::finished);
     if (!controller->IsRunFinished() && !ended.wait(120000))
         return nullptr;
-    closed = !finished.isEmpty() || finished.wait(deliveryMs);
-    return controller;
-}
-
-// Waits for a run to reach its delivery; the dialog stays open.
-std::unique_ptr<CProcessController> RunUntilEnded()
-{
-    auto controller = std::make_unique<CProcessController>();
-    QSignalSpy ended(controller.get(), &CProcessController::RunFinished);
-    if (!controller->IsRunFinished() && !ended.wait(120000))
+    if (untilClosed && finished.isEmpty() && !finished.wait(60000))
         return nullptr;
     return controller;
 }
@@ -115,10 +106,10 @@ private slots:
     void serverRun();
     void serverRunFails_data();
     void serverRunFails();
-    void serverRunWithoutOutputs();
-    void partialUploadIsAFailure();
-    void cancelStopsUpload();
-    void destroyingStopsUpload();
+    void uploadFailsPartly_data();
+    void uploadFailsPartly();
+    void stoppingEndsUpload_data();
+    void stoppingEndsUpload();
 
 private:
     // Two photos whose names need care in addresses and headers, the job
@@ -127,6 +118,8 @@ private:
     void UseServer(bool sftp, const QString& password, const QString& folder);
     void RequireSftp();
     void UseStalledServer(QTcpServer& server);
+    // The photos hold the bytes they had before the run.
+    bool SourcesUnchanged(const QStringList& photos) const;
 
     FtpServer m_ftp;
     SftpServer m_sftp;
@@ -196,6 +189,14 @@ void TestDelivery::UseServer(bool sftp, const QString& password, const QString& 
     profile->FTPFolder = folder;
 }
 
+bool TestDelivery::SourcesUnchanged(const QStringList& photos) const
+{
+    for (int i = 0; i < photos.size(); ++i)
+        if (ReadAll(photos[i]) != m_sourceBytes.value(i))
+            return false;
+    return true;
+}
+
 void TestDelivery::RequireSftp()
 {
     if (!m_sftpSkip.isEmpty())
@@ -242,10 +243,8 @@ void TestDelivery::emailRun()
     CUserProfile::GetInstance()->silentScript = silent;
     MessageBoxAnswerer answerer(static_cast<QMessageBox::StandardButton>(answer), m_opener);
 
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
+    auto controller = RunUntil(true);
     QVERIFY(controller);
-    QVERIFY(closed);
     QCOMPARE(controller->ErrorCount(), 0);
     QCOMPARE(answerer.titles, answer ? QStringList{"Success"} : QStringList());
 
@@ -299,10 +298,8 @@ void TestDelivery::emailHandOffFails()
     CUserProfile::GetInstance()->silentScript = true;
     qputenv("GLIMMERBOX_OPENER", "/nonexistent/opener");
 
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
+    auto controller = RunUntil(true);
     QVERIFY(controller);
-    QVERIFY(closed);
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains("s\r\nCould not open default mail client."), qPrintable(buffer));
     QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
@@ -311,10 +308,8 @@ void TestDelivery::emailHandOffFails()
     QCOMPARE(MessagesIn(m_temp), QStringList());
     const QList<QString> outputs = controller->OutputPaths();
     QCOMPARE(outputs.size(), 2);
-    for (const QString& output : outputs)
-        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
-    for (int i = 0; i < photos.size(); ++i)
-        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+    QVERIFY(AllExist(outputs));
+    QVERIFY(SourcesUnchanged(photos));
 }
 
 void TestDelivery::stoppedRunDeliversNothing()
@@ -326,10 +321,8 @@ void TestDelivery::stoppedRunDeliversNothing()
     QVERIFY(WriteFile(dest + "/c#1.png", "mine"));
     CPromptSeam::SetOverwriteAnswerer([](const QString&, QString&) { return 0; });
 
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
+    auto controller = RunUntil(true);
     QVERIFY(controller);
-    QVERIFY(closed);
     QVERIFY(controller->StoppedByUser());
     const QString buffer = controller->LogBuffer();
     QVERIFY2(QRegularExpression("\r\nTime elapsed: [0-9:.]+s\r\n"
@@ -340,8 +333,7 @@ void TestDelivery::stoppedRunDeliversNothing()
     QCOMPARE(Opened(m_opener), QStringList());
     QCOMPARE(controller->PendingSources(), QList<QString>{photos[0]});
     QCOMPARE(ReadAll(dest + "/c#1.png"), QByteArray("mine"));
-    for (int i = 0; i < photos.size(); ++i)
-        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+    QVERIFY(SourcesUnchanged(photos));
 }
 
 // ---- Server ----
@@ -371,10 +363,8 @@ void TestDelivery::serverRun()
     const QString folder = sftp ? m_sftp.Root() + "/" + name : name;
     UseServer(sftp, kPassword, folder);
 
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
+    auto controller = RunUntil(true);
     QVERIFY(controller);
-    QVERIFY(closed);
     QCOMPARE(controller->ErrorCount(), 0);
     const QString stored = (sftp ? "" : "/") + folder + "/";
     QCOMPARE(profile->FTPFolder, stored);
@@ -382,10 +372,10 @@ void TestDelivery::serverRun()
     QCOMPARE(controller->windowTitle(), QString("Uploading (100%)"));
 
     const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains("Time elapsed: "), qPrintable(buffer));
-    QVERIFY2(buffer.contains("\r\n\r\n\r\nUploading to 127.0.0.1...\r\n"), qPrintable(buffer));
-    QVERIFY2(buffer.contains("Successfully uploaded 2 picture(s).\r\n\r\n"), qPrintable(buffer));
-    QVERIFY2(buffer.contains("Deleting temporary files...\r\n\r\n"), qPrintable(buffer));
+    for (const QString& line : {QString("Time elapsed: "), QString("\r\n\r\n\r\nUploading to 127.0.0.1...\r\n"),
+                                QString("Successfully uploaded 2 picture(s).\r\n\r\n"),
+                                QString("Deleting temporary files...\r\n\r\n")})
+        QVERIFY2(buffer.contains(line), qPrintable(buffer));
     QVERIFY2(buffer.endsWith("Upload completed." + kSeparator), qPrintable(buffer));
     QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
 
@@ -434,10 +424,8 @@ void TestDelivery::serverRunFails()
     if (closedPort)
         profile->FTPPort = QString::number(FreePort());
 
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
+    auto controller = RunUntil(true);
     QVERIFY(controller);
-    QVERIFY(closed);
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains("\r\n" + error), qPrintable(buffer));
     QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
@@ -454,54 +442,56 @@ void TestDelivery::serverRunFails()
     }
     if (!keepOnDisk)
         QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
-    for (int i = 0; i < photos.size(); ++i)
-        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+    QVERIFY(SourcesUnchanged(photos));
 }
 
-void TestDelivery::serverRunWithoutOutputs()
+void TestDelivery::uploadFailsPartly_data()
 {
-    const QStringList photos = PreparePhotos(3, false);
-    for (const QString& photo : photos)
-        QFile::remove(photo);
-    CUserProfile::GetInstance()->silentScript = true;
-    UseServer(false, kPassword, "/empty/");
-
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
-    QVERIFY(controller);
-    QVERIFY(closed);
-    QCOMPARE(controller->ErrorCount(), 2);
-    const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
-    QVERIFY(!buffer.contains("Deleting temporary files..."));
-}
-
-void TestDelivery::partialUploadIsAFailure()
-{
-    const QStringList photos = PreparePhotos(3, false);
-    CUserProfile::GetInstance()->silentScript = true;
-    UseServer(false, kPassword, "/partial/");
+    QTest::addColumn<bool>("photosGone");
+    QTest::newRow("no outputs at all") << true;
     // The server cannot store the second photo: a folder of that name is in
     // the way.
-    QVERIFY(QDir().mkpath(m_ftp.Root() + "/partial/c#1.png"));
-
-    bool closed = false;
-    auto controller = RunUntilClosed(closed);
-    QVERIFY(controller);
-    QVERIFY(closed);
-    const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains("Successfully uploaded 1 picture(s)."), qPrintable(buffer));
-    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
-    QVERIFY(!buffer.contains("Deleting temporary files..."));
-    QVERIFY(QFileInfo(m_ftp.Root() + "/partial/a b.png").isFile());
-    for (const QString& output : controller->OutputPaths())
-        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
-    for (int i = 0; i < photos.size(); ++i)
-        QCOMPARE(ReadAll(photos[i]), m_sourceBytes[i]);
+    QTest::newRow("second photo refused") << false;
 }
 
-void TestDelivery::cancelStopsUpload()
+void TestDelivery::uploadFailsPartly()
 {
+    QFETCH(bool, photosGone);
+    const QStringList photos = PreparePhotos(3, false);
+    CUserProfile::GetInstance()->silentScript = true;
+    UseServer(false, kPassword, photosGone ? "/empty/" : "/partial/");
+    if (photosGone) {
+        for (const QString& photo : photos)
+            QFile::remove(photo);
+    } else {
+        QVERIFY(QDir().mkpath(m_ftp.Root() + "/partial/c#1.png"));
+    }
+
+    auto controller = RunUntil(true);
+    QVERIFY(controller);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+    QVERIFY(!buffer.contains("Deleting temporary files..."));
+    if (photosGone) {
+        QCOMPARE(controller->ErrorCount(), 2);
+        return;
+    }
+    QVERIFY2(buffer.contains("Successfully uploaded 1 picture(s)."), qPrintable(buffer));
+    QVERIFY(QFileInfo(m_ftp.Root() + "/partial/a b.png").isFile());
+    QVERIFY(AllExist(controller->OutputPaths()));
+    QVERIFY(SourcesUnchanged(photos));
+}
+
+void TestDelivery::stoppingEndsUpload_data()
+{
+    QTest::addColumn<bool>("destroy");
+    QTest::newRow("cancelled") << false;
+    QTest::newRow("dialog destroyed") << true;
+}
+
+void TestDelivery::stoppingEndsUpload()
+{
+    QFETCH(bool, destroy);
     const QStringList photos = PreparePhotos(3, false);
     QTcpServer stalled;
     UseStalledServer(stalled);
@@ -511,50 +501,35 @@ void TestDelivery::cancelStopsUpload()
         return true;
     });
 
-    auto controller = RunUntilEnded();
-    QVERIFY(controller);
-    QVERIFY(controller->IsUploadRunning());
-    QSignalSpy finished(controller.get(), &QDialog::finished);
-    QElapsedTimer timer;
-    // Let the transfer get under way, then ask to stop (as Cancel does).
-    QTimer::singleShot(300, controller.get(), [&] {
-        timer.start();
-        controller->reject();
-    });
-    // A hidden run closes itself once the stopped upload has reported.
-    QVERIFY(finished.wait(10000));
-    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-    QCOMPARE(asked, QStringList{"Upload not completed. Abort the operation?"});
-    QVERIFY(!controller->IsUploadRunning());
-    const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
-    QVERIFY(!buffer.contains("Deleting temporary files..."));
-    for (const QString& output : controller->OutputPaths())
-        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
-    for (const QString& photo : photos)
-        QVERIFY(QFileInfo::exists(photo));
-}
-
-void TestDelivery::destroyingStopsUpload()
-{
-    const QStringList photos = PreparePhotos(3, false);
-    QTcpServer stalled;
-    UseStalledServer(stalled);
-
-    auto controller = RunUntilEnded();
+    auto controller = RunUntil(false);
     QVERIFY(controller);
     QVERIFY(controller->IsUploadRunning());
     const QList<QString> outputs = controller->OutputPaths();
-    TraceCapture trace;
     QElapsedTimer timer;
-    timer.start();
-    controller.reset();
+    if (destroy) {
+        TraceCapture trace;
+        timer.start();
+        controller.reset();
+        QVERIFY(!trace.Contains("Destroyed while"));
+        QCOMPARE(asked, QStringList()); // nobody is asked
+    } else {
+        QSignalSpy finished(controller.get(), &QDialog::finished);
+        // Let the transfer get under way, then ask to stop (as Cancel does).
+        QTimer::singleShot(300, controller.get(), [&] {
+            timer.start();
+            controller->reject();
+        });
+        // A hidden run closes itself once the stopped upload has reported.
+        QVERIFY(finished.wait(10000));
+        QCOMPARE(asked, QStringList{"Upload not completed. Abort the operation?"});
+        QVERIFY(!controller->IsUploadRunning());
+        const QString buffer = controller->LogBuffer();
+        QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
+        QVERIFY(!buffer.contains("Deleting temporary files..."));
+    }
     QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
-    QVERIFY(!trace.Contains("Destroyed while"));
-    for (const QString& output : outputs)
-        QVERIFY2(QFileInfo::exists(output), qPrintable(output));
-    for (const QString& photo : photos)
-        QVERIFY(QFileInfo::exists(photo));
+    QVERIFY(AllExist(outputs));
+    QVERIFY(SourcesUnchanged(photos));
 }
 
 GB_TEST_MAIN(TestDelivery)

@@ -4,7 +4,9 @@
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
+#include "CListImages.h"
 #include "ProcessTestKit.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -14,6 +16,7 @@
 #include <QSignalSpy>
 
 using namespace ProcessTestKit;
+using ServerFixtures::WriteFile;
 
 class TestOverwrite : public QObject
 {
@@ -25,14 +28,17 @@ private slots:
     void answers();
     void renamedTargetThatExistsIsAskedAgain();
     void skippedAfterMultipageIsLoggedSkipped();
-    void pauseHoldsTheRun();
-    void stopWhilePausedCountsTimeOnce();
+    void pauseThenResumeOrStop_data();
+    void pauseThenResumeOrStop();
     void closeRequestAsksThenStops();
     void destroyWhileRunning();
 
 private:
     // Photos p0..p(n-1).png whose outputs already exist in `out` as "old".
     QStringList PrepareExisting(const QString& root, int count, QString* out);
+    // A job of `count` larger photos (root/in/p<i>.png) written to root/out;
+    // returns root.
+    static QString PrepareSlowRun(const QString& name, int count);
 };
 
 void TestOverwrite::initTestCase()
@@ -53,11 +59,19 @@ QStringList TestOverwrite::PrepareExisting(const QString& root, int count, QStri
     for (int i = 0; i < count; ++i) {
         const QString name = QString("p%1.png").arg(i);
         photos << MakePhoto(root + "/in", name);
-        QFile old(*out + "/" + name);
-        old.open(QIODevice::WriteOnly);
-        old.write("old");
+        WriteFile(*out + "/" + name, "old");
     }
     return photos;
+}
+
+QString TestOverwrite::PrepareSlowRun(const QString& name, int count)
+{
+    const QString root = NewJob(name);
+    QStringList photos;
+    for (int i = 0; i < count; ++i)
+        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
+    SetPhotos(photos);
+    return root;
 }
 
 void TestOverwrite::answers_data()
@@ -127,10 +141,7 @@ void TestOverwrite::renamedTargetThatExistsIsAskedAgain()
 {
     QString out;
     const QStringList photos = PrepareExisting(TestEnv::NewFolder("again"), 1, &out);
-    QFile taken(out + "/taken.png");
-    QVERIFY(taken.open(QIODevice::WriteOnly));
-    taken.write("keep");
-    taken.close();
+    QVERIFY(WriteFile(out + "/taken.png", "keep"));
     ResetJob(out);
     SetPhotos(photos);
     QStringList askedFor;
@@ -162,15 +173,17 @@ void TestOverwrite::skippedAfterMultipageIsLoggedSkipped()
     QCOMPARE(ReadAll(out + "/p0.png"), QByteArray("old"));
 }
 
-void TestOverwrite::pauseHoldsTheRun()
+void TestOverwrite::pauseThenResumeOrStop_data()
 {
-    const QString root = TestEnv::NewFolder("pause");
-    QStringList photos;
-    for (int i = 0; i < 20; ++i)
-        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
-    ResetJob(root + "/out");
-    QDir().mkpath(root + "/out");
-    SetPhotos(photos);
+    QTest::addColumn<bool>("stop");
+    QTest::newRow("resumed") << false;
+    QTest::newRow("stopped while paused") << true;
+}
+
+void TestOverwrite::pauseThenResumeOrStop()
+{
+    QFETCH(bool, stop);
+    const QString out = PrepareSlowRun(stop ? "stop" : "pause", 20) + "/out";
     SetFilters({Filter(3080, "Negative")});
     QElapsedTimer wall;
     wall.start();
@@ -179,54 +192,28 @@ void TestOverwrite::pauseHoldsTheRun()
     QElapsedTimer pause;
     pause.start();
     QSignalSpy finished(&controller, &CProcessController::RunFinished);
-    QVERIFY(!finished.wait(1200));
-    const int whilePaused = FilesIn(root + "/out").size();
-    QVERIFY(whilePaused < 20);
-    const qint64 paused = pause.elapsed();
-    controller.on_buttonPause_clicked();
-    QVERIFY(finished.wait(60000));
-    QCOMPARE(FilesIn(root + "/out").size(), 20);
-    // The pause is not part of the run time.
-    QVERIFY2(controller.RunTimeMs() <= wall.elapsed() - paused,
-             qPrintable(QString("%1 of %2").arg(controller.RunTimeMs()).arg(wall.elapsed())));
-}
-
-void TestOverwrite::stopWhilePausedCountsTimeOnce()
-{
-    const QString root = TestEnv::NewFolder("stop");
-    QStringList photos;
-    for (int i = 0; i < 20; ++i)
-        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
-    ResetJob(root + "/out");
-    QDir().mkpath(root + "/out");
-    SetPhotos(photos);
-    QElapsedTimer wall;
-    wall.start();
-    CProcessController controller;
-    controller.on_buttonPause_clicked();
-    QElapsedTimer pause;
-    pause.start();
-    QSignalSpy finished(&controller, &CProcessController::RunFinished);
     QVERIFY(!finished.wait(1000));
+    QVERIFY(FilesIn(out).size() < 20);
     const qint64 paused = pause.elapsed();
-    controller.StopThreads();
-    QVERIFY(finished.wait(10000));
-    QVERIFY(controller.StoppedByUser());
-    QVERIFY(FilesIn(root + "/out").size() < 20);
-    QVERIFY(controller.LogBuffer().contains("Process interrupted by the user.\r\nProcess completed"));
+    if (stop) {
+        controller.StopThreads();
+        QVERIFY(finished.wait(10000));
+        QVERIFY(controller.StoppedByUser());
+        QVERIFY(FilesIn(out).size() < 20);
+        QVERIFY(controller.LogBuffer().contains("Process interrupted by the user.\r\nProcess completed"));
+    } else {
+        controller.on_buttonPause_clicked();
+        QVERIFY(finished.wait(60000));
+        QCOMPARE(FilesIn(out).size(), 20);
+    }
+    // The pause is not part of the run time, and counts once when stopped.
     QVERIFY2(controller.RunTimeMs() <= wall.elapsed() - paused,
              qPrintable(QString("%1 of %2").arg(controller.RunTimeMs()).arg(wall.elapsed())));
 }
 
 void TestOverwrite::closeRequestAsksThenStops()
 {
-    const QString root = TestEnv::NewFolder("close");
-    QStringList photos;
-    for (int i = 0; i < 30; ++i)
-        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
-    ResetJob(root + "/out");
-    QDir().mkpath(root + "/out");
-    SetPhotos(photos);
+    PrepareSlowRun("close", 30);
     QStringList questions;
     CPromptSeam::SetQuestionAnswerer([&](const QString& text) {
         questions << text;
@@ -247,14 +234,9 @@ void TestOverwrite::closeRequestAsksThenStops()
 
 void TestOverwrite::destroyWhileRunning()
 {
-    const QString root = TestEnv::NewFolder("destroy");
-    QStringList photos;
-    for (int i = 0; i < 24; ++i)
-        photos << MakePhoto(root + "/in", QString("p%1.png").arg(i), 400, 300);
-    ResetJob(root + "/out");
-    QDir().mkpath(root + "/out");
+    const QString root = PrepareSlowRun("destroy", 24);
+    const QList<SImageRecord> photos = CListImages::GetInstance()->list;
     CUserProfile::GetInstance()->useMulticore = true;
-    SetPhotos(photos);
     SetFilters({Filter(3080, "Negative")});
     for (int round = 0; round < 3; ++round) {
         auto controller = std::make_unique<CProcessController>();
@@ -263,7 +245,7 @@ void TestOverwrite::destroyWhileRunning()
     // A later run still works.
     ResetJob(root + "/out2");
     QDir().mkpath(root + "/out2");
-    SetPhotos(photos.mid(0, 3));
+    CListImages::GetInstance()->list = photos.mid(0, 3);
     QVERIFY(Run());
     QCOMPARE(FilesIn(root + "/out2").size(), 3);
 }

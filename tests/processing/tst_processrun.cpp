@@ -9,6 +9,7 @@
 #include "Common.h"
 #include "MailFixtures.h"
 #include "ProcessTestKit.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -21,8 +22,12 @@
 #include <QThread>
 
 #include <algorithm>
+#include <functional>
 
 using namespace ProcessTestKit;
+
+using JobSetup = std::function<void(const QString& root, CUserProfile* profile)>;
+Q_DECLARE_METATYPE(JobSetup)
 
 class TestProcessRun : public QObject
 {
@@ -35,12 +40,12 @@ private slots:
     void unwritableLogKeepsTheOldOne();
     void folderModes_data();
     void folderModes();
-    void numberedVariants();
+    void outputNames_data();
+    void outputNames();
     void sameNameOnEightThreads();
     void multipagePerPageNames();
     void copyWithoutReencoding_data();
     void copyWithoutReencoding();
-    void keepOriginalFormat();
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
     void zeroPhotosEnds();
@@ -51,10 +56,6 @@ private slots:
     void unwrittenDocumentLogsNoPhotoProcessed();
     void deliveryOnlyOutputsGoToTemp_data();
     void deliveryOnlyOutputsGoToTemp();
-    void counterContinuation_data();
-    void counterContinuation();
-    void staleKeysAreRenumbered();
-    void numbersWithinFolders();
     void magickThreadsFollowWorkers();
     void namesFromCaptureDate();
 };
@@ -119,18 +120,16 @@ void TestProcessRun::logModes()
     ResetJob(TestEnv::NewFolder("modes"));
     SetPhotos({});
     CProcessController controller;
-    controller.UpdateLog("both", 0);
-    controller.UpdateLog("view only", 1);
-    controller.UpdateLog("file only", 2);
-    controller.UpdateLog("nowhere", 3);
-    QVERIFY(controller.LogViewText().contains("both"));
-    QVERIFY(controller.LogViewText().contains("view only"));
-    QVERIFY(!controller.LogViewText().contains("file only"));
-    QVERIFY(!controller.LogViewText().contains("nowhere"));
-    QVERIFY(controller.LogBuffer().contains("both\r\n"));
-    QVERIFY(controller.LogBuffer().contains("file only\r\n"));
-    QVERIFY(!controller.LogBuffer().contains("view only"));
-    QVERIFY(!controller.LogBuffer().contains("nowhere"));
+    // Mode: 0 view and file, 1 view only, 2 file only, 3 nowhere.
+    const QStringList texts = {"both", "view only", "file only", "nowhere"};
+    for (int mode = 0; mode < 4; ++mode)
+        controller.UpdateLog(texts[mode], mode);
+    for (int mode = 0; mode < 4; ++mode) {
+        const bool inFile = mode == 0 || mode == 2;
+        QCOMPARE(controller.LogViewText().contains(texts[mode]), mode <= 1);
+        QCOMPARE(controller.LogBuffer().contains(texts[mode]), inFile);
+        QVERIFY(!inFile || controller.LogBuffer().contains(texts[mode] + "\r\n"));
+    }
     QSignalSpy finished(&controller, &CProcessController::RunFinished);
     QVERIFY(finished.wait(10000));
     const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
@@ -141,11 +140,7 @@ void TestProcessRun::logModes()
 void TestProcessRun::unwritableLogKeepsTheOldOne()
 {
     const QString logPath = CProcessController::GeneralLogPath();
-    QDir().mkpath(QFileInfo(logPath).absolutePath());
-    QFile old(logPath);
-    QVERIFY(old.open(QIODevice::WriteOnly));
-    old.write("\xEF\xBB\xBF" "earlier run");
-    old.close();
+    QVERIFY(ServerFixtures::WriteFile(logPath, "\xEF\xBB\xBF" "earlier run"));
     QDir().mkpath(logPath + ".tmp"); // the temporary log cannot be created
     QStringList warnings;
     CPromptSeam::SetWarningAnswerer([&](const QString& text) { warnings << text; });
@@ -197,22 +192,65 @@ void TestProcessRun::folderModes()
         wanted << root + "/" + relative;
     QCOMPARE(written, wanted);
     for (const QString& path : wanted)
-        QVERIFY2(QImage(path).width() == 24, qPrintable(path));
+        QCOMPARE(QImage(path).width(), 24);
 }
 
-void TestProcessRun::numberedVariants()
+// Each row prepares photos and naming settings in a fresh job folder.
+void TestProcessRun::outputNames_data()
 {
-    const QString root = TestEnv::NewFolder("numbered");
-    const QString out = root + "/out";
-    QDir().mkpath(out);
-    const QStringList photos = {MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"),
-                                MakePhoto(root + "/3", "a.png")};
-    ResetJob(out);
-    SetPhotos(photos);
+    QTest::addColumn<JobSetup>("setup");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("numbered variants") << JobSetup([](const QString& root, CUserProfile*) {
+        SetPhotos({MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"), MakePhoto(root + "/3", "a.png")});
+    }) << QStringList{"A (2).png", "a (3).png", "a.png"};
+    // "jpeg" is no format id: the default format is used.
+    QTest::newRow("keep original format") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
+        profile->DefaultFormat = "PNG";
+        SetPhotos({MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"), MakePhoto(root, "c.bmp")});
+        SetFilters({Filter(3080, "Negative")});
+    }) << QStringList{"a.png", "b.jpg", "c.bmp"};
+    // A hand-written silent script keeps its own counter start; a silent
+    // monitoring job continues after the pictures it already wrote.
+    for (const bool monitor : {false, true}) {
+        QTest::newRow(monitor ? "counter of a monitor job" : "counter of a silent script")
+            << JobSetup([monitor](const QString& root, CUserProfile* profile) {
+                   profile->silentScript = true;
+                   profile->monitorRun = monitor;
+                   profile->processLog = false;
+                   profile->CreateLog = false;
+                   profile->PicCount = 7;
+                   profile->CounterStart = 5;
+                   profile->FilenameFormat = "x [Counter]";
+                   SetPhotos({MakePhoto(root, "a.png")});
+               })
+            << QStringList{monitor ? "x 08.png" : "x 05.png"};
+    }
+    QTest::newRow("stale keys are renumbered") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->useMulticore = true;
+        profile->FilenameFormat = "n [Counter]";
+        SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
+        for (SImageRecord& record : CListImages::GetInstance()->list)
+            record.key = 0; // as left by an earlier edit of the list
+    }) << QStringList{"n 01.png", "n 02.png", "n 03.png"};
+    QTest::newRow("counter restarts in every folder") << JobSetup([](const QString& root, CUserProfile* profile) {
+        profile->CounterReset = true;
+        profile->FilenameFormat = "[FolderName] [Counter]";
+        SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"), MakePhoto(root + "/p", "3.png"),
+                   MakePhoto(root + "/p", "4.png")});
+    }) << QStringList{"p 01.png", "p 02.png", "p 03.png", "q 01.png"};
+}
+
+void TestProcessRun::outputNames()
+{
+    QFETCH(JobSetup, setup);
+    QFETCH(QStringList, expected);
+    const QString root = NewJob("names");
+    setup(root, CUserProfile::GetInstance());
     auto controller = Run();
     QVERIFY(controller);
-    QCOMPARE(controller->ThreadCount(), 1); // multi-core use is off
-    QCOMPARE(FilesIn(out), QStringList({"A (2).png", "a (3).png", "a.png"}));
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(FilesIn(root + "/out"), expected);
 }
 
 void TestProcessRun::sameNameOnEightThreads()
@@ -250,13 +288,10 @@ void TestProcessRun::sameNameOnEightThreads()
 
 void TestProcessRun::multipagePerPageNames()
 {
-    const QString root = TestEnv::NewFolder("pages");
+    const QString root = NewJob("pages");
     const QString out = root + "/out";
-    QDir().mkpath(out);
-    const QString tiff = MakeMultipageTiff(root, "doc.tif", 3);
-    ResetJob(out);
     CUserProfile::GetInstance()->OutputFormat = "TIF";
-    SetPhotos({tiff});
+    SetPhotos({MakeMultipageTiff(root, "doc.tif", 3)});
     SetFilters({Filter(3080, "Negative")});
     auto controller = Run();
     QVERIFY(controller);
@@ -285,10 +320,8 @@ void TestProcessRun::copyWithoutReencoding()
     QFETCH(int, jpegType);
     QFETCH(int, interlaced);
     QFETCH(bool, copied);
-    const QString root = TestEnv::NewFolder("copy");
+    const QString root = NewJob("copy");
     const QString photo = MakePhoto(root, "x.JPG");
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->OutputFormat = "JPG";
     profile->Quality = quality;
@@ -299,26 +332,6 @@ void TestProcessRun::copyWithoutReencoding()
     QVERIFY(controller);
     QCOMPARE(FilesIn(root + "/out"), QStringList({"x.jpg"}));
     QCOMPARE(ReadAll(root + "/out/x.jpg") == ReadAll(photo), copied);
-}
-
-void TestProcessRun::keepOriginalFormat()
-{
-    const QString root = TestEnv::NewFolder("keep");
-    const QString out = root + "/out";
-    QDir().mkpath(out);
-    const QStringList photos = {MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"),
-                                MakePhoto(root, "c.bmp")};
-    ResetJob(out);
-    CUserProfile* profile = CUserProfile::GetInstance();
-    profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
-    profile->DefaultFormat = "PNG";
-    SetPhotos(photos);
-    SetFilters({Filter(3080, "Negative")});
-    auto controller = Run();
-    QVERIFY(controller);
-    QCOMPARE(controller->ErrorCount(), 0);
-    // "jpeg" is no format id: the default format is used.
-    QCOMPARE(FilesIn(out), QStringList({"a.png", "b.jpg", "c.bmp"}));
 }
 
 void TestProcessRun::caseOnlyRenameIsWritten()
@@ -338,11 +351,9 @@ void TestProcessRun::caseOnlyRenameIsWritten()
 
 void TestProcessRun::failingFilterKeepsSource()
 {
-    const QString root = TestEnv::NewFolder("failing");
+    const QString root = NewJob("failing");
     const QString out = root + "/out";
-    QDir().mkpath(out);
     const QStringList photos = {MakePhoto(root, "a.png"), MakePhoto(root, "b.png")};
-    ResetJob(out);
     CUserProfile::GetInstance()->DeleteSource = true;
     SetPhotos(photos);
     SetFilters({Filter(3080, "Negative"), Filter(9999, "Unknown"), Filter(3080, "Negative")});
@@ -353,8 +364,7 @@ void TestProcessRun::failingFilterKeepsSource()
     QCOMPARE(FilesIn(out), QStringList({"a.png", "b.png"}));
     QVERIFY(SamePixels(QImage(out + "/a.png"), QImage(photos[0])));
     // ... and no source is deleted, since a filter did not apply.
-    QVERIFY(QFile::exists(photos[0]));
-    QVERIFY(QFile::exists(photos[1]));
+    QVERIFY(QFile::exists(photos[0]) && QFile::exists(photos[1]));
     const QString buffer = controller->LogBuffer();
     QCOMPARE(buffer.count(" - Failed to apply 'Unknown' filter to "), 2);
     QVERIFY(!buffer.contains(" - Processed "));
@@ -367,8 +377,7 @@ void TestProcessRun::failingFilterKeepsSource()
     SetPhotos(photos);
     SetFilters({Filter(3080, "Negative")});
     QVERIFY(Run());
-    QVERIFY(!QFile::exists(photos[0]));
-    QVERIFY(!QFile::exists(photos[1]));
+    QVERIFY(!QFile::exists(photos[0]) && !QFile::exists(photos[1]));
 }
 
 void TestProcessRun::zeroPhotosEnds()
@@ -384,24 +393,19 @@ void TestProcessRun::zeroPhotosEnds()
 
 void TestProcessRun::unknownDestinationIsFolder()
 {
-    const QString root = TestEnv::NewFolder("dest7");
-    const QString out = root + "/out";
-    QDir().mkpath(out);
-    ResetJob(out);
+    const QString root = NewJob("dest7");
     CUserProfile::GetInstance()->Destination = 7;
     SetPhotos({MakePhoto(root, "a.png")});
     auto controller = Run();
     QVERIFY(controller);
     QVERIFY(controller->IsDeliveryFinished());
-    QCOMPARE(FilesIn(out), QStringList({"a.png"}));
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"a.png"}));
     QVERIFY(controller->LogBuffer().contains("Unknown destination 7"));
 }
 
 void TestProcessRun::monitorLogStaysInFolder()
 {
-    const QString root = TestEnv::NewFolder("monitor");
-    ResetJob(root + "/out");
-    QDir().mkpath(root + "/out");
+    const QString root = NewJob("monitor");
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->monitorRun = true;
     profile->silentScript = true;
@@ -425,19 +429,14 @@ void TestProcessRun::myPicturesIsExpanded()
 
 void TestProcessRun::singleDocumentSurvivesFailedLastPhoto()
 {
-    const QString root = TestEnv::NewFolder("document");
+    const QString root = NewJob("document");
     const QString out = root + "/out";
-    QDir().mkpath(out);
     const QString broken = root + "/z.png";
-    QFile file(broken);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-    ResetJob(out);
+    QVERIFY(ServerFixtures::WriteFile(broken, "not a picture"));
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->Multipage = true;
     profile->OutputFormat = "TIF";
-    CUserProfile::GetInstance()->useMulticore = true;
+    profile->useMulticore = true;
     SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), broken});
     auto controller = Run();
     QVERIFY(controller);
@@ -460,9 +459,7 @@ void TestProcessRun::unwrittenDocumentLogsNoPhotoProcessed()
     const QString root = TestEnv::NewFolder("lost-document");
     // The destination is a file, so the document cannot be written.
     const QString out = root + "/out";
-    QFile blocker(out);
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
+    QVERIFY(ServerFixtures::WriteFile(out, {}));
     ResetJob(out);
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->Multipage = true;
@@ -479,10 +476,8 @@ void TestProcessRun::unwrittenDocumentLogsNoPhotoProcessed()
 void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
 {
     QTest::addColumn<int>("mode");
-    QTest::newRow("0") << 0;
-    QTest::newRow("1") << 1;
-    QTest::newRow("2") << 2;
-    QTest::newRow("3") << 3;
+    for (int mode = 0; mode < 4; ++mode)
+        QTest::addRow("%d", mode) << mode;
 }
 
 void TestProcessRun::deliveryOnlyOutputsGoToTemp()
@@ -491,11 +486,7 @@ void TestProcessRun::deliveryOnlyOutputsGoToTemp()
     const QString root = TestEnv::NewFolder("mail");
     const QString photo = MakePhoto(root + "/in", "m.png");
     // A file of the user's where mode 3 would otherwise write.
-    QDir().mkpath(root + "/in/Processed");
-    QFile mine(root + "/in/Processed/m.png");
-    QVERIFY(mine.open(QIODevice::WriteOnly));
-    mine.write("mine");
-    mine.close();
+    QVERIFY(ServerFixtures::WriteFile(root + "/in/Processed/m.png", "mine"));
     ResetJob(root + "/dest");
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->Destination = 2;
@@ -515,84 +506,16 @@ void TestProcessRun::deliveryOnlyOutputsGoToTemp()
     const QList<QString> listed = controller->OutputPaths();
     QCOMPARE(listed.size(), 1);
     QVERIFY2(listed.first().startsWith(QDir::tempPath() + "/GlimmerboxTemp/"), qPrintable(listed.first()));
-    QVERIFY(QImage(listed.first()).width() == 24);
+    QCOMPARE(QImage(listed.first()).width(), 24);
     QCOMPARE(ReadAll(root + "/in/Processed/m.png"), QByteArray("mine"));
     QVERIFY(!QFile::exists(root + "/dest"));
 }
 
-void TestProcessRun::counterContinuation_data()
-{
-    QTest::addColumn<bool>("monitor");
-    QTest::addColumn<QString>("expected");
-    // A hand-written silent script keeps its own counter start; a silent
-    // monitoring job continues after the pictures it already wrote.
-    QTest::newRow("silent script") << false << "x 05.png";
-    QTest::newRow("monitor job") << true << "x 08.png";
-}
-
-void TestProcessRun::counterContinuation()
-{
-    QFETCH(bool, monitor);
-    QFETCH(QString, expected);
-    const QString root = TestEnv::NewFolder("counter");
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
-    CUserProfile* profile = CUserProfile::GetInstance();
-    profile->silentScript = true;
-    profile->monitorRun = monitor;
-    profile->processLog = false;
-    profile->CreateLog = false;
-    profile->PicCount = 7;
-    profile->CounterStart = 5;
-    profile->FilenameFormat = "x [Counter]";
-    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
-    CListImages::GetInstance()->list.removeLast();
-    QVERIFY(Run());
-    QCOMPARE(FilesIn(root + "/out"), QStringList({expected}));
-}
-
-void TestProcessRun::staleKeysAreRenumbered()
-{
-    const QString root = TestEnv::NewFolder("keys");
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
-    CUserProfile::GetInstance()->useMulticore = true;
-    CUserProfile::GetInstance()->FilenameFormat = "n [Counter]";
-    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png"), MakePhoto(root, "c.png")});
-    for (SImageRecord& record : CListImages::GetInstance()->list)
-        record.key = 0; // as left by an earlier edit of the list
-    QVERIFY(Run());
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"n 01.png", "n 02.png", "n 03.png"}));
-}
-
-void TestProcessRun::numbersWithinFolders()
-{
-    const QString root = TestEnv::NewFolder("within");
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
-    CUserProfile::GetInstance()->CounterReset = true;
-    CUserProfile::GetInstance()->FilenameFormat = "[FolderName] [Counter]";
-    SetPhotos({MakePhoto(root + "/p", "1.png"), MakePhoto(root + "/q", "2.png"),
-               MakePhoto(root + "/p", "3.png"), MakePhoto(root + "/p", "4.png")});
-    QVERIFY(Run());
-    QList<qint64> numbers;
-    for (const SImageRecord& record : std::as_const(CListImages::GetInstance()->list))
-        numbers << record.folderIndex;
-    QCOMPARE(numbers, QList<qint64>({0, 0, 1, 2}));
-    // The counter restarts in every folder.
-    QCOMPARE(FilesIn(root + "/out"), QStringList({"p 01.png", "p 02.png", "p 03.png", "q 01.png"}));
-}
-
 void TestProcessRun::magickThreadsFollowWorkers()
 {
-    const QString root = TestEnv::NewFolder("mthreads");
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
+    const QString root = NewJob("mthreads");
     CUserProfile::GetInstance()->useMulticore = true;
-    QStringList photos;
-    for (int i = 0; i < 2; ++i)
-        photos << MakePhoto(root, QString("%1.png").arg(i));
-    SetPhotos(photos);
+    SetPhotos({MakePhoto(root, "0.png"), MakePhoto(root, "1.png")});
     const int before = CMagickRuntime::ThreadLimit();
     {
         CProcessController controller;
@@ -612,14 +535,12 @@ void TestProcessRun::namesFromCaptureDate()
     const QString shared = TestEnv::SharedPhotos();
     if (shared.isEmpty())
         QSKIP("the shared photos are not here");
-    const QString root = TestEnv::NewFolder("dates");
+    const QString root = NewJob("dates");
     QStringList photos;
     for (const char* name : {"canon-ixus.jpg", "fujifilm-dx10.jpg"}) {
         QVERIFY(QFile::copy(shared + "/jpg/exif-org/" + QString(name), root + "/" + QString(name)));
         photos << root + "/" + QString(name);
     }
-    QDir().mkpath(root + "/out");
-    ResetJob(root + "/out");
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->OutputFormat = "JPG";
     profile->FilenameFormat = "[DateTime]";
