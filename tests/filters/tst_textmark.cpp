@@ -534,13 +534,15 @@ private slots:
     void tinyTilesOnALargePhoto()
     {
         // A one-character mark tiled without spacing: hundreds of thousands of
+        // The bound guards against a cost per tile that grows with the tile
+        // count; it leaves room for a machine busy with other builds.
         // tiles, laid row by row.
         SFilterRecord record = WithParams(BoxRecord("."), {{9, 1}, {6, 1}, {7, 1}, {8, 0}});
         Magick::Image photo = WhitePhoto(3000, 2000);
         QElapsedTimer timer;
         timer.start();
         QVERIFY(Apply(photo, record));
-        QVERIFY2(timer.elapsed() < 15000, qPrintable(QString::number(timer.elapsed())));
+        QVERIFY2(timer.elapsed() < 60000, qPrintable(QString::number(timer.elapsed())));
         const QRect covered = NonWhiteBox(photo);
         QCOMPARE(covered.topLeft(), QPoint(0, 0));
         QVERIFY(covered.width() > 2900 && covered.height() > 1990);
