@@ -3,6 +3,7 @@
 #include "CUserProfile.h"
 #include "Common.h"
 #include "Platform.h"
+#include "WindowHelpers.h"
 
 #include <QDate>
 #include <QDialogButtonBox>

@@ -1,13 +1,8 @@
 #pragma once
 
-#include <QPainterPath>
-#include <QRect>
 #include <QString>
 
 #include <string>
-
-class QToolButton;
-class QWidget;
 
 // Settings-store names shared by every settings access.
 QString OrganizationName();
@@ -35,10 +30,8 @@ std::string Base64Decode(const std::string& text);
 QString EncryptString(QString text);
 QString DecryptString(QString text);
 
-// Window helpers (GUI thread only).
-void CenterChild(QRect area, int unused, QWidget* widget);
-void MacToolbuttonAutoraise(QToolButton* button);
-QPainterPath GenerateInfoBaloon(int style);
+// The window helpers (CenterChild and the like) live on the GUI side, in
+// views/WindowHelpers.h.
 
 // The typed settings-store helpers live beside these.
 #include "Registry.h"

@@ -1,4 +1,4 @@
-#include "Common.h"
+#include "WindowHelpers.h"
 
 #include <QGuiApplication>
 #include <QScreen>
