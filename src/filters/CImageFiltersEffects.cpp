@@ -99,12 +99,16 @@ bool CImageFilters::FilterGaussianBlur()
 
 bool CImageFilters::FilterBlacknWhite()
 {
-    // Each pixel's red, green and blue become their mean, rounded half up.
+    // Each pixel's red, green and blue become the mean of their 8-bit values,
+    // rounded half up. Taken on wider channels and scaled back, the mean
+    // would round differently for many pixels.
+    using MagickCompat::QuantumToChar;
     MagickCompat::ForEachPixelRgb(*m_target, [](Magick::Quantum& red, Magick::Quantum& green,
                                                  Magick::Quantum& blue) {
-        const quint64 sum = quint64(red) + quint64(green) + quint64(blue);
-        const auto mean = static_cast<Magick::Quantum>((sum + 1) / 3);
-        red = green = blue = mean;
+        const int sum = QuantumToChar(red) + QuantumToChar(green) + QuantumToChar(blue);
+        // Thirds: 1/3 rounds down, 2/3 up.
+        const auto mean = static_cast<unsigned char>((sum + 1) / 3);
+        red = green = blue = MagickCompat::CharToQuantum(mean);
     });
     return true;
 }

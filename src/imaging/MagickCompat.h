@@ -34,6 +34,18 @@ inline double To8(double quantum)
     return quantum * 255.0 / QuantumMax();
 }
 
+// A channel value as its nearest 8-bit value, and an 8-bit value as the
+// channel value it stands for (both the identity with 8-bit channels).
+inline unsigned char QuantumToChar(Magick::Quantum quantum)
+{
+    return MagickCore::ScaleQuantumToChar(quantum);
+}
+
+inline Magick::Quantum CharToQuantum(unsigned char value8)
+{
+    return static_cast<Magick::Quantum>(Q8(value8) + 0.5);
+}
+
 // An opaque-to-transparent colour from 8-bit channels; alpha 255 is opaque.
 // (Magick++ 6 takes Quantum values and an opacity, not an alpha.)
 inline Magick::Color ColorRgba8(int r, int g, int b, int a = 255)

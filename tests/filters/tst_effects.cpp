@@ -148,25 +148,35 @@ private slots:
 
     void blackAndWhiteRoundsMeanHalfUp()
     {
-        // 16-bit samples: sums 5 (mean 1.67 -> 2), 4 (1.33 -> 1), 65535*2+65533.
-        const unsigned short in[] = {1, 2, 2, 1, 1, 2, 65535, 65535, 65533, 300, 0, 0};
+        // The mean is taken on 8-bit values: 16-bit samples 1, 2, 2 are 8-bit
+        // zeros; 614 is 2, so 2, 0, 0 gives 2/3, rounded up to 1 (257);
+        // 65533 is 255; 300 is 1 and 1/3 rounds down.
+        const unsigned short in[] = {1, 2, 2, 614, 0, 0, 65535, 65535, 65533, 300, 0, 0};
         Magick::Image image;
         image.read(4, 1, "RGB", Magick::ShortPixel, in);
         QVERIFY(ApplyRecord(image, Record(3060)));
         std::vector<unsigned short> out(12);
         image.write(0, 0, 4, 1, "RGB", Magick::ShortPixel, out.data());
-        QCOMPARE(out, (std::vector<unsigned short>{2, 2, 2, 1, 1, 1, 65534, 65534, 65534, 100, 100, 100}));
+        QCOMPARE(out, (std::vector<unsigned short>{0, 0, 0, 257, 257, 257, 65535, 65535, 65535, 0, 0, 0}));
 
-        // The 8-bit pattern: every pixel the mean of its 8-bit channels, within a level.
-        Magick::Image photo = Load(m_pattern);
-        const std::vector<unsigned char> before = Rgba8(photo);
-        QVERIFY(ApplyRecord(photo, Record(3060)));
-        const std::vector<unsigned char> after = Rgba8(photo);
-        for (size_t i = 0; i < before.size(); i += 4) {
-            const double mean = (before[i] + before[i + 1] + before[i + 2]) / 3.0;
-            for (int c = 0; c < 3; ++c)
-                QVERIFY(std::abs(after[i + c] - mean) <= 1.0);
-            QCOMPARE(after[i + 3], before[i + 3]);
+        // The pattern as read (8-bit values) and blurred (values between the
+        // 8-bit steps, as any resize or blur before this filter leaves them):
+        // every pixel exactly the rounded mean of its 8-bit channels.
+        for (const bool blurred : {false, true}) {
+            Magick::Image photo = Load(m_pattern);
+            if (blurred)
+                photo.blur(0, 1.5);
+            const std::vector<unsigned char> before = Rgba8(photo);
+            QVERIFY(ApplyRecord(photo, Record(3060)));
+            const std::vector<unsigned char> after = Rgba8(photo);
+            int wrong = 0;
+            for (size_t i = 0; i < before.size(); i += 4) {
+                const int mean = (before[i] + before[i + 1] + before[i + 2] + 1) / 3;
+                for (int c = 0; c < 3; ++c)
+                    wrong += after[i + c] != mean ? 1 : 0;
+                QCOMPARE(after[i + 3], before[i + 3]);
+            }
+            QVERIFY2(wrong == 0, qPrintable(QString("%1 channels off (blurred %2)").arg(wrong).arg(blurred)));
         }
     }
 
