@@ -534,9 +534,8 @@ private slots:
     void tinyTilesOnALargePhoto()
     {
         // A one-character mark tiled without spacing: hundreds of thousands of
-        // The bound guards against a cost per tile that grows with the tile
-        // count; it leaves room for a machine busy with other builds.
-        // tiles, laid row by row.
+        // tiles, laid row by row. The time bound guards against a cost per tile
+        // that grows with the tile count; it leaves room for a busy machine.
         SFilterRecord record = WithParams(BoxRecord("."), {{9, 1}, {6, 1}, {7, 1}, {8, 0}});
         Magick::Image photo = WhitePhoto(3000, 2000);
         QElapsedTimer timer;
