@@ -1,10 +1,26 @@
 #include "NativeLookingApplication.h"
 
+#include "Common.h"
+
 #include <QEvent>
+#include <QString>
 #include <QWidget>
 
 NativeLookingApplication::NativeLookingApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+}
+
+bool NativeLookingApplication::ChoosePlatform(int argc, char** argv)
+{
+    if (argc < 2 || !QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".gbs")))
+        return false;
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return false;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    SystemLogWrite("ChoosePlatform", "no display: the script runs on the offscreen platform");
+    return true;
 }
 
 bool NativeLookingApplication::notify(QObject* receiver, QEvent* event)

@@ -10,5 +10,11 @@ class NativeLookingApplication : public QApplication
 public:
     NativeLookingApplication(int& argc, char** argv);
 
+    // Called before the application object exists. A script handed in on a
+    // machine without a display (no DISPLAY, WAYLAND_DISPLAY or
+    // QT_QPA_PLATFORM) runs on the offscreen platform: the windowing
+    // platform could not start there. True when it chose offscreen.
+    static bool ChoosePlatform(int argc, char** argv);
+
     bool notify(QObject* receiver, QEvent* event) override;
 };

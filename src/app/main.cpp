@@ -14,6 +14,7 @@ int main(int argc, char** argv)
     QCoreApplication::setOrganizationName(OrganizationName());
     QCoreApplication::setApplicationName(ApplicationName());
 
+    NativeLookingApplication::ChoosePlatform(argc, argv);
     auto app = std::make_unique<NativeLookingApplication>(argc, argv);
     auto window = std::make_unique<MainWindow>(nullptr);
     if (argc >= 2)

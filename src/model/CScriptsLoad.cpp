@@ -17,6 +17,7 @@
 
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace {
 qint64 ReadInteger(const QString& text, qint64 low, qint64 high)
@@ -87,18 +88,27 @@ void StoreProperty(CUserProfile& profile, const SJobProperty& property, const QS
         property.field);
 }
 
-// Well-formedness, nesting depth and element count, checked with a streaming
-// reader before a document tree is built: deeply nested or huge trees cost
-// the tree builder far more time and memory than the file's size suggests.
-bool CheckStructure(const QString& text, QString& problem)
+// Builds the document tree with a streaming reader, checking nesting depth
+// and element count on the way: deeply nested or huge trees cost far more
+// time and memory than the file's size suggests. Unlike the tree builder's
+// own parser, text made only of blanks is kept in elements that hold no
+// elements (a replacement text of one space is a value); between elements
+// it is layout and is dropped.
+bool BuildDocument(const QString& text, QDomDocument& document, QString& problem)
 {
+    struct SOpen {
+        QDomElement element;
+        QList<QDomNode> blanks; // blank text kept while the element holds no element
+        bool hasElements = false;
+    };
     QXmlStreamReader reader(text);
-    int depth = 0;
+    reader.setNamespaceProcessing(false);
+    std::vector<SOpen> open;
     int elements = 0;
     while (!reader.atEnd()) {
         const QXmlStreamReader::TokenType token = reader.readNext();
         if (token == QXmlStreamReader::StartElement) {
-            if (++depth > CScripts::MaxDepth) {
+            if (int(open.size()) + 1 > CScripts::MaxDepth) {
                 problem = QStringLiteral("nested too deeply");
                 return false;
             }
@@ -106,12 +116,42 @@ bool CheckStructure(const QString& text, QString& problem)
                 problem = QStringLiteral("too many elements");
                 return false;
             }
+            QDomElement element = document.createElement(reader.qualifiedName().toString());
+            for (const QXmlStreamAttribute& attribute : reader.attributes())
+                element.setAttribute(attribute.qualifiedName().toString(), attribute.value().toString());
+            if (open.empty()) {
+                document.appendChild(element);
+            } else {
+                SOpen& parent = open.back();
+                if (!parent.hasElements) {
+                    parent.hasElements = true;
+                    for (QDomNode& blank : parent.blanks)
+                        parent.element.removeChild(blank);
+                    parent.blanks.clear();
+                }
+                parent.element.appendChild(element);
+            }
+            open.push_back({element, {}, false});
         } else if (token == QXmlStreamReader::EndElement) {
-            --depth;
+            open.pop_back();
+        } else if (token == QXmlStreamReader::Characters && !open.empty()) {
+            SOpen& current = open.back();
+            const QString characters = reader.text().toString();
+            if (reader.isCDATA()) {
+                current.element.appendChild(document.createCDATASection(characters));
+            } else if (!reader.isWhitespace()) {
+                current.element.appendChild(document.createTextNode(characters));
+            } else if (!current.hasElements) {
+                current.blanks.append(current.element.appendChild(document.createTextNode(characters)));
+            }
         }
     }
     if (reader.hasError()) {
-        problem = reader.errorString();
+        problem = QStringLiteral("%1 at %2:%3").arg(reader.errorString()).arg(reader.lineNumber()).arg(reader.columnNumber());
+        return false;
+    }
+    if (document.documentElement().isNull()) {
+        problem = QStringLiteral("no root element");
         return false;
     }
     return true;
@@ -166,16 +206,8 @@ bool CScripts::ReadDocument(QDomDocument& document) const
     const QString text = decoder.decode(bytes);
 
     QString problem;
-    if (!CheckStructure(text, problem)) {
+    if (!BuildDocument(text, document, problem)) {
         SystemLogWrite("CScripts::Load", "not a usable XML document: " + m_path + ": " + problem);
-        return false;
-    }
-    QString error;
-    int line = 0;
-    int column = 0;
-    if (!document.setContent(text, false, &error, &line, &column)) {
-        SystemLogWrite("CScripts::Load",
-                       QStringLiteral("parse error in %1 at %2:%3: %4").arg(m_path).arg(line).arg(column).arg(error));
         return false;
     }
     return true;

@@ -35,9 +35,10 @@ struct RunResult {
 
 // Runs build/bin/glimmerbox with `arguments` in `workDir`, with a fresh HOME,
 // settings store, runtime and temporary folder (all under `sandbox`) and the
-// offscreen platform; killed after `timeoutMs`.
+// offscreen platform; killed after `timeoutMs`. The variables named in
+// `unset` are removed from its environment (QT_QPA_PLATFORM too).
 RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
-                     int timeoutMs = 60000);
+                     int timeoutMs = 60000, const QStringList& unset = {});
 
 // Path of the program under test.
 QString ProgramPath();

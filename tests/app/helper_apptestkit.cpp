@@ -76,7 +76,7 @@ QString ProgramPath()
 }
 
 RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
-                     int timeoutMs)
+                     int timeoutMs, const QStringList& unset)
 {
     RunResult result;
     result.home = sandbox + "/home";
@@ -96,6 +96,8 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     env.insert("QT_QPA_PLATFORM", "offscreen");
     env.remove("GLIMMERBOX_OPENER");
     env.remove("GLIMMERBOX_UPDATE_URL");
+    for (const QString& name : unset)
+        env.remove(name);
 
     QProcess process;
     process.setProcessEnvironment(env);

@@ -413,15 +413,16 @@ void TestJobFiles::roundTripKeepsEveryField()
     const QString tricky = "A&B <c> \"d\" 'e' &lt; &amp; Ünïcødé 日本語 🙂\r\nline2\tend";
     CUserProfile* p = Profile();
     p->FilenameFormat = tricky;
-    p->ReplaceWith = tricky;
-    p->SearchFor = "s&r";
+    // A replacement of one blank is a value, not layout.
+    p->ReplaceWith = " ";
+    p->SearchFor = "_";
     p->DestPath = "/Out & About/&amp;/<x>";
     p->FTPUser = "u&<>\"'";
     p->FTPFolder = "/f&lt;";
     p->DeleteSource = p->SaveOnDiskMail = p->SaveOnDiskFacebook = true;
     p->Step2Preview = false;
     AddPhoto("/photos/" + tricky + ".png");
-    Filters()->AddFilter(Record(1000, 1, {12.345678, -1e-7, 4294944000.0}, {tricky, "", "/tex/&amp;.png"}));
+    Filters()->AddFilter(Record(1000, 1, {12.345678, -1e-7, 4294944000.0}, {tricky, "", "/tex/&amp;.png", " \t "}));
     Filters()->AddFilter(Record(0xFFFFFFFFu, 0, {}, {}));
 
     const QString folder = TestEnv::NewFolder("roundtrip");
@@ -625,6 +626,10 @@ void TestJobFiles::propertiesConvertTheirText_data()
     QTest::newRow("PNGComp is a flag") << format("PNGComp", "5") << "PNGComp" << "1";
     QTest::newRow("Original") << format("OutputFormat", "Original") << "OutputFormat" << KeepFormat();
     QTest::newRow("format id") << format("OutputFormat", "PNG") << "OutputFormat" << "PNG";
+    QTest::newRow("one blank") << rename("ReplaceWith", " ") << "ReplaceWith" << " ";
+    QTest::newRow("blanks and tab") << rename("ReplaceWith", " \t  ") << "ReplaceWith" << " \t  ";
+    QTest::newRow("blank as reference") << rename("ReplaceWith", "&#32;") << "ReplaceWith" << " ";
+    QTest::newRow("blank in CDATA") << rename("ReplaceWith", "<![CDATA[ ]]>") << "ReplaceWith" << " ";
     QTest::newRow("entities resolved once") << rename("SearchFor", "&amp;lt;&#x41;") << "SearchFor" << "&lt;A";
     QTest::newRow("later wins")
         << Job("Profile", "<Properties Class=\"Format\"><Property Name=\"Quality\">1</Property>"

@@ -134,6 +134,8 @@ void TestUserProfile::registryRoundTrip_data()
                                << QVariant(QString::fromUtf8("Fotos \xc3\xa4\xc3\x9f \xe5\x86\x99\xe7\x9c\x9f"));
     QTest::newRow("line break") << textKey << QVariant("one\ntwo");
     QTest::newRow("leading blanks") << textKey << QVariant("  x  ");
+    QTest::newRow("one blank") << textKey << QVariant(" ");
+    QTest::newRow("blanks and tab") << textKey << QVariant(" \t ");
     QTest::newRow("every byte") << "Settings/MainWindow.WindowGeometry" << QVariant(allBytes);
     QTest::newRow("no bytes") << "Settings/MainWindow.WindowState" << QVariant(QByteArray());
 }
