@@ -3,26 +3,6 @@
 #include "Common.h"
 #include "FilterDescriptions.h"
 
-namespace {
-CFiltersEnum* s_instance = nullptr;
-} // namespace
-
-CFiltersEnum* CFiltersEnum::GetInstance()
-{
-    if (!s_instance)
-        s_instance = new CFiltersEnum();
-    return s_instance;
-}
-
-void CFiltersEnum::DeleteInstance()
-{
-    if (!s_instance)
-        return;
-    s_instance->m_rows.clear();
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 void CFiltersEnum::GenerateList()
 {
     SystemLogWrite("GenerateList", "");

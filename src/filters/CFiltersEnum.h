@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CSingleton.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -17,12 +19,9 @@ struct SFilterTypeRecord
 // The process-wide registry of the filter types the user is offered. Filled
 // once on the GUI thread at start-up and only read afterwards. The filter
 // engine applies more ids than are listed here (see CImageFilters).
-class CFiltersEnum : public QObject
+class CFiltersEnum : public QObject, public CSingleton<CFiltersEnum>
 {
 public:
-    static CFiltersEnum* GetInstance();
-    static void DeleteInstance();
-
     ~CFiltersEnum() override = default;
 
     void GenerateList();
@@ -36,6 +35,7 @@ public:
     const QList<SFilterTypeRecord>& Rows() const { return m_rows; }
 
 private:
+    friend class CSingleton<CFiltersEnum>;
     CFiltersEnum() = default;
 
     QList<SFilterTypeRecord> m_rows;

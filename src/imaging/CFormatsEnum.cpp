@@ -2,14 +2,7 @@
 
 #include "Common.h"
 
-#include <QMutex>
-
 namespace {
-// Image managers are constructed on worker threads too; the first of them
-// may race to create the table.
-QBasicMutex s_instanceLock;
-CFormatsEnum* s_instance = nullptr;
-
 struct RawCamera
 {
     const char* id;
@@ -60,24 +53,6 @@ const RawCamera kRawCameras[] = {
     {"STI", "Sinar Digital Camera Raw Image"},
 };
 } // namespace
-
-CFormatsEnum* CFormatsEnum::GetInstance()
-{
-    const QMutexLocker locker(&s_instanceLock);
-    if (!s_instance)
-        s_instance = new CFormatsEnum();
-    return s_instance;
-}
-
-void CFormatsEnum::DeleteInstance()
-{
-    const QMutexLocker locker(&s_instanceLock);
-    if (!s_instance)
-        return;
-    s_instance->rows.clear();
-    delete s_instance;
-    s_instance = nullptr;
-}
 
 void CFormatsEnum::GenerateList()
 {

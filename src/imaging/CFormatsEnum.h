@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CSingleton.h"
+
 #include <QList>
 #include <QString>
 
@@ -18,12 +20,9 @@ struct SFormatRecord
 
 // The table of image formats the system reads and writes. Filled once at
 // start-up on the GUI thread, read-only afterwards (so workers read it freely).
-class CFormatsEnum
+class CFormatsEnum : public CSingleton<CFormatsEnum>
 {
 public:
-    static CFormatsEnum* GetInstance();
-    static void DeleteInstance();
-
     virtual ~CFormatsEnum() = default;
 
     void GenerateList();
@@ -38,5 +37,6 @@ public:
     QString dialogFilter;
 
 private:
+    friend class CSingleton<CFormatsEnum>;
     CFormatsEnum() = default;
 };

@@ -3,10 +3,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace {
-CHardwareProfile* s_instance = nullptr;
-}
-
 CHardwareProfile::CHardwareProfile()
 {
     // Without an application object or a screen (headless start, tests) the
@@ -21,17 +17,4 @@ CHardwareProfile::CHardwareProfile()
     colorDepth = quint8(screen->depth());
     refreshRate = quint16(int(screen->refreshRate()));
     retina = app->devicePixelRatio() >= 2.0;
-}
-
-CHardwareProfile* CHardwareProfile::GetInstance()
-{
-    if (!s_instance)
-        s_instance = new CHardwareProfile();
-    return s_instance;
-}
-
-void CHardwareProfile::DeleteInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
 }

@@ -1,15 +1,14 @@
 #pragma once
 
+#include "CSingleton.h"
+
 #include <QObject>
 
 // Facts of the primary screen, read once when first asked for.
-class CHardwareProfile : public QObject
+class CHardwareProfile : public QObject, public CSingleton<CHardwareProfile>
 {
     Q_OBJECT
 public:
-    static CHardwareProfile* GetInstance();
-    static void DeleteInstance();
-
     bool IsRetina() const { return retina; }
 
     quint16 screenWidth = 0;
@@ -19,5 +18,6 @@ public:
     bool retina = false;
 
 private:
+    friend class CSingleton<CHardwareProfile>;
     CHardwareProfile();
 };

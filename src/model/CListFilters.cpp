@@ -2,26 +2,6 @@
 
 #include "ListMoves.h"
 
-namespace {
-CListFilters* s_instance = nullptr;
-}
-
-CListFilters* CListFilters::GetInstance()
-{
-    if (!s_instance)
-        s_instance = new CListFilters();
-    return s_instance;
-}
-
-void CListFilters::DeleteInstance()
-{
-    if (!s_instance)
-        return;
-    s_instance->list.clear();
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 void CListFilters::AddFilter(SFilterRecord record)
 {
     list.append(record);

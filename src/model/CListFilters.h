@@ -1,18 +1,16 @@
 #pragma once
 
+#include "CSingleton.h"
 #include "SFilterRecord.h"
 
 #include <QList>
 #include <QObject>
 
 // The applied-filter list of the current job, in the order the filters run.
-class CListFilters : public QObject
+class CListFilters : public QObject, public CSingleton<CListFilters>
 {
     Q_OBJECT
 public:
-    static CListFilters* GetInstance();
-    static void DeleteInstance();
-
     void AddFilter(SFilterRecord record);
     bool RemoveFilter(unsigned short index);
     SFilterRecord GetRecord(unsigned short index) const;
@@ -25,5 +23,6 @@ public:
     int currentIndex = 0;
 
 private:
+    friend class CSingleton<CListFilters>;
     CListFilters() = default;
 };

@@ -5,29 +5,9 @@
 
 #include <QSet>
 
-namespace {
-CListImages* s_instance = nullptr;
-}
-
 CListImages::CListImages()
     : formats(CFormatsEnum::GetInstance())
 {
-}
-
-CListImages* CListImages::GetInstance()
-{
-    if (!s_instance)
-        s_instance = new CListImages();
-    return s_instance;
-}
-
-void CListImages::DeleteInstance()
-{
-    if (!s_instance)
-        return;
-    s_instance->list.clear();
-    delete s_instance;
-    s_instance = nullptr;
 }
 
 void CListImages::SyncIndex()

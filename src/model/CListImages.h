@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSingleton.h"
 #include "SImageRecord.h"
 
 #include <QHash>
@@ -11,12 +12,9 @@ class CFormatsEnum;
 // The photo list of the current job. Other parts read and replace `list`
 // directly; the path index used for the duplicate test notices such changes
 // and rebuilds itself.
-class CListImages
+class CListImages : public CSingleton<CListImages>
 {
 public:
-    static CListImages* GetInstance();
-    static void DeleteInstance();
-
     virtual ~CListImages() = default;
 
     bool AddImage(QString path, QList<QString>& rejected);
@@ -30,6 +28,7 @@ public:
     QList<SImageRecord> list;
 
 private:
+    friend class CSingleton<CListImages>;
     CListImages();
     bool IsReadableExtension(const QString& upperExtension) const;
     void SyncIndex();

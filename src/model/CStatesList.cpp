@@ -6,26 +6,6 @@
 
 #include <utility>
 
-namespace {
-CStatesList* s_instance = nullptr;
-}
-
-CStatesList* CStatesList::GetInstance()
-{
-    if (!s_instance)
-        s_instance = new CStatesList();
-    return s_instance;
-}
-
-void CStatesList::DeleteInstance()
-{
-    if (!s_instance)
-        return;
-    s_instance->ClearStatesList();
-    delete s_instance;
-    s_instance = nullptr;
-}
-
 void CStatesList::SaveState(bool nameOnly)
 {
     if (m_total < MaxStates && m_total == m_current) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CSingleton.h"
 #include "SState.h"
 
 #include <QObject>
@@ -9,15 +10,11 @@
 // Undo/redo history of the whole job: up to 50 snapshots. The step panels add
 // one after every user change; the main window's Undo and Redo walk it.
 // GUI thread only.
-class CStatesList : public QObject
+class CStatesList : public QObject, public CSingleton<CStatesList>
 {
     Q_OBJECT
 public:
     static constexpr int MaxStates = 50;
-
-    static CStatesList* GetInstance();
-    // Empties the lists of every slot, then deletes the history.
-    static void DeleteInstance();
 
     // Records the live job as the newest snapshot, dropping any redo tail and,
     // when the history is full, the oldest snapshot.
@@ -46,6 +43,7 @@ signals:
     void EnableRedo(bool enable);
 
 private:
+    friend class CSingleton<CStatesList>;
     enum LastAction { None = 0, UndoAction = 1, RedoAction = 2 };
 
     CStatesList() = default;

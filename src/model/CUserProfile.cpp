@@ -4,14 +4,9 @@
 #include "Platform.h"
 #include "Registry.h"
 
-#include <QCoreApplication>
 #include <QMutexLocker>
-#include <QThread>
 
 namespace {
-QBasicMutex s_instanceLock;
-CUserProfile* s_instance = nullptr;
-
 // The preference keys of the settings store, with their defaults.
 const char* const kLanguageId = "Settings/Settings.LanguageId";
 const char* const kUseMulticore = "Settings/Settings.UseMulticore";
@@ -33,31 +28,6 @@ bool GetRegistryBool(const char* key, bool defaultValue)
     return GetRegistryInt(key, defaultValue ? 1 : 0) != 0;
 }
 } // namespace
-
-CUserProfile* CUserProfile::GetInstance()
-{
-    const QMutexLocker locker(&s_instanceLock);
-    if (!s_instance) {
-        s_instance = new CUserProfile();
-        // Created off the GUI thread, the profile still belongs to the GUI
-        // thread, which outlives every worker.
-        QCoreApplication* app = QCoreApplication::instance();
-        if (app && QThread::currentThread() != app->thread())
-            s_instance->moveToThread(app->thread());
-    }
-    return s_instance;
-}
-
-void CUserProfile::DeleteInstance()
-{
-    CUserProfile* doomed = nullptr;
-    {
-        const QMutexLocker locker(&s_instanceLock);
-        doomed = s_instance;
-        s_instance = nullptr;
-    }
-    delete doomed;
-}
 
 CUserProfile::CUserProfile()
 {

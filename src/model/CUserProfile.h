@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFilterFilename.h"
+#include "CSingleton.h"
 
 #include <QMutex>
 #include <QObject>
@@ -14,13 +15,10 @@
 //
 // Process-wide singleton. The preferences are read from the settings store by
 // ReadRegistrySettings() and written back only when the profile is destroyed.
-class CUserProfile : public QObject
+class CUserProfile : public QObject, public CSingleton<CUserProfile>
 {
     Q_OBJECT
 public:
-    static CUserProfile* GetInstance();
-    static void DeleteInstance();
-
     ~CUserProfile() override;
 
     // Loads the fourteen preference keys (booleans stored as ints; any
@@ -155,6 +153,7 @@ signals:
     void UpdateStatusBar();
 
 private:
+    friend class CSingleton<CUserProfile>;
     CUserProfile();
     Q_DISABLE_COPY_MOVE(CUserProfile)
 

@@ -12,8 +12,6 @@ static void RegisterInterfaceResources()
 }
 
 namespace {
-CImageCache* s_instance = nullptr;
-
 // Strip row that feeds each output row of LoadIconsFromPath: output rows 1 to
 // 5 follow the filter families (id / 1000) while the strips keep them in the
 // order 1 marks, 5 frames, 4 effects, 3 adjustments, 2 transforms.
@@ -36,22 +34,10 @@ void CImageCache::InitResources()
     registered = true;
 }
 
-CImageCache* CImageCache::GetInstance()
+CImageCache::CImageCache()
 {
-    if (!s_instance) {
-        InitResources();
-        s_instance = new CImageCache();
-    }
-    return s_instance;
+    InitResources();
 }
-
-void CImageCache::DeleteInstance()
-{
-    delete s_instance;
-    s_instance = nullptr;
-}
-
-CImageCache::CImageCache() = default;
 
 CImageCache::~CImageCache() = default;
 

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "CImageCacheAsset.h"
+#include "CSingleton.h"
 
 // Process-wide source of the compiled-in interface images. Callers ask by a
 // plain file name ("Icons-Minimal.png"); the cache picks the variant for the
@@ -17,12 +18,9 @@
 // nominal size, or twice that when the "@2x" variant was taken: use
 // CellSide() or GetIcon() rather than the screen's device pixel ratio, which
 // may be 3 or fractional.
-class CImageCache
+class CImageCache : public CSingleton<CImageCache>
 {
 public:
-    static CImageCache* GetInstance();
-    static void DeleteInstance();
-
     // Registers the compiled-in images. They live in a static library, so the
     // program and the tests call this (GetInstance does too) before the first
     // ":/" path is opened. Safe to call more than once.
@@ -64,6 +62,7 @@ public:
     qint32 themeDark = 1;
 
 private:
+    friend class CSingleton<CImageCache>;
     CImageCache();
 
     QList<CImageCacheAsset> assets;
