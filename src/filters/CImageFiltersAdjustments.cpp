@@ -1,5 +1,6 @@
 #include "CImageFilters.h"
 
+#include "FilterScales.h"
 #include "MagickCompat.h"
 
 #include <algorithm>
@@ -85,18 +86,17 @@ bool CImageFilters::FilterAutoLevel()
 
 bool CImageFilters::FilterBrightness()
 {
-    // (p0 + 100) * 200/201 and (p1 + 100) * 2/201
-    m_target->modulate((P(0) + 100.0) * 0.9950248756218906, 100.0, 100.0);
-    m_target->gamma((P(1) + 100.0) * 0.009950248756218905);
+    m_target->modulate(FilterScales::ModulatePercent(P(0)), 100.0, 100.0);
+    m_target->gamma(FilterScales::BrightnessGamma(P(1)));
     return true;
 }
 
 bool CImageFilters::FilterContrast()
 {
-    double contrast = (P(0) - 50.5 + 50.0) * 0.1485148514851485;
+    double contrast = FilterScales::ContrastStrength(P(0));
     if (contrast == 0.0)
-        contrast = 9.999999747378752e-06;
-    const double centre = (P(1) + 32.58064516129032 + 50.0) * 1.5346534653465347; // 8-bit value
+        contrast = FilterScales::ContrastStrengthForZero;
+    const double centre = FilterScales::ContrastCentre(P(1)); // 8-bit value
     if (P(0) >= 0.0)
         m_target->sigmoidalContrast(true, contrast, MagickCompat::Q8(205.0 - centre + 50.0));
     else
@@ -106,8 +106,8 @@ bool CImageFilters::FilterContrast()
 
 bool CImageFilters::FilterColorBalance()
 {
-    const double k = 0.09900990099009901;
-    m_target->gamma((P(0) + 10.0) * k, (P(1) + 10.0) * k, (P(2) + 10.0) * k);
+    m_target->gamma(FilterScales::ChannelGamma(P(0)), FilterScales::ChannelGamma(P(1)),
+                    FilterScales::ChannelGamma(P(2)));
     return true;
 }
 
@@ -120,16 +120,16 @@ bool CImageFilters::FilterEqualize()
 bool CImageFilters::FilterHueSaturation()
 {
     // p0 hue, p1 saturation, p2 lightness; modulate takes brightness first.
-    const double k = 0.9950248756218906;
-    m_target->modulate((P(2) + 100.0) * k, (P(1) + 100.0) * k, (P(0) + 100.0) * k);
+    using FilterScales::ModulatePercent;
+    m_target->modulate(ModulatePercent(P(2)), ModulatePercent(P(1)), ModulatePercent(P(0)));
     return true;
 }
 
 bool CImageFilters::FilterLevels()
 {
-    const double black = P(0) * 0.0024752475247524753 * 255.0;          // 8-bit value
-    const double white = P(2) * 0.0024752475247524753 * -255.0 + 255.0; // 8-bit value
-    const double midtones = P(1) * 0.024752475247524754;
+    const double black = FilterScales::LevelsPoint(P(0));         // 8-bit value
+    const double white = 255.0 - FilterScales::LevelsPoint(P(2)); // 8-bit value
+    const double midtones = FilterScales::LevelsGamma(P(1));
     const double blackQ = MagickCompat::Q8(black);
     const double whiteQ = MagickCompat::Q8(white);
     if (P(3) == 0.0) {
@@ -162,7 +162,7 @@ bool CImageFilters::FilterReduceNoise()
 
 bool CImageFilters::FilterSharpen()
 {
-    const double radius = P(0) * 0.0297029702970297;
+    const double radius = FilterScales::SharpenRadius(P(0));
     m_target->sharpen(radius, std::max(0.5 * radius, 0.4));
     return true;
 }
@@ -171,6 +171,7 @@ bool CImageFilters::FilterSharpenAdvanced()
 {
     // p0 amount, p1 radius, p2 threshold (a fraction of the range, unscaled)
     const double radius = P(1) * 0.03;
-    m_target->unsharpmask(radius, std::max(0.5 * radius, 0.1), P(0) * 0.03, P(2) * 0.02727272727272727);
+    m_target->unsharpmask(radius, std::max(0.5 * radius, 0.1), P(0) * 0.03,
+                          FilterScales::UnsharpThreshold(P(2)));
     return true;
 }

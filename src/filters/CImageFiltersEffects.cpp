@@ -1,5 +1,6 @@
 #include "CImageFilters.h"
 
+#include "FilterScales.h"
 #include "MagickCompat.h"
 
 #include <algorithm>
@@ -73,8 +74,7 @@ bool CImageFilters::FilterBlur()
 
 bool CImageFilters::FilterCharcoal()
 {
-    // sigma = 0.049 * p1 + 0.1
-    m_target->charcoal(P(0) * 0.05, (P(1) + 2.0408163265306123) * 0.049);
+    m_target->charcoal(P(0) * 0.05, FilterScales::StrokeSigma(P(1)));
     return true;
 }
 
@@ -86,14 +86,13 @@ bool CImageFilters::FilterEdge()
 
 bool CImageFilters::FilterEmboss()
 {
-    m_target->emboss(P(0) * 0.05, (P(1) + 2.0408163265306123) * 0.049);
+    m_target->emboss(P(0) * 0.05, FilterScales::StrokeSigma(P(1)));
     return true;
 }
 
 bool CImageFilters::FilterGaussianBlur()
 {
-    // sigma = 0.099 * p1 + 0.1
-    m_target->gaussianBlur(P(0) * 0.1, (P(1) + 1.0101010101010102) * 0.099);
+    m_target->gaussianBlur(P(0) * 0.1, FilterScales::GaussianSigma(P(1)));
     return true;
 }
 
@@ -151,8 +150,7 @@ bool CImageFilters::FilterNoise()
 
 bool CImageFilters::FilterOilPaint()
 {
-    // radius = 8/11 * p0
-    MagickCompat::OilPaint(*m_target, P(0) * 0.7272727272727273);
+    MagickCompat::OilPaint(*m_target, FilterScales::OilPaintRadius(P(0)));
     return true;
 }
 
@@ -174,8 +172,8 @@ bool CImageFilters::FilterSolarize()
 
 bool CImageFilters::FilterShade()
 {
-    // azimuth and elevation = 1.1 * p - 10; p2 asks for colour shading
-    MagickCompat::Shade(*m_target, (P(0) - 9.090909090909092) * 1.1, (P(1) - 9.090909090909092) * 1.1,
+    // p0 azimuth, p1 elevation; p2 asks for colour shading
+    MagickCompat::Shade(*m_target, FilterScales::ShadeAngle(P(0)), FilterScales::ShadeAngle(P(1)),
                         P(2) != 0.0);
     return true;
 }
@@ -194,9 +192,8 @@ bool CImageFilters::FilterSwirl()
 
 bool CImageFilters::FilterWave()
 {
-    // wavelength = 19.99 * p1 + 1; a zero wavelength has no wave to draw
-    // (ImageMagick would divide by it).
-    const double wavelength = (P(1) + 0.05002501250625312) * 19.99;
+    // A zero wavelength has no wave to draw (ImageMagick would divide by it).
+    const double wavelength = FilterScales::WaveLength(P(1));
     if (wavelength == 0.0)
         return true;
     m_target->wave(P(0), wavelength);

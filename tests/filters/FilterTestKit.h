@@ -41,22 +41,6 @@ bool ApplyRecord(Magick::Image& image, const SFilterRecord& record);
 // The record with the given parameters (index, value) set.
 SFilterRecord WithParams(SFilterRecord record, std::initializer_list<std::pair<int, double>> params);
 
-// Collects the trace lines written while it lives.
-class TraceCapture
-{
-public:
-    TraceCapture();
-    ~TraceCapture();
-    TraceCapture(const TraceCapture&) = delete;
-    TraceCapture& operator=(const TraceCapture&) = delete;
-    // Whether any line contains part.
-    bool Contains(const QString& part) const;
-    QStringList lines;
-
-private:
-    QtMessageHandler m_previous;
-};
-
 // Formats a double for command-line arguments without losing precision.
 QString Num(double value);
 

@@ -109,32 +109,6 @@ SFilterRecord WithParams(SFilterRecord record, std::initializer_list<std::pair<i
     return record;
 }
 
-namespace {
-TraceCapture* g_capture = nullptr;
-
-void Collect(QtMsgType, const QMessageLogContext&, const QString& message)
-{
-    if (g_capture)
-        g_capture->lines.append(message);
-}
-} // namespace
-
-TraceCapture::TraceCapture() : m_previous(qInstallMessageHandler(Collect))
-{
-    g_capture = this;
-}
-
-TraceCapture::~TraceCapture()
-{
-    g_capture = nullptr;
-    qInstallMessageHandler(m_previous);
-}
-
-bool TraceCapture::Contains(const QString& part) const
-{
-    return !lines.filter(part).isEmpty();
-}
-
 QString Num(double value)
 {
     return QString::number(value, 'g', 15);

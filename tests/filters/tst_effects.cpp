@@ -1,5 +1,6 @@
 #include "FilterTestKit.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QRegularExpression>
 
@@ -249,7 +250,7 @@ private slots:
         TraceCapture capture;
         QVERIFY(!ApplyRecord(image, Record(quint32(id), {10, 10, 10, 10})));
         QVERIFY(Rgba8(image) == before);
-        QVERIFY(capture.lines.isEmpty());
+        QVERIFY(capture.Lines().isEmpty());
     }
 
     void missingOrEmptyTargetFails()
@@ -288,7 +289,7 @@ private slots:
         TraceCapture capture;
         QVERIFY(!ApplyRecord(image, record));
         QVERIFY(Rgba8(image) == before);
-        QCOMPARE(capture.lines.size(), 1);
+        QCOMPARE(capture.Lines().size(), 1);
     }
 
     void libraryErrorIsTracedAndFails()
@@ -301,9 +302,9 @@ private slots:
         const bool applied = ApplyRecord(image, Record(3170, {200, 5}));
         Magick::ResourceLimits::height(oldHeight);
         QVERIFY(!applied);
-        QCOMPARE(capture.lines.size(), 1);
-        QVERIFY2(capture.lines.first().contains(QRegularExpression("Apply\\. ! ImageFilters::Apply Error: .+")),
-                 qPrintable(capture.lines.first()));
+        QCOMPARE(capture.Lines().size(), 1);
+        QVERIFY2(capture.Lines().first().contains(QRegularExpression("Apply\\. ! ImageFilters::Apply Error: .+")),
+                 qPrintable(capture.Lines().first()));
     }
 
 private:

@@ -1,6 +1,7 @@
 #include "FilterTestKit.h"
 #include "MagickCompat.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,11 +2,11 @@
 #include "MagickCompat.h"
 #include "MarkTestKit.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QFile>
 
 using namespace MarkTestKit;
-using FilterTestKit::TraceCapture;
 using FilterTestKit::WithParams;
 
 namespace {

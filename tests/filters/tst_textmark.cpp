@@ -4,6 +4,7 @@
 #include "MarkTestKit.h"
 #include "TestEnv.h"
 #include "TestThreads.h"
+#include "TraceCapture.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <vector>
 
 using namespace MarkTestKit;
-using FilterTestKit::TraceCapture;
 using FilterTestKit::WithParams;
 
 namespace {
