@@ -1,16 +1,18 @@
 #pragma once
 
+#include "SNamingSettings.h"
+
 #include <QString>
 #include <QtGlobal>
 
-// One set of renaming settings together with the photo being named, and the
-// expander that turns the pattern into an output file name. A plain value:
-// the profile holds one for sample names, every processing thread and every
-// undo snapshot holds a copy.
+// One set of renaming settings (SNamingSettings) together with the photo
+// being named, and the expander that turns the pattern into an output file
+// name. A plain value: the profile holds one for sample names, every
+// processing thread and every undo snapshot holds a copy.
 //
 // Pattern tokens (case-insensitive): [Filename], [FolderName], [Extension],
 // [Counter], [DateTime]; other bracketed names expand to nothing.
-class CFilterFilename
+class CFilterFilename : public SNamingSettings
 {
 public:
     CFilterFilename() = default;
@@ -29,26 +31,16 @@ public:
     // False for the patterns that keep every photo's own name.
     bool IsOutputModified() const;
 
+    // The renaming settings, whole.
+    SNamingSettings& Naming() { return *this; }
+    const SNamingSettings& Naming() const { return *this; }
+
     // Highest number of counter digits honoured; larger values are clamped.
     static constexpr int MaxCounterDigits = 32;
 
-    // Settings.
-    QString FilenameFormat;  // the pattern
+    // Settings besides the renaming settings of the base.
     QString workingFormat;   // the pattern as prepared by the last expansion
-    int ChangeCase = 0;      // 0 keep, 1 lower, 2 upper, 3 capitalise words
-    int PresetRename = 3;    // 0 own name, 1 folder name, 2 date, 3 custom pattern
-    bool LowerCaseExt = true;
-    qint64 CounterStart = 1;
-    int CounterDigits = 2;   // minimum number of counter digits
-    qint64 CountStep = 1;
-    bool CounterReset = false; // the counter restarts in every source folder
-    int DateType = 0;        // 0 the photo's date, otherwise now
-    int DateFormat = 0;      // 0..11, see ComputeDateTime
-    int TimeFormat = 0;      // 0 hh-mm, 1 hh-mm-ss, other: no time
-    int ShowTime = 0;        // 0 12-hour clock, 1 24-hour clock, other: no time
     bool searchReplace = false; // apply SearchFor/ReplaceWith
-    QString SearchFor;
-    QString ReplaceWith;
 
     // Output of the last expansion.
     QString result;

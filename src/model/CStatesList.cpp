@@ -89,56 +89,10 @@ void CStatesList::WriteState(SState& s, bool nameOnly) const
     s.detailsSortOrder = p->detailsSortOrder;
     s.Step2Preview = p->Step2Preview;
 
-    s.FilenameFormat = p->FilenameFormat;
-    s.PresetRename = p->PresetRename;
-    s.CounterStart = p->CounterStart;
-    s.CountStep = p->CountStep;
-    s.CounterDigits = p->CounterDigits;
-    s.CounterReset = p->CounterReset;
-    s.ChangeCase = p->ChangeCase;
-    s.LowerCaseExt = p->LowerCaseExt;
-    s.DateType = p->DateType;
-    s.DateFormat = p->DateFormat;
-    s.ShowTime = p->ShowTime;
-    s.TimeFormat = p->TimeFormat;
-    s.SearchFor = p->SearchFor;
-    s.ReplaceWith = p->ReplaceWith;
-
-    s.OutputFolderStruct = p->OutputFolderStruct;
-    s.OutputFolder = p->OutputFolder;
-    s.DestPath = p->DestPath;
-    s.Multipage = p->Multipage;
-    s.OutputFormat = p->OutputFormat;
-    s.OpenOutputFolder = p->OpenOutputFolder;
-    s.OriginalDate = p->OriginalDate;
-    s.DeleteSource = p->DeleteSource;
-    s.DisableNotifications = p->DisableNotifications;
-    s.HideProcessing = p->HideProcessing;
-    s.Destination = p->Destination;
-    s.UseSFTP = p->UseSFTP;
-    s.SaveOnDiskMail = p->SaveOnDiskMail;
-    s.SaveOnDiskFTP = p->SaveOnDiskFTP;
-    s.SaveOnDiskFacebook = p->SaveOnDiskFacebook;
-    s.SaveOnDiskFlickr = p->SaveOnDiskFlickr;
-    s.FTPUser = p->FTPUser;
-    s.FTPPassword = p->FTPPassword;
-    s.FTPHost = p->FTPHost;
-    s.FTPPort = p->FTPPort;
-    s.FTPFolder = p->FTPFolder;
-
+    s.naming = p->Naming();
+    s.output = p->Output();
     s.filenameFilter = p->filenameFilter;
-
-    s.Quality = p->Quality;
-    s.FileSize = p->FileSize;
-    s.FixedSize = p->FixedSize;
-    s.PNGComp = p->PNGComp;
-    s.Interlaced = p->Interlaced;
-    s.JpegType = p->JpegType;
-    s.TiffType = p->TiffType;
-    s.CustomProfile = p->CustomProfile;
-    s.TiffAlg = p->TiffAlg;
-    s.PdfAlg = p->PdfAlg;
-    s.DefaultFormat = p->DefaultFormat;
+    s.format = p->Format();
 
     s.nameOnly = nameOnly;
 }
@@ -154,54 +108,9 @@ void CStatesList::LoadState(const SState& s) const
     p->detailsSortColumn = s.detailsSortColumn;
     p->detailsSortOrder = s.detailsSortOrder;
 
-    p->FilenameFormat = s.FilenameFormat;
-    p->PresetRename = s.PresetRename;
-    p->CounterStart = s.CounterStart;
-    p->CountStep = s.CountStep;
-    p->CounterDigits = s.CounterDigits;
-    p->CounterReset = s.CounterReset;
-    p->ChangeCase = s.ChangeCase;
-    p->LowerCaseExt = s.LowerCaseExt;
-    p->DateType = s.DateType;
-    p->DateFormat = s.DateFormat;
-    p->ShowTime = s.ShowTime;
-    p->TimeFormat = s.TimeFormat;
-    p->SearchFor = s.SearchFor;
-    p->ReplaceWith = s.ReplaceWith;
-
-    p->OutputFolderStruct = s.OutputFolderStruct;
-    p->OutputFolder = s.OutputFolder;
-    p->DestPath = s.DestPath;
-    p->Multipage = s.Multipage;
-    p->OutputFormat = s.OutputFormat;
-    p->OpenOutputFolder = s.OpenOutputFolder;
-    p->OriginalDate = s.OriginalDate;
-    p->DeleteSource = s.DeleteSource;
-    p->DisableNotifications = s.DisableNotifications;
-    p->HideProcessing = s.HideProcessing;
-    p->Destination = s.Destination;
-    p->UseSFTP = s.UseSFTP;
-    p->SaveOnDiskMail = s.SaveOnDiskMail;
-    p->SaveOnDiskFTP = s.SaveOnDiskFTP;
-    p->SaveOnDiskFacebook = s.SaveOnDiskFacebook;
-    p->SaveOnDiskFlickr = s.SaveOnDiskFlickr;
-    p->FTPUser = s.FTPUser;
-    p->FTPPassword = s.FTPPassword;
-    p->FTPHost = s.FTPHost;
-    p->FTPPort = s.FTPPort;
-    p->FTPFolder = s.FTPFolder;
-
+    p->Naming() = s.naming;
+    p->Output() = s.output;
     p->filenameFilter = s.filenameFilter;
-
-    p->Quality = s.Quality;
-    p->FileSize = s.FileSize;
-    p->FixedSize = s.FixedSize;
-    p->PNGComp = s.PNGComp == 0 ? 0 : 1; // PNG compression is an on/off switch
-    p->Interlaced = s.Interlaced;
-    p->JpegType = s.JpegType;
-    p->TiffType = s.TiffType;
-    p->CustomProfile = s.CustomProfile;
-    p->TiffAlg = s.TiffAlg;
-    p->PdfAlg = s.PdfAlg;
-    p->DefaultFormat = s.DefaultFormat;
+    p->Format() = s.format;
+    p->PNGComp = s.format.PNGComp == 0 ? 0 : 1; // PNG compression is an on/off switch
 }

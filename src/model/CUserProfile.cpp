@@ -31,6 +31,9 @@ bool GetRegistryBool(const char* key, bool defaultValue)
 
 CUserProfile::CUserProfile()
 {
+    // A new job keeps every photo's own name.
+    FilenameFormat = QStringLiteral("[Filename]");
+    PresetRename = 0;
     DestPath = GetMyPictures();
     SetDefaultCustomProfile();
 }
@@ -86,21 +89,8 @@ void CUserProfile::SetDefaultCustomProfile()
 
 void CUserProfile::CopyRenamingSettings(CFilterFilename& filter) const
 {
-    filter.FilenameFormat = FilenameFormat;
-    filter.PresetRename = PresetRename;
-    filter.CounterStart = CounterStart;
-    filter.CountStep = CountStep;
-    filter.CounterDigits = CounterDigits;
-    filter.CounterReset = CounterReset;
-    filter.ChangeCase = ChangeCase;
-    filter.LowerCaseExt = LowerCaseExt;
-    filter.DateType = DateType;
-    filter.DateFormat = DateFormat;
-    filter.ShowTime = ShowTime;
-    filter.TimeFormat = TimeFormat;
+    filter.Naming() = Naming();
     filter.searchReplace = true;
-    filter.SearchFor = SearchFor;
-    filter.ReplaceWith = ReplaceWith;
 }
 
 void CUserProfile::SetPreviewProgress(int percent)

@@ -2,6 +2,9 @@
 
 #include "CFilterFilename.h"
 #include "CSingleton.h"
+#include "SFormatSettings.h"
+#include "SNamingSettings.h"
+#include "SOutputSettings.h"
 
 #include <QMutex>
 #include <QObject>
@@ -13,9 +16,18 @@
 // Windows, the processing run and the job files read and write the fields
 // directly; the capitalised names are the job files' property names.
 //
+// The renaming, output and format settings come from the bases
+// SNamingSettings, SOutputSettings and SFormatSettings: their fields read as
+// the profile's own (profile->Quality), and Naming(), Output() and Format()
+// give each group whole, for a snapshot or a copy in one assignment.
+//
 // Process-wide singleton. The preferences are read from the settings store by
 // ReadRegistrySettings() and written back only when the profile is destroyed.
-class CUserProfile : public QObject, public CSingleton<CUserProfile>
+class CUserProfile : public QObject,
+                     public CSingleton<CUserProfile>,
+                     public SNamingSettings,
+                     public SOutputSettings,
+                     public SFormatSettings
 {
     Q_OBJECT
 public:
@@ -35,6 +47,14 @@ public:
     // replace on, as every caller does before expanding a name.
     void CopyRenamingSettings(CFilterFilename& filter) const;
 
+    // The settings groups, whole.
+    SNamingSettings& Naming() { return *this; }
+    const SNamingSettings& Naming() const { return *this; }
+    SOutputSettings& Output() { return *this; }
+    const SOutputSettings& Output() const { return *this; }
+    SFormatSettings& Format() { return *this; }
+    const SFormatSettings& Format() const { return *this; }
+
     // Preview status, written by the preview render threads and read by the
     // main window after UpdateStatusBar(). Safe from any thread.
     void SetPreviewProgress(int percent);
@@ -51,44 +71,8 @@ public:
     int detailsSortOrder = 0;   // a Qt::SortOrder value
     bool Step2Preview = true;
 
-    // 3. Renaming settings (meanings as in CFilterFilename).
-    QString FilenameFormat = QStringLiteral("[Filename]");
-    int PresetRename = 0;
-    qint64 CounterStart = 1;
-    qint64 CountStep = 1;
-    int CounterDigits = 2;
-    bool CounterReset = false;
-    int ChangeCase = 0;
-    bool LowerCaseExt = true;
-    int DateType = 0;
-    int DateFormat = 0;
-    int ShowTime = 0;
-    int TimeFormat = 0;
-    QString SearchFor;
-    QString ReplaceWith;
-
-    // 4. Output settings.
-    int OutputFolderStruct = 0; // 0 chosen folder, 1 source tree in it, 2 source folder, 3 its subfolder
-    QString OutputFolder = QStringLiteral("Processed"); // subfolder name of mode 3
-    QString DestPath;           // chosen folder, "/" separators
-    bool Multipage = false;
-    QString OutputFormat = QStringLiteral("JPG"); // a format id, or the keep-original label
-    bool OpenOutputFolder = true;
-    bool OriginalDate = false;
-    bool DeleteSource = false;
-    bool DisableNotifications = false;
-    bool HideProcessing = false;
-    int Destination = 1;        // 1 folder, 2 e-mail message, 3 FTP or SFTP server
-    bool UseSFTP = true;
-    bool SaveOnDiskMail = false;
-    bool SaveOnDiskFTP = false;
-    bool SaveOnDiskFacebook = false;
-    bool SaveOnDiskFlickr = false;
-    QString FTPUser;
-    QString FTPPassword;        // always in the EncryptString form
-    QString FTPHost;
-    QString FTPPort = QStringLiteral("22");
-    QString FTPFolder = QStringLiteral("/");
+    // 3. Renaming settings: SNamingSettings.
+    // 4. Output settings: SOutputSettings.
 
     // 5. Folder-monitoring job (only from a job file's Monitor block).
     QString Id;
@@ -101,18 +85,7 @@ public:
     QString Host;
     bool Type = false;
 
-    // 6. Format settings.
-    int Quality = 88;
-    qint64 FileSize = 100; // target size in kilobytes
-    bool FixedSize = false;
-    int PNGComp = 1;
-    int Interlaced = 0;
-    int JpegType = 1;
-    int TiffType = 2;
-    int TiffAlg = 0;
-    int PdfAlg = 0;
-    QString CustomProfile; // ICC profile to embed
-    QString DefaultFormat = QStringLiteral("JPG");
+    // 6. Format settings: SFormatSettings.
 
     // 7. Processing runs started since the program started.
     int runsThisSession = 0;
