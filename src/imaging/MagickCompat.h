@@ -361,16 +361,35 @@ void ForEachPixelRgbConst(const Magick::Image& image, Fn fn)
     }
 }
 
+// Whether the image holds greys only (one channel as stored).
+inline bool IsGreyColorspace(const Magick::Image& image)
+{
+    const MagickCore::ColorspaceType space = image.colorSpace();
+    return space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
+        || space == MagickCore::Rec709LumaColorspace;
+}
+
+// A greyscale photo or mask holds standard (gamma-encoded) greys, but
+// drawing colour onto it or compositing it with a colour image takes its
+// greys for linear light and converts them: tones brighten and a PNG is
+// tagged linear. Tagging it sRGB first changes no pixel (a grey pixel holds
+// equal red, green and blue here) and keeps every grey as it is.
+inline void GreyToSrgb(Magick::Image& image)
+{
+    if (!image.isValid() || !IsGreyColorspace(image))
+        return;
+    image.modifyImage();
+    MagickCore::SetImageColorspace(image.image(), MagickCore::sRGBColorspace);
+}
+
 // Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
 // for alpha. (Version 7 has channels().)
 inline int ChannelCount(const Magick::Image& image)
 {
-    const MagickCore::ColorspaceType space = image.colorSpace();
     int count = 3;
-    if (space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
-        || space == MagickCore::Rec709LumaColorspace)
+    if (IsGreyColorspace(image))
         count = 1;
-    else if (space == MagickCore::CMYKColorspace)
+    else if (image.colorSpace() == MagickCore::CMYKColorspace)
         count = 4;
     return count + (image.matte() ? 1 : 0);
 }
