@@ -382,6 +382,23 @@ inline void GreyToSrgb(Magick::Image& image)
     MagickCore::SetImageColorspace(image.image(), MagickCore::sRGBColorspace);
 }
 
+// The reason an exception gives, without the program's name in front and
+// the file name and source location behind: "Premature end of JPEG file"
+// out of "glimmerbox: Premature end of JPEG file `x.jpg' @ warning/...".
+inline QString ExceptionReason(const Magick::Exception& exception)
+{
+    QString text = QString::fromUtf8(exception.what());
+    const int colon = text.indexOf(QLatin1String(": "));
+    if (colon >= 0)
+        text = text.mid(colon + 2);
+    for (const char* tail : {" `", " @ "}) {
+        const int at = text.indexOf(QLatin1String(tail));
+        if (at > 0)
+            text.truncate(at);
+    }
+    return text.trimmed();
+}
+
 // Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
 // for alpha. (Version 7 has channels().)
 inline int ChannelCount(const Magick::Image& image)
