@@ -186,6 +186,7 @@ private:
     int exitStatus = 0;
     // Outcome of the last processing run.
     int lastRunErrors = 0;
+    int lastRunWarnings = 0;
     bool lastRunStopped = false;
     QList<QString> lastRunOutputs;
 };

@@ -200,8 +200,8 @@ void MainWindow::StartLoadingScript(QString path)
         if (!folders.contains(folder))
             folders.append(folder);
     }
-    fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s)\n",
-            int(photoList->list.size()), int(outputs.size()), lastRunErrors);
+    fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s), %d warning(s)\n",
+            int(photoList->list.size()), int(outputs.size()), lastRunErrors, lastRunWarnings);
     for (const QString& folder : std::as_const(folders))
         fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(QDir::toNativeSeparators(folder)));
     const QString log = CProcessController::GeneralLogPath();
@@ -307,6 +307,7 @@ bool MainWindow::OnPanelConvert(bool ask)
             &CMainPanel2::StartCurrentPreviewIfOriginal);
     controller.exec();
     lastRunErrors = controller.ErrorCount();
+    lastRunWarnings = controller.WarningCount();
     lastRunStopped = controller.StoppedByUser();
     lastRunOutputs = controller.OutputPaths();
 

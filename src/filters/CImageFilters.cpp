@@ -57,6 +57,8 @@ bool CImageFilters::Apply()
     MagickCompat::CoreException exception;
     ScopedPointer current(m_exception, exception.get());
     try {
+        // Filters work on standard sRGB values: a greyscale photo keeps its greys.
+        MagickCompat::GreyToSrgb(*m_target);
         return Dispatch(m_record.filterId);
     } catch (const Magick::Warning& warning) {
         // Magick++ raises warnings after the operation has finished: the

@@ -165,6 +165,8 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     if (!frame.isValid() || frame.columns() == 0 || frame.rows() == 0)
         throw Magick::ErrorFileOpen(("Cannot read frame " + path).toStdString());
 
+    // The masks are greyscale JPEGs: their greys are the values read.
+    MagickCompat::GreyToSrgb(frame);
     cache.image = frame;
     cache.style = style;
     cache.edge = edge;

@@ -33,6 +33,8 @@ int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QStrin
             SystemLogWrite("LoadImage", "An unknown error occured while loading the watermark image.");
             return 0;
         }
+        // A greyscale logo or mask is composited with its greys as they are.
+        MagickCompat::GreyToSrgb(read);
         *cached = read;
         *cachedPath = path;
         *image = read;

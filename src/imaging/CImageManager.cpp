@@ -87,6 +87,7 @@ void CImageManager::ResetReadState()
     properties.Clear();
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
+    readDamage.clear();
 }
 
 void CImageManager::InstallProgressMonitor(Magick::Image& target)
@@ -105,6 +106,7 @@ bool CImageManager::Read(QString path)
     image = Magick::Image();
     multipage = false;
     sourcePath = path;
+    readDamage.clear();
 
     if (preview && cache->CheckAndLoad(path, image, &properties)) {
         SystemLogWrite("Read", "- Cache hit");
@@ -166,7 +168,15 @@ bool CImageManager::ReadMagick(QString path)
     // A warning (truncated JPEG, unknown TIFF tag) leaves the image read so
     // far in place; every later step still runs, or the last photo's
     // properties and colour state would carry over to this one.
-    if (!RunStep("ReadMagick", [&] { image.read(file); })) {
+    const auto read = [&] {
+        try {
+            image.read(file);
+        } catch (const Magick::WarningCorruptImage& warning) {
+            readDamage = MagickCompat::ExceptionReason(warning);
+            throw;
+        }
+    };
+    if (!RunStep("ReadMagick", read)) {
         image = Magick::Image();
         return false;
     }

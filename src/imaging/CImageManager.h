@@ -104,6 +104,11 @@ public:
     SProgressData progress;           // progress and abort of preview operations
     bool sourceWasCMYK = false;       // the last read was a CMYK (colour separation) image
     Magick::Blob embeddedProfile;     // ICC profile embedded in the last file read
+    // The library's text when the last read said that the pixel data is
+    // damaged (a truncated or corrupt file, read as far as it went); empty
+    // otherwise. Remarks that healthy files raise (unknown tags, EXIF
+    // oddities) leave it empty.
+    QString readDamage;
 
 private:
     void ResetReadState();

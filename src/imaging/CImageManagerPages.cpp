@@ -36,11 +36,15 @@ bool CImageManager::ReadMultipage(QString path)
     properties.Clear();
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
+    readDamage.clear();
     const int layerMode = profile ? profile->multipageWrite : EveryLayer;
     try {
         std::list<Magick::Image> read;
         try {
             Magick::readImages(&read, MagickCompat::FileToRead(path));
+        } catch (const Magick::WarningCorruptImage& warning) {
+            readDamage = MagickCompat::ExceptionReason(warning);
+            SystemLogWrite("ReadMultipage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
         } catch (const Magick::Warning& warning) {
             // An unknown TIFF tag and the like: the pages are read, and
             // dropping all but the first would lose the user's layers.

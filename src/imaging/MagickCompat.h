@@ -361,16 +361,52 @@ void ForEachPixelRgbConst(const Magick::Image& image, Fn fn)
     }
 }
 
+// Whether the image holds greys only (one channel as stored).
+inline bool IsGreyColorspace(const Magick::Image& image)
+{
+    const MagickCore::ColorspaceType space = image.colorSpace();
+    return space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
+        || space == MagickCore::Rec709LumaColorspace;
+}
+
+// A greyscale photo or mask holds standard (gamma-encoded) greys, but
+// drawing colour onto it or compositing it with a colour image takes its
+// greys for linear light and converts them: tones brighten and a PNG is
+// tagged linear. Tagging it sRGB first changes no pixel (a grey pixel holds
+// equal red, green and blue here) and keeps every grey as it is.
+inline void GreyToSrgb(Magick::Image& image)
+{
+    if (!image.isValid() || !IsGreyColorspace(image))
+        return;
+    image.modifyImage();
+    MagickCore::SetImageColorspace(image.image(), MagickCore::sRGBColorspace);
+}
+
+// The reason an exception gives, without the program's name in front and
+// the file name and source location behind: "Premature end of JPEG file"
+// out of "glimmerbox: Premature end of JPEG file `x.jpg' @ warning/...".
+inline QString ExceptionReason(const Magick::Exception& exception)
+{
+    QString text = QString::fromUtf8(exception.what());
+    const int colon = text.indexOf(QLatin1String(": "));
+    if (colon >= 0)
+        text = text.mid(colon + 2);
+    for (const char* tail : {" `", " @ "}) {
+        const int at = text.indexOf(QLatin1String(tail));
+        if (at > 0)
+            text.truncate(at);
+    }
+    return text.trimmed();
+}
+
 // Number of channels of an image as stored: grey 1, RGB 3, CMYK 4, plus one
 // for alpha. (Version 7 has channels().)
 inline int ChannelCount(const Magick::Image& image)
 {
-    const MagickCore::ColorspaceType space = image.colorSpace();
     int count = 3;
-    if (space == MagickCore::GRAYColorspace || space == MagickCore::Rec601LumaColorspace
-        || space == MagickCore::Rec709LumaColorspace)
+    if (IsGreyColorspace(image))
         count = 1;
-    else if (space == MagickCore::CMYKColorspace)
+    else if (image.colorSpace() == MagickCore::CMYKColorspace)
         count = 4;
     return count + (image.matte() ? 1 : 0);
 }

@@ -500,18 +500,15 @@ void CProcessController::EndOfRun()
     // The run time stops here (a pause has already stopped it).
     timeOffset = RunTimeMs();
     elapsed.invalidate();
-    for (auto& thread : threads)
+    for (auto& thread : threads) {
         errorCount += int(thread->errorCount);
+        warningCount += int(thread->warningCount);
+    }
 
     UpdateLog(QString(), 0);
     if (stoppedByUser)
         UpdateLog(tr("Process interrupted by the user."), 0);
-    if (errorCount > 0)
-        UpdateLog(tr("Warning: Process completed with %1 errors. For details see the log above.")
-                      .arg(errorCount),
-                  0);
-    else
-        UpdateLog(tr("Process completed without errors."), 0);
+    UpdateLog(SummaryText(errorCount, warningCount), 0);
     const QString timeText = tr("Time elapsed") + ": " + TimeN2ShortS(RunTimeMs());
     editProcessLog->append(timeText);
     logBuffer += timeText;
@@ -533,6 +530,20 @@ void CProcessController::EndOfRun()
     emit RunFinished();
     if (IsSilentOrHidden() && deliveryFinished)
         reject();
+}
+
+QString CProcessController::SummaryText(int errors, int warnings)
+{
+    if (warnings == 0) {
+        return errors > 0 ? tr("Warning: Process completed with %1 errors. For details see the log above.").arg(errors)
+                          : tr("Process completed without errors.");
+    }
+    if (errors > 0)
+        return tr("Warning: Process completed with %1 errors and %2 warning(s). For details see the log above.")
+            .arg(errors)
+            .arg(warnings);
+    return tr("Warning: Process completed without errors, with %1 warning(s). For details see the log above.")
+        .arg(warnings);
 }
 
 QList<QString> CProcessController::OutputPaths() const

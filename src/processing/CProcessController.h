@@ -48,6 +48,8 @@ public:
     static QString TimeN2ShortS(qint64 ms);
     // "hh:mm:ss" or "mm:ss".
     static QString TimeN2LongS(qint64 ms);
+    // The summary line of a run's log.
+    static QString SummaryText(int errors, int warnings);
     // Where the logs live.
     static QString GeneralLogPath();
     QString MonitorLogPath() const;
@@ -55,6 +57,7 @@ public:
     // State a caller may look at once the run has finished.
     int ThreadCount() const { return threadCount; }
     int ErrorCount() const { return errorCount; }
+    int WarningCount() const { return warningCount; }
     bool IsRunFinished() const { return runFinished; }
     bool IsDeliveryFinished() const { return deliveryFinished; }
     bool StoppedByUser() const { return stoppedByUser; }
@@ -130,6 +133,7 @@ private:
     bool stoppedByUser = false;
     bool folderOpened = false;
     int errorCount = 0;
+    int warningCount = 0;
     bool deliveryFinished = true;
     bool runFinished = false;
     bool uploadRunning = false;

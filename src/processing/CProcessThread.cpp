@@ -109,6 +109,7 @@ void CProcessThread::ProcessPhoto()
     targetExisted = false;
     outputWritten = false;
     filtersFailed = false;
+    sourceDamaged = false;
     writtenFiles.clear();
 
     // One ping gives the page count and the capture date.
@@ -205,6 +206,13 @@ void CProcessThread::LogFailure(const QString& message, const QString& path, int
     photoLogged = true;
 }
 
+void CProcessThread::LogWarning(const QString& message, const QString& path, int dialogLength)
+{
+    emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
+    emit AppendLog(" - " + message + " " + path, 2);
+    ++warningCount;
+}
+
 void CProcessThread::LightProcessing(bool& done)
 {
     SystemLogWrite("LightProcessing", QString());
@@ -261,6 +269,15 @@ void CProcessThread::ReadImage(bool& failed)
         LogFailure(tr("Failed to load"), current.path, 32);
         failed = true;
         return;
+    }
+    if (!imageManager.readDamage.isEmpty()) {
+        // Read as far as the file went: written all the same, but the user
+        // has to know, and the source stays.
+        sourceDamaged = true;
+        const QString message = profile->DeleteSource
+                                    ? tr("Warning: damaged photo (%1), source kept").arg(imageManager.readDamage)
+                                    : tr("Warning: damaged photo (%1)").arg(imageManager.readDamage);
+        LogWarning(message, current.path, 32);
     }
     emit IncProgressOperation();
 }
@@ -337,6 +354,10 @@ void CProcessThread::DeleteSourceIfDone()
         return;
     if (filtersFailed) {
         SystemLogWrite("WriteImage", "source kept, a filter failed: " + current.path);
+        return;
+    }
+    if (sourceDamaged) {
+        SystemLogWrite("WriteImage", "source kept, it was read damaged: " + current.path);
         return;
     }
     for (const QString& written : std::as_const(writtenFiles)) {

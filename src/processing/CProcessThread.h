@@ -81,6 +81,9 @@ public:
 
     // ---- Read by the controller after ThreadFinished ----
     quint32 errorCount = 0;
+    // Photos written with a remark the user must see (a damaged source, a
+    // size cap that could not be met): not errors, but counted apart.
+    quint32 warningCount = 0;
 
 signals:
     void IncProgressOperation();
@@ -107,6 +110,8 @@ private:
     // Waits while paused; true when the run is to stop.
     bool PollStop();
     void LogFailure(const QString& message, const QString& path, int dialogLength);
+    // A warning line about a photo that is still processed.
+    void LogWarning(const QString& message, const QString& path, int dialogLength);
     void ProcessPhoto();
 
     // Output paths and existing targets (CProcessThreadPaths.cpp).
@@ -158,6 +163,9 @@ private:
     int pageCount = 1;
     bool outputWritten = false;
     bool filtersFailed = false;
+    // The source was read with damaged pixel data: it may be the only whole
+    // copy left, so it is never deleted.
+    bool sourceDamaged = false;
     // Job-wide facts taken when the thread starts.
     int jobPhotoCount = 0;
     bool tempFolderUsable = true;

@@ -4,6 +4,7 @@
 #include "CUserProfile.h"
 #include "DngWriter.h"
 #include "ImagingTestKit.h"
+#include "JpegFixtures.h"
 #include "MagickCompat.h"
 #include "TestEnv.h"
 #include "TestThreads.h"
@@ -56,6 +57,8 @@ private slots:
     void cmykJpegBecomesSRGB_data();
     void cmykJpegBecomesSRGB();
     void warningStillRunsEveryStep();
+    void damagedPixelDataIsNamed_data();
+    void damagedPixelDataIsNamed();
     void failedReads_data();
     void failedReads();
     void rawRead_data();
@@ -162,6 +165,47 @@ void TestImageReading::warningStillRunsEveryStep()
     QVERIFY(manager.properties.dateTimeOriginal.isEmpty());
     QVERIFY(!manager.sourceWasCMYK);
     QCOMPARE(manager.embeddedProfile.length(), size_t(0));
+}
+
+void TestImageReading::damagedPixelDataIsNamed_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("damage"); // the start of the text; empty: none
+    QTest::addColumn<bool>("warned");    // the library warned all the same
+    const QByteArray whole = JpegFixtures::EncodeJpeg(96, 64, "#3060c0");
+    QByteArray extraBytes = whole;
+    extraBytes.insert(extraBytes.size() - 2, QByteArray(40, '\x55')); // before the end marker
+    // An XMP packet that is not well-formed: a remark about the metadata,
+    // which healthy photos from some cameras raise too.
+    const QByteArray xmp = JpegFixtures::Segment(0xE1, QByteArray("http://ns.adobe.com/xap/1.0/\0", 29) +
+                                                           "<x:xmpmeta xmlns:x='adobe:ns:meta/'><rdf:RDF");
+    QTest::newRow("whole JPEG") << whole << QString() << false;
+    const qsizetype scan = whole.indexOf("\xff\xda");
+    QVERIFY(scan > 0);
+    QTest::newRow("truncated JPEG") << whole.left(scan + 20) << "Premature end of JPEG file" << true;
+    QTest::newRow("corrupt JPEG data") << extraBytes << "Corrupt JPEG data" << true;
+    QTest::newRow("broken XMP packet") << whole.left(2) + xmp + whole.mid(2) << QString() << true;
+}
+
+// A read that the library finishes with a warning about damaged pixel data
+// names it; remarks about metadata do not count, and the next read forgets it.
+void TestImageReading::damagedPixelDataIsNamed()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, damage);
+    QFETCH(bool, warned);
+    const QString path = folder + "/damage.jpg";
+    QVERIFY(JpegFixtures::WriteFile(path, file));
+    CImageManager manager;
+    TraceCapture trace;
+    QVERIFY(manager.Read(path));
+    QCOMPARE(trace.Contains("ReadMagick. Warning:"), warned);
+    QVERIFY2(damage.isEmpty() ? manager.readDamage.isEmpty() : manager.readDamage.startsWith(damage),
+             qPrintable(manager.readDamage));
+    QVERIFY(!manager.readDamage.contains(path)); // the reason only
+    QVERIFY(JpegFixtures::WriteFile(path, JpegFixtures::EncodeJpeg(8, 8)));
+    QVERIFY(manager.Read(path));
+    QVERIFY(manager.readDamage.isEmpty());
 }
 
 void TestImageReading::failedReads_data()

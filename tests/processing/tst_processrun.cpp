@@ -48,6 +48,7 @@ private slots:
     void copyWithoutReencoding();
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
+    void damagedPhotoIsWrittenWithAWarning();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
     void monitorLogStaysInFolder();
@@ -378,6 +379,36 @@ void TestProcessRun::failingFilterKeepsSource()
     SetFilters({Filter(3080, "Negative")});
     QVERIFY(Run());
     QVERIFY(!QFile::exists(photos[0]) && !QFile::exists(photos[1]));
+}
+
+// A truncated JPEG is read as far as it goes and written, with a warning
+// naming the damage; with delete-source on, its source stays (it may be the
+// only whole copy), while the healthy photo's source goes.
+void TestProcessRun::damagedPhotoIsWrittenWithAWarning()
+{
+    const QString root = NewJob("damaged");
+    const QString out = root + "/out";
+    const QString good = MakePhoto(root, "good.png");
+    const QString cut = MakePhoto(root, "cut.jpg", 240, 160);
+    QFile cutFile(cut);
+    QVERIFY(cutFile.resize(cutFile.size() * 6 / 10));
+    CUserProfile::GetInstance()->DeleteSource = true;
+    SetPhotos({good, cut});
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(controller->WarningCount(), 1);
+    QCOMPARE(FilesIn(out), QStringList({"cut.png", "good.png"}));
+    QVERIFY(QFile::exists(cut));
+    QVERIFY(!QFile::exists(good));
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains(" - Warning: damaged photo (Premature end of JPEG file), source kept " + cut + "\r\n"),
+             qPrintable(buffer));
+    QVERIFY(buffer.contains(" - Processed " + cut));
+    QVERIFY(buffer.contains("\r\nWarning: Process completed without errors, with 1 warning(s). For details see the log "
+                            "above.\r\n"));
+    QVERIFY(controller->LogViewText().contains("Warning: damaged photo (Premature end of JPEG file), source kept"));
 }
 
 void TestProcessRun::zeroPhotosEnds()
