@@ -7,7 +7,6 @@
 #include "PreviewFilterSets.h"
 #include "TransformMath.h"
 
-#include <QDateTime>
 
 #include <chrono>
 #include <cmath>
@@ -23,6 +22,13 @@ constexpr int FailedLoadsPerSecond = 4;
 // The black veil laid over the photo around a crop or resize: alpha 166 of
 // 255 darkens what lies under it to about a third.
 constexpr int VeilAlpha = 166;
+
+// Wall-clock seconds, for counting failed loads per second.
+qint64 NowSeconds()
+{
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+}
 
 bool IsComposited(quint32 id)
 {
@@ -119,11 +125,11 @@ void CControlImageThread::Stop()
 void CControlImageThread::run()
 {
     SystemLogWrite("run", "");
-    qint64 lastSecond = QDateTime::currentSecsSinceEpoch();
+    qint64 lastSecond = NowSeconds();
     opCount = 0;
     std::unique_lock<std::mutex> locker(m_requestLock);
     while (!IsStopping()) {
-        const qint64 now = QDateTime::currentSecsSinceEpoch();
+        const qint64 now = NowSeconds();
         if (now != lastSecond) {
             // A load that keeps failing is given up once it failed four
             // times within one second.
