@@ -3,6 +3,7 @@
 #include "CFiltersEnum.h"
 #include "CFormatsEnum.h"
 #include "CUserProfile.h"
+#include "MagickCompat.h"
 
 #include <QTest>
 
@@ -65,8 +66,11 @@ bool WaitIdle(CControlImage* view, int timeoutMs)
 
 QRgb Pixel(const Magick::Image& image, int x, int y)
 {
-    unsigned char rgba[4] = {0, 0, 0, 0};
-    const_cast<Magick::Image&>(image).write(x, y, 1, 1, "RGBA", Magick::CharPixel, rgba);
+    // An image without alpha may hold anything in its opacity samples (a
+    // scale leaves them unset), so alpha is read only where there is one.
+    auto& source = const_cast<Magick::Image&>(image);
+    unsigned char rgba[4] = {0, 0, 0, 255};
+    source.write(x, y, 1, 1, MagickCompat::HasAlpha(source) ? "RGBA" : "RGB", Magick::CharPixel, rgba);
     return qRgba(rgba[0], rgba[1], rgba[2], rgba[3]);
 }
 
