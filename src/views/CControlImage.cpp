@@ -11,7 +11,6 @@
 
 #include <QFileInfo>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -44,6 +43,8 @@ CControlImage::CControlImage(QWidget* parent)
     if (userProfile->themeId != 0)
         pixmapPlaceholder = CreateTransparentPixmap(pixmapPlaceholder, 20);
     pixmapShown = pixmapPlaceholder;
+    // UpdateFilterInterface carries records, also through queued connections.
+    SFilterRecord::RegisterMetaType();
     // The view pans and zooms by itself.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -314,9 +315,11 @@ void CControlImage::SizeLabelToView()
         imageLabel->resize(size());
 }
 
-void CControlImage::RedrawPreview(bool, bool)
+void CControlImage::RedrawPreview(bool keepOverlayGeometry, bool noDarken)
 {
     SizeLabelToView();
+    if (editMode)
+        DrawEditOverlay(keepOverlayGeometry, noDarken);
     pixmapShown.setDevicePixelRatio(DevicePixelRatio());
     if (imageLabel)
         imageLabel->setPixmap(pixmapShown);
@@ -402,44 +405,4 @@ void CControlImage::DisplayGSMessage(QString extension)
     CDialogGSWarning notice(this);
     if (notice.ShowDialog(extension))
         notice.exec();
-}
-
-// ---- Mouse ----
-
-void CControlImage::mousePressEvent(QMouseEvent* event)
-{
-    if (RoundHalfUp(zoom) > RoundHalfUp(zoomMin) && previewOn)
-        setCursor(Qt::ClosedHandCursor);
-    pressPos = event->position().toPoint();
-    if (!editMode)
-        return;
-    QScrollArea::mousePressEvent(event);
-}
-
-void CControlImage::mouseMoveEvent(QMouseEvent* event)
-{
-    const QPoint position = event->position().toPoint();
-    if (zoomMin < zoom && event->buttons() == Qt::LeftButton && previewOn) {
-        const double ratio = DevicePixelRatio();
-        const int stepX = TransformMath::ToInt(std::round((position.x() - pressPos.x()) * ratio));
-        const int stepY = TransformMath::ToInt(std::round((position.y() - pressPos.y()) * ratio));
-        const int maxX = std::max(0, int(imageResized.image.isValid() ? imageResized.image.columns() : 0)
-                                         - viewportSize.width());
-        const int maxY = std::max(0, int(imageResized.image.isValid() ? imageResized.image.rows() : 0)
-                                         - viewportSize.height());
-        scrollPos = QPoint(std::clamp(scrollPos.x() - stepX, 0, maxX), std::clamp(scrollPos.y() - stepY, 0, maxY));
-        UpdateView();
-        pressPos = position;
-        return;
-    }
-    if (!(event->buttons() & Qt::LeftButton))
-        setCursor(Qt::ArrowCursor);
-}
-
-void CControlImage::mouseReleaseEvent(QMouseEvent* event)
-{
-    SynchronizeFriend();
-    if (cursor().shape() == Qt::ClosedHandCursor)
-        setCursor(Qt::OpenHandCursor);
-    QScrollArea::mouseReleaseEvent(event);
 }

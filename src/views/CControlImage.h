@@ -3,6 +3,7 @@
 #include "CControlImageThread.h"
 #include "CImageFilters.h"
 #include "CImageManager.h"
+#include "EditGeometry.h"
 #include "SFilterRecord.h"
 
 #include <QList>
@@ -69,6 +70,34 @@ public:
     // nothing.
     bool EditLock() const;
 
+    // ---- On-image editing ----
+    // The area code (EditGeometry::Area) of a point against the overlay;
+    // 11 (outside) without an overlay label.
+    int DetermineAreaOnWatermark(int x, int y);
+    // The cursor for an area: mode 1 on a press, 2 on hover, 3 for a resize
+    // frame.
+    void ShowCursor(int area, int mode);
+    // The overlay pixmap of a record and its rectangle in view coordinates
+    // (a null pixmap when there is nothing to draw).
+    void RefreshText(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    void RefreshLogo(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    void RefreshCrop(QPixmap& pixmap, QRect& rect, SFilterRecord record);
+    // A pixel-sized resize that keeps the aspect ratio gets the width and
+    // height actually used.
+    void RefreshResize(QPixmap& pixmap, QRect& rect, SFilterRecord& record);
+    // Anchor position and offsets (photo pixels, or percent of the fitted
+    // picture) of a box placed on the fitted picture.
+    void UpdateFilterAnnotateControls(int& position, double& offsetX, double& offsetY, bool& inside, bool& sideHit,
+                                      long x, long y, long width, long height, bool percent);
+    // Keeps a box on the fitted picture; side is an EditGeometry::Side code.
+    void RestrictWatermarkCoordinates(bool& inside, bool& sideHit, long& x, long& y, int& side, long width,
+                                      long height);
+    void DrawCornerGuides(QPixmap* pixmap);
+    void DrawEdgeGuides(QPixmap* pixmap);
+    void DrawAnnotateCorners(QPixmap* pixmap);
+    // Darkens the shown picture by amount on every colour channel.
+    void DarkenBackground(int amount);
+
     // ---- Members set or read by owners ----
     CUserProfile* userProfile = nullptr;
     CHardwareProfile* hardwareProfile = nullptr;
@@ -133,6 +162,19 @@ private:
     bool UpdateView();
     void RedrawPreview(bool keepOverlayGeometry, bool noDarken);
     void SynchronizeFriend();
+    // The edit overlay of RedrawPreview (CControlImageEditing.cpp).
+    void DrawEditOverlay(bool keepOverlayGeometry, bool noDarken);
+    bool ComputeFitGeometry();
+    // One drag step of the edited record to position.
+    void EditStep(QPoint position);
+    void EditCrop(SFilterRecord& record, QPoint d);
+    void EditResize(SFilterRecord& record, QPoint d);
+    void WriteBackCrop(SFilterRecord& record);
+    void WriteBackMark(SFilterRecord& record, int positionParam);
+    // The overlay of record at its place: pixmap and rectangle.
+    void RefreshRecord(QPixmap& pixmap, QRect& rect, SFilterRecord& record);
+    bool OneEditableRecord() const;
+    EditGeometry::CropFrame m_cropStep; // the last crop step (edges it touched)
     // The current request as the thread is to see it.
     SPreviewRequest MakeRequest(int operation) const;
     void SizeLabelToView();
