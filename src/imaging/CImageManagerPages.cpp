@@ -130,7 +130,9 @@ bool CImageManager::ApplyFilter(SFilterRecord record)
     filters.SetTarget(&image);
     LoadEngine(filters, record);
     progress.done = false;
-    progress.abort = false;
+    // The abort flag belongs to the preview that asked: a newer request may
+    // have set it while this one waited, and clearing it here would let the
+    // stale filter run to its end.
     if (preview && image.isValid())
         InstallProgressMonitor(image);
     const bool applied = filters.Apply();
