@@ -72,6 +72,10 @@ QString SizeLine(qint64 bytes)
     return Tr("Size") + ": " + QString::number(double(bytes) / 1024.0, 'f', 2) + " " + Tr("KB");
 }
 
+} // namespace
+
+namespace ImageProperties {
+
 QString CameraText(const QString& make, const QString& model)
 {
     const QString shortMake = make.section(' ', 0, 0);
@@ -79,9 +83,6 @@ QString CameraText(const QString& make, const QString& model)
     const QString shortModel = firstWord == shortMake ? model.section(' ', 1) : model;
     return shortMake + " " + shortModel;
 }
-} // namespace
-
-namespace ImageProperties {
 
 QString GpsCoordinateText(const QString& value, const QString& reference)
 {
@@ -169,7 +170,8 @@ QString ReadImageProperties(QString path)
                     + QString::asprintf("%04d-%02d-%02d %02d:%02d", IntAt(date, 0, 4), IntAt(date, 5, 2),
                                         IntAt(date, 8, 2), IntAt(date, 11, 2), IntAt(date, 14, 2));
         if (!properties.cameraMake.isEmpty() || !properties.cameraModel.isEmpty())
-            lines << Tr("Camera") + ": " + CameraText(properties.cameraMake, properties.cameraModel);
+            lines << Tr("Camera") + ": "
+                         + ImageProperties::CameraText(properties.cameraMake, properties.cameraModel);
     }
     return lines.join("\n");
 }

@@ -16,6 +16,10 @@ QString GpsAltitudeText(const QString& value, const QString& reference);
 QString FNumberText(const QString& value);
 // "1/250 sec", the reciprocal of the exposure time.
 QString ExposureText(const QString& value);
+// The maker's first word, a blank and the model, without the model's first
+// word when that repeats the maker ("NIKON CORPORATION", "NIKON D750" give
+// "NIKON D750").
+QString CameraText(const QString& make, const QString& model);
 // The orientation number as stored; 0 when empty or not a base-10 int. Values
 // outside 1..8 are kept: the readers of the property decide what they mean.
 qint32 OrientationValue(const QString& value);

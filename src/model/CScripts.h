@@ -3,7 +3,6 @@
 #include <QDomElement>
 #include <QDomNodeList>
 #include <QList>
-#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -111,10 +110,6 @@ private:
     void ParsePropertiesBlocks(const QDomElement& root);
     void ReadProfileHeader(const QDomElement& root);
     void Warn(const QString& text) const;
-
-    // Folder search helper (CScriptsSearch.cpp).
-    void SearchFolder(const QString& folder, const QString& mask, bool recursive, int depth,
-                      QSet<QString>& visited);
 
     CListImages* m_listImages = nullptr;
     QList<QString> m_refused;

@@ -1,22 +1,12 @@
 #include "CScripts.h"
 
+#include "CFolderWalker.h"
 #include "CListImages.h"
 #include "Common.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <algorithm>
-
-namespace {
-// Names in code-point order, so that every machine numbers the photos alike.
-QStringList SortedNames(QStringList names)
-{
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseSensitive) < 0; });
-    return names;
-}
-} // namespace
+#include <QSet>
 
 void CScripts::ParseSearch(QDomNodeList nodes)
 {
@@ -55,34 +45,13 @@ void CScripts::ParseSearch(QDomNodeList nodes)
 
 void CScripts::SearchAllFiles(QString folder, QString mask, bool recursive)
 {
-    QSet<QString> visited;
-    SearchFolder(folder, mask, recursive, 0, visited);
-}
-
-void CScripts::SearchFolder(const QString& folder, const QString& mask, bool recursive, int depth,
-                            QSet<QString>& visited)
-{
-    const QDir dir(folder);
-    const QString canonical = dir.canonicalPath();
-    if (canonical.isEmpty() || visited.contains(canonical))
-        return;
-    visited.insert(canonical);
-
-    // Without QDir::CaseSensitive the name filter ignores letter case;
-    // hidden entries are left out unless QDir::Hidden is asked for.
-    const QString filter = mask.isEmpty() ? QStringLiteral("*") : mask;
-    const QStringList files =
-        SortedNames(dir.entryList(QStringList{filter}, QDir::Files | QDir::NoSymLinks, QDir::NoSort));
-    for (const QString& name : files)
-        m_listImages->AddImage(dir.absoluteFilePath(name), m_refused);
-
-    if (!recursive)
-        return;
-    if (depth >= MaxSearchDepth) {
-        SystemLogWrite("CScripts::SearchAllFiles", "folders nested too deeply below " + dir.absolutePath());
-        return;
-    }
-    const QStringList folders = SortedNames(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort));
-    for (const QString& name : folders)
-        SearchFolder(dir.absoluteFilePath(name), mask, true, depth + 1, visited);
+    CFolderWalker::Options options;
+    options.mask = mask;
+    options.recursive = recursive;
+    options.includeFileLinks = false;
+    options.maxDepth = MaxSearchDepth;
+    CFolderWalker::Walk(folder, options, [this](const QString&, const QStringList& files) {
+        for (const QString& path : files)
+            m_listImages->AddImage(path, m_refused);
+    });
 }

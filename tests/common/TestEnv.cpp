@@ -71,7 +71,10 @@ QString NewFolder(const QString& name)
 
 QString SharedPhotos()
 {
-    const QString path = QString(GB_TEST_SOURCE_DIR) + "/../shared/photos/exif-samples";
+    // A checkout beside the shared folder finds it by itself; one elsewhere
+    // (a second working tree) is told where it is.
+    const QString named = qEnvironmentVariable("GLIMMERBOX_SHARED_PHOTOS");
+    const QString path = !named.isEmpty() ? named : QString(GB_TEST_SOURCE_DIR) + "/../shared/photos/exif-samples";
     return QDir(path).exists() ? QDir(path).absolutePath() : QString();
 }
 

@@ -15,7 +15,8 @@ void AfterApplication();
 QString Root();
 // A fresh empty folder inside the sandbox.
 QString NewFolder(const QString& name);
-// Folder with real photos, or "" when it is not there.
+// Folder with real photos ($GLIMMERBOX_SHARED_PHOTOS, else ../shared/photos/
+// exif-samples beside the source folder), or "" when it is not there.
 QString SharedPhotos();
 } // namespace TestEnv
 

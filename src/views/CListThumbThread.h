@@ -1,0 +1,73 @@
+#pragma once
+
+#include "SThumb.h"
+
+#include <QIcon>
+#include <QList>
+#include <QThread>
+
+#include <atomic>
+
+class QBasicMutex;
+
+// Makes the thumbnails of a thumbnail view off the GUI thread, from the
+// JPEG's embedded EXIF thumbnail only, for the rows the view asks for.
+//
+// The view writes the requested rows and raises the request flag; the loop
+// looks every 50 ms and runs one pass over the rows. The records, row map
+// and icon list belong to the view; every access to them happens with the
+// view's mutex held, and only for as long as it takes to read a path or to
+// store a result: the file is read with the mutex free, so the GUI thread
+// never waits on a slow file. Results go back through the queued
+// OnThreadLoadComplete signal.
+class CListThumbThread : public QThread
+{
+    Q_OBJECT
+public:
+    CListThumbThread();
+    ~CListThumbThread() override;
+
+    // Clears the flags and the row being worked on.
+    void Init();
+    // The shared data of the view (not owned), handed in before start().
+    void SetShared(QList<SThumb>* records, QList<int>* rowMap, QList<QIcon>* icons, QBasicMutex* mutex);
+    // Side of the icons made: 128 times this (the screen's device pixel
+    // ratio, read by the view on the GUI thread, at least 1).
+    void SetPixelRatio(int ratio);
+
+    // One pass over the requested rows (loader thread).
+    void StartLoadingThumbnails();
+    // Loads the record at `recordIndex`, whose path was `path` when the row
+    // was read; the result is stored only when the record at that index is
+    // still that photo and not loaded. True when an embedded thumbnail was
+    // found and stored.
+    bool CreateThumbnail(int recordIndex, const QString& path);
+
+    // Written by the owning view(s), read by the loop between records.
+    std::atomic<bool> stopThread{false};
+    std::atomic<bool> requestLoad{false};
+    std::atomic<int> requestedFirst{0};
+    std::atomic<int> requestedLast{-1};
+    // First row of the pass being run; -1 between passes.
+    std::atomic<int> workingFirst{-1};
+
+public slots:
+    void LoadThumbnails();
+
+signals:
+    void OnThreadLoadComplete(int first, int last);
+
+protected:
+    void run() override;
+
+private:
+    enum class RowState { Gone, Loaded, Todo };
+    // Reads the row's record under the mutex.
+    RowState ReadRow(int row, int& recordIndex, QString& path);
+
+    QList<SThumb>* records = nullptr;
+    QList<int>* rowMap = nullptr;
+    QList<QIcon>* icons = nullptr;
+    QBasicMutex* mutex = nullptr;
+    std::atomic<int> pixelRatio{1};
+};
