@@ -580,11 +580,11 @@ void MainWindow::on_actionHelp_Manual_triggered()
     ShowCurrentPanelHelp();
 }
 
-void MainWindow::Warn(const QString& text)
+void MainWindow::Warn(const QString& text, CPromptSeam::Kind kind)
 {
     if (userProfile->scriptRun) {
         fprintf(stderr, "glimmerbox: %s\n", qUtf8Printable(text));
         return;
     }
-    CPromptSeam::Warning(this, text);
+    CPromptSeam::Warning(this, kind, text);
 }

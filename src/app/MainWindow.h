@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CCheckNew.h"
+#include "CPromptSeam.h"
 
 #include <QLabel>
 #include <QList>
@@ -143,9 +144,10 @@ private:
     // Shows the update-check dialog centred on the primary screen; an
     // automatic check runs only when due and speaks only of a new version.
     void StartUpdateCheck(bool automatic);
-    // A message for the person at the window, or on standard error during a
-    // script run handed in at start (nobody may be waiting on a box then).
-    void Warn(const QString& text);
+    // A message for the person at the window (through CPromptSeam, as a
+    // prompt of the given kind), or on standard error during a script run
+    // handed in at start (nobody may be waiting on a box then).
+    void Warn(const QString& text, CPromptSeam::Kind kind = CPromptSeam::Message);
     void FinishScript(int status);
     // Loads `path` through `scripts` and refreshes the views; on failure
     // warns with `failure` and leaves job and views as they were.

@@ -259,11 +259,12 @@ bool MainWindow::OnPanelConvert(bool ask)
         if (script)
             fprintf(stderr, "glimmerbox: there are no photos to process\n");
         else if (!silent)
-            Warn(tr("There are no photos to process."));
+            Warn(tr("There are no photos to process."), CPromptSeam::NoPhotos);
         return false;
     }
     if (!silent && ask &&
-        !CPromptSeam::Question(this, tr("Ready to process %1 photos?").arg(photoList->list.size())))
+        !CPromptSeam::Question(this, CPromptSeam::ConfirmRun,
+                               tr("Ready to process %1 photos?").arg(photoList->list.size())))
         return false;
 
     if (userProfile->OutputFolderStruct == 0 || userProfile->OutputFolderStruct == 1) {
@@ -271,28 +272,27 @@ bool MainWindow::OnPanelConvert(bool ask)
         if (destination.isEmpty()) {
             const QString text = tr("An output folder, for the edited photos, needs to be selected "
                                     "before processing (Step 3 > Destination > Folder on My Computer)");
-            Warn(text);
+            Warn(text, CPromptSeam::NoDestination);
             // Nobody is there to pick a folder during a script run.
             if (script || !panel3->SelectFolder())
                 return false;
         } else if (!QFileInfo(destination).isDir()) {
-            if (!quiet && !CPromptSeam::Question(this, tr("The selected folder does not exist, do "
-                                                          "you want to create it now?")))
+            if (!quiet && !CPromptSeam::Question(this, CPromptSeam::CreateDestination,
+                                                 tr("The selected folder does not exist, do "
+                                                    "you want to create it now?")))
                 return false;
             if (!QDir().mkpath(destination)) {
-                Warn(tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(destination)));
+                Warn(tr("The folder %1 could not be created.").arg(QDir::toNativeSeparators(destination)),
+                     CPromptSeam::DestinationNotCreated);
                 return false;
             }
         }
     }
 
     if (userProfile->DeleteSource && !quiet) {
-        const auto answer = QMessageBox::warning(
-            this, QString(),
-            tr("You have selected to delete the source photos after writing the modified ones. "
-               "Continue?"),
-            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
-        if (answer != QMessageBox::Ok)
+        if (!CPromptSeam::Confirm(this, CPromptSeam::DeleteSources,
+                                  tr("You have selected to delete the source photos after writing "
+                                     "the modified ones. Continue?")))
             return false;
     }
 

@@ -1,5 +1,7 @@
 #include "CDialogGSWarning.h"
 
+#include "CPromptSeam.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -26,5 +28,11 @@ bool CDialogGSWarning::ShowDialog(QString /*text*/)
 int CDialogGSWarning::exec()
 {
     textNotice->setText(tr("Reading EPS and PDF documents needs Ghostscript."));
+    CPromptSeam::SPrompt prompt;
+    prompt.kind = CPromptSeam::GhostscriptNotice;
+    prompt.text = textNotice->text();
+    prompt.icon = QMessageBox::Information;
+    if (CPromptSeam::Answered(prompt))
+        return QDialog::Accepted;
     return QDialog::exec();
 }

@@ -18,6 +18,8 @@ public:
     // interpreter ships with the system here, so never.
     bool ShowDialog(QString text);
 
+    // Runs the notice; an answerer installed in CPromptSeam takes note of it
+    // instead of a person (a GhostscriptNotice prompt).
     int exec() override;
 
 private:

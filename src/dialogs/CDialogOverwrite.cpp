@@ -46,8 +46,7 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
 
 void CDialogOverwrite::Fill()
 {
-    textMessage->setText(tr("Image %1\nalready exists, do you want to overwrite it?")
-                             .arg(QDir::toNativeSeparators(path)));
+    textMessage->setText(MessageText());
     const qint64 size = QFileInfo(path).size();
     textSize->setText(size == 0 ? tr("Size") + ": N/A"
                                 : tr("Size") + ": " + QLocale().formattedDataSize(size));
@@ -64,15 +63,22 @@ void CDialogOverwrite::Fill()
 int CDialogOverwrite::exec()
 {
     newPath = path;
-    if (const auto& answerer = CPromptSeam::Overwrite()) {
-        QString chosen = path;
-        const int code = answerer(path, chosen);
-        if (code == Rename)
-            newPath = chosen;
-        return code;
+    CPromptSeam::SPrompt prompt;
+    prompt.kind = CPromptSeam::Overwrite;
+    prompt.path = path;
+    prompt.text = MessageText();
+    if (const std::optional<CPromptSeam::SAnswer> answer = CPromptSeam::Answered(prompt)) {
+        if (answer->code == Rename)
+            newPath = answer->newPath;
+        return answer->code;
     }
     Fill();
     return QDialog::exec(); // Escape ends with reject(): 0, Abort
+}
+
+QString CDialogOverwrite::MessageText() const
+{
+    return tr("Image %1\nalready exists, do you want to overwrite it?").arg(QDir::toNativeSeparators(path));
 }
 
 void CDialogOverwrite::Answer(int code)

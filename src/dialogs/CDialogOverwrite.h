@@ -23,10 +23,11 @@ public:
     QString newPath;
 
     // Runs the prompt and returns the answer code. An answerer installed in
-    // CPromptSeam answers instead of a person.
+    // CPromptSeam answers instead of a person (an Overwrite prompt).
     int exec() override;
 
 private:
+    QString MessageText() const;
     void Fill();
     void Answer(int code);
     void AskNewName();

@@ -1,11 +1,12 @@
 #include "CPromptSeam.h"
 
-#include <QMessageBox>
+#include <utility>
 
 namespace {
 
 struct Answerers
 {
+    CPromptSeam::Answerer general;
     CPromptSeam::OverwriteAnswerer overwrite;
     CPromptSeam::QuestionAnswerer question;
     CPromptSeam::WarningAnswerer warning;
@@ -17,7 +18,64 @@ Answerers& Installed()
     return answerers;
 }
 
+bool IsQuestion(const CPromptSeam::SPrompt& prompt)
+{
+    return prompt.buttons == (QMessageBox::Yes | QMessageBox::No) ||
+           prompt.buttons == (QMessageBox::Ok | QMessageBox::Cancel);
+}
+
+bool IsWarning(const CPromptSeam::SPrompt& prompt)
+{
+    return prompt.icon == QMessageBox::Warning && prompt.buttons == QMessageBox::Ok;
+}
+
+// The narrow answerer that fits the prompt's shape, if one is installed.
+std::optional<CPromptSeam::SAnswer> AnsweredNarrowly(const CPromptSeam::SPrompt& prompt)
+{
+    const Answerers& installed = Installed();
+    CPromptSeam::SAnswer answer;
+    if (prompt.kind == CPromptSeam::Overwrite) {
+        if (!installed.overwrite)
+            return std::nullopt;
+        answer.newPath = prompt.path;
+        answer.code = installed.overwrite(prompt.path, answer.newPath);
+        return answer;
+    }
+    if (IsQuestion(prompt) && installed.question) {
+        const bool yes = installed.question(prompt.text);
+        if (prompt.buttons.testFlag(QMessageBox::Yes))
+            answer.code = yes ? QMessageBox::Yes : QMessageBox::No;
+        else
+            answer.code = yes ? QMessageBox::Ok : QMessageBox::Cancel;
+        return answer;
+    }
+    if (IsWarning(prompt) && installed.warning) {
+        installed.warning(prompt.text);
+        answer.code = QMessageBox::Ok;
+        return answer;
+    }
+    return std::nullopt;
+}
+
+CPromptSeam::SPrompt Box(CPromptSeam::Kind kind, const QString& text, QMessageBox::Icon icon,
+                         QMessageBox::StandardButtons buttons,
+                         QMessageBox::StandardButton defaultButton)
+{
+    CPromptSeam::SPrompt prompt;
+    prompt.kind = kind;
+    prompt.text = text;
+    prompt.icon = icon;
+    prompt.buttons = buttons;
+    prompt.defaultButton = defaultButton;
+    return prompt;
+}
+
 } // namespace
+
+void CPromptSeam::SetAnswerer(Answerer answerer)
+{
+    Installed().general = std::move(answerer);
+}
 
 void CPromptSeam::SetOverwriteAnswerer(OverwriteAnswerer answerer)
 {
@@ -39,24 +97,42 @@ void CPromptSeam::Reset()
     Installed() = Answerers();
 }
 
-const CPromptSeam::OverwriteAnswerer& CPromptSeam::Overwrite()
+std::optional<CPromptSeam::SAnswer> CPromptSeam::Answered(const SPrompt& prompt)
 {
-    return Installed().overwrite;
-}
-
-bool CPromptSeam::Question(QWidget* parent, const QString& text)
-{
-    if (Installed().question)
-        return Installed().question(text);
-    return QMessageBox::question(parent, QString(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
-}
-
-void CPromptSeam::Warning(QWidget* parent, const QString& text)
-{
-    if (Installed().warning) {
-        Installed().warning(text);
-        return;
+    if (Installed().general) {
+        if (std::optional<SAnswer> answer = Installed().general(prompt))
+            return answer;
     }
-    QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
+    return AnsweredNarrowly(prompt);
+}
+
+CPromptSeam::SAnswer CPromptSeam::Ask(QWidget* parent, const SPrompt& prompt)
+{
+    if (std::optional<SAnswer> answer = Answered(prompt))
+        return *answer;
+    QMessageBox box(prompt.icon, prompt.title, prompt.text, prompt.buttons, parent);
+    if (prompt.defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(prompt.defaultButton);
+    SAnswer answer;
+    answer.code = box.exec();
+    return answer;
+}
+
+bool CPromptSeam::Question(QWidget* parent, Kind kind, const QString& text)
+{
+    const SPrompt prompt = Box(kind, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No);
+    return Ask(parent, prompt).code == QMessageBox::Yes;
+}
+
+bool CPromptSeam::Confirm(QWidget* parent, Kind kind, const QString& text)
+{
+    const SPrompt prompt = Box(kind, text, QMessageBox::Warning, QMessageBox::Ok | QMessageBox::Cancel,
+                               QMessageBox::Cancel);
+    return Ask(parent, prompt).code == QMessageBox::Ok;
+}
+
+void CPromptSeam::Warning(QWidget* parent, Kind kind, const QString& text)
+{
+    Ask(parent, Box(kind, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::NoButton));
 }

@@ -390,7 +390,8 @@ void CProcessController::reject()
     if (!runFinished) {
         if (IsMonitorSilent())
             return;
-        if (CPromptSeam::Question(this, tr("Photo processing not completed. Abort the operation?")))
+        if (CPromptSeam::Question(this, CPromptSeam::AbortProcessing,
+                                  tr("Photo processing not completed. Abort the operation?")))
             StopThreads();
         return;
     }
@@ -401,7 +402,8 @@ void CProcessController::reject()
     if (uploadRunning) {
         if (IsMonitorSilent())
             return;
-        if (CPromptSeam::Question(this, tr("Upload not completed. Abort the operation?")))
+        if (CPromptSeam::Question(this, CPromptSeam::AbortUpload,
+                                  tr("Upload not completed. Abort the operation?")))
             StopThreadUpload();
     }
 }

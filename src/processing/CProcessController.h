@@ -107,7 +107,8 @@ private:
     void UpdateLogOnNewLine(QString text, int mode);
     void SaveLog();
     bool SaveLogToDisk(QString path);
-    void ShowWarning(const QString& text);
+    // The log could not be saved: a LogNotSaved prompt.
+    void ShowLogWarning(const QString& text);
     void CloseWhenDone();
     void WaitForWorkers();
     bool IsSilent() const;

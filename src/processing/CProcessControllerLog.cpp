@@ -66,7 +66,7 @@ bool CProcessController::SaveLogToDisk(QString path)
     const QString temporaryPath = path + ".tmp";
     QFile temporary(temporaryPath);
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-        ShowWarning(tr("Could not save log."));
+        ShowLogWarning(tr("Could not save log."));
         return false;
     }
     bool ok = temporary.write(kByteOrderMark, 3) == 3;
@@ -89,16 +89,16 @@ bool CProcessController::SaveLogToDisk(QString path)
                            QFile::encodeName(path).constData()) != 0) {
         if (!ok)
             QFile::remove(temporaryPath);
-        ShowWarning(tr("Could not save log."));
+        ShowLogWarning(tr("Could not save log."));
         return false;
     }
     return true;
 }
 
-void CProcessController::ShowWarning(const QString& text)
+void CProcessController::ShowLogWarning(const QString& text)
 {
     SystemLogWrite("ProcessController", text);
     if (IsSilent())
         return; // nothing may wait for a person in a silent run
-    CPromptSeam::Warning(this, text);
+    CPromptSeam::Warning(this, CPromptSeam::LogNotSaved, text);
 }

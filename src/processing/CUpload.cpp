@@ -51,16 +51,6 @@ void PruneEmptyFolders(const QString& path)
     if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
         dir.rmdir(dir.absolutePath());
 }
-
-QMessageBox::StandardButton ShowMessageBox(QMessageBox::Icon icon, const QString& title,
-                                           const QString& text,
-                                           QMessageBox::StandardButtons buttons,
-                                           QMessageBox::StandardButton defaultButton)
-{
-    QMessageBox box(icon, title, text, buttons);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
 } // namespace
 
 CUpload::CUpload(CUserProfile* profile, QObject* parent)
@@ -190,22 +180,7 @@ void CUpload::SetTimeLimits(long connectSeconds, long stallSeconds)
     m_stallSeconds = stallSeconds;
 }
 
-void CUpload::SetPrompt(Prompt prompt)
-{
-    m_prompt = std::move(prompt);
-}
-
 bool CUpload::SilentRun() const
 {
     return m_profile->silentScript;
-}
-
-QMessageBox::StandardButton CUpload::Ask(QMessageBox::Icon icon, const QString& title,
-                                         const QString& text,
-                                         QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton)
-{
-    if (m_prompt)
-        return m_prompt(icon, title, text, buttons, defaultButton);
-    return ShowMessageBox(icon, title, text, buttons, defaultButton);
 }

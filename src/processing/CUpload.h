@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QList>
-#include <QMessageBox>
 #include <QObject>
 #include <QString>
 
 #include <atomic>
-#include <functional>
 
 class CUserProfile;
 
@@ -16,15 +14,11 @@ class CUserProfile;
 //
 // UploadFTP and TestFTPConnection block; the upload thread calls them. The
 // abort flag may be set from any thread and also stops a transfer in flight.
+// The e-mail hand-off runs on the GUI thread and asks through CPromptSeam.
 class CUpload : public QObject
 {
     Q_OBJECT
 public:
-    // Answers a message box: icon, title, text, buttons, default button.
-    using Prompt = std::function<QMessageBox::StandardButton(
-        QMessageBox::Icon, const QString&, const QString&, QMessageBox::StandardButtons,
-        QMessageBox::StandardButton)>;
-
     // Reads the keep-the-written-files setting of `profile` (the process's
     // profile when null) for its destination; it stays fixed afterwards.
     explicit CUpload(CUserProfile* profile = nullptr, QObject* parent = nullptr);
@@ -83,9 +77,6 @@ public:
     // silent (no byte moving, no reply) before the transfer fails.
     void SetTimeLimits(long connectSeconds, long stallSeconds);
 
-    // Replaces the message boxes of the e-mail hand-off (tests answer them).
-    void SetPrompt(Prompt prompt);
-
     // Address of a remote file: the scheme, host, then every segment of the
     // remote folder and of the relative name percent-encoded.
     static QString BuildAddress(const QString& host, const QString& remotePath,
@@ -102,9 +93,6 @@ signals:
 
 private:
     bool SilentRun() const;
-    QMessageBox::StandardButton Ask(QMessageBox::Icon icon, const QString& title,
-                                    const QString& text, QMessageBox::StandardButtons buttons,
-                                    QMessageBox::StandardButton defaultButton);
     // After a complete delivery: the temporary copies and the folders they
     // leave empty; files of other runs in the temporary folder stay.
     void RemoveDeliveredCopies();
@@ -119,5 +107,4 @@ private:
     bool m_complete = false;
     long m_connectSeconds = 15;
     long m_stallSeconds = 30;
-    Prompt m_prompt;
 };

@@ -2,6 +2,7 @@
 #include "CUpload.h"
 
 #include "CEmail.h"
+#include "CPromptSeam.h"
 #include "Common.h"
 
 #include <QFile>
@@ -31,13 +32,16 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
                            0);
             return true;
         }
-        const QMessageBox::StandardButton answer = Ask(
-            QMessageBox::Information, tr("Success"),
-            tr("Files attached successfuly. We advise deleting the temporary files that "
-               "Glimmerbox may have created in the process (be sure to do that only after you "
-               "have finished sending your e-mail). Delete temporary files now?"),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes)
+        CPromptSeam::SPrompt question;
+        question.kind = CPromptSeam::DeleteTemporaryFiles;
+        question.icon = QMessageBox::Information;
+        question.title = tr("Success");
+        question.text = tr("Files attached successfuly. We advise deleting the temporary files that "
+                           "Glimmerbox may have created in the process (be sure to do that only after "
+                           "you have finished sending your e-mail). Delete temporary files now?");
+        question.buttons = QMessageBox::Yes | QMessageBox::No;
+        question.defaultButton = QMessageBox::No;
+        if (CPromptSeam::Ask(nullptr, question).code != QMessageBox::Yes)
             return true;
         QFile::remove(email.MessagePath());
         if (removeCopies)
@@ -46,9 +50,14 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
     }
 
     // The hand-off failed: the written files are all the user has, so they stay.
-    if (!SilentRun())
-        Ask(QMessageBox::Warning, tr("Error"), tr("Could not open default mail client."),
-            QMessageBox::Ok, QMessageBox::Ok);
+    if (!SilentRun()) {
+        CPromptSeam::SPrompt warning;
+        warning.kind = CPromptSeam::MailProgramFailed;
+        warning.title = tr("Error");
+        warning.text = tr("Could not open default mail client.");
+        warning.defaultButton = QMessageBox::Ok;
+        CPromptSeam::Ask(nullptr, warning);
+    }
     QString text = tr("Could not open default mail client.");
     if (!m_keepFiles)
         text += "\r\n" + KeptFilesText();

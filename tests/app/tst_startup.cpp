@@ -355,7 +355,10 @@ private slots:
         profile->DestPath.clear();
         profile->OutputFolderStruct = 0;
         QString modal;
-        QTimer::singleShot(0, this, [&modal] {
+        // The timer's context ends with this test: a check that never ran
+        // must not fire inside a later test's event loop.
+        QObject context;
+        QTimer::singleShot(0, &context, [&modal] {
             if (QWidget* widget = QApplication::activeModalWidget()) {
                 modal = widget->metaObject()->className();
                 widget->close();
@@ -364,6 +367,58 @@ private slots:
         QVERIFY(!w->OnPanelConvert(false));
         QCOMPARE(modal, QString());
         QVERIFY(warnings.isEmpty()); // reported on standard error instead
+    }
+
+    // The checks before a run ask through the seam, each question with its
+    // kind; turning notifications off leaves only the first question.
+    void preRunChecksAskThroughTheSeam_data()
+    {
+        QTest::addColumn<bool>("notificationsOff");
+        QTest::addColumn<QString>("answers"); // one letter per question: y yes/OK, n no/Cancel
+        QTest::addColumn<QList<int>>("asked");
+        QTest::addColumn<bool>("started");
+        QTest::addColumn<bool>("folderMade");
+        using S = CPromptSeam;
+        QTest::newRow("not ready") << false << "n" << QList<int>{S::ConfirmRun} << false << false;
+        QTest::newRow("folder not wanted")
+            << false << "yn" << QList<int>{S::ConfirmRun, S::CreateDestination} << false << false;
+        QTest::newRow("sources kept") << false << "yyn"
+                                      << QList<int>{S::ConfirmRun, S::CreateDestination, S::DeleteSources}
+                                      << false << true;
+        QTest::newRow("notifications off") << true << "y" << QList<int>{S::ConfirmRun} << true << true;
+    }
+
+    void preRunChecksAskThroughTheSeam()
+    {
+        QFETCH(bool, notificationsOff);
+        QFETCH(QString, answers);
+        QFETCH(QList<int>, asked);
+        QFETCH(bool, started);
+        QFETCH(bool, folderMade);
+        MainWindow* w = Start();
+        CUserProfile* profile = CUserProfile::GetInstance();
+        CListImages::GetInstance()->list = {SImageRecord{"/x/a.jpg", "/x", "a", "jpg", 0, 0}};
+        const QString folder = TestEnv::NewFolder("prerun") + "/missing";
+        profile->DestPath = folder;
+        profile->OutputFolderStruct = 0;
+        profile->DeleteSource = true;
+        profile->DisableNotifications = notificationsOff;
+        profile->HideProcessing = true; // a run that starts closes itself
+        QList<int> kinds;
+        CPromptSeam::SetAnswerer([&](const CPromptSeam::SPrompt& prompt) -> std::optional<CPromptSeam::SAnswer> {
+            kinds << prompt.kind;
+            const bool yes = kinds.size() <= answers.size() && answers.at(kinds.size() - 1) == 'y';
+            if (prompt.buttons.testFlag(QMessageBox::Yes))
+                return CPromptSeam::SAnswer{yes ? QMessageBox::Yes : QMessageBox::No, QString()};
+            return CPromptSeam::SAnswer{yes ? QMessageBox::Ok : QMessageBox::Cancel, QString()};
+        });
+        QCOMPARE(w->OnPanelConvert(true), started);
+        QCOMPARE(kinds, asked);
+        QCOMPARE(QFileInfo(folder).isDir(), folderMade);
+        profile->DeleteSource = false;
+        profile->DisableNotifications = false;
+        profile->HideProcessing = false;
+        CListImages::GetInstance()->list.clear();
     }
 
     void stepSwitching()

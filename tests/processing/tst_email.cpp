@@ -1,4 +1,5 @@
 #include "CEmail.h"
+#include "CPromptSeam.h"
 #include "CUpload.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -45,6 +46,7 @@ private:
 
 void TestEmail::init()
 {
+    CPromptSeam::Reset();
     m_opener = MakeRecordingOpener();
     qputenv("GLIMMERBOX_OPENER", m_opener.toLocal8Bit());
     m_temp = QDir::cleanPath(CUpload::TemporaryFolder());
@@ -332,10 +334,9 @@ void TestEmail::handOff()
 
     CUpload upload;
     QStringList asked;
-    upload.SetPrompt([&](QMessageBox::Icon, const QString& title, const QString&,
-                         QMessageBox::StandardButtons, QMessageBox::StandardButton) {
-        asked << title;
-        return static_cast<QMessageBox::StandardButton>(answer);
+    CPromptSeam::SetAnswerer([&](const CPromptSeam::SPrompt& prompt) {
+        asked << prompt.title;
+        return std::optional<CPromptSeam::SAnswer>(CPromptSeam::SAnswer{answer, QString()});
     });
     QSignalSpy log(&upload, &CUpload::AppendLog);
     QCOMPARE(upload.AddAttachments(files, !keepOnDisk), openerWorks);

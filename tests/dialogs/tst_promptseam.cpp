@@ -1,0 +1,177 @@
+// The prompt seam: who answers a prompt (the installed answerer, a narrow
+// test answerer, or the person), and what the person is shown.
+#include "CDialogGSWarning.h"
+#include "CDialogOverwrite.h"
+#include "CPromptSeam.h"
+#include "TestEnv.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+using Seam = CPromptSeam;
+
+namespace {
+Seam::SPrompt Prompt(Seam::Kind kind, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
+{
+    Seam::SPrompt prompt;
+    prompt.kind = kind;
+    prompt.text = "text";
+    prompt.icon = icon;
+    prompt.buttons = buttons;
+    return prompt;
+}
+} // namespace
+
+class TestPromptSeam : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { Seam::Reset(); }
+    void cleanupTestCase() { Seam::Reset(); }
+
+    // Narrow answerers answer the shapes they were written for, and leave
+    // the others (a notice, an information box) to the person.
+    void narrowAnswerersByShape_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<QString>("answeredBy");
+        QTest::addColumn<int>("code");
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+        QTest::newRow("yes/no question") << int(Seam::ConfirmRun) << int(QMessageBox::Question) << yesNo
+                                         << "question" << int(QMessageBox::No);
+        QTest::newRow("information yes/no") << int(Seam::DeleteTemporaryFiles) << int(QMessageBox::Information)
+                                            << yesNo << "question" << int(QMessageBox::No);
+        QTest::newRow("ok/cancel") << int(Seam::DeleteSources) << int(QMessageBox::Warning) << okCancel
+                                   << "question" << int(QMessageBox::Cancel);
+        QTest::newRow("warning") << int(Seam::LogNotSaved) << int(QMessageBox::Warning)
+                                 << int(QMessageBox::Ok) << "warning" << int(QMessageBox::Ok);
+        QTest::newRow("notice") << int(Seam::GhostscriptNotice) << int(QMessageBox::Information)
+                                << int(QMessageBox::Ok) << "" << -1;
+        QTest::newRow("overwrite") << int(Seam::Overwrite) << int(QMessageBox::Warning)
+                                   << int(QMessageBox::Ok) << "overwrite" << 4;
+    }
+
+    void narrowAnswerersByShape()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, icon);
+        QFETCH(int, buttons);
+        QFETCH(QString, answeredBy);
+        QFETCH(int, code);
+        QString by;
+        Seam::SetQuestionAnswerer([&](const QString&) { by = "question"; return false; });
+        Seam::SetWarningAnswerer([&](const QString&) { by = "warning"; });
+        Seam::SetOverwriteAnswerer([&](const QString&, QString&) { by = "overwrite"; return 4; });
+        const auto answer = Seam::Answered(Prompt(Seam::Kind(kind), QMessageBox::Icon(icon),
+                                                  QMessageBox::StandardButtons(buttons)));
+        QCOMPARE(by, answeredBy);
+        QCOMPARE(answer ? answer->code : -1, code);
+    }
+
+    // The installed answerer comes first and sees every prompt with its kind;
+    // what it leaves goes on to the narrow answerers.
+    void answererFirstThenNarrow()
+    {
+        QList<int> seen;
+        Seam::SetAnswerer([&](const Seam::SPrompt& prompt) -> std::optional<Seam::SAnswer> {
+            seen << prompt.kind;
+            if (prompt.kind == Seam::CreateDestination)
+                return Seam::SAnswer{QMessageBox::Yes, QString()};
+            return std::nullopt;
+        });
+        QStringList narrow;
+        Seam::SetQuestionAnswerer([&](const QString& text) { narrow << text; return false; });
+        QVERIFY(Seam::Question(nullptr, Seam::CreateDestination, "create?"));
+        QVERIFY(!Seam::Question(nullptr, Seam::ConfirmRun, "ready?"));
+        QVERIFY(!Seam::Confirm(nullptr, Seam::DeleteSources, "delete?"));
+        QCOMPARE(seen, QList<int>({Seam::CreateDestination, Seam::ConfirmRun, Seam::DeleteSources}));
+        QCOMPARE(narrow, QStringList({"ready?", "delete?"}));
+    }
+
+    // The dialogs that ask a person themselves ask the seam first.
+    void dialogsAskTheSeamFirst()
+    {
+        QList<Seam::SPrompt> seen;
+        Seam::SetAnswerer([&](const Seam::SPrompt& prompt) -> std::optional<Seam::SAnswer> {
+            seen << prompt;
+            return Seam::SAnswer{CDialogOverwrite::Rename, "/new/name.png"};
+        });
+        CDialogOverwrite overwrite;
+        overwrite.path = "/old/name.png";
+        QCOMPARE(overwrite.exec(), int(CDialogOverwrite::Rename));
+        QCOMPARE(overwrite.newPath, QString("/new/name.png"));
+        CDialogGSWarning notice;
+        QCOMPARE(notice.exec(), int(QDialog::Accepted));
+        QCOMPARE(seen.size(), 2);
+        QCOMPARE(seen[0].kind, Seam::Overwrite);
+        QCOMPARE(seen[0].path, QString("/old/name.png"));
+        QVERIFY(seen[0].text.contains("already exists"));
+        QCOMPARE(seen[1].kind, Seam::GhostscriptNotice);
+        QVERIFY(seen[1].text.contains("Ghostscript"));
+    }
+
+    // Nobody installed: the person gets a box with the prompt's icon, title,
+    // buttons and default button, and the button pressed is the answer.
+    void personSeesTheBox_data()
+    {
+        QTest::addColumn<int>("shape"); // 0 Question, 1 Confirm, 2 Ask with a title
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<int>("defaultButton");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("question") << 0 << int(QMessageBox::Question) << int(QMessageBox::No) << "";
+        QTest::newRow("confirm") << 1 << int(QMessageBox::Warning) << int(QMessageBox::Cancel) << "";
+        QTest::newRow("delivery question")
+            << 2 << int(QMessageBox::Information) << int(QMessageBox::No) << "Success";
+    }
+
+    void personSeesTheBox()
+    {
+        QFETCH(int, shape);
+        QFETCH(int, icon);
+        QFETCH(int, defaultButton);
+        QFETCH(QString, title);
+        int shownIcon = -1;
+        int shownDefault = -1;
+        QString shownTitle = "?";
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll.stop();
+            shownIcon = box->icon();
+            shownTitle = box->windowTitle();
+            shownDefault = box->defaultButton() ? box->standardButton(box->defaultButton()) : 0;
+            // Press the button that is not the default.
+            for (QAbstractButton* button : box->buttons()) {
+                if (box->standardButton(button) != QMessageBox::StandardButton(defaultButton))
+                    button->click();
+            }
+        });
+        poll.start(10);
+        bool accepted = false;
+        if (shape == 0) {
+            accepted = Seam::Question(nullptr, Seam::ConfirmRun, "ready?");
+        } else if (shape == 1) {
+            accepted = Seam::Confirm(nullptr, Seam::DeleteSources, "delete?");
+        } else {
+            Seam::SPrompt prompt = Prompt(Seam::DeleteTemporaryFiles, QMessageBox::Information,
+                                          QMessageBox::Yes | QMessageBox::No);
+            prompt.title = "Success";
+            prompt.defaultButton = QMessageBox::No;
+            accepted = Seam::Ask(nullptr, prompt).code == QMessageBox::Yes;
+        }
+        QVERIFY(accepted);
+        QCOMPARE(shownIcon, icon);
+        QCOMPARE(shownTitle, title);
+        QCOMPARE(shownDefault, defaultButton);
+    }
+};
+
+GB_TEST_MAIN(TestPromptSeam)
+#include "tst_promptseam.moc"
