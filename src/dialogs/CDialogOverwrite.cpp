@@ -1,15 +1,18 @@
 #include "CDialogOverwrite.h"
 
+#include "CControlImage.h"
 #include "CDialogOverwriteRename.h"
+#include "CImageCache.h"
 #include "CPromptSeam.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
-#include <QImageReader>
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
@@ -17,10 +20,38 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     auto* layout = new QVBoxLayout(this);
-    imagePreview = new QLabel(this);
-    imagePreview->setMinimumSize(160, 120);
-    imagePreview->setAlignment(Qt::AlignCenter);
-    layout->addWidget(imagePreview);
+    scrollImage = new CControlImage(this);
+    scrollImage->setObjectName("scrollImage");
+    scrollImage->setMinimumSize(320, 240);
+    scrollImage->setFrameShape(QFrame::NoFrame);
+    scrollImage->setWidgetResizable(true);
+    auto* contents = new QWidget;
+    scrollImage->setWidget(contents);
+    viewImage = new QLabel(contents);
+    viewImage->setObjectName("viewImage");
+    viewImage->setAlignment(Qt::AlignCenter);
+    viewImage->setBackgroundRole(QPalette::Base);
+    scrollImage->imageLabel = viewImage;
+    scrollImage->panelTransition = &panelTransition;
+    layout->addWidget(scrollImage, 1);
+
+    // Cells of the minimal icon strip: 0 actual pixels, 1 fit, 2 zoom in,
+    // 3 zoom out.
+    auto* zoomRow = new QHBoxLayout;
+    zoomRow->addStretch();
+    const struct { const char* name; int column; bool (CControlImage::*slot)(); } zooms[] = {
+        {"buttonMinZoom", 1, &CControlImage::ZoomToFit},
+        {"buttonMaxZoom", 0, &CControlImage::ZoomToMatch},
+        {"buttonZoomIn", 2, &CControlImage::ZoomIn},
+        {"buttonZoomOut", 3, &CControlImage::ZoomOut},
+    };
+    for (const auto& zoom : zooms) {
+        QToolButton* button = AddZoomButton(zoom.name, zoom.column);
+        connect(button, &QToolButton::clicked, scrollImage, zoom.slot);
+        zoomRow->addWidget(button);
+    }
+    zoomRow->addStretch();
+    layout->addLayout(zoomRow);
     textMessage = new QLabel(this);
     textMessage->setWordWrap(true);
     layout->addWidget(textMessage);
@@ -44,20 +75,31 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
     layout->addLayout(row);
 }
 
+QToolButton* CDialogOverwrite::AddZoomButton(const char* name, int iconColumn)
+{
+    auto* button = new QToolButton(this);
+    button->setObjectName(name);
+    button->setFixedSize(30, 35);
+    button->setIconSize(QSize(16, 16));
+    button->setIcon(CImageCache::GetInstance()->GetIcon("Icons-Minimal.png", true, true, 16, iconColumn, 0));
+    button->setAutoRaise(true);
+    return button;
+}
+
 void CDialogOverwrite::Fill()
 {
     textMessage->setText(MessageText());
     const qint64 size = QFileInfo(path).size();
     textSize->setText(size == 0 ? tr("Size") + ": N/A"
                                 : tr("Size") + ": " + QLocale().formattedDataSize(size));
-    QImageReader reader(path);
-    reader.setAutoTransform(true);
-    const QSize full = reader.size();
-    if (full.isValid())
-        reader.setScaledSize(full.scaled(320, 240, Qt::KeepAspectRatio));
-    const QImage preview = reader.read();
-    if (!preview.isNull())
-        imagePreview->setPixmap(QPixmap::fromImage(preview));
+    scrollImage->ShowPlaceholder();
+    // Once the prompt is shown and laid out, so that the photo is fitted to
+    // the preview's real size. One try only: a file that cannot be read
+    // leaves the placeholder.
+    QTimer::singleShot(0, this, [this] {
+        scrollImage->thread.noRepeat = true;
+        scrollImage->StartPreview(path);
+    });
 }
 
 int CDialogOverwrite::exec()

@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <QString>
 
+class CControlImage;
 class QLabel;
+class QToolButton;
 
 // The modal prompt for one existing output file: overwrite it, skip it,
 // do the same for every later one, rename the output, or abort the run.
-// Escape and closing the window answer Abort.
+// The file is shown in a zoomable preview. Escape and closing the window
+// answer Abort.
 class CDialogOverwrite : public QDialog
 {
     Q_OBJECT
@@ -31,8 +34,13 @@ private:
     void Fill();
     void Answer(int code);
     void AskNewName();
+    QToolButton* AddZoomButton(const char* name, int iconColumn);
 
     QLabel* textMessage = nullptr;
     QLabel* textSize = nullptr;
-    QLabel* imagePreview = nullptr;
+    CControlImage* scrollImage = nullptr;
+    QLabel* viewImage = nullptr;
+    // The preview refits when the dialog is resized; the prompt never has
+    // a page transition.
+    bool panelTransition = false;
 };

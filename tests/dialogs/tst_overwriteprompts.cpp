@@ -1,16 +1,19 @@
 // The overwrite prompts driven as a person would: keys and buttons from a
 // single-shot timer, never waiting on a real person.
+#include "CControlImage.h"
 #include "CDialogGSWarning.h"
 #include "CDialogOverwrite.h"
 #include "CDialogOverwriteRename.h"
 #include "CPromptSeam.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
@@ -25,6 +28,8 @@ private slots:
     void renameChoosesNewPath();
     void answererStandsIn();
     void ghostscriptNoticeNeverShown();
+    void previewZooms();
+    void unreadableFileTriedOnce();
 
 private:
     // Runs `action` on the modal dialog once it is shown.
@@ -136,6 +141,57 @@ void TestOverwritePrompts::ghostscriptNoticeNeverShown()
     CDialogGSWarning notice;
     QVERIFY(!notice.ShowDialog("EPS"));
     QVERIFY(!notice.ShowDialog("PDF"));
+}
+
+void TestOverwritePrompts::previewZooms()
+{
+    const QString path = TestEnv::NewFolder("prompt") + "/large.png";
+    QImage large(1600, 1200, QImage::Format_RGB32);
+    large.fill(Qt::darkGreen);
+    large.save(path);
+    CDialogOverwrite dialog;
+    dialog.path = path;
+    double fitted = 0.0;
+    double zoomedIn = 0.0;
+    WhenShown([&](QWidget* modal) {
+        auto* view = modal->findChild<CControlImage*>("scrollImage");
+        QVERIFY(QTest::qWaitFor([view] { return view->shown && !view->busy; }, 30000));
+        fitted = view->zoom;
+        QCOMPARE(fitted, view->zoomMin);
+        // The fit is that of the preview's laid-out size.
+        const int columns = int(view->imageResized.image.columns());
+        const int rows = int(view->imageResized.image.rows());
+        QVERIFY(columns <= view->width() && rows <= view->height());
+        QVERIFY(columns == view->width() || rows == view->height());
+        modal->findChild<QToolButton*>("buttonZoomIn")->click();
+        QVERIFY(QTest::qWaitFor([view, fitted] { return view->zoom > fitted && !view->busy; }, 30000));
+        QTRY_COMPARE_WITH_TIMEOUT(int(view->imageResized.image.columns()), qRound(1600 * view->zoom / 100), 30000);
+        zoomedIn = view->zoom;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(dialog.exec(), int(CDialogOverwrite::Abort));
+    QVERIFY(fitted > 0.0);
+    QCOMPARE(zoomedIn, fitted * 1.5);
+}
+
+void TestOverwritePrompts::unreadableFileTriedOnce()
+{
+    const QString path = TestEnv::NewFolder("prompt") + "/broken.png";
+    QFile broken(path);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\x89PNG not really");
+    broken.close();
+    TraceCapture trace;
+    CDialogOverwrite dialog;
+    dialog.path = path;
+    WhenShown([&](QWidget* modal) {
+        auto* view = modal->findChild<CControlImage*>("scrollImage");
+        QVERIFY(QTest::qWaitFor([view, path] { return view->lastPath == path && !view->busy; }, 30000));
+        QTest::qWait(300);
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(dialog.exec(), int(CDialogOverwrite::Abort));
+    QCOMPARE(trace.Count("ThreadOpStartPreview", "Read singlepage"), 1);
 }
 
 GB_TEST_MAIN(TestOverwritePrompts)
