@@ -45,9 +45,7 @@ bool ReadProfileFile(const QString& path, Magick::Blob* profile)
 }
 } // namespace
 
-CICCProfiles::CICCProfiles() : profile(CUserProfile::GetInstance())
-{
-}
+CICCProfiles::CICCProfiles() = default;
 
 CICCProfiles* CICCProfiles::GetInstance()
 {
@@ -68,7 +66,9 @@ QString CICCProfiles::CMYKPath()
 
 QString CICCProfiles::CustomPath() const
 {
-    return profile ? profile->CustomProfile : QString();
+    // Looked up at each use: the holder outlives the profile, which the main
+    // window deletes and a later window (in tests) makes anew.
+    return CUserProfile::GetInstance()->CustomProfile;
 }
 
 void CICCProfiles::LoadIccProfile(int which)

@@ -7,8 +7,6 @@
 
 #include <atomic>
 
-class CUserProfile;
-
 // The process-wide store of the three ICC profiles the image engine converts
 // with: sRGB, CMYK (both from the Resources folder) and the user's custom
 // profile. Each is read from disk once, under one mutex, and then shared
@@ -28,7 +26,6 @@ public:
     static QString SRGBPath();
     static QString CMYKPath();
 
-    CUserProfile* profile = nullptr;
     // Written only under the mutex, before the matching flag is set; read
     // without the lock after LoadIccProfile has returned.
     Magick::Blob srgbProfile;

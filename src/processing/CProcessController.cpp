@@ -589,6 +589,7 @@ void CProcessController::StartThreadUpload()
 {
     PrepareInterfaceForUpload();
     uploadThread.files = OutputPaths();
+    uploadThread.TakeServerSettings();
     const auto queued = Qt::ConnectionType(Qt::QueuedConnection | Qt::UniqueConnection);
     connect(&uploadThread, &CUploadThread::IncProgressImageUpload, this,
             &CProcessController::ProgressImageUpload, queued);

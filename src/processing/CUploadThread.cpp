@@ -25,6 +25,12 @@ CUploadThread::~CUploadThread()
     wait();
 }
 
+void CUploadThread::TakeServerSettings()
+{
+    m_server = m_profile->Output();
+    m_serverTaken = true;
+}
+
 void CUploadThread::SetAbortThread(bool abort)
 {
     if (m_profile->Destination == 3)
@@ -55,21 +61,20 @@ void CUploadThread::UploadFinished(int uploadedCount, QString text)
 void CUploadThread::run()
 {
     SystemLogWrite("run", "");
-    if (m_profile->Destination != 3)
+    // Only the copy is read here: the profile belongs to the GUI thread.
+    const SOutputSettings& server = m_server;
+    if (!m_serverTaken || server.Destination != 3)
         return;
-    const QString host = m_profile->FTPHost;
-    const QString user = m_profile->FTPUser;
-    const QString password = m_profile->FTPPassword;
-    const long port = PortNumber(m_profile->FTPPort);
-    const QString folder = m_profile->FTPFolder;
-    const bool sftp = m_profile->UseSFTP;
+    const long port = PortNumber(server.FTPPort);
 
     if (testMode) {
         // The test leaves the upload's state alone; it runs on the owned
         // object so that the destructor's abort reaches it too.
-        emit ConnectionTestFinished(
-            m_upload.TestFTPConnection(host, user, password, port, folder, sftp));
+        emit ConnectionTestFinished(m_upload.TestFTPConnection(server.FTPHost, server.FTPUser,
+                                                               server.FTPPassword, port, server.FTPFolder,
+                                                               server.UseSFTP));
         return;
     }
-    m_upload.UploadFTP(host, user, password, port, files, folder, sftp);
+    m_upload.UploadFTP(server.FTPHost, server.FTPUser, server.FTPPassword, port, files, server.FTPFolder,
+                       server.UseSFTP);
 }

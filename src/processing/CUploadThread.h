@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CUpload.h"
+#include "SOutputSettings.h"
 
 #include <QList>
 #include <QString>
@@ -9,8 +10,9 @@
 class CUserProfile;
 
 // Runs the server upload of a processing run, or the step-3 connection test,
-// on a thread of its own. The settings come from the user profile, which does
-// not change while the thread runs.
+// on a thread of its own. The server settings are a copy taken from the user
+// profile on the GUI thread before start() (TakeServerSettings), so that the
+// step-3 fields may be edited while a connection test runs.
 class CUploadThread : public QThread
 {
     Q_OBJECT
@@ -27,6 +29,12 @@ public:
     // has arrived).
     CUpload& Upload();
     const CUpload& Upload() const;
+
+    // Copies the output settings (server, login, remote folder) from the
+    // profile. GUI thread, before start(), never while the thread runs.
+    void TakeServerSettings();
+    // The copy the thread works with.
+    const SOutputSettings& ServerSettings() const { return m_server; }
 
     // Filled before start(): the files to send.
     QList<QString> files;
@@ -48,5 +56,7 @@ protected:
 
 private:
     CUserProfile* m_profile = nullptr;
+    SOutputSettings m_server;
+    bool m_serverTaken = false; // nothing is sent before a copy was taken
     CUpload m_upload;
 };

@@ -38,6 +38,7 @@ Outcome RunUpload(const QList<QString>& files, const std::function<void(CUploadT
 {
     CUploadThread thread;
     thread.files = files;
+    thread.TakeServerSettings();
     if (tune)
         tune(thread);
     QSignalSpy finished(&thread, &CUploadThread::UploadThreadFinished);
@@ -113,6 +114,7 @@ private slots:
     void connectionTest_data();
     void connectionTest();
     void connectionTestPrintsNothing();
+    void connectionTestUsesItsCopy();
     void connectionTestOnlyForServerDestination();
     void sftpHostKey_data();
     void sftpHostKey();
@@ -445,6 +447,7 @@ void TestUpload::connectionTest()
 
     CUploadThread thread;
     thread.testMode = true;
+    thread.TakeServerSettings();
     QSignalSpy done(&thread, &CUploadThread::ConnectionTestFinished);
     thread.start();
     QVERIFY(done.wait(20000));
@@ -465,12 +468,31 @@ void TestUpload::connectionTestPrintsNothing()
     QVERIFY2(!printed.contains("listing-marker"), printed.constData());
 }
 
+// The fields may be edited while a test runs: the thread works on the copy
+// taken before start(), never on the profile.
+void TestUpload::connectionTestUsesItsCopy()
+{
+    UseServer(false);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FTPFolder = "/";
+    CUploadThread thread;
+    thread.testMode = true;
+    thread.TakeServerSettings();
+    profile->FTPPassword = EncryptString("wrong");
+    profile->FTPHost = "192.0.2.1";
+    QSignalSpy done(&thread, &CUploadThread::ConnectionTestFinished);
+    thread.start();
+    QVERIFY(done.wait(20000));
+    QCOMPARE(done.first().at(0).toString(), QString("Success"));
+}
+
 void TestUpload::connectionTestOnlyForServerDestination()
 {
     UseServer(false);
     CUserProfile::GetInstance()->Destination = 2;
     CUploadThread thread;
     thread.testMode = true;
+    thread.TakeServerSettings();
     QSignalSpy result(&thread, &CUploadThread::ConnectionTestFinished);
     QSignalSpy ended(&thread, &QThread::finished);
     thread.start();

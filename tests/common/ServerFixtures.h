@@ -7,9 +7,9 @@
 
 #include <memory>
 
-// Real servers on 127.0.0.1 for the delivery tests. Each runs under
-// timeout(1) so that it cannot outlive a crashed test, and is stopped by its
-// process id.
+// Real servers on 127.0.0.1 for the delivery and connection tests. Each
+// runs under timeout(1) so that it cannot outlive a crashed test, and is
+// stopped by its process id.
 namespace ServerFixtures {
 // A port on 127.0.0.1 that nothing listens on at the moment.
 quint16 FreePort();
