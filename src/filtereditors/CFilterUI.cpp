@@ -1,16 +1,10 @@
 #include "CFilterUI.h"
 
+#include "CControlImage.h"
 #include "CImageManager.h"
 
 #include <QList>
 #include <limits>
-
-// The filtered view comes with the preview widget; until it is part of the
-// build a page simply has nothing to render on.
-#if __has_include("CControlImage.h")
-#include "CControlImage.h"
-#define GB_HAS_CONTROL_IMAGE 1
-#endif
 
 CFilterUI::CFilterUI(int id) : filtersEnum(CFiltersEnum::GetInstance()), filterId(id)
 {
@@ -43,10 +37,8 @@ void CFilterUI::StartPreview(SFilterRecord record)
     record.filterId = quint32(filterId);
     record.name = filterType.name;
     record.active = 1;
-#ifdef GB_HAS_CONTROL_IMAGE
     QList<SFilterRecord> list{record};
     controlFilter->ClearFiltersList();
     controlFilter->AddFiltersList(&list);
     controlFilter->StartPreview(imageRecord.path);
-#endif
 }
