@@ -3,6 +3,7 @@
 #include "CImageFilters.h"
 #include "SImageProperties.h"
 #include "SImageRecord.h"
+#include "SOutputFormat.h"
 #include "SProgressData.h"
 #include "SRAWImage.h"
 
@@ -83,8 +84,16 @@ public:
 
     // Writing (CImageManagerWrite.cpp). A write goes to a temporary file in
     // the target folder that replaces the target only when complete.
+    // `format` is COutputFormat's decision for the output; `written` gets
+    // every file written (one per page when the pages go to files of their
+    // own, "name-0.ext", "name-1.ext" ...), and stays empty on failure. The
+    // forms without a decision take it from the path's extension.
+    bool Write(const QString& path, const SOutputFormat& format, QList<QString>& written);
+    bool WriteMultipage(const QString& path, bool adjoin, const SOutputFormat& format,
+                        QList<QString>& written);
     bool Write(QString path);
     bool WriteMultipage(QString path, bool adjoin);
+    // The writer's option steps for an output format name ("JPG", "TIFF" ...).
     void SelectCompAlgorithm(Magick::Image& target, QString format);
     void SelectImageType(Magick::Image& target, QString format);
     void ApplyProfile(Magick::Image& target, QString format);
@@ -118,7 +127,11 @@ private:
     bool BuildImageFromRAW(const SRAWImage& record);
     void LoadEngine(CImageFilters& engine, const SFilterRecord& record) const;
     bool TakeStateOfPages();
-    void SetWriteOptions(Magick::Image& target, const QString& format, int quality);
+    SOutputFormat OutputFormatOf(const QString& path) const;
+    void SelectCompAlgorithm(Magick::Image& target, const SOutputFormat& format);
+    void SelectImageType(Magick::Image& target, const SOutputFormat& format);
+    void ApplyProfile(Magick::Image& target, SOutputFormat::ColourProfile colourProfile);
+    void SetWriteOptions(Magick::Image& target, const SOutputFormat& format, int quality);
 };
 
 // A copy of the first record of list whose full path equals path

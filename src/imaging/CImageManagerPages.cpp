@@ -2,14 +2,11 @@
 
 #include "CUserProfile.h"
 #include "Common.h"
+#include "LayerMode.h"
 #include "MagickCompat.h"
 
 #include <list>
 #include <utility>
-
-namespace {
-enum LayerMode { EveryLayer = 0, Flatten = 1, FirstLayerOnly = 2 };
-} // namespace
 
 int CImageManager::GetPageCount(QString path)
 {

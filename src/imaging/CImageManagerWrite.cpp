@@ -1,8 +1,9 @@
 #include "CImageManager.h"
 
-#include "CFormatsEnum.h"
 #include "CICCProfiles.h"
+#include "COutputFormat.h"
 #include "CUserProfile.h"
+#include "LayerMode.h"
 #include "MagickCompat.h"
 
 #include <QSaveFile>
@@ -11,46 +12,6 @@
 #include <vector>
 
 namespace {
-enum LayerMode { EveryLayer = 0, Flatten = 1, FirstLayerOnly = 2 };
-
-// Upper-cased extension of the file-name part of a path (the whole name
-// when it has no ".").
-QString FormatOf(const QString& path)
-{
-    const QString name = path.mid(path.lastIndexOf('/') + 1);
-    const int dot = name.lastIndexOf('.');
-    return (dot < 0 ? name : name.mid(dot + 1)).toUpper();
-}
-
-bool IsJpeg(const QString& format)
-{
-    return format == "JPG" || format == "JPEG";
-}
-
-bool IsTiff(const QString& format)
-{
-    return format == "TIF" || format == "TIFF";
-}
-
-// The ImageMagick coder that writes a format-table row. Writing by file
-// extension is not reliable: some extensions have no coder of their own and
-// silently take the source's format.
-std::string CoderFor(const CFormatsEnum* formats, const QString& format)
-{
-    static const QList<QPair<QString, QString>> coders = {
-        {"AVIF", "AVIF"}, {"BMP", "BMP"},   {"EPS", "EPS"}, {"PICT", "PICT"}, {"GIF", "GIF"},
-        {"HEIF", "HEIC"}, {"JP2", "JP2"},   {"JPT", "J2K"}, {"JPG", "JPEG"},  {"PCX", "PCX"},
-        {"PDF", "PDF"},   {"PNG", "PNG"},   {"PSD", "PSD"}, {"SGI", "SGI"},   {"TGA", "TGA"},
-        {"TIF", "TIFF"},  {"WBMP", "WBMP"}, {"WEBP", "WEBP"},
-    };
-    const QString row = formats ? formats->GetRecordById(format).id : QString();
-    for (const auto& coder : coders) {
-        if (coder.first == row)
-            return coder.second.toStdString();
-    }
-    return format.toStdString();
-}
-
 // Replaces path with the bytes only once they are all on disk: a failed
 // write leaves an existing file as it was. The file keeps the mode of the
 // file it replaces.
@@ -142,18 +103,38 @@ size_t ClampQuality(int quality)
 }
 } // namespace
 
+SOutputFormat CImageManager::OutputFormatOf(const QString& path) const
+{
+    return COutputFormat::ForName(COutputFormat::FormatOfPath(path), *profile, formats);
+}
+
 void CImageManager::SelectCompAlgorithm(Magick::Image& target, QString format)
 {
-    if (format == "PDF")
-        target.compressType(PdfCompression(profile->PdfAlg));
-    else if (IsTiff(format))
-        target.compressType(TiffCompression(profile->TiffAlg));
+    SelectCompAlgorithm(target, COutputFormat::ForName(format, *profile, formats));
 }
 
 void CImageManager::SelectImageType(Magick::Image& target, QString format)
 {
-    if (IsJpeg(format)) {
-        ApplyProfile(target, format);
+    SelectImageType(target, COutputFormat::ForName(format, *profile, formats));
+}
+
+void CImageManager::ApplyProfile(Magick::Image& target, QString format)
+{
+    ApplyProfile(target, COutputFormat::ForName(format, *profile, formats).colourProfile);
+}
+
+void CImageManager::SelectCompAlgorithm(Magick::Image& target, const SOutputFormat& format)
+{
+    if (format.family == SOutputFormat::Pdf)
+        target.compressType(PdfCompression(profile->PdfAlg));
+    else if (format.family == SOutputFormat::Tiff)
+        target.compressType(TiffCompression(profile->TiffAlg));
+}
+
+void CImageManager::SelectImageType(Magick::Image& target, const SOutputFormat& format)
+{
+    if (format.family == SOutputFormat::Jpeg) {
+        ApplyProfile(target, format.colourProfile);
         switch (profile->JpegType) {
         case 0:
             target.type(Magick::GrayscaleType);
@@ -167,8 +148,8 @@ void CImageManager::SelectImageType(Magick::Image& target, QString format)
         default:
             break;
         }
-    } else if (IsTiff(format)) {
-        ApplyProfile(target, format);
+    } else if (format.family == SOutputFormat::Tiff) {
+        ApplyProfile(target, format.colourProfile);
         switch (profile->TiffType) {
         case 0:
             target.type(Magick::BilevelType);
@@ -193,14 +174,12 @@ void CImageManager::SelectImageType(Magick::Image& target, QString format)
 
 // Attaching an "icc" profile tags an image without one and converts the
 // pixels from the carried profile to the new one otherwise.
-void CImageManager::ApplyProfile(Magick::Image& target, QString format)
+void CImageManager::ApplyProfile(Magick::Image& target, SOutputFormat::ColourProfile colourProfile)
 {
-    const bool cmyk = (IsJpeg(format) && profile->JpegType == 2) || (IsTiff(format) && profile->TiffType == 4);
-    const bool custom = (IsJpeg(format) && profile->JpegType == 3) || (IsTiff(format) && profile->TiffType == 5);
     const bool hasEmbedded = embeddedProfile.length() > 0;
 
     iccProfiles->LoadIccProfile(CICCProfiles::SRGB);
-    if (cmyk) {
+    if (colourProfile == SOutputFormat::CMYK) {
         iccProfiles->LoadIccProfile(CICCProfiles::CMYK);
         if (!sourceWasCMYK)
             target.profile("icc", hasEmbedded ? embeddedProfile : iccProfiles->srgbProfile);
@@ -208,7 +187,7 @@ void CImageManager::ApplyProfile(Magick::Image& target, QString format)
             target.profile("icc", iccProfiles->cmykProfile);
         else
             target.profile("icc", sourceWasCMYK ? embeddedProfile : iccProfiles->cmykProfile);
-    } else if (custom) {
+    } else if (colourProfile == SOutputFormat::Custom) {
         iccProfiles->LoadIccProfile(CICCProfiles::Custom);
         if (!sourceWasCMYK)
             target.profile("icc", hasEmbedded ? embeddedProfile : iccProfiles->srgbProfile);
@@ -220,7 +199,7 @@ void CImageManager::ApplyProfile(Magick::Image& target, QString format)
 
 // Images built in memory default to 16 bits per channel; outputs have 8 (the
 // bilevel type then lowers it to 1).
-void CImageManager::SetWriteOptions(Magick::Image& target, const QString& format, int quality)
+void CImageManager::SetWriteOptions(Magick::Image& target, const SOutputFormat& format, int quality)
 {
     target.depth(8);
     target.quality(ClampQuality(quality));
@@ -230,34 +209,50 @@ void CImageManager::SetWriteOptions(Magick::Image& target, const QString& format
 
 bool CImageManager::Write(QString path)
 {
-    const QString format = FormatOf(path);
+    QList<QString> written;
+    return Write(path, OutputFormatOf(path), written);
+}
+
+bool CImageManager::Write(const QString& path, const SOutputFormat& format, QList<QString>& written)
+{
+    written.clear();
     try {
         if (!image.isValid())
             return false;
-        SetWriteOptions(image, format, format == "PNG" ? profile->PNGComp * 100 : profile->Quality);
+        SetWriteOptions(image, format, format.quality);
         image.attribute("exif:Software", "Glimmerbox");
         image.interlaceType(Interlace(profile->Interlaced));
-        if (profile->FixedSize && format == "JPG")
-            image.defineValue("jpeg", "extent", QString::asprintf("%lldkb", static_cast<long long>(profile->FileSize))
-                                                    .toStdString());
-        return WriteOne(image, path, CoderFor(formats, format));
+        if (format.sizeCap)
+            image.defineValue("jpeg", "extent",
+                              QString::asprintf("%lldkb", static_cast<long long>(format.sizeCapKb)).toStdString());
+        if (!WriteOne(image, path, format.coder.toStdString()))
+            return false;
     } catch (const Magick::Exception&) {
         return false;
     } catch (const std::exception&) {
         return false;
     }
+    written.append(path);
+    return true;
 }
 
 bool CImageManager::WriteMultipage(QString path, bool adjoin)
 {
-    const QString format = FormatOf(path);
-    const std::string coder = CoderFor(formats, format);
+    QList<QString> written;
+    return WriteMultipage(path, adjoin, OutputFormatOf(path), written);
+}
+
+bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutputFormat& format,
+                                   QList<QString>& written)
+{
+    written.clear();
+    const std::string coder = format.coder.toStdString();
     const int layerMode = profile->multipageWrite;
 
     if (layerMode == Flatten) {
         // The flattened image is one photo: it gets every option of a
         // single write.
-        if (!Write(path))
+        if (!Write(path, format, written))
             return false;
         pages.clear();
         return true;
@@ -265,12 +260,14 @@ bool CImageManager::WriteMultipage(QString path, bool adjoin)
     if (pages.isEmpty())
         return false;
 
+    QList<QString> files;
     try {
         if (layerMode == FirstLayerOnly) {
             Magick::Image first = pages.first();
             SetWriteOptions(first, format, profile->Quality);
             if (!WriteOne(first, path, coder))
                 return false;
+            files.append(path);
         } else {
             // Every layer; an unknown mode value is taken as this one, as the
             // reading and filtering steps do.
@@ -284,10 +281,13 @@ bool CImageManager::WriteMultipage(QString path, bool adjoin)
                 Magick::writeImages(list.begin(), list.end(), &blob, true);
                 if (!SaveBlob(blob, path))
                     return false;
+                files.append(path);
             } else {
                 for (size_t i = 0; i < list.size(); ++i) {
-                    if (!WriteOne(list[i], NumberedPath(path, int(i)), coder))
+                    const QString pagePath = NumberedPath(path, int(i));
+                    if (!WriteOne(list[i], pagePath, coder))
                         return false;
+                    files.append(pagePath);
                 }
             }
         }
@@ -297,5 +297,6 @@ bool CImageManager::WriteMultipage(QString path, bool adjoin)
         return false;
     }
     pages.clear();
+    written = files;
     return true;
 }

@@ -2,9 +2,11 @@
 
 #include "CDialogGSWarning.h"
 #include "CDialogOverwrite.h"
+#include "CFormatsEnum.h"
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "CMagickRuntime.h"
+#include "COutputFormat.h"
 #include "COutputPaths.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -207,9 +209,8 @@ void CProcessController::StartThreads()
                               .arg(profile->Destination),
                   0);
 
-    const QString format = profile->OutputFormat.toUpper();
-    const bool customProfile = (format == "JPG" && profile->JpegType == 3) ||
-                               (format == "TIF" && profile->TiffType == 5);
+    const bool customProfile =
+        COutputFormat::ForName(profile->OutputFormat, *profile, CFormatsEnum::GetInstance()).checkCustomProfile;
     if (customProfile && !QFileInfo::exists(profile->CustomProfile)) {
         UpdateLog(" - " + tr("Failed to load") + " " + profile->CustomProfile, 0);
         ++errorCount;

@@ -3,6 +3,7 @@
 #include "CFormatsEnum.h"
 #include "CListFilters.h"
 #include "CListImages.h"
+#include "COutputFormat.h"
 #include "COutputPaths.h"
 #include "CPhotoPing.h"
 #include "CUserProfile.h"
@@ -167,30 +168,26 @@ void CProcessThread::ProcessPhoto()
 bool CProcessThread::CheckLightProcessing()
 {
     SystemLogWrite("CheckLightProcessing", QString());
+    return DecideOutput().copyUnchanged;
+}
+
+SOutputFormat CProcessThread::DecideOutput() const
+{
+    COutputFormat::SPhoto photo;
+    photo.extension = current.extension;
+    photo.outputFormat = profile->OutputFormat;
+    photo.keepOriginal = profile->OutputFormat.compare(KeepOriginalText(), Qt::CaseInsensitive) == 0;
     // The run's own copy of the filter list, the one ApplyFilters uses.
-    for (const SFilterRecord& record : std::as_const(filters)) {
-        if (record.active)
-            return false;
-    }
-    const QString format = profile->OutputFormat.toUpper();
-    const QString extension = current.extension.toUpper();
-    if (format != extension && format != KeepOriginalText().toUpper())
-        return false;
-    if (singleDocumentStarted || profile->FixedSize || profile->Quality < 88)
-        return false;
-    // Options that change the encoding force a re-encode.
-    if (profile->Interlaced >= 1 && profile->Interlaced <= 3)
-        return false;
-    if ((extension == "JPG" || extension == "JPEG") && profile->JpegType >= 0 &&
-        profile->JpegType <= 3 && profile->JpegType != 1)
-        return false;
-    if (extension == "TIF" || extension == "TIFF") {
-        if (profile->TiffType >= 0 && profile->TiffType <= 5 && profile->TiffType != 2)
-            return false;
-        if (profile->TiffAlg >= 1 && profile->TiffAlg <= 6)
-            return false;
-    }
-    return true;
+    photo.mustReencode = singleDocumentStarted;
+    for (const SFilterRecord& record : std::as_const(filters))
+        photo.mustReencode = photo.mustReencode || record.active;
+    return COutputFormat::ForPhoto(photo, *profile, formats);
+}
+
+SOutputFormat CProcessThread::WriteFormat() const
+{
+    // The final name decides: a Rename answer may have changed the extension.
+    return COutputFormat::ForName(COutputFormat::FormatOfPath(outputPath), *profile, formats);
 }
 
 QString CProcessThread::KeepOriginalText()
@@ -313,15 +310,15 @@ void CProcessThread::WriteImage(bool& failed)
     if (profile->Multipage)
         return; // the document is written once all its pages are in
     DisableReadOnly(outputPath);
-    const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false)
-                                      : imageManager.Write(outputPath);
+    const SOutputFormat format = WriteFormat();
+    const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false, format, writtenFiles)
+                                      : imageManager.Write(outputPath, format, writtenFiles);
     if (!ok) {
         LogFailure(tr("Failed to write"), outputPath, 64);
         failed = true;
         return;
     }
     outputWritten = true;
-    CollectWrittenFiles();
     RecordWrittenOutputs();
     emit IncProgressOperation();
     UpdateFileAttributes();
@@ -334,7 +331,7 @@ void CProcessThread::WriteDocument()
         return;
     documentWritten = true;
     DisableReadOnly(outputPath);
-    if (!imageManager.WriteMultipage(outputPath, true)) {
+    if (!imageManager.WriteMultipage(outputPath, true, WriteFormat(), writtenFiles)) {
         LogFailure(tr("Failed to write"), outputPath, 64);
         return;
     }
@@ -343,7 +340,6 @@ void CProcessThread::WriteDocument()
     for (const QString& line : std::as_const(documentLines))
         emit AppendLog(line, 2);
     documentLines.clear();
-    writtenFiles = {outputPath};
     RecordWrittenOutputs();
     UpdateFileAttributes();
 }

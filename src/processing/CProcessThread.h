@@ -53,6 +53,10 @@ public:
                   AnswerNoToAll = 4, AnswerRename = 5 };
 
     bool CheckLightProcessing();
+    // COutputFormat's decision for the current photo, and for writing the
+    // output under its final name.
+    SOutputFormat DecideOutput() const;
+    SOutputFormat WriteFormat() const;
     // The output-format choice that keeps each photo's own format.
     static QString KeepOriginalText();
     static bool DisableReadOnly(QString path);
@@ -131,7 +135,6 @@ private:
     QString BaseFolder() const;
     void MakeFolder(const QString& folder);
     void RecordWrittenOutputs();
-    void CollectWrittenFiles();
     bool IsSilent() const;
 
     CUserProfile* profile;

@@ -1,7 +1,6 @@
 // Output paths and existing targets of a processing worker.
 #include "CProcessThread.h"
 
-#include "CFormatsEnum.h"
 #include "COutputPaths.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -63,7 +62,7 @@ void CProcessThread::GeneratePathName()
         SystemLogWrite("GeneratePathName", profile->OutputFormat + " <> " + KeepOriginalText());
         SetOriginalFileExtension();
     } else {
-        filenameFilter.extension = profile->OutputFormat;
+        filenameFilter.extension = DecideOutput().extension;
     }
     filenameFilter.dateTaken = dateTaken;
     filenameFilter.GenerateFilename(jobPhotoCount, false);
@@ -100,18 +99,7 @@ void CProcessThread::GeneratePathName()
 void CProcessThread::SetOriginalFileExtension()
 {
     SystemLogWrite("SetOriginalFileExtension", QString());
-    if (CheckLightProcessing()) {
-        filenameFilter.extension = current.extension;
-        return;
-    }
-    const QString wanted = current.extension.toUpper();
-    for (const SFormatRecord& row : std::as_const(formats->rows)) {
-        if (row.id.toUpper() == wanted && row.canWrite) {
-            filenameFilter.extension = current.extension;
-            return;
-        }
-    }
-    filenameFilter.extension = profile->DefaultFormat;
+    filenameFilter.extension = DecideOutput().extension;
 }
 
 void CProcessThread::ResolveDuplicateFilenames(QString folder, QString baseName, QString extension)
@@ -139,26 +127,6 @@ void CProcessThread::AddToOutputPaths(QString path)
 {
     const QMutexLocker lock(&shared->outputMutex);
     shared->outputPaths.append(path);
-}
-
-void CProcessThread::CollectWrittenFiles()
-{
-    writtenFiles.clear();
-    if (multipageDocument && profile->multipageWrite != 1 && profile->multipageWrite != 2) {
-        // One file per page, named by the writer: name-0.ext, name-1.ext ...
-        const SplitPath parts = Split(outputPath);
-        for (int page = 0; page < pageCount; ++page) {
-            QString name = parts.folder + parts.baseName + '-' + QString::number(page);
-            if (!parts.extension.isEmpty())
-                name += '.' + parts.extension;
-            if (QFileInfo::exists(name))
-                writtenFiles.append(name);
-        }
-        if (writtenFiles.isEmpty() && QFileInfo::exists(outputPath))
-            writtenFiles.append(outputPath);
-        return;
-    }
-    writtenFiles.append(outputPath);
 }
 
 void CProcessThread::RecordWrittenOutputs()

@@ -55,6 +55,7 @@ private slots:
     void myPicturesIsExpanded();
     void singleDocumentSurvivesFailedLastPhoto();
     void unwrittenDocumentLogsNoPhotoProcessed();
+    void documentInOnePageFormatListsItsFiles();
     void deliveryOnlyOutputsGoToTemp_data();
     void deliveryOnlyOutputsGoToTemp();
     void magickThreadsFollowWorkers();
@@ -502,6 +503,24 @@ void TestProcessRun::unwrittenDocumentLogsNoPhotoProcessed()
     const QString log = controller->LogBuffer();
     QVERIFY2(log.contains(" - Failed to write " + out + "/a.tif"), qPrintable(log));
     QVERIFY2(!log.contains(" - Processed "), qPrintable(log));
+}
+
+// A single document in a format that holds one picture per file is written
+// one file per photo; the run lists (and hands to delivery) those files,
+// not the document name nobody wrote.
+void TestProcessRun::documentInOnePageFormatListsItsFiles()
+{
+    const QString root = NewJob("jpgdocument");
+    const QString out = root + "/out";
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Multipage = true;
+    profile->OutputFormat = "JPG";
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(FilesIn(out), QStringList({"a-0.jpg", "a-1.jpg"}));
+    QCOMPARE(controller->OutputPaths(), QList<QString>({out + "/a-0.jpg", out + "/a-1.jpg"}));
 }
 
 void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
