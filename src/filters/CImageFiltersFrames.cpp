@@ -237,30 +237,16 @@ void CImageFilters::ApplyBasicFrameMask(const Magick::Image& cachedMask, const M
     if (photo.classType() != Magick::DirectClass)
         photo.classType(Magick::DirectClass);
     MagickCompat::SetAlpha(photo, true);
-    const size_t width = photo.columns();
-    const size_t height = photo.rows();
     const double quantumMax = MagickCompat::QuantumMax();
     const double whiteFrom = MagickCompat::Q8(254.5);
-    {
-        Magick::Pixels photoView(photo);
-        Magick::Pixels maskView(mask);
-        for (size_t y = 0; y < height; ++y) {
-            Magick::PixelPacket* pixel = photoView.get(0, ssize_t(y), width, 1);
-            const Magick::PixelPacket* m = maskView.getConst(0, ssize_t(y), width, 1);
-            for (size_t x = 0; x < width; ++x, ++pixel, ++m) {
-                if (pixel->opacity == Magick::Quantum(quantumMax))
-                    continue;
-                const bool white = m->red >= whiteFrom && m->green >= whiteFrom && m->blue >= whiteFrom;
-                if (white) {
-                    pixel->opacity = Magick::Quantum(quantumMax);
-                    continue;
-                }
-                const double alpha = (quantumMax - pixel->opacity) * (quantumMax - m->red) / quantumMax;
-                pixel->opacity = Magick::Quantum(std::lround(quantumMax - alpha));
-            }
-            photoView.sync();
-        }
-    }
+    MagickCompat::ForEachAlphaWithMask(photo, mask, [=](double& alpha, double red, double green, double blue) {
+        if (alpha == 0.0)
+            return;
+        if (red >= whiteFrom && green >= whiteFrom && blue >= whiteFrom)
+            alpha = 0.0;
+        else
+            alpha = alpha * (quantumMax - red) / quantumMax;
+    });
 
     if (!transparent) {
         Magick::Image canvas = photo;

@@ -6,9 +6,6 @@
 
 #include <Magick++.h>
 
-#include <algorithm>
-#include <memory>
-
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -28,24 +25,18 @@ CPhotoPing::Facts CPhotoPing::Ping(CImageManager& manager, const QString& path)
 
     // By absolute path, as the image is read later: a name never picks a
     // coder by its prefix.
-    const std::string file = MagickCompat::FileToRead(path);
-    std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
-        MagickCore::AcquireImageInfo(), MagickCore::DestroyImageInfo);
-    file.copy(info->filename, MagickCompat::PathExtent - 1);
-    info->filename[std::min(file.size(), MagickCompat::PathExtent - 1)] = '\0';
-    MagickCompat::CoreException exception;
-    MagickCore::Image* list = MagickCore::PingImage(info.get(), exception.get());
-    if (exception.get()->severity >= MagickCore::ErrorException)
-        SystemLogWrite("CPhotoPing::Ping", QString::fromUtf8(exception.get()->reason ? exception.get()->reason : ""));
-    if (!list)
+    size_t count = 0;
+    std::string error;
+    Magick::Image first = MagickCompat::PingFirstImage(MagickCompat::FileToRead(path), count, error);
+    if (!error.empty())
+        SystemLogWrite("CPhotoPing::Ping", QString::fromStdString(error));
+    if (count == 0)
         return facts;
 
-    const int pageCount = int(MagickCore::GetImageListLength(list));
-    MagickCore::Image* rest = MagickCore::SplitImageList(list);
-    if (rest)
-        MagickCore::DestroyImageList(rest);
+    const int pageCount = int(count);
     try {
-        manager.SetImage(Magick::Image(list)); // takes ownership of the first image
+        manager.SetImage(first);
+        first = Magick::Image();
         manager.ReadProperties(CImageManager::FromMagick, nullptr);
         facts.dateTaken = manager.properties.dateTimeOriginal;
         facts.pageCount = pageCount;

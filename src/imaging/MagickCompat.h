@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -306,18 +307,25 @@ inline void AutoLevel(Magick::Image& image, MagickCore::ExceptionInfo* exception
     MagickCore::AutoLevelImage(image.image());
 }
 
-// Number of images (pages, frames, layers) that a ping of the file reports;
-// Magick++ 6 has no pingImages. Errors are thrown; the text of a warning is
-// handed to onWarning and the count stands.
-template <typename WarningFn>
-size_t PingImageCount(const std::string& path, WarningFn onWarning)
+// The image list of a file's ping (attributes, no pixels), or null; the
+// caller destroys it. Magick++ 6 has no pingImages.
+inline MagickCore::Image* PingList(const std::string& path, MagickCore::ExceptionInfo* exception)
 {
-    CoreException exception;
     std::unique_ptr<MagickCore::ImageInfo, MagickCore::ImageInfo* (*)(MagickCore::ImageInfo*)> info(
         MagickCore::CloneImageInfo(nullptr), MagickCore::DestroyImageInfo);
     path.copy(info->filename, MaxTextExtent - 1);
     info->filename[std::min(path.size(), size_t(MaxTextExtent - 1))] = '\0';
-    MagickCore::Image* images = MagickCore::PingImage(info.get(), exception.get());
+    return MagickCore::PingImage(info.get(), exception);
+}
+
+// Number of images (pages, frames, layers) that a ping of the file reports.
+// Errors are thrown; the text of a warning is handed to onWarning and the
+// count stands.
+template <typename WarningFn>
+size_t PingImageCount(const std::string& path, WarningFn onWarning)
+{
+    CoreException exception;
+    MagickCore::Image* images = PingList(path, exception.get());
     const size_t count = images ? MagickCore::GetImageListLength(images) : 0;
     if (images)
         MagickCore::DestroyImageList(images);
@@ -325,6 +333,26 @@ size_t PingImageCount(const std::string& path, WarningFn onWarning)
     if (exception.get()->severity != MagickCore::UndefinedException)
         onWarning(exception.get()->reason ? exception.get()->reason : "");
     return count;
+}
+
+// One ping of the file for its first image and its number of images. The
+// first image (attributes, no pixels) is returned, an empty image when
+// nothing could be pinged (`count` is then 0). `error` gets the reason of an
+// error; warnings are left out. Nothing is thrown for the file's sake.
+inline Magick::Image PingFirstImage(const std::string& path, size_t& count, std::string& error)
+{
+    CoreException exception;
+    MagickCore::Image* list = PingList(path, exception.get());
+    count = list ? MagickCore::GetImageListLength(list) : 0;
+    error.clear();
+    if (exception.get()->severity >= MagickCore::ErrorException)
+        error = exception.get()->reason ? exception.get()->reason : "";
+    if (!list)
+        return Magick::Image();
+    MagickCore::Image* rest = MagickCore::SplitImageList(list);
+    if (rest)
+        MagickCore::DestroyImageList(rest);
+    return Magick::Image(list); // takes ownership of the first image
 }
 
 // Walks every pixel's red, green and blue values (quantum units) row by row
@@ -442,6 +470,31 @@ inline void LowerAlpha8(Magick::Image& image, int amount8)
             // Version 6 stores opacity (QuantumRange - alpha).
             const double opacity = double(pixel->opacity) + step;
             pixel->opacity = Magick::Quantum(opacity >= QuantumMax() ? QuantumMax() : opacity + 0.5);
+        }
+        view.sync();
+    }
+}
+
+// Walks the pixels of `image` and of the same-sized `mask` together, row by
+// row: fn(alpha, maskRed, maskGreen, maskBlue), all in quantum units, alpha
+// from 0 (transparent) to QuantumMax() (opaque); fn may change alpha, which
+// is stored rounded to the nearest step. The image must be unshared,
+// direct-class and have its alpha channel on; the mask is only read.
+template <typename Fn>
+void ForEachAlphaWithMask(Magick::Image& image, const Magick::Image& mask, Fn fn)
+{
+    const size_t width = image.columns();
+    const size_t height = image.rows();
+    Magick::Pixels view(image);
+    Magick::Pixels maskView(const_cast<Magick::Image&>(mask));
+    for (size_t y = 0; y < height; ++y) {
+        Magick::PixelPacket* pixel = view.get(0, static_cast<ssize_t>(y), width, 1);
+        const Magick::PixelPacket* m = maskView.getConst(0, static_cast<ssize_t>(y), width, 1);
+        for (size_t x = 0; x < width; ++x, ++pixel, ++m) {
+            // Version 6 stores opacity (QuantumRange - alpha).
+            double alpha = QuantumMax() - pixel->opacity;
+            fn(alpha, double(m->red), double(m->green), double(m->blue));
+            pixel->opacity = Magick::Quantum(std::lround(QuantumMax() - alpha));
         }
         view.sync();
     }
