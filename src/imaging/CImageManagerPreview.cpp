@@ -33,7 +33,17 @@ bool CImageManager::Zoom(double percent)
     try {
         if (preview)
             InstallProgressMonitor(image);
-        image.scale(size);
+        // A large reduction (a photo fitted into a view) first samples the
+        // photo down to four times the size asked for and averages from
+        // there: the look of a full average at a fraction of its cost.
+        constexpr double coarse = 4.0;
+        if (width * coarse < double(image.columns()) && height * coarse < double(image.rows())) {
+            Magick::Geometry sampled(size_t(width * coarse), size_t(height * coarse));
+            sampled.aspect(true);
+            image.sample(sampled);
+        }
+        if (!Aborted())
+            image.scale(size);
     } catch (const Magick::Warning& warning) {
         SystemLogWrite("Zoom", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
     } catch (const Magick::Exception& error) {

@@ -227,6 +227,7 @@ void TestPreviewCache::zoomSizes_data()
     QTest::newRow("halves round up") << 1001 << 667 << 50.0 << 501 << 334;
     QTest::newRow("double") << 40 << 30 << 200.0 << 80 << 60;
     QTest::newRow("tiny keeps a pixel") << 10 << 10 << 1.0 << 1 << 1;
+    QTest::newRow("large reduction, sampled first") << 2001 << 1333 << 7.0 << 140 << 93;
 }
 
 void TestPreviewCache::zoomSizes()
