@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class CListThumb;
 class QLabel;
 class QListWidget;
 
@@ -27,7 +28,7 @@ public:
     void CleanUp(bool both = true);
 
     // Step 1's photo view, shown here as a strip.
-    QWidget* ptrListThumbPanel1 = nullptr;
+    CListThumb* ptrListThumbPanel1 = nullptr;
     // Raised by the window while it refreshes the panel after loading a job.
     bool refreshing = false;
     bool changed = false;

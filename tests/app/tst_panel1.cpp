@@ -1,0 +1,319 @@
+// The step 1 panel in the main window, along the roads a user takes:
+// adding (files, folders, the search, drops), removing, reordering and
+// sorting, with the unsupported-files dialog and the title mark.
+#include "CDialogSearch.h"
+#include "CDialogUnsupportedFormat.h"
+#include "CListImages.h"
+#include "CListThumb.h"
+#include "CListThumbDetails.h"
+#include "CMainPanel1.h"
+#include "CPromptSeam.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "MainWindow.h"
+#include "TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMutexLocker>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace {
+void WriteJpeg(const QString& path, QColor colour = Qt::darkCyan)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QImage image(32, 24, QImage::Format_RGB32);
+    image.fill(colour);
+    QVERIFY(image.save(path, "JPG"));
+}
+
+void Touch(const QString& path)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("text");
+}
+
+QList<SImageRecord>& Photos()
+{
+    return CListImages::GetInstance()->list;
+}
+
+QStringList PhotoNames()
+{
+    QStringList names;
+    for (const SImageRecord& record : Photos())
+        names << record.baseName + "." + record.extension;
+    return names;
+}
+
+// Answers whatever modal window or popup menu comes up, until stopped.
+class Answerer : public QObject
+{
+public:
+    using Handler = std::function<bool(QWidget*)>; // true: handled
+    explicit Answerer(Handler handler) : handle(std::move(handler))
+    {
+        connect(&timer, &QTimer::timeout, this, [this] {
+            // A dialog opened from a menu's entry comes before the menu.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                modal = QApplication::activePopupWidget();
+            if (!modal || modal == last)
+                return;
+            const QPointer<QWidget> previous = last;
+            last = modal; // handlers may open the next window
+            if (!handle(modal))
+                last = previous;
+        });
+        timer.start(20);
+    }
+    Handler handle;
+    QTimer timer;
+    QPointer<QWidget> last;
+};
+
+// The views show the photo list: each row's record is that row's photo.
+void CheckViewsFollowPhotos(CMainPanel1* panel)
+{
+    CListThumb* list = panel->photoListView;
+    QMutexLocker locker(list->Mutex());
+    QCOMPARE(list->RowMap()->size(), Photos().size());
+    QCOMPARE(list->count(), int(Photos().size()));
+    for (int row = 0; row < Photos().size(); ++row) {
+        QCOMPARE(list->Records()->at(list->RowMap()->at(row)).path, Photos()[row].path);
+        QCOMPARE(Photos()[row].key, qint64(row));
+    }
+}
+} // namespace
+
+class TestPanel1 : public QObject
+{
+    Q_OBJECT
+
+    QStringList warnings;
+    QStringList questions;
+    std::unique_ptr<MainWindow> window;
+    CMainPanel1* panel = nullptr;
+    QString root;
+    // Closes a dialog that no test answers, so that a fault fails the test
+    // instead of hanging it.
+    QTimer guard;
+    QPointer<QWidget> stuck;
+    int stuckTicks = 0;
+    QStringList unanswered;
+
+private slots:
+    void init()
+    {
+        QSettings store(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
+        store.clear();
+        store.setValue("Settings/LaunchCounter", 4);
+        store.setValue("Settings/Settings.ShowStartupWizard", 0);
+        store.sync();
+        warnings.clear();
+        questions.clear();
+        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
+        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
+            questions << text;
+            return true;
+        });
+        unanswered.clear();
+        guard.disconnect();
+        connect(&guard, &QTimer::timeout, this, [this] {
+            QWidget* modal = QApplication::activeModalWidget();
+            stuckTicks = modal && modal == stuck ? stuckTicks + 1 : 0;
+            stuck = modal;
+            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && stuckTicks >= 10) {
+                unanswered << dialog->metaObject()->className();
+                dialog->reject();
+            }
+        });
+        guard.start(500);
+        window = std::make_unique<MainWindow>(nullptr);
+        window->show();
+        panel = window->Panel1();
+        root = TestEnv::NewFolder("photos");
+    }
+
+    void cleanup()
+    {
+        guard.stop();
+        QVERIFY2(unanswered.isEmpty(), qPrintable(unanswered.join(", ")));
+        window.reset();
+        CPromptSeam::Reset();
+    }
+
+    // Duplicates are refused quietly; unreadable files are listed once.
+    void duplicatesAndUnsupportedFiles()
+    {
+        WriteJpeg(root + "/a.jpg");
+        Touch(root + "/notes.txt");
+        QStringList listed;
+        Answerer answer([&](QWidget* modal) {
+            if (!qobject_cast<CDialogUnsupportedFormat*>(modal))
+                return false;
+            listed << modal->findChild<QPlainTextEdit*>("textFiles")->toPlainText();
+            static_cast<QDialog*>(modal)->accept();
+            return true;
+        });
+        panel->ListThumbDragDropFiles({root + "/a.jpg", root + "/a.jpg", root + "/notes.txt"});
+        panel->ListThumbDragDropFiles({root + "/a.jpg"});
+        QCOMPARE(PhotoNames(), QStringList{"a.jpg"});
+        QCOMPARE(listed, QStringList{QDir::toNativeSeparators(root + "/notes.txt")});
+        QTRY_VERIFY(window->windowTitle().endsWith("*"));
+        QVERIFY(panel->changed);
+        CheckViewsFollowPhotos(panel);
+    }
+
+    // A dropped folder: its own files. With subfolders (through the
+    // button's menu and the folder dialog): every level, a link to a parent
+    // folder entered once.
+    void foldersDroppedAndWithSubfolders()
+    {
+        WriteJpeg(root + "/top.jpg");
+        WriteJpeg(root + "/sub/mid.jpg");
+        WriteJpeg(root + "/sub/deep/low.jpg");
+        QVERIFY(QFile::link(root, root + "/sub/deep/up"));
+
+        panel->ListThumbDragDropFiles({root});
+        QCOMPARE(PhotoNames(), QStringList{"top.jpg"});
+
+        Answerer answer([&](QWidget* modal) {
+            if (auto* menu = qobject_cast<QMenu*>(modal)) {
+                for (QAction* action : menu->actions())
+                    if (action->text() == "F&older with Subfolders")
+                        menu->setActiveAction(action);
+                // Not from inside this timer's slot: a timer does not fire
+                // again in the dialog the entry opens.
+                QTimer::singleShot(0, menu, [menu] { QTest::keyClick(menu, Qt::Key_Return); });
+                return true;
+            }
+            if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+                dialog->setDirectory(root); // the folder shown is the one chosen
+                QMetaObject::invokeMethod(dialog, "accept");
+                return true;
+            }
+            return false;
+        });
+        QElapsedTimer timer;
+        timer.start();
+        window->findChild<QPushButton*>("buttonAdd")->click();
+        QVERIFY(timer.elapsed() < 20000);
+        QCOMPARE(PhotoNames(), (QStringList{"top.jpg", "mid.jpg", "low.jpg"}));
+        QCOMPARE(GetRegistryString("GUI/Step1.AddFolderPath", ""), root);
+        CheckViewsFollowPhotos(panel);
+    }
+
+    void searchFindsMaskInAnyCase()
+    {
+        WriteJpeg(root + "/a.jpg");
+        WriteJpeg(root + "/b.png");
+        WriteJpeg(root + "/in/c.JPG");
+        Answerer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<CDialogSearch*>(modal);
+            if (!dialog)
+                return false;
+            dialog->findChild<QLineEdit*>("editFolder")->setText(root);
+            dialog->findChild<QComboBox*>("comboMask")->setCurrentText("*.JPG");
+            dialog->findChild<QCheckBox*>("checkSubfolders")->setChecked(false);
+            dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            return true;
+        });
+        panel->SearchAndAdd();
+        QCOMPARE(PhotoNames(), QStringList{"a.jpg"});
+    }
+
+    void removingPhotos()
+    {
+        for (const char* name : {"p0", "p1", "p2", "p3", "p4"})
+            WriteJpeg(root + "/" + name + ".jpg");
+        panel->ListThumbDragDropFiles({root});
+        QCOMPARE(Photos().size(), 5);
+
+        // Nothing selected.
+        panel->photoListView->clearSelection();
+        panel->RemoveSelectedPhotos();
+        QCOMPARE(warnings, QStringList{"No photos selected"});
+        QCOMPARE(Photos().size(), 5);
+
+        // Rows 2 and 3: the photo that followed them becomes current.
+        panel->photoListView->clearSelection();
+        panel->photoListView->item(2)->setSelected(true);
+        panel->photoListView->item(3)->setSelected(true);
+        panel->RemoveSelectedPhotos();
+        QCOMPARE(questions, QStringList{"Remove selected photo(s) from the list?"});
+        QCOMPARE(PhotoNames(), (QStringList{"p0.jpg", "p1.jpg", "p4.jpg"}));
+        QCOMPARE(panel->photoListView->currentRow(), 2);
+        QCOMPARE(CUserProfile::GetInstance()->previewPath, root + "/p4.jpg");
+        QCOMPARE(CUserProfile::GetInstance()->previewIndex, 2);
+        CheckViewsFollowPhotos(panel);
+
+        // The only photo left: the preview forgets it.
+        panel->RemoveAllPhotos(false);
+        panel->ListThumbDragDropFiles({root + "/p0.jpg"});
+        panel->photoListView->item(0)->setSelected(true);
+        panel->RemoveSelectedPhotos();
+        QVERIFY(Photos().isEmpty());
+        QVERIFY(CUserProfile::GetInstance()->previewPath.isEmpty());
+        QCOMPARE(panel->photoListView->count(), 0);
+    }
+
+    // Moves inside the list reach the photo list; the moved photos stay
+    // selected.
+    void dragInsideTheList()
+    {
+        for (const char* name : {"p0", "p1", "p2", "p3", "p4"})
+            WriteJpeg(root + "/" + name + ".jpg");
+        panel->ListThumbDragDropFiles({root});
+        panel->photoListView->DropSelectedRows({2, 3}, 0);
+        QTRY_COMPARE(PhotoNames(), (QStringList{"p2.jpg", "p3.jpg", "p0.jpg", "p1.jpg", "p4.jpg"}));
+        QCOMPARE(panel->photoListView->currentRow(), 0);
+        QCOMPARE(panel->photoListView->selectedItems().size(), 2);
+        CheckViewsFollowPhotos(panel);
+    }
+
+    // A click on a details column sorts the photo list; the same photos stay
+    // selected and every run key is the photo's row.
+    void detailsSortKeepsSelection()
+    {
+        const QStringList names = {"delta", "Alpha", "charlie", "bravo"};
+        for (const QString& name : names)
+            WriteJpeg(root + "/" + name + ".jpg");
+        panel->AddPhotos(QStringList{root + "/delta.jpg", root + "/Alpha.jpg", root + "/charlie.jpg",
+                                     root + "/bravo.jpg"});
+        panel->SynchronizeListImages(false, 0);
+        panel->ChangeViewMode(0);
+        auto* table = window->findChild<CListThumbDetails*>("listImagesDetails");
+        QVERIFY(panel->DetailsShown());
+        table->selectRow(0); // delta
+        table->selectionModel()->select(table->model()->index(2, 0),
+                                        QItemSelectionModel::Select | QItemSelectionModel::Rows); // charlie
+        table->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+        table->SortByColumn(0);
+        QTRY_COMPARE(PhotoNames(), (QStringList{"Alpha.jpg", "bravo.jpg", "charlie.jpg", "delta.jpg"}));
+        QStringList selected;
+        for (const QModelIndex& index : table->selectionModel()->selectedRows(0))
+            selected << Photos()[index.row()].baseName;
+        selected.sort();
+        QCOMPARE(selected, (QStringList{"charlie", "delta"}));
+        for (int row = 0; row < table->rowCount(); ++row)
+            QCOMPARE(table->item(row, 0)->text(), Photos()[row].baseName);
+        QCOMPARE(CUserProfile::GetInstance()->detailsSortColumn, 0);
+        CheckViewsFollowPhotos(panel);
+    }
+};
+
+GB_TEST_MAIN(TestPanel1)
+#include "tst_panel1.moc"
