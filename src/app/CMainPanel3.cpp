@@ -109,6 +109,8 @@ void CMainPanel3::Init()
 void CMainPanel3::ResetInterface()
 {
     SystemLogWrite("ResetInterface", QString());
+    // A programmatic rebuild: no undo steps on the way.
+    const SuppressStates suppress(states);
     ui->comboDestination->setCurrentIndex(0);
     on_comboDestination_activated(0);
     ui->comboFolderStructure->setCurrentIndex(0);
@@ -162,27 +164,31 @@ void CMainPanel3::RetranslateUI()
 void CMainPanel3::RefreshPanel()
 {
     SystemLogWrite("RefreshPanel", QString());
-    const bool multipage = userProfile->Multipage;
-    const QString outputFormat = userProfile->OutputFormat;
+    {
+        // A programmatic rebuild: one undo step at the end, not one per list.
+        const SuppressStates suppress(states);
+        const bool multipage = userProfile->Multipage;
+        const QString outputFormat = userProfile->OutputFormat;
 
-    // A job file may hold a destination or folder mode the panel does not
-    // offer: show and store what a run does with it (the folder, mode 0).
-    userProfile->Destination = COutputPaths::EffectiveDestination(userProfile->Destination);
-    if (userProfile->OutputFolderStruct < 0 || userProfile->OutputFolderStruct >= FolderModeCount)
-        userProfile->OutputFolderStruct = 0;
+        // A job file may hold a destination or folder mode the panel does not
+        // offer: show and store what a run does with it (the folder, mode 0).
+        userProfile->Destination = COutputPaths::EffectiveDestination(userProfile->Destination);
+        if (userProfile->OutputFolderStruct < 0 || userProfile->OutputFolderStruct >= FolderModeCount)
+            userProfile->OutputFolderStruct = 0;
 
-    ui->comboDestination->setCurrentIndex(userProfile->Destination - 1);
-    on_comboDestination_activated(ui->comboDestination->currentIndex());
-    userProfile->OutputFormat = outputFormat;
-    ui->comboFolderStructure->setCurrentIndex(userProfile->OutputFolderStruct);
-    OnComboFolderStructureActivated(false);
+        ui->comboDestination->setCurrentIndex(userProfile->Destination - 1);
+        on_comboDestination_activated(ui->comboDestination->currentIndex());
+        userProfile->OutputFormat = outputFormat;
+        ui->comboFolderStructure->setCurrentIndex(userProfile->OutputFolderStruct);
+        OnComboFolderStructureActivated(false);
 
-    SystemLogWrite("RefreshPanel", "setCurrentIndex");
-    SelectOutputFormat(FindOutputFormatItem(outputFormat));
+        SystemLogWrite("RefreshPanel", "setCurrentIndex");
+        SelectOutputFormat(FindOutputFormatItem(outputFormat));
 
-    // A multi-page document only where the format can hold one.
-    userProfile->Multipage = multipage && ui->checkMultipage->isEnabled();
-    ui->checkMultipage->setChecked(userProfile->Multipage);
+        // A multi-page document only where the format can hold one.
+        userProfile->Multipage = multipage && ui->checkMultipage->isEnabled();
+        ui->checkMultipage->setChecked(userProfile->Multipage);
+    }
     SignalPanelChanged();
 
     ui->checkOpenFolder->setChecked(userProfile->OpenOutputFolder);

@@ -309,6 +309,10 @@ private slots:
         QCOMPARE(profile->FTPHost, QString("files.example"));
         QVERIFY(panel->changed);
         QVERIFY(CStatesList::GetInstance()->GetTotal() > states);
+        // Showing the profile anew is one undo step, not one per list.
+        const int beforeRefresh = CStatesList::GetInstance()->GetTotal();
+        panel->RefreshPanel();
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), beforeRefresh + 1);
 
         ChooseDestination(0);
         ChooseDestination(2);
