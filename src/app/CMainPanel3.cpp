@@ -7,13 +7,16 @@
 #include "CImageCache.h"
 #include "COutputPaths.h"
 #include "CStatesList.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
+#include "WindowHelpers.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 // Folder modes of the "comboFolderStructure" list.
@@ -56,6 +59,10 @@ CMainPanel3::CMainPanel3(QWidget* parent)
 {
     SystemLogWrite("CMainPanel3", QString());
     ui->setupUi(this);
+    tipProcess = new CTextWidget(this);
+    tipProcess->setObjectName("tipProcess");
+    tipProcess->hide();
+    processTipShown = false;
     Init();
     ui->retranslateUi(this);
     changed = false;
@@ -63,6 +70,8 @@ CMainPanel3::CMainPanel3(QWidget* parent)
 
 CMainPanel3::~CMainPanel3()
 {
+    delete tipProcess;
+    tipProcess = nullptr;
     delete ui;
     ui = nullptr;
     // uploadThread's destructor aborts a running test and waits for it.
@@ -78,6 +87,12 @@ void CMainPanel3::Init()
         setStyleSheet("QLineEdit { background-color: #FFFFFF; }"
                       "QLineEdit:!enabled { background-color: #F0F0F0; }");
 
+    timerHideProcessTip = new QTimer(this);
+    timerHideProcessTip->setObjectName("timerHideProcessTip");
+    connect(timerHideProcessTip, &QTimer::timeout, this, &CMainPanel3::MakeProcessTipInvisible);
+    timerShowProcessTip = new QTimer(this);
+    timerShowProcessTip->setObjectName("timerShowProcessTip");
+    connect(timerShowProcessTip, &QTimer::timeout, this, &CMainPanel3::ShowProcessTip);
     connect(&uploadThread, &CUploadThread::ConnectionTestFinished, this,
             &CMainPanel3::on_connectionTestFinished, Qt::QueuedConnection);
 
@@ -597,4 +612,46 @@ void CMainPanel3::on_buttonTestFTPConnection_clicked()
 void CMainPanel3::on_connectionTestFinished(QString result)
 {
     ui->labelResultTestConnection->setText(result);
+}
+
+// Tip
+
+void CMainPanel3::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    timerShowProcessTip->start(2000);
+}
+
+void CMainPanel3::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    timerHideProcessTip->start(0);
+}
+
+void CMainPanel3::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    timerHideProcessTip->start(0);
+}
+
+void CMainPanel3::ShowProcessTip()
+{
+    timerShowProcessTip->stop();
+    // A panel left before the tip was due shows it when it is shown again.
+    if (userProfile->launchCount > 2 || processTipShown || !isVisible())
+        return;
+    tipProcess->SetShape(GenerateInfoBaloon(2));
+    tipProcess->SetParagraphs({tr("When you are ready, go ahead and apply the changes to your photos")});
+    tipProcess->resize(240, 80);
+    tipProcess->move(width() / 2 + 95, 0);
+    tipProcess->show();
+    tipProcess->raise();
+    timerHideProcessTip->start(15000);
+    processTipShown = true;
+}
+
+void CMainPanel3::MakeProcessTipInvisible()
+{
+    tipProcess->hide();
+    timerHideProcessTip->stop();
 }

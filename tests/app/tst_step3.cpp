@@ -6,6 +6,7 @@
 #include "CListImages.h"
 #include "CMainPanel3.h"
 #include "CStatesList.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
@@ -217,6 +218,38 @@ private slots:
         QCOMPARE(profile->FTPPort, QString("22"));
         QVERIFY(profile->UseSFTP && profile->OpenOutputFolder && profile->OriginalDate);
         QVERIFY(!profile->DeleteSource && !panel->changed);
+    }
+
+    // The tip over the Process button: once per run, in the first two
+    // launches; a resize hides it.
+    void processTip_data()
+    {
+        QTest::addColumn<int>("launches");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("first launch") << 0 << true;
+        QTest::newRow("third launch") << 2 << false;
+    }
+
+    void processTip()
+    {
+        QFETCH(int, launches);
+        QFETCH(bool, shown);
+        Store().setValue("Settings/LaunchCounter", launches);
+        Start();
+        auto* due = panel->findChild<QTimer*>("timerShowProcessTip");
+        auto* tip = panel->findChild<CTextWidget*>("tipProcess");
+        QTRY_VERIFY_WITH_TIMEOUT(!due->isActive(), 10000);
+        QCOMPARE(tip->isVisible(), shown);
+        if (!shown)
+            return;
+        QCOMPARE(tip->geometry(), QRect(panel->width() / 2 + 95, 0, 240, 80));
+        QCOMPARE(tip->Paragraphs(), QList<QString>{"When you are ready, go ahead and apply the changes to your photos"});
+        window->resize(window->width() + 40, window->height());
+        QTRY_VERIFY(!tip->isVisible());
+        window->ChangePanel(0);
+        window->ChangePanel(2);
+        QTRY_VERIFY_WITH_TIMEOUT(!due->isActive(), 10000);
+        QVERIFY(!tip->isVisible());
     }
 
     void formatLists_data()
