@@ -33,6 +33,21 @@ QString Slashes(QString path)
     return path.replace('\\', '/');
 }
 
+// Whether the bubble placed every line of its text (a line with no room is
+// moved out of sight, to the widget's right edge).
+bool AllTextShown(const CTextWidget& tip)
+{
+    if (tip.Layouts().size() != tip.Paragraphs().size())
+        return false;
+    for (const QTextLayout* layout : tip.Layouts()) {
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            if (layout->lineAt(i).position().x() >= tip.width())
+                return false;
+        }
+    }
+    return true;
+}
+
 // Raises the undo history's suppress flag for the lifetime of the object and
 // then puts back what it was.
 class SuppressStates
@@ -641,8 +656,13 @@ void CMainPanel3::ShowProcessTip()
     if (userProfile->launchCount > 2 || processTipShown || !isVisible())
         return;
     tipProcess->SetShape(GenerateInfoBaloon(2));
-    tipProcess->SetParagraphs({tr("When you are ready, go ahead and apply the changes to your photos")});
-    tipProcess->resize(240, 80);
+    // 240 x 80, taller where the system font needs more lines for the text.
+    for (int height = 80; height <= 160; height += 10) {
+        tipProcess->resize(240, height);
+        tipProcess->SetParagraphs({tr("When you are ready, go ahead and apply the changes to your photos")});
+        if (AllTextShown(*tipProcess))
+            break;
+    }
     tipProcess->move(width() / 2 + 95, 0);
     tipProcess->show();
     tipProcess->raise();

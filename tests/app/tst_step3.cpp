@@ -242,7 +242,15 @@ private slots:
         QCOMPARE(tip->isVisible(), shown);
         if (!shown)
             return;
-        QCOMPARE(tip->geometry(), QRect(panel->width() / 2 + 95, 0, 240, 80));
+        QCOMPARE(tip->pos(), QPoint(panel->width() / 2 + 95, 0));
+        QCOMPARE(tip->width(), 240);
+        // As tall as its text needs here, from the 80 pixels it is made for.
+        QVERIFY(tip->height() >= 80 && tip->height() <= 160);
+        const QTextLayout* text = tip->Layouts().value(0);
+        QVERIFY(text && text->lineCount() > 0);
+        const QTextLine last = text->lineAt(text->lineCount() - 1);
+        QCOMPARE(last.textStart() + last.textLength(), tip->Paragraphs().value(0).size());
+        QVERIFY(last.position().x() < tip->width());
         QCOMPARE(tip->Paragraphs(), QList<QString>{"When you are ready, go ahead and apply the changes to your photos"});
         window->resize(window->width() + 40, window->height());
         QTRY_VERIFY(!tip->isVisible());
