@@ -7,13 +7,16 @@
 #include "CImageCache.h"
 #include "COutputPaths.h"
 #include "CStatesList.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
+#include "WindowHelpers.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <QSignalBlocker>
+#include <QTimer>
 
 namespace {
 // Folder modes of the "comboFolderStructure" list.
@@ -28,6 +31,21 @@ constexpr int JpgItemForDelivery = 8;
 QString Slashes(QString path)
 {
     return path.replace('\\', '/');
+}
+
+// Whether the bubble placed every line of its text (a line with no room is
+// moved out of sight, to the widget's right edge).
+bool AllTextShown(const CTextWidget& tip)
+{
+    if (tip.Layouts().size() != tip.Paragraphs().size())
+        return false;
+    for (const QTextLayout* layout : tip.Layouts()) {
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            if (layout->lineAt(i).position().x() >= tip.width())
+                return false;
+        }
+    }
+    return true;
 }
 
 // Raises the undo history's suppress flag for the lifetime of the object and
@@ -56,6 +74,10 @@ CMainPanel3::CMainPanel3(QWidget* parent)
 {
     SystemLogWrite("CMainPanel3", QString());
     ui->setupUi(this);
+    tipProcess = new CTextWidget(this);
+    tipProcess->setObjectName("tipProcess");
+    tipProcess->hide();
+    processTipShown = false;
     Init();
     ui->retranslateUi(this);
     changed = false;
@@ -63,6 +85,8 @@ CMainPanel3::CMainPanel3(QWidget* parent)
 
 CMainPanel3::~CMainPanel3()
 {
+    delete tipProcess;
+    tipProcess = nullptr;
     delete ui;
     ui = nullptr;
     // uploadThread's destructor aborts a running test and waits for it.
@@ -78,6 +102,12 @@ void CMainPanel3::Init()
         setStyleSheet("QLineEdit { background-color: #FFFFFF; }"
                       "QLineEdit:!enabled { background-color: #F0F0F0; }");
 
+    timerHideProcessTip = new QTimer(this);
+    timerHideProcessTip->setObjectName("timerHideProcessTip");
+    connect(timerHideProcessTip, &QTimer::timeout, this, &CMainPanel3::MakeProcessTipInvisible);
+    timerShowProcessTip = new QTimer(this);
+    timerShowProcessTip->setObjectName("timerShowProcessTip");
+    connect(timerShowProcessTip, &QTimer::timeout, this, &CMainPanel3::ShowProcessTip);
     connect(&uploadThread, &CUploadThread::ConnectionTestFinished, this,
             &CMainPanel3::on_connectionTestFinished, Qt::QueuedConnection);
 
@@ -109,6 +139,8 @@ void CMainPanel3::Init()
 void CMainPanel3::ResetInterface()
 {
     SystemLogWrite("ResetInterface", QString());
+    // A programmatic rebuild: no undo steps on the way.
+    const SuppressStates suppress(states);
     ui->comboDestination->setCurrentIndex(0);
     on_comboDestination_activated(0);
     ui->comboFolderStructure->setCurrentIndex(0);
@@ -162,27 +194,31 @@ void CMainPanel3::RetranslateUI()
 void CMainPanel3::RefreshPanel()
 {
     SystemLogWrite("RefreshPanel", QString());
-    const bool multipage = userProfile->Multipage;
-    const QString outputFormat = userProfile->OutputFormat;
+    {
+        // A programmatic rebuild: one undo step at the end, not one per list.
+        const SuppressStates suppress(states);
+        const bool multipage = userProfile->Multipage;
+        const QString outputFormat = userProfile->OutputFormat;
 
-    // A job file may hold a destination or folder mode the panel does not
-    // offer: show and store what a run does with it (the folder, mode 0).
-    userProfile->Destination = COutputPaths::EffectiveDestination(userProfile->Destination);
-    if (userProfile->OutputFolderStruct < 0 || userProfile->OutputFolderStruct >= FolderModeCount)
-        userProfile->OutputFolderStruct = 0;
+        // A job file may hold a destination or folder mode the panel does not
+        // offer: show and store what a run does with it (the folder, mode 0).
+        userProfile->Destination = COutputPaths::EffectiveDestination(userProfile->Destination);
+        if (userProfile->OutputFolderStruct < 0 || userProfile->OutputFolderStruct >= FolderModeCount)
+            userProfile->OutputFolderStruct = 0;
 
-    ui->comboDestination->setCurrentIndex(userProfile->Destination - 1);
-    on_comboDestination_activated(ui->comboDestination->currentIndex());
-    userProfile->OutputFormat = outputFormat;
-    ui->comboFolderStructure->setCurrentIndex(userProfile->OutputFolderStruct);
-    OnComboFolderStructureActivated(false);
+        ui->comboDestination->setCurrentIndex(userProfile->Destination - 1);
+        on_comboDestination_activated(ui->comboDestination->currentIndex());
+        userProfile->OutputFormat = outputFormat;
+        ui->comboFolderStructure->setCurrentIndex(userProfile->OutputFolderStruct);
+        OnComboFolderStructureActivated(false);
 
-    SystemLogWrite("RefreshPanel", "setCurrentIndex");
-    SelectOutputFormat(FindOutputFormatItem(outputFormat));
+        SystemLogWrite("RefreshPanel", "setCurrentIndex");
+        SelectOutputFormat(FindOutputFormatItem(outputFormat));
 
-    // A multi-page document only where the format can hold one.
-    userProfile->Multipage = multipage && ui->checkMultipage->isEnabled();
-    ui->checkMultipage->setChecked(userProfile->Multipage);
+        // A multi-page document only where the format can hold one.
+        userProfile->Multipage = multipage && ui->checkMultipage->isEnabled();
+        ui->checkMultipage->setChecked(userProfile->Multipage);
+    }
     SignalPanelChanged();
 
     ui->checkOpenFolder->setChecked(userProfile->OpenOutputFolder);
@@ -591,4 +627,51 @@ void CMainPanel3::on_buttonTestFTPConnection_clicked()
 void CMainPanel3::on_connectionTestFinished(QString result)
 {
     ui->labelResultTestConnection->setText(result);
+}
+
+// Tip
+
+void CMainPanel3::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    timerShowProcessTip->start(2000);
+}
+
+void CMainPanel3::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    timerHideProcessTip->start(0);
+}
+
+void CMainPanel3::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    timerHideProcessTip->start(0);
+}
+
+void CMainPanel3::ShowProcessTip()
+{
+    timerShowProcessTip->stop();
+    // A panel left before the tip was due shows it when it is shown again.
+    if (userProfile->launchCount > 2 || processTipShown || !isVisible())
+        return;
+    tipProcess->SetShape(GenerateInfoBaloon(2));
+    // 240 x 80, taller where the system font needs more lines for the text.
+    for (int height = 80; height <= 160; height += 10) {
+        tipProcess->resize(240, height);
+        tipProcess->SetParagraphs({tr("When you are ready, go ahead and apply the changes to your photos")});
+        if (AllTextShown(*tipProcess))
+            break;
+    }
+    tipProcess->move(width() / 2 + 95, 0);
+    tipProcess->show();
+    tipProcess->raise();
+    timerHideProcessTip->start(15000);
+    processTipShown = true;
+}
+
+void CMainPanel3::MakeProcessTipInvisible()
+{
+    tipProcess->hide();
+    timerHideProcessTip->stop();
 }

@@ -10,7 +10,9 @@
 class CFormatsEnum;
 class CImageCache;
 class CStatesList;
+class CTextWidget;
 class CUserProfile;
+class QTimer;
 struct SFormatRecord;
 namespace Ui {
 class CMainPanel3;
@@ -79,6 +81,11 @@ private slots:
     void on_checkRecreateFolderStruct_clicked(bool checked);
     void on_buttonTestFTPConnection_clicked();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void Init();
     void ResetInterface();
@@ -87,8 +94,10 @@ private:
     void ShowFolderMode(int mode);
     void UpdateOutputFolderText(int mode);
     void OnCheckDeletesource(bool showTip);
-    // Connected by hand to the test thread (not by name).
+    // Connected by hand to the test thread and the tip timers (not by name).
     void on_connectionTestFinished(QString result);
+    void ShowProcessTip();
+    void MakeProcessTipInvisible();
 
     // The rows of the format table that can be written, in table order.
     QList<SFormatRecord> WritableFormats() const;
@@ -105,6 +114,13 @@ private:
     CFormatsEnum* formats = nullptr;
     CStatesList* states = nullptr;
     CImageCache* imageCache = nullptr;
+    // "When you are ready, go ahead...": shown once per run, in the first
+    // two launches, 2 s after the panel appears; hidden after 15 s or when
+    // the panel is hidden or resized. Timers and tip are children.
+    CTextWidget* tipProcess = nullptr;
+    QTimer* timerHideProcessTip = nullptr;
+    QTimer* timerShowProcessTip = nullptr;
+    bool processTipShown = false;
     // Cut from "Icons-Formats-32.png"; a format row's kind is its index.
     QList<QIcon> formatIcons;
     CUploadThread uploadThread;

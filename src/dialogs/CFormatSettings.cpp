@@ -164,7 +164,7 @@ void CFormatSettings::BuildPage()
     connect(buttons, &QDialogButtonBox::accepted, this, &CFormatSettings::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CFormatSettings::reject);
     layout->addWidget(buttons);
-    setMinimumWidth(420);
+    setMinimumWidth(480);
 }
 
 void CFormatSettings::AddQuality()
