@@ -2,7 +2,10 @@
 #include "CFilterSettings.h"
 
 #include "CFilterBlank.h"
+#include "CFilterCustomMask.h"
+#include "CFilterLogo.h"
 #include "CFilterRotate.h"
+#include "CFilterText.h"
 
 #include <QStringList>
 
@@ -55,6 +58,12 @@ CFilterSettings::Page CFilterSettings::MakePage(quint32 filterId, QWidget* paren
 CFilterSettings::Page CFilterSettings::CreatePage(quint32 filterId, QWidget* parent)
 {
     switch (filterId) {
+    case 1000:
+        return MakePage<CFilterText>(filterId, parent);
+    case 1010:
+        return MakePage<CFilterLogo>(filterId, parent);
+    case 1020:
+        return MakePage<CFilterCustomMask>(filterId, parent);
     case 5000:
         return MakePage<CFilterBlank>(filterId, parent);
     case 5070:

@@ -243,6 +243,31 @@ private slots:
         QVERIFY(!dialog.filterPage);
     }
 
+    // The marks and the frames edited on the image lock the zoom: its five
+    // controls go.
+    void zoomControls_data()
+    {
+        QTest::addColumn<quint32>("filterId");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("text") << quint32(1000) << true;
+        QTest::newRow("logo") << quint32(1010) << true;
+        QTest::newRow("mask") << quint32(1020) << false;
+        QTest::newRow("rotate") << quint32(5070) << false;
+    }
+
+    void zoomControls()
+    {
+        QFETCH(quint32, filterId);
+        QFETCH(bool, hidden);
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = filterId;
+        RunDialog(dialog, [&] {
+            for (const char* name : {"buttonMinZoom", "buttonMaxZoom", "buttonZoomIn", "buttonZoomOut", "textZoomPercent"})
+                QCOMPARE(dialog.findChild<QWidget*>(name)->isHidden(), hidden);
+        });
+        QVERIFY(dialog.filterPage);
+    }
+
     void helpPages_data()
     {
         QTest::addColumn<quint32>("filterId");
