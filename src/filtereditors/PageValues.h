@@ -28,6 +28,7 @@
 // Whether a field is rounded half up or truncated is each page's own rule
 // (its record layout says which); the functions do nothing else. NaN, which
 // a record should never hold, converts like 0 (then clamped into range).
+// Ranges are the widget's own, low <= high.
 namespace PageValues {
 
 // The value rounded half up (the integer part, plus one when the dropped

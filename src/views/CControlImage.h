@@ -54,6 +54,9 @@ public:
     double ComputeMinZoom();
     void ShowBlank();
     void ShowPlaceholder();
+    // Shows the visible part of the render at the current scroll position;
+    // false while the preview is off or nothing was rendered.
+    bool UpdateView();
     void ResizeBackground();
     // Refits or repaints after the owner changed the view's size.
     void UpdatePreview();
@@ -159,7 +162,6 @@ protected:
 
 private:
     void ThreadCreate();
-    bool UpdateView();
     void RedrawPreview(bool keepOverlayGeometry, bool noDarken);
     void SynchronizeFriend();
     // The edit overlay of RedrawPreview (CControlImageEditing.cpp).

@@ -1,0 +1,327 @@
+// The filter settings dialog around the rotate and auto-rotate pages: the
+// undo history, what OK and Cancel hand back, F1, and a real render.
+#include "CControlImage.h"
+#include "CFilterRotate.h"
+#include "CFilterSettings.h"
+#include "CFiltersEnum.h"
+#include "CUserProfile.h"
+#include "Common.h"
+#include "TestEnv.h"
+#include "TraceCapture.h"
+
+#include <QCommandLinkButton>
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+SFilterRecord RotateRecord(double angle)
+{
+    SFilterRecord record;
+    record.filterId = 5070;
+    record.name = "Turn";
+    record.numParams = 2;
+    record.params[0] = angle;
+    record.active = 0;
+    return record;
+}
+
+// Runs the dialog with `script` played inside its modal loop; whatever the
+// script leaves open is cancelled, so a failing check never hangs the test.
+int RunDialog(CFilterSettings& dialog, const std::function<void()>& script)
+{
+    QTimer::singleShot(0, &dialog, [&dialog, script] {
+        script();
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    return dialog.exec();
+}
+
+QSpinBox* Degrees(CFilterSettings& dialog)
+{
+    return dialog.findChild<QSpinBox*>("spinDegrees");
+}
+
+CFilterRotate* RotatePage(CFilterSettings& dialog)
+{
+    return dialog.findChild<CFilterRotate*>();
+}
+
+QAbstractButton* Button(CFilterSettings& dialog, const char* name)
+{
+    return dialog.findChild<QAbstractButton*>(name);
+}
+
+// Waits until the page's preview cycle has run and its state has reached
+// the dialog (or was skipped there).
+void Settle(CFilterSettings& dialog)
+{
+    CFilterRotate* page = RotatePage(dialog);
+    QTRY_VERIFY_WITH_TIMEOUT(!page->timer->isActive(), 10000);
+    QCoreApplication::processEvents();
+    QCOMPARE(int(dialog.statesList.skipNextSave), 0);
+}
+
+// One stored edit without waiting for the page's delay: the value is set
+// and the timer's work done at once.
+void Edit(CFilterSettings& dialog, int degrees)
+{
+    Degrees(dialog)->setValue(degrees);
+    RotatePage(dialog)->OnTimer();
+    Settle(dialog);
+}
+} // namespace
+
+class TestFilterSettings : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        CFiltersEnum::GetInstance()->GenerateList();
+    }
+
+    void init()
+    {
+        QSettings(OrganizationName(), ApplicationName()).clear();
+        SetRegistryInt("GUI/FilterSettings.ShowPreview", 0);
+        CUserProfile::GetInstance()->previewPath.clear();
+    }
+
+    void undoHistory()
+    {
+        CFilterSettings dialog;
+        dialog.filterRecord = RotateRecord(10);
+        QAbstractButton* undo = Button(dialog, "buttonUndo");
+        QAbstractButton* redo = Button(dialog, "buttonRedo");
+        const auto shown = [&] { return Degrees(dialog)->value(); };
+        RunDialog(dialog, [&] {
+            // Opening stores the loaded record as the first state.
+            Settle(dialog);
+            QCOMPARE(dialog.statesList.GetTotal(), 1);
+            QVERIFY(!undo->isEnabled());
+            QVERIFY(!redo->isEnabled());
+
+            // An edit is stored after the page's 500 ms delay.
+            Degrees(dialog)->setValue(20);
+            QCOMPARE(RotatePage(dialog)->timer->interval(), 500);
+            QVERIFY(!undo->isEnabled());
+            QTRY_VERIFY_WITH_TIMEOUT(undo->isEnabled(), 10000);
+            QCOMPARE(dialog.statesList.GetTotal(), 2);
+
+            undo->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 10);
+            QVERIFY(!undo->isEnabled());
+            QVERIFY(redo->isEnabled());
+            QCOMPARE(dialog.statesList.GetTotal(), 2); // the undone state is not stored again
+
+            redo->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 20);
+            QVERIFY(undo->isEnabled());
+            QVERIFY(!redo->isEnabled());
+
+            // Undo, then a new edit: the undone state is gone.
+            undo->click();
+            Settle(dialog);
+            Edit(dialog, 30);
+            QVERIFY(!redo->isEnabled());
+            QCOMPARE(dialog.statesList.GetTotal(), 2);
+            undo->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 10);
+            redo->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 30);
+
+            // Reset stores the defaults as a state, which can be undone.
+            Button(dialog, "buttonReset")->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 0);
+            QCOMPARE(dialog.statesList.GetTotal(), 3);
+            undo->click();
+            Settle(dialog);
+            QCOMPARE(shown(), 30);
+
+            // 51 stored states: the oldest is dropped and 49 undos remain.
+            for (int angle = 100; dialog.statesList.GetTotal() < CFilterStatesList::MaxStates; ++angle)
+                Edit(dialog, angle);
+            Edit(dialog, 300);
+            QCOMPARE(dialog.statesList.GetTotal(), 50);
+            int undos = 0;
+            while (undo->isEnabled() && undos < 60) {
+                undo->click();
+                ++undos;
+            }
+            Settle(dialog);
+            QCOMPARE(undos, 49);
+            QCOMPARE(dialog.statesList.GetCurrent(), 1);
+            undo->click(); // disabled: nothing happens
+            QCOMPARE(dialog.statesList.GetCurrent(), 1);
+        });
+    }
+
+    // What the caller's record holds after OK or Cancel, right after an edit
+    // whose preview cycle has not run yet.
+    void result_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("result");
+        QTest::addColumn<double>("angle");
+        QTest::newRow("OK takes the edit") << true << int(QDialog::Accepted) << 45.0;
+        QTest::newRow("Cancel keeps the record") << false << int(QDialog::Rejected) << 10.0;
+    }
+
+    void result()
+    {
+        QFETCH(bool, ok);
+        QFETCH(int, result);
+        QFETCH(double, angle);
+        CFilterSettings dialog;
+        dialog.filterRecord = RotateRecord(10);
+        dialog.filterRecord.params[1] = 7; // no such condition: loads as the last one
+        const int got = RunDialog(dialog, [&] {
+            Degrees(dialog)->setValue(45);
+            QVERIFY(RotatePage(dialog)->timer->isActive());
+            auto* box = dialog.findChild<QDialogButtonBox*>("buttonBox");
+            box->button(ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+        QCOMPARE(got, result);
+        const SFilterRecord& record = dialog.filterRecord;
+        QCOMPARE(int(record.numParams), 2);
+        QCOMPARE(record.params[0], angle);
+        QCOMPARE(record.params[1], ok ? 2.0 : 7.0);
+        QCOMPARE(record.filterId, quint32(5070));
+        QCOMPARE(record.name, QString("Turn"));
+        QCOMPARE(int(record.active), 0);
+    }
+
+    void autoRotatePage()
+    {
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = 5000;
+        dialog.filterRecord.numParams = 3; // anything left over is not the page's
+        dialog.filterRecord.active = 1;
+        const int got = RunDialog(dialog, [&] {
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 1, 10000);
+            QCOMPARE(dialog.windowTitle(), QString("Auto Rotate"));
+            QCOMPARE(dialog.findChild<QWidget*>("widgetFilter")->contentsMargins(), QMargins(0, 25, 0, 0));
+            dialog.accept();
+        });
+        QCOMPARE(got, int(QDialog::Accepted));
+        QCOMPARE(int(dialog.filterRecord.numParams), 0);
+        QCOMPARE(dialog.filterRecord.filterId, quint32(5000));
+    }
+
+    void idWithoutPage_data()
+    {
+        QTest::addColumn<quint32>("filterId");
+        QTest::newRow("unknown") << quint32(9999);
+        QTest::newRow("applied but not offered") << quint32(5050);
+    }
+
+    void idWithoutPage()
+    {
+        QFETCH(quint32, filterId);
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = filterId;
+        bool opened = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            opened = dialog.isVisible();
+            dialog.reject();
+        });
+        QCOMPARE(dialog.exec(), 0);
+        QCoreApplication::processEvents();
+        QVERIFY(!opened);
+        QVERIFY(!dialog.filterPage);
+    }
+
+    // The marks and the frames edited on the image lock the zoom: its five
+    // controls go.
+    void zoomControls_data()
+    {
+        QTest::addColumn<quint32>("filterId");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("text") << quint32(1000) << true;
+        QTest::newRow("logo") << quint32(1010) << true;
+        QTest::newRow("mask") << quint32(1020) << false;
+        QTest::newRow("rotate") << quint32(5070) << false;
+    }
+
+    void zoomControls()
+    {
+        QFETCH(quint32, filterId);
+        QFETCH(bool, hidden);
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = filterId;
+        RunDialog(dialog, [&] {
+            for (const char* name : {"buttonMinZoom", "buttonMaxZoom", "buttonZoomIn", "buttonZoomOut", "textZoomPercent"})
+                QCOMPARE(dialog.findChild<QWidget*>(name)->isHidden(), hidden);
+        });
+        QVERIFY(dialog.filterPage);
+    }
+
+    void helpPages_data()
+    {
+        QTest::addColumn<quint32>("filterId");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("mask") << quint32(1020) << "filters_marks_mask.htm";
+        QTest::newRow("auto-rotate") << quint32(5000) << "filters_transform_auto-rotate.htm";
+        QTest::newRow("unknown") << quint32(9999) << "";
+    }
+
+    void helpPages()
+    {
+        QFETCH(quint32, filterId);
+        QFETCH(QString, page);
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = filterId;
+        TraceCapture trace;
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QCOMPARE(trace.Count("OpenHelpFile", "no help address configured: " + page), page.isEmpty() ? 0 : 1);
+    }
+
+    // A quarter turn of a real landscape photo renders a portrait picture in
+    // the filtered view; the original view shows the photo as it is.
+    void rendersRealPhoto()
+    {
+        const QString shared = TestEnv::SharedPhotos();
+        if (shared.isEmpty())
+            QSKIP("the shared photos are not there");
+        const QString photo = shared + "/jpg/exif-org/canon-ixus.jpg";
+        if (!QFile::exists(photo))
+            QSKIP("photo missing");
+        SetRegistryInt("GUI/FilterSettings.ShowPreview", 1);
+        CUserProfile::GetInstance()->previewPath = photo;
+        CFilterSettings dialog;
+        dialog.filterRecord = RotateRecord(90);
+        dialog.imageRecord.path = photo;
+        dialog.resize(900, 620);
+        RunDialog(dialog, [&] {
+            CControlImage* filtered = dialog.findChild<CControlImage*>("scrollFilter");
+            CControlImage* original = dialog.findChild<CControlImage*>("scrollOriginal");
+            QCOMPARE(RotatePage(dialog)->imageWidth, qint64(640));
+            QCOMPARE(RotatePage(dialog)->imageHeight, qint64(480));
+            QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && !filtered->busy, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(original->shown && !original->busy, 60000);
+            QCOMPARE(filtered->image.image.columns(), size_t(480));
+            QCOMPARE(filtered->image.image.rows(), size_t(640));
+            QCOMPARE(original->image.image.columns(), size_t(640));
+            QCOMPARE(original->image.image.rows(), size_t(480));
+            QVERIFY(!filtered->pixmapShown.isNull());
+            QCOMPARE(filtered->filters.size(), 1);
+            QCOMPARE(filtered->filters.first().name, QString("Rotate")); // stamped from the registry
+        });
+        CUserProfile::GetInstance()->previewPath.clear();
+    }
+};
+
+GB_TEST_MAIN(TestFilterSettings)
+#include "tst_filtersettings.moc"
