@@ -12,6 +12,7 @@
 #include "COutputPaths.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
+#include "CScreenlessAnswers.h"
 #include "CScripts.h"
 #include "CStatesList.h"
 #include "CUserProfile.h"
@@ -183,11 +184,13 @@ void MainWindow::StartLoadingScript(QString path)
         return;
     }
     // Without a screen nobody can answer a prompt or close the processing
-    // window, so a script that is not marked silent runs as a silent one.
+    // window. A script that is not marked silent keeps its meaning: its
+    // questions are answered as the job says, and standard error says how.
     const QString platform = QGuiApplication::platformName();
-    if (!userProfile->silentScript && (platform == "offscreen" || platform == "minimal")) {
-        SystemLogWrite("StartLoadingScript", "no screen: running the script silently");
-        userProfile->silentScript = true;
+    if (platform == "offscreen" || platform == "minimal") {
+        SystemLogWrite("StartLoadingScript", "no screen: questions are answered as the job says");
+        userProfile->noScreen = true;
+        CPromptSeam::SetAnswerer(CScreenlessAnswers(userProfile->DisableNotifications).Answerer());
     }
     if (!OnPanelConvert(false)) {
         FinishScript(ExitCodes::NotStarted);

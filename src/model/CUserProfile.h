@@ -108,6 +108,7 @@ public:
     // 9. Run flags.
     bool scriptRun = false;     // a script handed in at start is running
     bool silentScript = false;  // the loaded script's Mode is "Silent"
+    bool noScreen = false;      // the script runs without a screen: nobody sees or closes its windows
     bool processLog = true;     // write the processing log (a preference)
     bool monitorRun = false;    // the loaded job carries a Monitor block
     bool savedJob = false;      // the job was saved or picked as a profile

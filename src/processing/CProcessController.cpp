@@ -129,7 +129,8 @@ bool CProcessController::IsSilent() const
 
 bool CProcessController::IsSilentOrHidden() const
 {
-    return IsSilent() || profile->HideProcessing;
+    // Without a screen nobody could close the dialog at the end either.
+    return IsSilent() || profile->HideProcessing || profile->noScreen;
 }
 
 bool CProcessController::IsMonitorSilent() const

@@ -16,6 +16,8 @@ struct ScriptSetup {
     QList<int> filterIds;      // filters without parameters
     int folderStruct = 0;      // OutputFolderStruct
     QString format = "JPG";    // OutputFormat
+    bool disableNotifications = true; // DisableNotifications
+    bool deleteSource = false;        // DeleteSource
 };
 
 // The XML text of a script.

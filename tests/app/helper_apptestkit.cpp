@@ -29,10 +29,11 @@ QString ScriptText(const ScriptSetup& setup)
 {
     QString text = "<?xml version=\"1.0\" encoding=\"utf-16\"?>\n";
     text += QString("<Script Version=\"1\"%1>\n\n").arg(setup.silent ? " Mode=\"Silent\"" : "");
-    text += "\t<Properties Class=\"Script\">\n"
-            "\t\t<Property Name=\"DisableNotifications\">1</Property>\n"
-            "\t\t<Property Name=\"HideProcessing\">0</Property>\n"
-            "\t</Properties>\n\n";
+    text += QString("\t<Properties Class=\"Script\">\n"
+                    "\t\t<Property Name=\"DisableNotifications\">%1</Property>\n"
+                    "\t\t<Property Name=\"HideProcessing\">0</Property>\n"
+                    "\t</Properties>\n\n")
+                .arg(setup.disableNotifications ? 1 : 0);
     text += "\t<Images>\n";
     for (const QString& photo : setup.photos)
         text += "\t\t<Image Path=\"" + Escaped(photo) + "\" />\n";
@@ -44,6 +45,7 @@ QString ScriptText(const ScriptSetup& setup)
             "\t\t<Property Name=\"Destination\">1</Property>\n";
     text += QString("\t\t<Property Name=\"OutputFolderStruct\">%1</Property>\n").arg(setup.folderStruct);
     text += "\t\t<Property Name=\"DestPath\">" + Escaped(setup.destPath) + "</Property>\n";
+    text += QString("\t\t<Property Name=\"DeleteSource\">%1</Property>\n").arg(setup.deleteSource ? 1 : 0);
     text += "\t\t<Property Name=\"OpenOutputFolder\">0</Property>\n"
             "\t</Properties>\n\n";
     text += "\t<Properties Class=\"Format\">\n"

@@ -176,27 +176,82 @@ private slots:
         QCOMPARE(FilesIn(root + "/out").size(), photos.size());
     }
 
-    // A script not marked silent, run without a screen, still ends by itself:
-    // nobody could close the processing window or answer a prompt.
-    void scriptNotMarkedSilentEndsWithoutScreen()
+    // A script not marked silent, run without a screen, keeps its meaning
+    // and ends by itself: each question is answered as the job says
+    // (DisableNotifications 1: as such a job is answered anyway; 0: keeping
+    // every file), and standard error names each answer.
+    void scriptNotMarkedSilentWithoutScreen_data()
     {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("notificationsOff");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("logLine"); // expected in the log, followed by the photo's path
+        QTest::addColumn<QString>("said");    // expected on standard error
+        QTest::newRow("existing output, notifications off")
+            << "existing" << true << 0 << " - Processed and replaced " << QString();
+        QTest::newRow("existing output, notifications on")
+            << "existing" << false << 0 << " - Skipped " << "answered No to All, existing outputs are kept";
+        QTest::newRow("delete sources, notifications off") << "delete" << true << 0 << " - Processed " << QString();
+        QTest::newRow("delete sources, notifications on")
+            << "delete" << false << 3 << QString() << "answered Cancel, nothing is processed";
+        QTest::newRow("missing destination, notifications on")
+            << "missing" << false << 0 << " - Processed " << "do you want to create it now?\": answered Yes";
+    }
+
+    void scriptNotMarkedSilentWithoutScreen()
+    {
+        QFETCH(QString, kind);
+        QFETCH(bool, notificationsOff);
+        QFETCH(int, status);
+        QFETCH(QString, logLine);
+        QFETCH(QString, said);
         const QString root = TestEnv::NewFolder("notsilent");
         QDir().mkpath(root + "/in");
         QImage image(64, 48, QImage::Format_RGB32);
         image.fill(Qt::darkCyan);
-        QVERIFY(image.save(root + "/in/a.png"));
-        QDir().mkpath(root + "/out");
-        QVERIFY(image.save(root + "/out/a.jpg")); // a target that exists: no question may wait
+        const QString photo = root + "/in/a.png";
+        QVERIFY(image.save(photo));
+        const QString out = root + (kind == "missing" ? "/new/out" : "/out");
+        QByteArray existing;
+        if (kind == "existing") {
+            QDir().mkpath(out);
+            QImage other(16, 16, QImage::Format_RGB32);
+            other.fill(Qt::red);
+            QVERIFY(other.save(out + "/a.jpg"));
+            QFile file(out + "/a.jpg");
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            existing = file.readAll();
+        }
         ScriptSetup setup;
-        setup.photos = {root + "/in/a.png"};
-        setup.destPath = root + "/out";
+        setup.photos = {photo};
+        setup.destPath = out;
         setup.silent = false;
+        setup.disableNotifications = notificationsOff;
+        setup.deleteSource = kind == "delete";
         QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
 
         const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
         QVERIFY2(run.finished, "the run waited for a person");
-        QCOMPARE(run.exitCode, 0);
-        QCOMPARE(FilesIn(root + "/out").size(), 2);
+        QVERIFY2(run.exitCode == status, qPrintable(QString("exit %1: %2").arg(run.exitCode).arg(run.err)));
+        if (!said.isEmpty())
+            QVERIFY2(run.err.contains(said), qPrintable(run.err));
+        else
+            QVERIFY2(!run.err.contains("no screen to ask"), qPrintable(run.err));
+        if (status == 3) {
+            QVERIFY(QFile::exists(photo));
+            QVERIFY(FilesIn(out).isEmpty());
+            return;
+        }
+        // One output: written, replaced or kept as it was.
+        QCOMPARE(FilesIn(out), QStringList{"a.jpg"});
+        QFile result(out + "/a.jpg");
+        QVERIFY(result.open(QIODevice::ReadOnly));
+        QCOMPARE(result.readAll() == existing, logLine == " - Skipped ");
+        QCOMPARE(QFile::exists(photo), kind != "delete");
+        QFile log(run.home + "/Documents/Glimmerbox/Glimmerbox.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains(logLine + photo + "\r\n"), qPrintable(text));
     }
 
     // Jobs that load but cannot run, or run with failures: distinct statuses,

@@ -3,6 +3,7 @@
 #include "CDialogGSWarning.h"
 #include "CDialogOverwrite.h"
 #include "CPromptSeam.h"
+#include "CScreenlessAnswers.h"
 #include "TestEnv.h"
 
 #include <QAbstractButton>
@@ -170,6 +171,52 @@ private slots:
         QCOMPARE(shownIcon, icon);
         QCOMPARE(shownTitle, title);
         QCOMPARE(shownDefault, defaultButton);
+    }
+
+    // Without a screen every prompt has an answer: as the job says with
+    // notifications off, else the one that keeps every file; the report
+    // names the question and the answer.
+    void screenlessAnswers_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("buttons");
+        QTest::addColumn<bool>("notificationsOff");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("report");
+        const int yesNo = QMessageBox::Yes | QMessageBox::No;
+        const int okCancel = QMessageBox::Ok | QMessageBox::Cancel;
+        const int ok = QMessageBox::Ok;
+        const auto row = [](const char* tag, Seam::Kind kind, int buttons, bool off, int code, const char* report) {
+            QTest::newRow(tag) << int(kind) << buttons << off << code << QString(report);
+        };
+        row("overwrite, notifications off", Seam::Overwrite, ok, true, 2, "replace /out/a.jpg: answered Yes to All");
+        row("overwrite", Seam::Overwrite, ok, false, 4, "replace /out/a.jpg: answered No to All");
+        row("delete sources, notifications off", Seam::DeleteSources, okCancel, true, QMessageBox::Ok, "answered OK");
+        row("delete sources", Seam::DeleteSources, okCancel, false, QMessageBox::Cancel, "answered Cancel, nothing");
+        row("create folder", Seam::CreateDestination, yesNo, false, QMessageBox::Yes, "\"text\": answered Yes");
+        row("delete temporary files", Seam::DeleteTemporaryFiles, yesNo, true, QMessageBox::No, "the files are kept");
+        row("abort the run", Seam::AbortProcessing, yesNo, false, QMessageBox::No, "the run goes on");
+        row("warning", Seam::LogNotSaved, ok, false, QMessageBox::Ok, "glimmerbox: text");
+        row("other question", Seam::Message, okCancel, true, QMessageBox::Cancel, "answered Cancel");
+    }
+
+    void screenlessAnswers()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, buttons);
+        QFETCH(bool, notificationsOff);
+        QFETCH(int, code);
+        QFETCH(QString, report);
+        Seam::SPrompt prompt = Prompt(Seam::Kind(kind), QMessageBox::Warning, QMessageBox::StandardButtons(buttons));
+        prompt.path = "/out/a.jpg";
+        QString said;
+        const Seam::SAnswer answer = CScreenlessAnswers(notificationsOff).Answer(prompt, said);
+        QCOMPARE(answer.code, code);
+        QVERIFY2(said.startsWith("glimmerbox: ") && said.contains(report), qPrintable(said));
+        // Installed, it answers every prompt before any narrower answerer.
+        Seam::SetQuestionAnswerer([](const QString&) { return true; });
+        Seam::SetAnswerer(CScreenlessAnswers(notificationsOff).Answerer());
+        QCOMPARE(Seam::Answered(prompt)->code, code);
     }
 };
 
