@@ -86,10 +86,17 @@ void CMainPanel1::Init()
                                                              : "background-color: rgb( 30, 30, 30 );");
 
     // The two views share one record list, icon list, mutex and loader.
+    // The invitation's offsets are laid out for 18 and 14 point text at 72
+    // points per inch: the sizes are given in pixels, so that the lines keep
+    // clear of each other and of the image on any screen.
     const QColor grey(190, 190, 190);
+    QFont large("Arial");
+    large.setPixelSize(18);
+    QFont small("Arial");
+    small.setPixelSize(14);
     auto addOverlays = [&](auto* view) {
-        view->AddWatermarkText(tr("Drag & Drop Your Photos Here"), -58, false, QFont("Arial", 18), grey);
-        view->AddWatermarkText(tr("Or Click To Add Photos"), -29, false, QFont("Arial", 14), grey);
+        view->AddWatermarkText(tr("Drag & Drop Your Photos Here"), -58, false, large, grey);
+        view->AddWatermarkText(tr("Or Click To Add Photos"), -29, false, small, grey);
         view->AddWatermarkImage("Overlay-Symbol.png", true, -5, -5, true, 1);
         view->AddWatermarkImage("Add.png", false, 0, 15, false, 0);
     };
