@@ -329,7 +329,8 @@ void CMainPanel1::SynchronizeListImages(bool keepSelection, int reloadRow)
             photoListView->addItem(item);
             for (int column = 0; column < CListThumbDetails::ColumnCount; ++column) {
                 auto* cell = new QTableWidgetItem();
-                cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled);
+                cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
+                               Qt::ItemIsDropEnabled);
                 const bool left = column == CListThumbDetails::ColumnName ||
                                   column == CListThumbDetails::ColumnLocation;
                 cell->setTextAlignment(left ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
