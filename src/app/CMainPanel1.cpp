@@ -2,12 +2,14 @@
 
 #include "CFormatsEnum.h"
 #include "CHardwareProfile.h"
+#include "CControlImage.h"
 #include "CDialogUnsupportedFormat.h"
 #include "CImageCache.h"
 #include "CListImages.h"
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
 #include "CStatesList.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "ui_CMainPanel1.h"
@@ -48,10 +50,18 @@ CMainPanel1::CMainPanel1(QWidget* parent) : QWidget(parent)
     changed = false;
     addPhotoTipShown = false;
     step2TipShown = false;
+    tipAddPhoto = new CTextWidget(this);
+    tipAddPhoto->hide();
+    tipStep2 = new CTextWidget(this);
+    tipStep2->hide();
 }
 
 CMainPanel1::~CMainPanel1()
 {
+    delete tipAddPhoto;
+    tipAddPhoto = nullptr;
+    delete tipStep2;
+    tipStep2 = nullptr;
     delete ui;
     ui = nullptr;
 }
@@ -66,16 +76,27 @@ void CMainPanel1::Init()
     connect(&timerShowAddPhotoTip, &QTimer::timeout, this, &CMainPanel1::ShowAddPhotoTip);
     connect(&timerShowStep2Tip, &QTimer::timeout, this, &CMainPanel1::ShowStep2Tip);
 
+    connect(ui->scrollImage, &CControlImage::UpdateZoomPercent, this, &CMainPanel1::UpdateZoomText,
+            Qt::QueuedConnection);
+
     ui->viewImage->setBackgroundRole(QPalette::Base);
     ui->viewImage->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    ui->scrollImage->imageLabel = ui->viewImage;
     ui->scrollImage->setStyleSheet(userProfile->themeId == 0 ? "background-color: rgb( 255, 255, 255 );"
                                                              : "background-color: rgb( 30, 30, 30 );");
 
     // The two views share one record list, icon list, mutex and loader.
+    // The invitation's offsets are laid out for 18 and 14 point text at 72
+    // points per inch: the sizes are given in pixels, so that the lines keep
+    // clear of each other and of the image on any screen.
     const QColor grey(190, 190, 190);
+    QFont large("Arial");
+    large.setPixelSize(18);
+    QFont small("Arial");
+    small.setPixelSize(14);
     auto addOverlays = [&](auto* view) {
-        view->AddWatermarkText(tr("Drag & Drop Your Photos Here"), -58, false, QFont("Arial", 18), grey);
-        view->AddWatermarkText(tr("Or Click To Add Photos"), -29, false, QFont("Arial", 14), grey);
+        view->AddWatermarkText(tr("Drag & Drop Your Photos Here"), -58, false, large, grey);
+        view->AddWatermarkText(tr("Or Click To Add Photos"), -29, false, small, grey);
         view->AddWatermarkImage("Overlay-Symbol.png", true, -5, -5, true, 1);
         view->AddWatermarkImage("Add.png", false, 0, 15, false, 0);
     };
@@ -119,6 +140,7 @@ void CMainPanel1::Init()
 
     const bool showPreview = GetRegistryInt(kShowPreviewKey, 1) != 0;
     ui->checkShowPreview->setChecked(showPreview);
+    ui->scrollImage->previewOn = showPreview;
     on_checkShowPreview_clicked(showPreview);
 
     userProfile->detailsSortColumn = -1;
@@ -133,6 +155,7 @@ void CMainPanel1::Init()
         button->setIcon(imageCache->GetIcon("Icons-Minimal.png", true, true, 16, cell, 0));
         button->setIconSize(QSize(16, 16));
     }
+    ui->scrollImage->imagePath.clear();
 }
 
 void CMainPanel1::RetranslateUI()
@@ -149,6 +172,7 @@ void CMainPanel1::RefreshPanel()
     userProfile->previewIndex = 0;
     BlankPreview();
     ui->checkShowPreview->setChecked(userProfile->Step1Preview);
+    ui->scrollImage->previewOn = userProfile->Step1Preview;
     SetSortIndicator(userProfile->detailsSortColumn, userProfile->detailsSortOrder);
 }
 
@@ -166,6 +190,7 @@ void CMainPanel1::DiscardUserChanges()
     RemoveAllPhotos(false);
     const bool showPreview = GetRegistryInt(kShowPreviewKey, 1) != 0;
     ui->checkShowPreview->setChecked(showPreview);
+    ui->scrollImage->previewOn = showPreview;
     userProfile->Step1Preview = showPreview;
     userProfile->detailsSortColumn = -1;
     userProfile->detailsSortOrder = Qt::AscendingOrder;
@@ -191,7 +216,7 @@ void CMainPanel1::SignalPanelChanged()
 
 void CMainPanel1::setPanelTranzition(bool* transition)
 {
-    panelTransition = transition;
+    ui->scrollImage->panelTransition = transition;
 }
 
 void CMainPanel1::AddListThumbItem(SImageRecord record)
@@ -304,7 +329,8 @@ void CMainPanel1::SynchronizeListImages(bool keepSelection, int reloadRow)
             photoListView->addItem(item);
             for (int column = 0; column < CListThumbDetails::ColumnCount; ++column) {
                 auto* cell = new QTableWidgetItem();
-                cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled);
+                cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
+                               Qt::ItemIsDropEnabled);
                 const bool left = column == CListThumbDetails::ColumnName ||
                                   column == CListThumbDetails::ColumnLocation;
                 cell->setTextAlignment(left ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);

@@ -16,6 +16,7 @@ class CListImages;
 class CListThumb;
 class CListThumbDetails;
 class CStatesList;
+class CTextWidget;
 class CUserProfile;
 class QAction;
 class QListWidgetItem;
@@ -78,6 +79,9 @@ public:
     // The view the user sees: the details table when shown, else the list.
     bool DetailsShown() const;
 
+    // The two tip bubbles.
+    CTextWidget* tipAddPhoto = nullptr;
+    CTextWidget* tipStep2 = nullptr;
     // The photo view that the step 2 panel shows as well.
     CListThumb* photoListView = nullptr;
     // Shows the add-photos tip once it fires (started by the main window).
@@ -173,7 +177,6 @@ private:
     CHardwareProfile* hardware = nullptr;
     CImageCache* imageCache = nullptr;
     CListThumbDetails* detailsView = nullptr;
-    bool* panelTransition = nullptr;
     QList<QString> rejectedFiles;
     QTimer timerPreview;
     QTimer timerHideAddPhotoTip;

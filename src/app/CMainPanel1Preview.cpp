@@ -1,11 +1,14 @@
 #include "CMainPanel1.h"
 
+#include "CControlImage.h"
 #include "CImageManager.h"
 #include "CListImages.h"
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "WindowHelpers.h"
 #include "ui_CMainPanel1.h"
 
 #include <QItemSelection>
@@ -17,8 +20,8 @@ void CMainPanel1::StartPreview(bool keepPath)
     const int row = DetailsShown() ? detailsView->currentRow() : photoListView->currentRow();
     const int count = int(photoList->list.size());
     if (!keepPath) {
-        if (count > 0 && row != -1 && row < count) {
-            userProfile->previewPath = photoList->list.at(row).path;
+        if (count > 0 && row != -1) {
+            userProfile->previewPath = row < count ? photoList->list.at(row).path : QString();
             userProfile->previewIndex = row;
         } else {
             userProfile->previewPath.clear();
@@ -29,9 +32,19 @@ void CMainPanel1::StartPreview(bool keepPath)
     } else if (row == -1) {
         return;
     }
+    // A row outside the list is dropped; the step 1 preview never shows
+    // filters.
+    if (row < 0 || row >= count || ui->scrollImage->imagePath == photoList->list.at(row).path)
+        return;
+    ui->scrollImage->ClearFiltersList();
+    ui->scrollImage->StartPreview(userProfile->previewPath);
 }
 
-void CMainPanel1::BlankPreview() {}
+void CMainPanel1::BlankPreview()
+{
+    ui->scrollImage->ShowBlank();
+    ui->scrollImage->Cleanup();
+}
 
 void CMainPanel1::CleanUp()
 {
@@ -41,7 +54,15 @@ void CMainPanel1::CleanUp()
 void CMainPanel1::on_checkShowPreview_clicked(bool on)
 {
     userProfile->Step1Preview = on;
+    ui->scrollImage->previewOn = on;
     SetRegistryInt("GUI/Step1.ShowPreview", on ? 1 : 0);
+    if (on) {
+        ui->scrollImage->ClearFiltersList();
+        ui->scrollImage->StartPreview(userProfile->previewPath);
+    } else {
+        ui->scrollImage->Cleanup();
+        ui->scrollImage->ShowBlank();
+    }
     changed = true;
     emit SignalChanges();
 }
@@ -51,13 +72,25 @@ void CMainPanel1::UpdateZoomText(int percent)
     ui->textZoomPercent->setText(QString::asprintf("%d", percent) + "%");
 }
 
-void CMainPanel1::on_buttonZoomInImage_clicked() {}
+void CMainPanel1::on_buttonZoomInImage_clicked()
+{
+    ui->scrollImage->ZoomIn();
+}
 
-void CMainPanel1::on_buttonZoomOutImage_clicked() {}
+void CMainPanel1::on_buttonZoomOutImage_clicked()
+{
+    ui->scrollImage->ZoomOut();
+}
 
-void CMainPanel1::on_buttonMaxZoomImage_clicked() {}
+void CMainPanel1::on_buttonMaxZoomImage_clicked()
+{
+    ui->scrollImage->ZoomToFit();
+}
 
-void CMainPanel1::on_buttonMinZoomImage_clicked() {}
+void CMainPanel1::on_buttonMinZoomImage_clicked()
+{
+    ui->scrollImage->ZoomToMatch();
+}
 
 void CMainPanel1::SelectListImagesItem(int row)
 {
@@ -75,6 +108,12 @@ void CMainPanel1::showEvent(QShowEvent* event)
 {
     SystemLogWrite("showEvent", QString());
     QWidget::showEvent(event);
+    // The label takes the preview's size again (the panel may have been
+    // resized while hidden).
+    if (ui->scrollImage->shown)
+        ui->scrollImage->UpdatePreview();
+    else
+        ui->scrollImage->ShowPlaceholder();
     if (!userProfile->previewPath.isEmpty()) {
         const SImageRecord record = GetImageRecordByName(photoList->list, userProfile->previewPath);
         SelectListImagesItem(record.path.isEmpty() ? -1 : int(record.key));
@@ -108,8 +147,14 @@ void CMainPanel1::ShowAddPhotoTip()
     timerShowAddPhotoTip.stop();
     if (userProfile->launchCount > 2 || addPhotoTipShown)
         return;
-    addPhotoTipShown = true;
+    tipAddPhoto->SetShape(GenerateInfoBaloon(1));
+    tipAddPhoto->SetParagraphs({tr("Add the photos you want to edit")});
+    tipAddPhoto->resize(247, 55);
+    tipAddPhoto->move(ui->buttonAddPhotos->mapTo(this, QPoint(0, 0)) + QPoint(-215, -20));
+    tipAddPhoto->show();
+    tipAddPhoto->raise();
     timerHideAddPhotoTip.start(15000);
+    addPhotoTipShown = true;
 }
 
 void CMainPanel1::ShowStep2Tip()
@@ -117,16 +162,24 @@ void CMainPanel1::ShowStep2Tip()
     timerShowStep2Tip.stop();
     if (userProfile->launchCount > 2 || step2TipShown)
         return;
-    step2TipShown = true;
+    tipStep2->SetShape(GenerateInfoBaloon(2));
+    tipStep2->SetParagraphs({tr("Go to Step 2 and define the edits you want to apply to your photos")});
+    tipStep2->resize(200, 80);
+    tipStep2->move(width() / 2 - 10, 0);
+    tipStep2->show();
+    tipStep2->raise();
     timerHideStep2Tip.start(15000);
+    step2TipShown = true;
 }
 
 void CMainPanel1::MakeAddPhotoTipInvisible()
 {
+    tipAddPhoto->hide();
     timerHideAddPhotoTip.stop();
 }
 
 void CMainPanel1::MakeStep2TipInvisible()
 {
+    tipStep2->hide();
     timerHideStep2Tip.stop();
 }

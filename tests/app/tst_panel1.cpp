@@ -1,6 +1,7 @@
 // The step 1 panel in the main window, along the roads a user takes:
 // adding (files, folders, the search, drops), removing, reordering and
 // sorting, with the unsupported-files dialog and the title mark.
+#include "CControlImage.h"
 #include "CDialogSearch.h"
 #include "CDialogUnsupportedFormat.h"
 #include "CListImages.h"
@@ -8,6 +9,7 @@
 #include "CListThumbDetails.h"
 #include "CMainPanel1.h"
 #include "CPromptSeam.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "MainWindow.h"
@@ -258,6 +260,9 @@ private slots:
         QCOMPARE(panel->photoListView->currentRow(), 2);
         QCOMPARE(CUserProfile::GetInstance()->previewPath, root + "/p4.jpg");
         QCOMPARE(CUserProfile::GetInstance()->previewIndex, 2);
+        auto* preview = window->findChild<CControlImage*>("scrollImage");
+        QTRY_COMPARE_WITH_TIMEOUT(preview->imagePath, root + "/p4.jpg", 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(preview->shown, 20000);
         CheckViewsFollowPhotos(panel);
 
         // The only photo left: the preview forgets it.
@@ -268,6 +273,53 @@ private slots:
         QVERIFY(Photos().isEmpty());
         QVERIFY(CUserProfile::GetInstance()->previewPath.isEmpty());
         QCOMPARE(panel->photoListView->count(), 0);
+        QVERIFY(preview->imagePath.isEmpty());
+        QVERIFY(!preview->shown);
+    }
+
+    // With the switch off, choosing a photo shows nothing.
+    void previewSwitchOff()
+    {
+        WriteJpeg(root + "/a.jpg");
+        WriteJpeg(root + "/b.jpg");
+        panel->ListThumbDragDropFiles({root});
+        auto* preview = window->findChild<CControlImage*>("scrollImage");
+        panel->photoListView->setCurrentRow(0); // a drop leaves the preview alone
+        QTRY_VERIFY_WITH_TIMEOUT(preview->shown, 20000);
+        QCOMPARE(preview->imagePath, root + "/a.jpg");
+        window->findChild<QCheckBox*>("checkShowPreview")->click();
+        QVERIFY(!CUserProfile::GetInstance()->Step1Preview);
+        QCOMPARE(GetRegistryInt("GUI/Step1.ShowPreview", -1), 0);
+        QVERIFY(!preview->shown);
+        panel->photoListView->setCurrentRow(1);
+        QTest::qWait(700);
+        QVERIFY(preview->imagePath.isEmpty());
+        QVERIFY(!preview->shown);
+    }
+
+    // Each tip at most once per run, and only in the first two launches.
+    void tipsOnceInEarlyLaunches()
+    {
+        const auto tips = panel->findChildren<CTextWidget*>();
+        QCOMPARE(tips.size(), 2);
+        panel->ShowAddPhotoTip(); // fourth launch
+        QVERIFY(!panel->tipAddPhoto->isVisible());
+
+        CUserProfile::GetInstance()->launchCount = 2;
+        panel->ShowAddPhotoTip();
+        panel->ShowStep2Tip();
+        QVERIFY(panel->tipAddPhoto->isVisible());
+        QVERIFY(panel->tipStep2->isVisible());
+        QCOMPARE(panel->tipAddPhoto->size(), QSize(247, 55));
+        QCOMPARE(panel->tipStep2->Paragraphs(),
+                 QList<QString>{"Go to Step 2 and define the edits you want to apply to your photos"});
+        // A resize hides both; they do not come again.
+        window->resize(window->width() + 20, window->height());
+        QTRY_VERIFY(!panel->tipAddPhoto->isVisible() && !panel->tipStep2->isVisible());
+        panel->ShowAddPhotoTip();
+        panel->ShowStep2Tip();
+        QVERIFY(!panel->tipAddPhoto->isVisible());
+        QVERIFY(!panel->tipStep2->isVisible());
     }
 
     // Moves inside the list reach the photo list; the moved photos stay
