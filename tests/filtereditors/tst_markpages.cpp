@@ -536,12 +536,9 @@ private slots:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<int>("delay"); // 0: the timer stays stopped
         QTest::newRow("text offset") << 1000 << "spinDeltaX" << 1000;
-        QTest::newRow("text shadow dial") << 1000 << "dialShadowAngle" << 1000;
         QTest::newRow("text editor") << 1000 << "editText" << 1000;
         QTest::newRow("logo dial") << 1010 << "dialRotation" << 500;
         QTest::newRow("logo rotation box") << 1010 << "spinRotation" << 1000;
-        QTest::newRow("logo offset") << 1010 << "spinDeltaY" << 500;
-        QTest::newRow("logo stroke width") << 1010 << "spinStrokeWidth" << 1000;
         QTest::newRow("mask alpha") << 1020 << "spinAlpha" << 500;
         QTest::newRow("mask path typed") << 1020 << "editMask" << 0;
     }
