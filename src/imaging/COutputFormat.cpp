@@ -18,10 +18,24 @@ bool IsTiff(const QString& format)
     return format == "TIF" || format == "TIFF";
 }
 
+// The id of the first writable format-table row that lists the
+// (upper-cased) extension among its extensions, the id being one of them:
+// "JPG" for "JPEG" and "JPE", "TIF" for "TIFF". Empty when none does.
+QString WritableRowId(const CFormatsEnum* formats, const QString& extension)
+{
+    if (!formats)
+        return QString();
+    for (const SFormatRecord& row : formats->rows) {
+        if (row.canWrite && row.extensions.toUpper().split('/').contains(extension))
+            return row.id.toUpper();
+    }
+    return QString();
+}
+
 // The ImageMagick coder that writes a format-table row. Writing by file
 // extension is not reliable: some extensions have no coder of their own and
 // silently take the source's format.
-QString CoderFor(const CFormatsEnum* formats, const QString& format)
+QString CoderFor(const QString& row)
 {
     static const QList<QPair<QString, QString>> coders = {
         {"AVIF", "AVIF"}, {"BMP", "BMP"},   {"EPS", "EPS"}, {"PICT", "PICT"}, {"GIF", "GIF"},
@@ -29,12 +43,11 @@ QString CoderFor(const CFormatsEnum* formats, const QString& format)
         {"PDF", "PDF"},   {"PNG", "PNG"},   {"PSD", "PSD"}, {"SGI", "SGI"},   {"TGA", "TGA"},
         {"TIF", "TIFF"},  {"WBMP", "WBMP"}, {"WEBP", "WEBP"},
     };
-    const QString row = formats ? formats->GetRecordById(format).id : QString();
     for (const auto& coder : coders) {
         if (coder.first == row)
             return coder.second;
     }
-    return format;
+    return row;
 }
 
 SOutputFormat::Family FamilyOf(const QString& format)
@@ -61,8 +74,9 @@ SOutputFormat::ColourProfile ColourProfileOf(SOutputFormat::Family family, const
     return SOutputFormat::Plain;
 }
 
-// Whether a photo with this (upper-cased) extension can be copied as it is.
-bool CanCopyUnchanged(const COutputFormat::SPhoto& photo, const QString& extension,
+// Whether a photo with this (upper-cased) extension, of this format-table
+// row, can be copied as it is.
+bool CanCopyUnchanged(const COutputFormat::SPhoto& photo, const QString& extension, const QString& row,
                       const SFormatSettings& settings)
 {
     if (photo.mustReencode)
@@ -74,9 +88,9 @@ bool CanCopyUnchanged(const COutputFormat::SPhoto& photo, const QString& extensi
     // Options that change the encoding force a re-encode.
     if (settings.Interlaced >= 1 && settings.Interlaced <= 3)
         return false;
-    if (IsJpeg(extension) && settings.JpegType >= 0 && settings.JpegType <= 3 && settings.JpegType != 1)
+    if (IsJpeg(row) && settings.JpegType >= 0 && settings.JpegType <= 3 && settings.JpegType != 1)
         return false;
-    if (IsTiff(extension)) {
+    if (IsTiff(row)) {
         if (settings.TiffType >= 0 && settings.TiffType <= 5 && settings.TiffType != 2)
             return false;
         if (settings.TiffAlg >= 1 && settings.TiffAlg <= 6)
@@ -85,29 +99,17 @@ bool CanCopyUnchanged(const COutputFormat::SPhoto& photo, const QString& extensi
     return true;
 }
 
-// Keep-original: the photo's own extension when a writable format's id is
-// that extension (the id only, not the row's other extensions).
-bool IsWritableId(const CFormatsEnum* formats, const QString& extension)
-{
-    if (!formats)
-        return false;
-    for (const SFormatRecord& row : formats->rows) {
-        if (row.id.toUpper() == extension && row.canWrite)
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 SOutputFormat COutputFormat::ForPhoto(const SPhoto& photo, const SFormatSettings& settings,
                                       const CFormatsEnum* formats)
 {
     const QString own = photo.extension.toUpper();
-    const bool copy = CanCopyUnchanged(photo, own, settings);
+    const QString row = WritableRowId(formats, own);
+    const bool copy = CanCopyUnchanged(photo, own, row.isEmpty() ? own : row, settings);
     QString extension = photo.outputFormat;
     if (photo.keepOriginal)
-        extension = copy || IsWritableId(formats, own) ? photo.extension : settings.DefaultFormat;
+        extension = copy || !row.isEmpty() ? photo.extension : settings.DefaultFormat;
     SOutputFormat decision = ForName(extension, settings, formats);
     decision.extension = extension;
     decision.copyUnchanged = copy;
@@ -120,14 +122,18 @@ SOutputFormat COutputFormat::ForName(const QString& extension, const SFormatSett
     SOutputFormat decision;
     decision.extension = extension;
     decision.format = extension.toUpper();
-    decision.coder = CoderFor(formats, decision.format);
-    decision.family = FamilyOf(decision.format);
+    // Every extension of a row is written as its id is: a ".jpeg" output
+    // gets the coder, colour type, quality and size cap of a "JPG" one.
+    const QString rowId = WritableRowId(formats, decision.format);
+    const QString row = rowId.isEmpty() ? decision.format : rowId;
+    decision.coder = CoderFor(row);
+    decision.family = FamilyOf(row);
     decision.colourProfile = ColourProfileOf(decision.family, settings);
     decision.quality = decision.family == SOutputFormat::Png ? settings.PNGComp * 100 : settings.Quality;
-    decision.sizeCap = settings.FixedSize && decision.format == "JPG";
+    decision.sizeCap = settings.FixedSize && row == "JPG";
     decision.sizeCapKb = settings.FileSize;
-    decision.checkCustomProfile = (decision.format == "JPG" && settings.JpegType == 3) ||
-                                  (decision.format == "TIF" && settings.TiffType == 5);
+    decision.checkCustomProfile = (row == "JPG" && settings.JpegType == 3) ||
+                                  (row == "TIF" && settings.TiffType == 5);
     return decision;
 }
 

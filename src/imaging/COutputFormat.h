@@ -29,8 +29,8 @@ public:
 
     // Naming and writing for one photo. The extension: the job's output
     // format; with keep-original, the photo's own when it is copied
-    // unchanged or when a writable format's id is that extension, else the
-    // job's default format. The photo is copied unchanged when nothing needs
+    // unchanged or when a writable format lists that extension (".jpeg" and
+    // ".jpe" as well as ".jpg"), else the job's default format. The photo is copied unchanged when nothing needs
     // re-encoding: no filter, the same format (or keep-original), no size
     // cap, a quality of at least 88, no interlace, and for JPEG and TIFF
     // photos the plain colour type and compression. The writing fields are
@@ -38,10 +38,11 @@ public:
     static SOutputFormat ForPhoto(const SPhoto& photo, const SFormatSettings& settings,
                                   const CFormatsEnum* formats);
 
-    // Writing an output whose name ends in `extension` (any case). JPG and
-    // JPEG take the JPEG colour type, TIF and TIFF the TIFF colour type and
-    // compression; the JPEG size cap applies to "JPG" exactly, and the custom
-    // profile file is checked for "JPG" and "TIF" exactly.
+    // Writing an output whose name ends in `extension` (any case), with the
+    // options of the format-table row that lists the extension: JPG, JPEG
+    // and JPE take the JPEG colour type and size cap, TIF and TIFF the TIFF
+    // colour type and compression, and the custom profile file is checked
+    // for all of them.
     static SOutputFormat ForName(const QString& extension, const SFormatSettings& settings,
                                  const CFormatsEnum* formats);
 

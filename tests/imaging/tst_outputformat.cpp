@@ -54,13 +54,17 @@ private slots:
         QTest::newRow("size cap") << "png" << "PNG" << false << "FixedSize=1" << "PNG" << false;
         QTest::newRow("interlace") << "png" << "PNG" << false << "Interlaced=3" << "PNG" << false;
         QTest::newRow("interlace 4 is none") << "png" << "PNG" << false << "Interlaced=4" << "PNG" << true;
-        QTest::newRow("grey JPEG") << "jpeg" << kKeep << false << "JpegType=0" << "DefaultJPG" << false;
+        QTest::newRow("grey JPEG") << "jpeg" << kKeep << false << "JpegType=0" << "jpeg" << false;
+        QTest::newRow("CMYK jpe") << "jpe" << kKeep << false << "JpegType=2" << "jpe" << false;
         QTest::newRow("JPEG type 7") << "JPG" << "JPG" << false << "JpegType=7" << "JPG" << true;
         QTest::newRow("TIFF zip") << "tif" << "TIF" << false << "TiffAlg=2" << "TIF" << false;
-        QTest::newRow("TIFF palette") << "tiff" << kKeep << false << "TiffType=1" << "DefaultJPG" << false;
+        QTest::newRow("TIFF palette") << "tiff" << kKeep << false << "TiffType=1" << "tiff" << false;
         QTest::newRow("keep, copied") << "jpeg" << kKeep << false << "" << "jpeg" << true;
         QTest::newRow("keep, writable id") << "bmp" << kKeep << true << "" << "bmp" << false;
-        QTest::newRow("keep, id only") << "tiff" << kKeep << true << "" << "DefaultJPG" << false;
+        // Every extension of a writable row is kept, not only its id.
+        QTest::newRow("keep, tiff") << "tiff" << kKeep << true << "" << "tiff" << false;
+        QTest::newRow("keep, jpeg") << "jpeg" << kKeep << true << "" << "jpeg" << false;
+        QTest::newRow("keep, JPE") << "JPE" << kKeep << true << "" << "JPE" << false;
         QTest::newRow("keep, not writable")
             << "nef" << kKeep << true << "DefaultFormat=PNG" << "DefaultPNG" << false;
     }
@@ -85,8 +89,8 @@ private slots:
         QCOMPARE(decision.format, decision.extension.toUpper());
     }
 
-    // Writing: the coder, the colour profile and the rules that go by the
-    // exact name.
+    // Writing: the coder, the colour profile, the quality and the size cap,
+    // by the format-table row of the name.
     void forName_data()
     {
         QTest::addColumn<QString>("name");
@@ -98,16 +102,19 @@ private slots:
         QTest::addColumn<bool>("checkCustom");
 
         QTest::newRow("jpg") << "jpg" << "FixedSize=1" << "JPEG" << int(SOutputFormat::Plain) << 88 << true << false;
-        QTest::newRow("jpeg: no size cap") << "JPEG" << "FixedSize=1" << "JPEG" << int(SOutputFormat::Plain) << 88
-                                           << false << false;
-        QTest::newRow("jpe has no JPEG options")
-            << "jpe" << "JpegType=2" << "JPEG" << int(SOutputFormat::Plain) << 88 << false << false;
+        // Every extension of the JPEG row gets the JPEG options.
+        QTest::newRow("jpeg: size cap") << "JPEG" << "FixedSize=1" << "JPEG" << int(SOutputFormat::Plain) << 88
+                                        << true << false;
+        QTest::newRow("jpe CMYK") << "jpe" << "JpegType=2" << "JPEG" << int(SOutputFormat::CMYK) << 88 << false
+                                  << false;
         QTest::newRow("jpg CMYK") << "JPG" << "JpegType=2" << "JPEG" << int(SOutputFormat::CMYK) << 88 << false
                                   << false;
         QTest::newRow("jpg custom") << "JPG" << "JpegType=3" << "JPEG" << int(SOutputFormat::Custom) << 88 << false
                                     << true;
-        QTest::newRow("jpeg custom, no check")
-            << "JPEG" << "JpegType=3" << "JPEG" << int(SOutputFormat::Custom) << 88 << false << false;
+        QTest::newRow("jpeg custom")
+            << "JPEG" << "JpegType=3" << "JPEG" << int(SOutputFormat::Custom) << 88 << false << true;
+        QTest::newRow("tiff custom")
+            << "tiff" << "TiffType=5" << "TIFF" << int(SOutputFormat::Custom) << 88 << false << true;
         QTest::newRow("tif custom") << "TIF" << "TiffType=5" << "TIFF" << int(SOutputFormat::Custom) << 88 << false
                                     << true;
         QTest::newRow("tiff CMYK") << "tiff" << "TiffType=4" << "TIFF" << int(SOutputFormat::CMYK) << 88 << false

@@ -59,7 +59,7 @@ private slots:
     void pdfCompression_data();
     void pdfCompression();
     void pngBestCompressionIsSmaller();
-    void jpegSizeCapOnlyForJpg();
+    void jpegSizeCapForEveryJpegName();
     void cmykSourceGoesBackToItsOwnProfile();
     void failedWriteKeepsExistingTarget();
     void overwriteKeepsMode();
@@ -266,7 +266,9 @@ void TestWrite::pngBestCompressionIsSmaller()
     QVERIFY(QFileInfo(m_folder + "/best.png").size() < QFileInfo(m_folder + "/fast.png").size());
 }
 
-void TestWrite::jpegSizeCapOnlyForJpg()
+// The size cap holds for a JPEG named ".jpeg" (a photo that keeps its own
+// format) as for ".jpg"; other formats have none.
+void TestWrite::jpegSizeCapForEveryJpegName()
 {
     const QString noisy = m_folder + "/noisy.png";
     QVERIFY(RunTool("convert", {"-size", "300x300", "xc:gray", "-seed", "3", "+noise", "Random", noisy}));
@@ -276,12 +278,15 @@ void TestWrite::jpegSizeCapOnlyForJpg()
     profile->Quality = 100;
     CImageManager manager;
     QVERIFY(manager.Read(noisy));
-    QVERIFY(manager.Write(m_folder + "/capped.jpg"));
+    for (const QString name : {"capped.jpg", "capped.jpeg"}) {
+        QVERIFY(manager.Read(noisy));
+        QVERIFY(manager.Write(m_folder + "/" + name));
+        const qint64 capped = QFileInfo(m_folder + "/" + name).size();
+        QVERIFY2(capped > 0 && capped <= 20 * 1024, qPrintable(name + ": " + QString::number(capped)));
+    }
     QVERIFY(manager.Read(noisy));
-    QVERIFY(manager.Write(m_folder + "/uncapped.jpeg"));
-    const qint64 capped = QFileInfo(m_folder + "/capped.jpg").size();
-    QVERIFY2(capped > 0 && capped <= 20 * 1024, qPrintable(QString::number(capped)));
-    QVERIFY(QFileInfo(m_folder + "/uncapped.jpeg").size() > 20 * 1024);
+    QVERIFY(manager.Write(m_folder + "/uncapped.webp"));
+    QVERIFY(QFileInfo(m_folder + "/uncapped.webp").size() > 20 * 1024);
 }
 
 void TestWrite::cmykSourceGoesBackToItsOwnProfile()

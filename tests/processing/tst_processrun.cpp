@@ -205,13 +205,14 @@ void TestProcessRun::outputNames_data()
     QTest::newRow("numbered variants") << JobSetup([](const QString& root, CUserProfile*) {
         SetPhotos({MakePhoto(root + "/1", "a.png"), MakePhoto(root + "/2", "A.png"), MakePhoto(root + "/3", "a.png")});
     }) << QStringList{"A (2).png", "a (3).png", "a.png"};
-    // "jpeg" is no format id: the default format is used.
+    // Every extension of a writable format is kept, not only its id.
     QTest::newRow("keep original format") << JobSetup([](const QString& root, CUserProfile* profile) {
         profile->OutputFormat = QObject::tr("Keep original image format (if possible)");
         profile->DefaultFormat = "PNG";
-        SetPhotos({MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"), MakePhoto(root, "c.bmp")});
+        SetPhotos({MakePhoto(root, "a.jpeg"), MakePhoto(root, "b.jpg"), MakePhoto(root, "c.bmp"),
+                   MakeMultipageTiff(root, "d.tiff", 1)});
         SetFilters({Filter(3080, "Negative")});
-    }) << QStringList{"a.png", "b.jpg", "c.bmp"};
+    }) << QStringList{"a.jpeg", "b.jpg", "c.bmp", "d.tiff"};
     // A hand-written silent script keeps its own counter start; a silent
     // monitoring job continues after the pictures it already wrote.
     for (const bool monitor : {false, true}) {
