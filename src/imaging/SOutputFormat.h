@@ -29,6 +29,9 @@ struct SOutputFormat
     int quality = 88;           // of a single image (PNG: 100 or 0, by PNGComp)
     bool sizeCap = false;       // the JPEG size cap applies
     qint64 sizeCapKb = 0;       // the cap in kilobytes
+    // The cap in bytes, as the JPEG coder counts it: it reads "100kb" as
+    // 100 x 1000 bytes.
+    qint64 SizeCapBytes() const { return sizeCapKb * 1000; }
     // The run makes sure first that the custom profile file exists.
     bool checkCustomProfile = false;
 };

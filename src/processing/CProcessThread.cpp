@@ -272,8 +272,8 @@ void CProcessThread::ReadImage(bool& failed)
         // has to know, and the source stays.
         sourceDamaged = true;
         const QString message = profile->DeleteSource
-                                    ? tr("Warning: damaged photo (%1), source kept").arg(imageManager.readDamage)
-                                    : tr("Warning: damaged photo (%1)").arg(imageManager.readDamage);
+                                    ? tr("Warning: damaged photo (%1), source kept:").arg(imageManager.readDamage)
+                                    : tr("Warning: damaged photo (%1):").arg(imageManager.readDamage);
         LogWarning(message, current.path, 32);
     }
     emit IncProgressOperation();
@@ -319,10 +319,28 @@ void CProcessThread::WriteImage(bool& failed)
         return;
     }
     outputWritten = true;
+    WarnAboveSizeCap(format);
     RecordWrittenOutputs();
     emit IncProgressOperation();
     UpdateFileAttributes();
     DeleteSourceIfDone();
+}
+
+void CProcessThread::WarnAboveSizeCap(const SOutputFormat& format)
+{
+    if (!format.sizeCap)
+        return;
+    // The coder writes at its lowest quality when even that is above the
+    // cap: the file is kept, but the user has to know.
+    for (const QString& written : std::as_const(writtenFiles)) {
+        const qint64 size = QFileInfo(written).size();
+        if (size <= format.SizeCapBytes())
+            continue;
+        LogWarning(tr("Warning: %1 KB written, above the fixed size of %2 KB:")
+                       .arg(QString::number(double(size) / 1000.0, 'f', 1))
+                       .arg(format.sizeCapKb),
+                   written, 64);
+    }
 }
 
 void CProcessThread::WriteDocument()

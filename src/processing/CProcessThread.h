@@ -107,6 +107,8 @@ private:
     void ReadImage(bool& failed);
     void ApplyFilters();
     void WriteImage(bool& failed);
+    // A warning for each written file that is larger than the JPEG size cap.
+    void WarnAboveSizeCap(const SOutputFormat& format);
     void WriteDocument();
     void LogAppendAction();
     void PostProcessing();

@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QSet>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QThread>
 
@@ -49,6 +50,7 @@ private slots:
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
     void damagedPhotoIsWrittenWithAWarning();
+    void sizeCapNotMetIsAWarning();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
     void monitorLogStaysInFolder();
@@ -405,12 +407,48 @@ void TestProcessRun::damagedPhotoIsWrittenWithAWarning()
     QVERIFY(QFile::exists(cut));
     QVERIFY(!QFile::exists(good));
     const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains(" - Warning: damaged photo (Premature end of JPEG file), source kept " + cut + "\r\n"),
+    QVERIFY2(buffer.contains(" - Warning: damaged photo (Premature end of JPEG file), source kept: " + cut + "\r\n"),
              qPrintable(buffer));
     QVERIFY(buffer.contains(" - Processed " + cut));
     QVERIFY(buffer.contains("\r\nWarning: Process completed without errors, with 1 warning(s). For details see the log "
                             "above.\r\n"));
-    QVERIFY(controller->LogViewText().contains("Warning: damaged photo (Premature end of JPEG file), source kept"));
+    QVERIFY(controller->LogViewText().contains("Warning: damaged photo (Premature end of JPEG file), source kept: "));
+}
+
+// A JPEG that cannot reach its fixed size even at the lowest quality is
+// written above the cap: a warning names the size and the cap, and the
+// summary counts it. A photo that fits gets none.
+void TestProcessRun::sizeCapNotMetIsAWarning()
+{
+    const QString root = NewJob("sizecap");
+    const QString out = root + "/out";
+    QImage noise(800, 800, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate() | 0xff000000u);
+    }
+    const QString noisy = root + "/noisy.png";
+    QVERIFY(noise.save(noisy));
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->FixedSize = true;
+    profile->FileSize = 3;
+    SetPhotos({noisy, MakePhoto(root, "small.png")});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(FilesIn(out), QStringList({"noisy.jpg", "small.jpg"}));
+    const qint64 size = QFileInfo(out + "/noisy.jpg").size();
+    QVERIFY2(size > 3000, qPrintable(QString::number(size)));
+    QVERIFY(QFileInfo(out + "/small.jpg").size() <= 3000);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(controller->WarningCount(), 1);
+    const QString buffer = controller->LogBuffer();
+    const QString line = QString(" - Warning: %1 KB written, above the fixed size of 3 KB: %2\r\n")
+                             .arg(QString::number(size / 1000.0, 'f', 1), out + "/noisy.jpg");
+    QVERIFY2(buffer.contains(line), qPrintable(buffer));
+    QVERIFY(buffer.contains(" - Processed " + noisy));
+    QVERIFY(buffer.contains("Warning: Process completed without errors, with 1 warning(s)."));
 }
 
 void TestProcessRun::zeroPhotosEnds()
