@@ -195,10 +195,13 @@ QString CProcessThread::KeepOriginalText()
     return tr("Keep original image format (if possible)");
 }
 
-void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength)
+void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength,
+                                const QString& reason)
 {
     emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
     emit AppendLog(" - " + message + " " + path, 2);
+    if (!reason.isEmpty())
+        emit AppendLog(" - " + reason, 0);
     ++errorCount;
     photoLogged = true;
 }
@@ -298,7 +301,8 @@ void CProcessThread::ApplyFilters()
             emit IncProgressOperation();
         } else {
             filtersFailed = true;
-            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32);
+            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32,
+                       imageManager.filters.LastError());
         }
     }
 }

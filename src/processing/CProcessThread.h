@@ -113,7 +113,10 @@ private:
     void DeleteSourceIfDone();
     // Waits while paused; true when the run is to stop.
     bool PollStop();
-    void LogFailure(const QString& message, const QString& path, int dialogLength);
+    // The failure's two lines (dialog and file), then its reason when one is
+    // known, for both.
+    void LogFailure(const QString& message, const QString& path, int dialogLength,
+                    const QString& reason = QString());
     // A warning line about a photo that is still processed.
     void LogWarning(const QString& message, const QString& path, int dialogLength);
     void ProcessPhoto();
