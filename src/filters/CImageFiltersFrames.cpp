@@ -371,6 +371,8 @@ bool CImageFilters::FilterSimpleBorder()
     p[1] = bottom;
     p[2] = left;
     p[3] = right;
+    FilterBounds::RequirePhotoSize(m_record, double(photo.columns()) + left + right,
+                                   double(photo.rows()) + top + bottom);
 
     Magick::Image canvas = photo;
     canvas.extent(ExactSize(photo.columns() + size_t(left) + size_t(right),

@@ -244,6 +244,7 @@ void CImageFilters::RequireResultSize(double width, double height) const
 {
     FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "width"), width);
     FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "height"), height);
+    FilterBounds::RequirePhotoSize(m_record, width, height);
 }
 
 bool CImageFilters::FilterResizeAdvanced()

@@ -1,5 +1,7 @@
 #include "FilterBounds.h"
 
+#include "CMagickRuntime.h"
+
 #include <QCoreApplication>
 
 #include <cmath>
@@ -105,6 +107,14 @@ void RequirePixels(const SFilterRecord& record, const char* what, double pixels)
     const QString message = CheckPixels(record, what, pixels);
     if (!message.isEmpty())
         throw OutOfBounds(message);
+}
+
+void RequirePhotoSize(const SFilterRecord& record, double width, double height)
+{
+    const QString reason = CMagickRuntime::CheckPhotoSize(qint64(std::trunc(width)), qint64(std::trunc(height)));
+    if (!reason.isEmpty())
+        throw OutOfBounds(QCoreApplication::translate("FilterBounds", "The '%1' filter's result of %2")
+                              .arg(FilterName(record), reason));
 }
 
 } // namespace FilterBounds

@@ -40,4 +40,8 @@ public:
 // Throws OutOfBounds when CheckPixels finds the size beyond its bound.
 void RequirePixels(const SFilterRecord& record, const char* what, double pixels);
 
+// Throws OutOfBounds when a result of width x height pixels would be more
+// than one photo may have (CMagickRuntime::CheckPhotoSize).
+void RequirePhotoSize(const SFilterRecord& record, double width, double height);
+
 } // namespace FilterBounds

@@ -51,6 +51,7 @@ CProcessController::CProcessController(QWidget* parent)
         break;
     }
     previousMagickThreads = CMagickRuntime::ThreadLimit();
+    previousMagickWorkers = CMagickRuntime::WorkerCount();
     // libcurl starts up before any transfer thread can exist.
     CUpload::InitializeTransfers();
     connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
@@ -68,6 +69,7 @@ CProcessController::~CProcessController()
     uploadThread.Upload().SetAbort(true);
     uploadThread.wait();
     CMagickRuntime::SetThreadLimit(previousMagickThreads);
+    CMagickRuntime::SetWorkerCount(previousMagickWorkers);
 }
 
 void CProcessController::BuildForm()
@@ -228,8 +230,10 @@ void CProcessController::StartThreads()
         return;
     }
 
-    // Workers x ImageMagick's own threads stay within the cores.
+    // Workers x ImageMagick's own threads stay within the cores, and each
+    // worker's photo gets its share of ImageMagick's memory.
     CMagickRuntime::SetThreadLimit(std::max(1, std::max(cores, 1) / threadCount));
+    CMagickRuntime::SetWorkerCount(threadCount);
 
     const QString destPath = COutputPaths::ExpandDestPath(profile->DestPath);
     const QList<SImageRecord> photos = images->list;

@@ -142,6 +142,7 @@ private:
     bool keepWrittenFiles = true;
     int destination = 1;
     int previousMagickThreads = 0;
+    int previousMagickWorkers = 1;
 
     // Delivery: the server upload runs on its own thread; the e-mail
     // hand-off uses the dialog's own upload object on the GUI thread.

@@ -266,7 +266,7 @@ void CProcessThread::ReadImage(bool& failed)
     if (!ok) {
         if (formats->GetRecordById(current.extension).needsGhostscript)
             emit SignalDisplayGSMessage(current.extension);
-        LogFailure(tr("Failed to load"), current.path, 32);
+        LogFailure(tr("Failed to load"), current.path, 32, imageManager.readError);
         failed = true;
         return;
     }

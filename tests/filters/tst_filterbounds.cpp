@@ -63,6 +63,9 @@ private slots:
         row("resize to a fixed width, height follows", 5040, "Resize", {1000, 0, 1, 1, 0, 0},
             "The 'Resize' filter's height of 40000 is beyond its limit of 30000.", true);
         row("resize by percent", 5040, "Resize", {1000, 1000, 0, 0, 1, 0}, "");
+        // Within the bounds, but more pixels than one photo may have.
+        row("resize to 30000 x 30000", 5040, "Resize", {30000, 30000, 0, 0, 0, 0},
+            "The 'Resize' filter's result of 30000 x 30000 pixels is more than one photo may have here");
     }
 
     void boundedValues()
