@@ -215,7 +215,7 @@ void CProcessController::StartThreads()
     const bool customProfile =
         COutputFormat::ForName(profile->OutputFormat, *profile, CFormatsEnum::GetInstance()).checkCustomProfile;
     if (customProfile && !QFileInfo::exists(profile->CustomProfile)) {
-        UpdateLog(" - " + tr("Failed to load") + " " + profile->CustomProfile, 0);
+        UpdateLog(" - " + tr("Failed to load") + " " + EscapeForLog(profile->CustomProfile), 0);
         ++errorCount;
     }
 
@@ -573,7 +573,7 @@ void CProcessController::UploadImages(int destinationCode)
     if (destinationCode == COutputPaths::DestServer) {
         // The summary's last line has no line end of its own: the file gets
         // one, then a blank line pair before the upload's lines.
-        const QString uploading = tr("Uploading to ") + profile->FTPHost + "...";
+        const QString uploading = tr("Uploading to ") + EscapeForLog(profile->FTPHost) + "...";
         editProcessLog->append(uploading);
         logBuffer += "\r\n\r\n\r\n" + uploading + "\r\n";
         PrepareInterfaceForUpload();

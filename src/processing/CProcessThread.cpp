@@ -198,10 +198,14 @@ QString CProcessThread::KeepOriginalText()
 void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength,
                                 const QString& reason)
 {
-    emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
-    emit AppendLog(" - " + message + " " + path, 2);
+    // Names from photos and job files may hold line breaks and the like:
+    // escaped, they cannot forge lines of the log.
+    const QString text = EscapeForLog(message);
+    const QString shownPath = EscapeForLog(path);
+    emit AppendLog(" - " + text + " " + TruncateString(shownPath, dialogLength, true), 1);
+    emit AppendLog(" - " + text + " " + shownPath, 2);
     if (!reason.isEmpty())
-        emit AppendLog(" - " + reason, 0);
+        emit AppendLog(" - " + EscapeForLog(reason), 0);
     ++errorCount;
     photoLogged = true;
 }
@@ -399,7 +403,7 @@ void CProcessThread::LogAppendAction()
         message = tr("Skipped");
     if (message.isEmpty())
         return;
-    const QString line = " - " + message + " " + current.path;
+    const QString line = " - " + message + " " + EscapeForLog(current.path);
     // A page of the single document is processed only once the document
     // is written.
     if (profile->Multipage && singleDocumentStarted)

@@ -28,7 +28,7 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
             // Nobody answers in a silent run: the message and the files stay,
             // as after the default answer.
             emit AppendLog(tr("E-mail message handed to the mail program: %1")
-                               .arg(email.MessagePath()),
+                               .arg(EscapeForLog(email.MessagePath())),
                            0);
             return true;
         }

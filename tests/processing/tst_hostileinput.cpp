@@ -1,5 +1,5 @@
-// Whole runs over hostile input: costly filter values and photos that
-// declare more pixels than memory holds.
+// Whole runs over hostile input: costly filter values, photos that declare
+// more pixels than memory holds, and names with control characters.
 #include "CFormatsEnum.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
@@ -9,6 +9,7 @@
 #include "TestEnv.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 using namespace ProcessTestKit;
@@ -21,6 +22,8 @@ private slots:
     void init();
     void costlyFilterFailsAtOnce();
     void oversizedPhotoRefused();
+    void controlCharactersNeitherInNamesNorLog_data();
+    void controlCharactersNeitherInNamesNorLog();
 };
 
 void TestHostileInput::initTestCase()
@@ -79,6 +82,45 @@ void TestHostileInput::oversizedPhotoRefused()
                           " - 30000 x 30000 pixels is more than one photo may have here ("),
              qPrintable(log));
     QCOMPARE(FilesIn(root + "/out"), QStringList{"good.png"});
+}
+
+void TestHostileInput::controlCharactersNeitherInNamesNorLog_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("line break forging a log line")
+        << "x\r\n - Processed FAKE.png" << "x__ - Processed FAKE.png" << "x\\r\\n - Processed FAKE.png";
+    QTest::newRow("right-to-left override") << QString("photo") + QChar(0x202E) + "gnp.exe.png"
+                                            << "photo_gnp.exe.png" << "photo\\u202Egnp.exe.png";
+    QTest::newRow("tab and C1 control") << QString("a\tb") + QChar(0x9B) + ".png" << "a_b_.png"
+                                        << "a\\tb\\x9B.png";
+}
+
+// Names made from such sources replace the characters; the log shows the
+// source's path escaped, one line per photo.
+void TestHostileInput::controlCharactersNeitherInNamesNorLog()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, output);
+    QFETCH(QString, logged);
+    const QString root = NewJob("controls");
+    const QString photo = MakePhoto(root, name);
+    QVERIFY(QFileInfo::exists(photo));
+    SetPhotos({photo});
+    SetFilters({Filter(3080, "Negative")});
+
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(FilesIn(root + "/out"), QStringList{output});
+    const QString log = QString::fromUtf8(ReadAll(CProcessController::GeneralLogPath()));
+    QVERIFY2(log.contains("\r\n - Processed " + root + "/" + logged + "\r\n"), qPrintable(log));
+    for (const QString& line : log.split("\r\n")) {
+        QVERIFY2(!line.startsWith(" - Processed FAKE"), qPrintable(line));
+        for (const QChar c : line)
+            QVERIFY2(c.unicode() >= 0x20 && c != QChar(0x202E) && c != QChar(0x9B), qPrintable(line));
+    }
 }
 
 GB_TEST_MAIN(TestHostileInput)
