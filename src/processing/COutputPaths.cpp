@@ -2,6 +2,7 @@
 
 #include "Common.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -133,6 +134,9 @@ bool COutputPaths::PrepareTempFolder()
 
 namespace {
 
+// Name prefix of the temporary file of a copy in progress.
+const QString kCopyPrefix = QStringLiteral(".gbcopy-");
+
 // Copies source into a fresh temporary file beside target and returns its
 // path ("" on failure, nothing left behind).
 QString CopyToSibling(const QString& source, const QString& target)
@@ -140,7 +144,7 @@ QString CopyToSibling(const QString& source, const QString& target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return QString();
-    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.gbcopy-XXXXXX"));
+    QTemporaryFile out(QFileInfo(target).absolutePath() + '/' + kCopyPrefix + QStringLiteral("XXXXXX"));
     if (!out.open())
         return QString();
     char buffer[1 << 16];
@@ -188,6 +192,24 @@ bool COutputPaths::MoveReplacing(const QString& source, const QString& target)
     if (!CopyReplacing(source, target))
         return false;
     return QFile::remove(source);
+}
+
+int COutputPaths::RemoveStaleTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    const uint me = uint(::geteuid());
+    int removed = 0;
+    const QFileInfoList entries = dir.entryInfoList({kCopyPrefix + '*'}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() || entry.ownerId() != me || entry.lastModified() > dayAgo)
+            continue;
+        if (QFile::remove(entry.absoluteFilePath())) {
+            SystemLogWrite("RemoveStaleTemporaries", "removed " + entry.absoluteFilePath());
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 QString COutputPaths::SafeFileName(const QString& name)

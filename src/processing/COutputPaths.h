@@ -53,6 +53,12 @@ public:
     // systems). The source is removed only once the target is complete.
     static bool MoveReplacing(const QString& source, const QString& target);
 
+    // Removes the temporary files that a copy (CopyReplacing) cut short by a
+    // killed run left in `folder`: ours by name and owner, and older than a
+    // day, so that no running copy can still be writing them. Links are left
+    // alone. Returns how many were removed.
+    static int RemoveStaleTemporaries(const QString& folder);
+
     // A file name built from `name` that stays inside its folder: every
     // character other than letters, digits, "-", "_" and "." becomes "_",
     // and a name of dots only becomes "_".

@@ -32,6 +32,7 @@ struct SProcessShared
     // server destinations); guarded by outputMutex.
     QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
+    QSet<QString> cleanedFolders; // output folders rid of stale temporaries; guarded by folderMutex
 };
 
 // One worker of a processing run: names, reads, filters and writes its share
@@ -137,6 +138,8 @@ private:
                              bool onDisk) const;
     QString BaseFolder() const;
     void MakeFolder(const QString& folder);
+    // Once per folder and run: removes what copies of killed runs left there.
+    void CleanFolderOnce(const QString& folder);
     void RecordWrittenOutputs();
     bool IsSilent() const;
 

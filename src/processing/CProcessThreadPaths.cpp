@@ -45,6 +45,15 @@ void CProcessThread::MakeFolder(const QString& folder)
     QDir().mkpath(folder);
 }
 
+void CProcessThread::CleanFolderOnce(const QString& folder)
+{
+    const QMutexLocker lock(&shared->folderMutex);
+    if (shared->cleanedFolders.contains(folder))
+        return;
+    shared->cleanedFolders.insert(folder);
+    COutputPaths::RemoveStaleTemporaries(folder);
+}
+
 void CProcessThread::GeneratePathName()
 {
     SystemLogWrite("GeneratePathName", QString());
@@ -87,6 +96,7 @@ void CProcessThread::GeneratePathName()
         folder = base;
         break;
     }
+    CleanFolderOnce(folder);
     outputPath = folder + fileName;
 
     const SplitPath parts = Split(outputPath);

@@ -1,18 +1,31 @@
 // Whole runs over hostile input: costly filter values, photos that declare
-// more pixels than memory holds, and names with control characters.
+// more pixels than memory holds, names with control characters, and what a
+// killed run left behind.
 #include "CFormatsEnum.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "PngBomb.h"
 #include "ProcessTestKit.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
 
+#include <unistd.h>
+
 using namespace ProcessTestKit;
+
+namespace {
+bool SetAge(const QString& path, int days)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadWrite) &&
+           file.setFileTime(QDateTime::currentDateTime().addDays(-days), QFileDevice::FileModificationTime);
+}
+} // namespace
 
 class TestHostileInput : public QObject
 {
@@ -24,6 +37,7 @@ private slots:
     void oversizedPhotoRefused();
     void controlCharactersNeitherInNamesNorLog_data();
     void controlCharactersNeitherInNamesNorLog();
+    void staleCopyTemporariesRemoved();
 };
 
 void TestHostileInput::initTestCase()
@@ -121,6 +135,38 @@ void TestHostileInput::controlCharactersNeitherInNamesNorLog()
         for (const QChar c : line)
             QVERIFY2(c.unicode() >= 0x20 && c != QChar(0x202E) && c != QChar(0x9B), qPrintable(line));
     }
+}
+
+// A copy cut short by a killed run leaves ".gbcopy-XXXXXX": the next run into
+// that folder removes ours that are older than a day, nothing else.
+void TestHostileInput::staleCopyTemporariesRemoved()
+{
+    const QString root = NewJob("stale");
+    const QString out = root + "/out";
+    const QString photo = MakePhoto(root, "a.png");
+    QVERIFY(ServerFixtures::WriteFile(out + "/.gbcopy-OLD111", "half a copy"));
+    QVERIFY(SetAge(out + "/.gbcopy-OLD111", 2));
+    QVERIFY(ServerFixtures::WriteFile(out + "/.gbcopy-NEW222", "a copy in progress"));
+    QVERIFY(ServerFixtures::WriteFile(out + "/.gbwork-OLD333", "not ours by name"));
+    QVERIFY(SetAge(out + "/.gbwork-OLD333", 2));
+    QVERIFY(ServerFixtures::WriteFile(root + "/keep.txt", "the target of a link"));
+    QVERIFY(SetAge(root + "/keep.txt", 2));
+    QVERIFY(QFile::link(root + "/keep.txt", out + "/.gbcopy-LINK44"));
+    const bool root_user = ::geteuid() == 0;
+    if (root_user) {
+        QVERIFY(ServerFixtures::WriteFile(out + "/.gbcopy-OTHER5", "another user's"));
+        QVERIFY(SetAge(out + "/.gbcopy-OTHER5", 2));
+        QCOMPARE(::chown(QFile::encodeName(out + "/.gbcopy-OTHER5").constData(), 65534, 65534), 0);
+    }
+    SetPhotos({photo});
+
+    auto controller = Run();
+    QVERIFY(controller);
+    QStringList expected = {".gbcopy-LINK44", ".gbcopy-NEW222", ".gbwork-OLD333", "a.png"};
+    if (root_user)
+        expected.insert(2, ".gbcopy-OTHER5");
+    QCOMPARE(FilesIn(out), expected);
+    QCOMPARE(ReadAll(root + "/keep.txt"), QByteArray("the target of a link"));
 }
 
 GB_TEST_MAIN(TestHostileInput)
