@@ -265,6 +265,14 @@ bool MainWindow::OnPanelConvert(bool ask)
             Warn(tr("There are no photos to process."), CPromptSeam::NoPhotos);
         return false;
     }
+    // A sub-folder name that leads out of the photos' folders runs nothing.
+    if (userProfile->OutputFolderStruct == 3) {
+        const QString problem = COutputPaths::CheckSubfolderName(userProfile->OutputFolder);
+        if (!problem.isEmpty()) {
+            Warn(problem);
+            return false;
+        }
+    }
     if (!silent && ask &&
         !CPromptSeam::Question(this, CPromptSeam::ConfirmRun,
                                tr("Ready to process %1 photos?").arg(photoList->list.size())))

@@ -2,6 +2,7 @@
 
 #include "Common.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -81,6 +82,36 @@ QString COutputPaths::RelocateFolder(const QString& folder, const QString& commo
             result += '/';
     }
     return result;
+}
+
+SImageRecord COutputPaths::CleanRecord(SImageRecord record)
+{
+    record.path = QDir::cleanPath(QFileInfo(record.path).absoluteFilePath());
+    record.folder = QFileInfo(record.path).absolutePath();
+    return record;
+}
+
+bool COutputPaths::LiesUnder(const QString& path, const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString cleanFolder = QDir::cleanPath(folder);
+    const QString cleanPath = QDir::cleanPath(path);
+    if (cleanPath == cleanFolder)
+        return true;
+    return cleanPath.startsWith(cleanFolder.endsWith('/') ? cleanFolder : cleanFolder + '/');
+}
+
+QString COutputPaths::CheckSubfolderName(const QString& name)
+{
+    const bool absolute = name.startsWith('/');
+    const bool climbs = name.split('/').contains(QStringLiteral(".."));
+    if (!absolute && !climbs)
+        return QString();
+    return QCoreApplication::translate("COutputPaths",
+                                       "The sub-folder name \"%1\" is not usable: it must lie inside each photo's "
+                                       "folder, so it may neither start with \"/\" nor hold \"..\".")
+        .arg(EscapeForLog(name));
 }
 
 QString COutputPaths::NumberedName(const QString& folder, const QString& baseName,

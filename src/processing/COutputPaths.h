@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SImageRecord.h"
+
 #include <QList>
 #include <QString>
 
@@ -29,6 +31,16 @@ public:
     // path the whole folder goes below the base folder. Ends with "/".
     static QString RelocateFolder(const QString& folder, const QString& commonPath,
                                   const QString& baseFolder);
+
+    // A photo record whose path and folder are absolute and clean (no ".",
+    // ".." or doubled "/"), so that a folder rebuilt from it stays where
+    // the photo is.
+    static SImageRecord CleanRecord(SImageRecord record);
+    // Whether `path` lies in `folder` or below it, once both are cleaned.
+    static bool LiesUnder(const QString& path, const QString& folder);
+    // Why the sub-folder name of folder mode 3 cannot be used: an absolute
+    // path, or a ".." that leads out of the photo's folder. "" when usable.
+    static QString CheckSubfolderName(const QString& name);
 
     // folder + baseName + " (n)." + extension; folder ends with "/".
     static QString NumberedName(const QString& folder, const QString& baseName,

@@ -236,7 +236,11 @@ void CProcessController::StartThreads()
     CMagickRuntime::SetWorkerCount(threadCount);
 
     const QString destPath = COutputPaths::ExpandDestPath(profile->DestPath);
-    const QList<SImageRecord> photos = images->list;
+    // Clean paths, so that no "..", "." or relative folder in a photo's path
+    // rebuilds an output folder outside the destination.
+    QList<SImageRecord> photos;
+    for (const SImageRecord& photo : std::as_const(images->list))
+        photos.append(COutputPaths::CleanRecord(photo));
     for (int t = 0; t < threadCount; ++t) {
         auto thread = std::make_unique<CProcessThread>();
         for (const SImageRecord& photo : photos) {
@@ -279,7 +283,7 @@ QString CProcessController::FindCommonPath() const
     }
     QList<QString> folders;
     for (const SImageRecord& photo : std::as_const(images->list))
-        folders.append(photo.folder);
+        folders.append(COutputPaths::CleanRecord(photo).folder);
     return COutputPaths::FindCommonPath(folders);
 }
 
@@ -287,9 +291,10 @@ void CProcessController::ComputeIdForPath()
 {
     QHash<QString, qint64> counters;
     for (SImageRecord& photo : images->list) {
-        auto found = counters.find(photo.folder);
+        const QString folder = COutputPaths::CleanRecord(photo).folder;
+        auto found = counters.find(folder);
         if (found == counters.end()) {
-            counters.insert(photo.folder, 0);
+            counters.insert(folder, 0);
             photo.folderIndex = 0;
         } else {
             photo.folderIndex = ++found.value();

@@ -119,8 +119,17 @@ void CProcessThread::ProcessPhoto()
     dateTaken = facts.dateTaken;
 
     bool skip = false;
+    outputRefused.clear();
     GeneratePathName();
-    CheckPathName(skip);
+    if (outputRefused.isEmpty())
+        CheckPathName(skip);
+    // A renamed target is checked again.
+    if (outputRefused.isEmpty() && !skip)
+        outputRefused = CheckInsideDestination(outputPath);
+    if (!outputRefused.isEmpty()) {
+        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
+        return;
+    }
 
     if (profile->Multipage) {
         if (skipAll.load() || skipThis) {

@@ -137,6 +137,12 @@ private:
     QString FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
                              bool onDisk) const;
     QString BaseFolder() const;
+    // The folder that every output of the current photo must lie in: the
+    // photo's own folder in folder modes 2 and 3 when saving on disk, else
+    // the base folder.
+    QString DestinationRoot() const;
+    // "" when `path` lies in DestinationRoot; else why it is refused.
+    QString CheckInsideDestination(const QString& path) const;
     void MakeFolder(const QString& folder);
     // Once per folder and run: removes what copies of killed runs left there.
     void CleanFolderOnce(const QString& folder);
@@ -181,6 +187,7 @@ private:
     bool documentWritten = false;
     bool documentAbandoned = false;
     QString dateTaken;
+    QString outputRefused;            // why the current photo's output path is refused ("" when it is not)
     QList<QString> writtenFiles;      // files written for the current photo
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start

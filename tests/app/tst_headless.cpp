@@ -266,6 +266,8 @@ private slots:
         QTest::newRow("destination cannot be created") << "baddest" << 3 << 0;
         QTest::newRow("missing destination is created") << "newdest" << 0 << 1;
         QTest::newRow("#mypictures destination") << "pictures" << 0 << 1;
+        QTest::newRow("sub-folder climbing out") << "climbing" << 3 << 0;
+        QTest::newRow("absolute sub-folder") << "absolute" << 3 << 0;
     }
 
     void statusOfRuns()
@@ -297,6 +299,10 @@ private slots:
             out = root + "/new/deeper/out";
         } else if (kind == "pictures") {
             out = "#mypictures/From Script";
+        } else if (kind == "climbing" || kind == "absolute") {
+            // Sub-folders of the photos' folders: the name must stay inside.
+            setup.folderStruct = 3;
+            setup.output = {{"OutputFolder", kind == "climbing" ? "../../ESCAPED" : root + "/abs"}};
         }
         setup.destPath = out;
         QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
@@ -309,6 +315,11 @@ private slots:
         QCOMPARE(FilesIn(out).size(), written);
         if (status == 3)
             QVERIFY2(!run.err.isEmpty(), "no reason given");
+        if (kind == "climbing" || kind == "absolute") {
+            QVERIFY2(run.err.contains("is not usable"), qPrintable(run.err));
+            QVERIFY(!QFileInfo::exists(root + "/ESCAPED") && !QFileInfo::exists(QFileInfo(root).path() + "/ESCAPED"));
+            QVERIFY(!QFileInfo::exists(root + "/abs") && !QFileInfo::exists(root + "/in/abs"));
+        }
     }
 };
 

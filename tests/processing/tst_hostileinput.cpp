@@ -1,7 +1,9 @@
-// Whole runs over hostile input: costly filter values, photos that declare
-// more pixels than memory holds, names with control characters, and what a
-// killed run left behind.
+// Whole runs over hostile input: photo paths and folder settings that lead
+// out of the destination, costly filter values, photos that declare more
+// pixels than memory holds, names with control characters, and what a killed
+// run left behind.
 #include "CFormatsEnum.h"
+#include "CListImages.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -10,6 +12,8 @@
 #include "ServerFixtures.h"
 #include "TestEnv.h"
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -19,6 +23,29 @@
 using namespace ProcessTestKit;
 
 namespace {
+// Every file and folder below root, relative to it, sorted.
+QStringList Tree(const QString& root)
+{
+    QStringList entries;
+    QDirIterator it(root, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        entries << QDir(root).relativeFilePath(it.next());
+    entries.sort();
+    return entries;
+}
+
+// Adds photos the way a job file does: the path as written, the folder its
+// text up to the last "/".
+void AddPhotos(const QStringList& paths)
+{
+    CListImages* images = CListImages::GetInstance();
+    images->list.clear();
+    QList<QString> refused;
+    for (const QString& path : paths)
+        QVERIFY2(images->AddImage(path, refused), qPrintable(path));
+}
+
 bool SetAge(const QString& path, int days)
 {
     QFile file(path);
@@ -33,6 +60,8 @@ class TestHostileInput : public QObject
 private slots:
     void initTestCase();
     void init();
+    void outputsStayInDestination_data();
+    void outputsStayInDestination();
     void costlyFilterFailsAtOnce();
     void oversizedPhotoRefused();
     void controlCharactersNeitherInNamesNorLog_data();
@@ -49,6 +78,80 @@ void TestHostileInput::init()
 {
     CPromptSeam::Reset();
     QFile::remove(CProcessController::GeneralLogPath());
+}
+
+void TestHostileInput::outputsStayInDestination_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QStringList>("photos");  // relative to the job's folder
+    QTest::addColumn<QStringList>("outputs"); // relative to the job's folder
+    QTest::addColumn<bool>("refused");
+
+    QTest::newRow("mode 1, photo path with ..")
+        << 1 << QString() << QStringList{"src/a.png", "src/../other/deep/b.png"}
+        << QStringList{"out/other/deep/b.png", "out/src/a.png"} << false;
+    QTest::newRow("mode 1, photo path with . and //")
+        << 1 << QString() << QStringList{"src/./a.png", "src//x/b.png"}
+        << QStringList{"out/a.png", "out/x/b.png"} << false;
+    QTest::newRow("mode 3, sub-folder climbing out")
+        << 3 << "../../ESCAPED" << QStringList{"in/deep/a.png"} << QStringList{} << true;
+    QTest::newRow("mode 3, absolute sub-folder name stays below the photo")
+        << 3 << "/abs" << QStringList{"in/a.png"} << QStringList{"in/abs/a.png"} << false;
+    QTest::newRow("mode 3, sub-folder that comes back")
+        << 3 << "a/../b" << QStringList{"in/a.png"} << QStringList{"in/b/a.png"} << false;
+}
+
+// Outputs land under the destination whatever the photo paths or the
+// sub-folder name say; an output outside is refused before anything, even a
+// folder, is created.
+void TestHostileInput::outputsStayInDestination()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, subfolder);
+    QFETCH(QStringList, photos);
+    QFETCH(QStringList, outputs);
+    QFETCH(bool, refused);
+
+    const QString root = NewJob("escape");
+    QStringList sources;
+    for (const QString& photo : photos) {
+        const QString clean = QDir::cleanPath(root + "/" + photo);
+        MakePhoto(QFileInfo(clean).absolutePath(), QFileInfo(clean).fileName());
+        sources << QDir(root).relativeFilePath(clean);
+    }
+    QStringList before = Tree(root);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->silentScript = true; // an output on a source is numbered, never asked about
+    profile->OutputFolderStruct = mode;
+    profile->OutputFolder = subfolder;
+    QStringList paths;
+    for (const QString& photo : photos)
+        paths << root + "/" + photo;
+    AddPhotos(paths);
+    SetFilters({Filter(3080, "Negative")});
+
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), refused ? int(photos.size()) : 0);
+    QStringList created = Tree(root);
+    for (const QString& entry : std::as_const(before))
+        created.removeAll(entry);
+    // Folders created for the outputs, then the outputs.
+    QStringList expected = outputs;
+    for (const QString& output : outputs) {
+        for (QString folder = QFileInfo(output).path(); folder != "." && folder != "out";
+             folder = QFileInfo(folder).path()) {
+            if (!before.contains(folder) && !expected.contains(folder))
+                expected << folder;
+        }
+    }
+    expected.sort();
+    QCOMPARE(created, expected);
+    QVERIFY(!QFileInfo::exists(QFileInfo(root).path() + "/ESCAPED"));
+    if (refused)
+        QVERIFY2(controller->LogBuffer().contains(" lies outside its destination folder "),
+                 qPrintable(controller->LogBuffer()));
 }
 
 // A shadow of size 1000 would take minutes on a 640 x 480 photo: the filter
