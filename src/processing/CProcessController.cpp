@@ -592,6 +592,9 @@ void CProcessController::UploadImages(int destinationCode)
     if (destinationCode == COutputPaths::DestEmail) {
         const bool handedOver = mailUpload.AddAttachments(OutputPaths(), !keepWrittenFiles);
         deliveryFinished = true;
+        if (!handedOver)
+            deliveryFailure = tr("the e-mail message was not handed to the mail program: %1")
+                                  .arg(mailUpload.FailureText());
         FinishDelivery(handedOver);
     }
 }
@@ -668,6 +671,9 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     // Temporary copies and sources go only after every file has arrived;
     // otherwise the upload has logged where the outputs are kept.
     const bool complete = uploadThread.Upload().DeliveryComplete();
+    if (!complete)
+        deliveryFailure = tr("the upload to %1 did not complete: %2")
+                              .arg(EscapeForLog(uploadThread.ServerSettings().FTPHost), uploadThread.Upload().FailureText());
     if (uploadedCount > 0)
         UpdateLog(tr("Successfully uploaded %1 picture(s).\r\n").arg(uploadedCount), 0);
     if (!keepWrittenFiles && complete && uploadedCount > 0)
@@ -681,6 +687,11 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     SaveLog();
     if (IsSilentOrHidden())
         reject();
+}
+
+void CProcessController::SetTransferTimeLimits(long connectSeconds, long stallSeconds)
+{
+    uploadThread.Upload().SetTimeLimits(connectSeconds, stallSeconds);
 }
 
 void CProcessController::FinishedUploading(int uploadedCount, QString text)

@@ -174,6 +174,11 @@ QString CUpload::ErrorText() const
     return m_errorText;
 }
 
+QString CUpload::FailureText() const
+{
+    return m_failure;
+}
+
 void CUpload::SetTimeLimits(long connectSeconds, long stallSeconds)
 {
     m_connectSeconds = connectSeconds;
