@@ -1,10 +1,12 @@
 #include "COutputPaths.h"
 
+#include "AtomicWrite.h"
 #include "Common.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -160,6 +162,15 @@ bool COutputPaths::PrepareTempFolder()
         SystemLogWrite("PrepareTempFolder", "cannot restrict " + TempFolder());
         return false;
     }
+    // Outputs and the e-mail message are written here: a link planted at one
+    // of their names, or as a folder on their way, would lead them elsewhere.
+    QDirIterator it(TempFolder(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        if (it.fileInfo().isSymLink() && QFile::remove(entry))
+            SystemLogWrite("PrepareTempFolder", "removed the link " + entry);
+    }
     return true;
 }
 
@@ -231,7 +242,8 @@ int COutputPaths::RemoveStaleTemporaries(const QString& folder)
     const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
     const uint me = uint(::geteuid());
     int removed = 0;
-    const QFileInfoList entries = dir.entryInfoList({kCopyPrefix + '*'}, QDir::Files | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = dir.entryInfoList({kCopyPrefix + '*', AtomicWrite::TemporaryPrefix() + '*'},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : entries) {
         if (entry.isSymLink() || entry.ownerId() != me || entry.lastModified() > dayAgo)
             continue;

@@ -55,7 +55,9 @@ public:
     static QString TempFolder();
     // Creates the temporary folder with mode 0700, or accepts an existing one
     // only when it is a real folder (not a link) owned by this user; its mode
-    // is then tightened to 0700. False when it cannot be used.
+    // is then tightened to 0700, and every link inside it, at any depth, is
+    // removed (never followed); its other files stay. False when it cannot
+    // be used.
     static bool PrepareTempFolder();
 
     // Copies source over target through a temporary file in the target's
@@ -65,10 +67,10 @@ public:
     // systems). The source is removed only once the target is complete.
     static bool MoveReplacing(const QString& source, const QString& target);
 
-    // Removes the temporary files that a copy (CopyReplacing) cut short by a
-    // killed run left in `folder`: ours by name and owner, and older than a
-    // day, so that no running copy can still be writing them. Links are left
-    // alone. Returns how many were removed.
+    // Removes the temporary files that a copy (CopyReplacing) or a write
+    // (AtomicWrite) cut short by a killed run left in `folder`: ours by name
+    // and owner, and older than a day, so that no running copy can still be
+    // writing them. Links are left alone. Returns how many were removed.
     static int RemoveStaleTemporaries(const QString& folder);
 
     // A file name built from `name` that stays inside its folder: every

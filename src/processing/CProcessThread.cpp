@@ -446,7 +446,9 @@ void CProcessThread::PostProcessing()
 
 bool CProcessThread::DisableReadOnly(QString path)
 {
-    if (!QFile::exists(path))
+    // A link is replaced or removed, never its target unlocked.
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.exists())
         return false;
     FileAttributes::DisableReadOnly(path.toUtf8().constData());
     return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);

@@ -1,12 +1,15 @@
 // Whole runs over hostile input: photo paths and folder settings that lead
 // out of the destination, costly filter values, photos that declare more
 // pixels than memory holds, names with control characters, and what a killed
-// run left behind.
+// run left behind, and links planted where outputs are written.
 #include "CFormatsEnum.h"
+#include "COutputPaths.h"
 #include "CListImages.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
+#include "Common.h"
+#include "MailFixtures.h"
 #include "PngBomb.h"
 #include "ProcessTestKit.h"
 #include "ServerFixtures.h"
@@ -67,6 +70,9 @@ private slots:
     void controlCharactersNeitherInNamesNorLog_data();
     void controlCharactersNeitherInNamesNorLog();
     void staleCopyTemporariesRemoved();
+    void linksAtOutputNamesNeverFollowed_data();
+    void linksAtOutputNamesNeverFollowed();
+    void linksInTemporaryFolderRemoved();
 };
 
 void TestHostileInput::initTestCase()
@@ -240,8 +246,9 @@ void TestHostileInput::controlCharactersNeitherInNamesNorLog()
     }
 }
 
-// A copy cut short by a killed run leaves ".gbcopy-XXXXXX": the next run into
-// that folder removes ours that are older than a day, nothing else.
+// A copy or write cut short by a killed run leaves ".gbcopy-XXXXXX" or
+// ".gbwrite-XXXXXX": the next run into that folder removes ours that are
+// older than a day, nothing else.
 void TestHostileInput::staleCopyTemporariesRemoved()
 {
     const QString root = NewJob("stale");
@@ -249,6 +256,8 @@ void TestHostileInput::staleCopyTemporariesRemoved()
     const QString photo = MakePhoto(root, "a.png");
     QVERIFY(ServerFixtures::WriteFile(out + "/.gbcopy-OLD111", "half a copy"));
     QVERIFY(SetAge(out + "/.gbcopy-OLD111", 2));
+    QVERIFY(ServerFixtures::WriteFile(out + "/.gbwrite-OLD666", "half a write"));
+    QVERIFY(SetAge(out + "/.gbwrite-OLD666", 3));
     QVERIFY(ServerFixtures::WriteFile(out + "/.gbcopy-NEW222", "a copy in progress"));
     QVERIFY(ServerFixtures::WriteFile(out + "/.gbwork-OLD333", "not ours by name"));
     QVERIFY(SetAge(out + "/.gbwork-OLD333", 2));
@@ -270,6 +279,95 @@ void TestHostileInput::staleCopyTemporariesRemoved()
         expected.insert(2, ".gbcopy-OTHER5");
     QCOMPARE(FilesIn(out), expected);
     QCOMPARE(ReadAll(root + "/keep.txt"), QByteArray("the target of a link"));
+}
+
+void TestHostileInput::linksAtOutputNamesNeverFollowed_data()
+{
+    QTest::addColumn<bool>("dangling");
+    QTest::addColumn<bool>("reencode"); // else the photo is copied unchanged
+    QTest::newRow("dangling link, written") << true << true;
+    QTest::newRow("live link, replaced by a write") << false << true;
+    QTest::newRow("live link, replaced by a copy") << false << false;
+}
+
+// A link at an output name is replaced by the output; what it points to is
+// neither created, nor written, nor unlocked.
+void TestHostileInput::linksAtOutputNamesNeverFollowed()
+{
+    QFETCH(bool, dangling);
+    QFETCH(bool, reencode);
+    const QString root = NewJob("links");
+    const QString out = root + "/out";
+    const QString photo = MakePhoto(root, "a.png");
+    // A dangling link points into a folder that exists.
+    const QString victim = root + (dangling ? "/victim/made.png" : "/victim/keep.txt");
+    QVERIFY(QDir().mkpath(root + "/victim"));
+    if (!dangling) {
+        QVERIFY(ServerFixtures::WriteFile(victim, "keep me"));
+        QVERIFY(QFile::setPermissions(victim, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    }
+    QVERIFY(QFile::link(victim, out + "/a.png"));
+    // Overwriting on: an existing target is replaced without a question.
+    CUserProfile::GetInstance()->DisableNotifications = true;
+    SetPhotos({photo});
+    SetFilters(reencode ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    const QFileInfo output(out + "/a.png");
+    QVERIFY(!output.isSymLink());
+    QVERIFY(output.isFile());
+    if (reencode)
+        QVERIFY(IsNegativeOf(QImage(out + "/a.png"), QImage(photo)));
+    else
+        QCOMPARE(ReadAll(out + "/a.png"), ReadAll(photo));
+    if (dangling) {
+        QCOMPARE(QDir(root + "/victim").entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
+    } else {
+        QCOMPARE(ReadAll(victim), QByteArray("keep me"));
+        // Owner, group and others: the "user" bits say what we may do (root may write).
+        const QFile::Permissions classes(0x7777 & ~0x0F00);
+        QCOMPARE(QFile::permissions(victim) & classes, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+}
+
+// Links inside the private temporary folder, at an output's name or as a
+// folder, are removed before anything is written there; other files stay.
+void TestHostileInput::linksInTemporaryFolderRemoved()
+{
+    const QString root = NewJob("templinks");
+    const QString temp = COutputPaths::TempFolder();
+    RemoveDir(temp);
+    QVERIFY(COutputPaths::PrepareTempFolder());
+    QVERIFY(ServerFixtures::WriteFile(root + "/victim/keep.txt", "keep me"));
+    QVERIFY(QFile::link(root + "/victim/keep.txt", temp + "/a.png"));
+    QVERIFY(QFile::link(root + "/nowhere/made.png", temp + "/b.png"));
+    QVERIFY(QFile::link(root + "/victim", temp + "/inside"));
+    QVERIFY(ServerFixtures::WriteFile(temp + "/earlier.txt", "an earlier run's"));
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Destination = 2;
+    profile->SaveOnDiskMail = false;
+    profile->silentScript = true;
+    qputenv("GLIMMERBOX_OPENER", MailFixtures::MakeRecordingOpener().toLocal8Bit());
+    SetPhotos({MakePhoto(root, "a.png"), MakePhoto(root, "b.png")});
+    SetFilters({Filter(3080, "Negative")});
+
+    auto controller = Run();
+    qunsetenv("GLIMMERBOX_OPENER");
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QVERIFY(!controller->DeliveryFailed());
+    QCOMPARE(ReadAll(root + "/victim/keep.txt"), QByteArray("keep me"));
+    QCOMPARE(QDir(root + "/victim").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.txt"});
+    QVERIFY(!QFileInfo::exists(root + "/nowhere"));
+    for (const QString& name : {QString("a.png"), QString("b.png")}) {
+        const QFileInfo output(temp + "/" + name);
+        QVERIFY2(output.isFile() && !output.isSymLink(), qPrintable(name));
+    }
+    QVERIFY(!QFileInfo(temp + "/inside").isSymLink());
+    QCOMPARE(ReadAll(temp + "/earlier.txt"), QByteArray("an earlier run's"));
 }
 
 GB_TEST_MAIN(TestHostileInput)
