@@ -5,6 +5,6 @@
 namespace ExitCodes {
 constexpr int Success = 0;      // the job ran (or the window was closed)
 constexpr int LoadFailed = 1;   // the script could not be read: nothing was processed
-constexpr int RunErrors = 2;    // the job ran, but some photos failed or the run was stopped
+constexpr int RunErrors = 2;    // the job ran, but some photos failed, the delivery failed or the run was stopped
 constexpr int NotStarted = 3;   // the job could not start (no photos, no usable destination)
 } // namespace ExitCodes

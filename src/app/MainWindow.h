@@ -190,5 +190,6 @@ private:
     int lastRunErrors = 0;
     int lastRunWarnings = 0;
     bool lastRunStopped = false;
+    QString lastRunDeliveryFailure; // "" when the delivery completed or there was none
     QList<QString> lastRunOutputs;
 };

@@ -205,13 +205,17 @@ void MainWindow::StartLoadingScript(QString path)
     }
     fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s), %d warning(s)\n",
             int(photoList->list.size()), int(outputs.size()), lastRunErrors, lastRunWarnings);
+    // An e-mail message or upload that did not happen fails the run too.
+    if (!lastRunDeliveryFailure.isEmpty())
+        fprintf(stdout, "glimmerbox: delivery failed: %s\n", qUtf8Printable(lastRunDeliveryFailure));
     for (const QString& folder : std::as_const(folders))
         fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(QDir::toNativeSeparators(folder)));
     const QString log = CProcessController::GeneralLogPath();
     if (userProfile->processLog && QFileInfo::exists(log))
         fprintf(stdout, "glimmerbox: log in %s\n", qUtf8Printable(QDir::toNativeSeparators(log)));
     fflush(stdout);
-    FinishScript(lastRunErrors > 0 || lastRunStopped ? ExitCodes::RunErrors : ExitCodes::Success);
+    const bool failed = lastRunErrors > 0 || lastRunStopped || !lastRunDeliveryFailure.isEmpty();
+    FinishScript(failed ? ExitCodes::RunErrors : ExitCodes::Success);
 }
 
 void MainWindow::FinishScript(int status)
@@ -265,6 +269,14 @@ bool MainWindow::OnPanelConvert(bool ask)
             Warn(tr("There are no photos to process."), CPromptSeam::NoPhotos);
         return false;
     }
+    // A sub-folder name that leads out of the photos' folders runs nothing.
+    if (userProfile->OutputFolderStruct == 3) {
+        const QString problem = COutputPaths::CheckSubfolderName(userProfile->OutputFolder);
+        if (!problem.isEmpty()) {
+            Warn(problem);
+            return false;
+        }
+    }
     if (!silent && ask &&
         !CPromptSeam::Question(this, CPromptSeam::ConfirmRun,
                                tr("Ready to process %1 photos?").arg(photoList->list.size())))
@@ -312,6 +324,7 @@ bool MainWindow::OnPanelConvert(bool ask)
     lastRunErrors = controller.ErrorCount();
     lastRunWarnings = controller.WarningCount();
     lastRunStopped = controller.StoppedByUser();
+    lastRunDeliveryFailure = controller.DeliveryFailure();
     lastRunOutputs = controller.OutputPaths();
 
     const int runs = userProfile->runsThisSession;

@@ -1,6 +1,7 @@
 #include "CImageFilters.h"
 
 #include "Common.h"
+#include "FilterBounds.h"
 #include "MagickCompat.h"
 #include "TransformMath.h"
 
@@ -43,6 +44,7 @@ int CImageFilters::PInt(int n) const
 
 bool CImageFilters::Apply()
 {
+    m_error.clear();
     if (!m_target || !m_target->isValid())
         return false;
     // Job files can carry "nan" or "inf"; ImageMagick's kernel sizing never
@@ -52,6 +54,12 @@ bool CImageFilters::Apply()
             SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: parameter %1 is not a finite number").arg(i));
             return false;
         }
+    }
+    // A value whose cost has no limit is refused before any work starts.
+    m_error = FilterBounds::Check(m_record);
+    if (!m_error.isEmpty()) {
+        SystemLogWrite("Apply", "! ImageFilters::Apply Error: " + m_error);
+        return false;
     }
 
     MagickCompat::CoreException exception;
@@ -65,7 +73,11 @@ bool CImageFilters::Apply()
         // image is complete, so the filter counts as applied.
         SystemLogWrite("Apply", QString("! ImageFilters::Apply Warning: ") + QString::fromUtf8(warning.what()));
         return true;
+    } catch (const FilterBounds::OutOfBounds& error) {
+        m_error = error.Message();
+        SystemLogWrite("Apply", "! ImageFilters::Apply Error: " + m_error);
     } catch (const Magick::Exception& error) {
+        m_error = QString::fromUtf8(error.what());
         SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));
     } catch (const std::exception& error) {
         SystemLogWrite("Apply", QString("! ImageFilters::Apply Error: ") + QString::fromUtf8(error.what()));

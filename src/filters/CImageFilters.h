@@ -67,6 +67,9 @@ public:
     // unknown, or an exception stopped the operation (the target may then be
     // partly changed).
     bool Apply();
+    // Why the last Apply failed, when it is known ("" otherwise): a value
+    // beyond its bound (FilterBounds) or the image library's error.
+    const QString& LastError() const { return m_error; }
 
     // Preview frames of crop (5020) and resize (5040) records, in the
     // coordinates of the photo as displayed: width x height is its size on
@@ -242,6 +245,9 @@ private:
     bool FilterRoll();           // 5060
     bool FilterRotate();         // 5070
     bool FilterThumbnail();      // 5080
+    // Throws FilterBounds::OutOfBounds when a transform would make the photo
+    // wider or higher than the bound in pixels.
+    void RequireResultSize(double width, double height) const;
 
     // Numeric parameter n of the held record (0 outside the array).
     double P(int n) const;
@@ -281,4 +287,6 @@ private:
     // Exception record for operations that call the ImageMagick core
     // directly; valid only while Apply dispatches.
     MagickCore::ExceptionInfo* m_exception = nullptr;
+    QString m_error; // see LastError
+
 };

@@ -1,6 +1,7 @@
 #include "CImageFilters.h"
 
 #include "Common.h"
+#include "FilterBounds.h"
 #include "MagickCompat.h"
 #include "Platform.h"
 
@@ -359,6 +360,8 @@ bool CImageFilters::FilterSimpleBorder()
         p[2] = p[2] * double(photo.columns()) / 100.0;
         p[3] = p[3] * double(photo.columns()) / 100.0;
     }
+    for (int side = 0; side < 4; ++side)
+        FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "border width"), p[side]);
     // Whole pixels, so that the canvas and the photo's place agree.
     const int top = WholePixels(p[0]);
     const int bottom = WholePixels(p[1]);
@@ -368,6 +371,8 @@ bool CImageFilters::FilterSimpleBorder()
     p[1] = bottom;
     p[2] = left;
     p[3] = right;
+    FilterBounds::RequirePhotoSize(m_record, double(photo.columns()) + left + right,
+                                   double(photo.rows()) + top + bottom);
 
     Magick::Image canvas = photo;
     canvas.extent(ExactSize(photo.columns() + size_t(left) + size_t(right),
@@ -388,6 +393,7 @@ bool CImageFilters::FilterPolaroid()
     const size_t shorter = std::min(photo.columns(), photo.rows());
     const double base = keepWhole ? double(photo.rows()) : double(shorter);
     m_record.params[0] = base / 100.0 * P(0);
+    FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "strip height"), m_record.params[0]);
     const int strip = WholePixels(m_record.params[0]);
 
     if (!keepWhole && photo.columns() != photo.rows()) {

@@ -1,5 +1,6 @@
 #include "CImageFilters.h"
 
+#include "FilterBounds.h"
 #include "MagickCompat.h"
 #include "TransformMath.h"
 
@@ -202,6 +203,7 @@ bool CImageFilters::FilterResize()
             return true;
         if (noEnlarge && double(w) * double(h) > columns * rows)
             return true;
+        RequireResultSize(w, h);
         geometry = BoxGeometry(w, h, P(2) == 0.0);
         break;
     }
@@ -209,6 +211,8 @@ bool CImageFilters::FilterResize()
         const int w = ToInt(RoundHalfUp(width));
         if (w < 1 || (noEnlarge && w > columns))
             return true;
+        // The height follows the photo's aspect ratio.
+        RequireResultSize(w, RoundHalfUp(w / aspect));
         geometry = MagickCompat::WidthOnlyGeometry(w);
         break;
     }
@@ -216,6 +220,7 @@ bool CImageFilters::FilterResize()
         const int h = ToInt(RoundHalfUp(height));
         if (h < 1 || (noEnlarge && h > rows))
             return true;
+        RequireResultSize(RoundHalfUp(h * aspect), h);
         geometry = MagickCompat::HeightOnlyGeometry(h);
         break;
     }
@@ -224,6 +229,7 @@ bool CImageFilters::FilterResize()
         const int h = ToInt(RoundHalfUp(height));
         if (w < 1 || h < 1 || (noEnlarge && w > columns && h > rows))
             return true;
+        RequireResultSize(w, h);
         geometry = BoxGeometry(w, h, false);
         break;
     }
@@ -232,6 +238,13 @@ bool CImageFilters::FilterResize()
     }
     image.scale(Magick::Geometry(geometry));
     return true;
+}
+
+void CImageFilters::RequireResultSize(double width, double height) const
+{
+    FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "width"), width);
+    FilterBounds::RequirePixels(m_record, QT_TRANSLATE_NOOP("FilterBounds", "height"), height);
+    FilterBounds::RequirePhotoSize(m_record, width, height);
 }
 
 bool CImageFilters::FilterResizeAdvanced()
@@ -249,6 +262,7 @@ bool CImageFilters::FilterResizeAdvanced()
     const int h = ToInt(RoundHalfUp(height));
     if (w < 1 || h < 1)
         return true;
+    RequireResultSize(w, h);
 
     // A resolution of 0 or less would be written into the file as is.
     const int densityX = PInt(4);
@@ -299,6 +313,7 @@ bool CImageFilters::FilterThumbnail()
     const int height = PInt(1);
     if (width < 1 || height < 1)
         return true;
+    RequireResultSize(width, height);
     switch (PInt(2)) {
     case 0:
         image.scale(Magick::Geometry(BoxGeometry(width, height, false)));

@@ -4,6 +4,7 @@
 #include "CFormatsEnum.h"
 #include "CICCProfiles.h"
 #include "CIMImageCache.h"
+#include "CMagickRuntime.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "MagickCompat.h"
@@ -11,6 +12,7 @@
 
 #include <QFileInfo>
 
+#include <climits>
 #include <cstdlib>
 #include <memory>
 
@@ -88,6 +90,7 @@ void CImageManager::ResetReadState()
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readError.clear();
 }
 
 void CImageManager::InstallProgressMonitor(Magick::Image& target)
@@ -100,6 +103,18 @@ bool CImageManager::Aborted() const
     return preview && progress.abort.load();
 }
 
+bool CImageManager::CheckDeclaredSize(const QString& path)
+{
+    QList<QSize> frames;
+    for (const auto& [width, height] : MagickCompat::PingFrameSizes(MagickCompat::FileToRead(path)))
+        frames.append(QSize(int(std::min<size_t>(width, INT_MAX)), int(std::min<size_t>(height, INT_MAX))));
+    readError = CMagickRuntime::CheckFrameSizes(frames);
+    if (readError.isEmpty())
+        return true;
+    SystemLogWrite("CheckDeclaredSize", "refused " + path + ": " + readError);
+    return false;
+}
+
 bool CImageManager::Read(QString path)
 {
     SystemLogWrite("Read", "");
@@ -107,6 +122,7 @@ bool CImageManager::Read(QString path)
     multipage = false;
     sourcePath = path;
     readDamage.clear();
+    readError.clear();
 
     if (preview && cache->CheckAndLoad(path, image, &properties)) {
         SystemLogWrite("Read", "- Cache hit");
@@ -162,6 +178,10 @@ bool CImageManager::ReadMagick(QString path)
         return false;
     }
 
+    // A file that declares more pixels than a photo may have (a
+    // decompression bomb) is refused before a byte is decoded.
+    if (!CheckDeclaredSize(path))
+        return false;
     if (preview)
         InstallProgressMonitor(image);
     const std::string file = MagickCompat::FileToRead(path);

@@ -118,9 +118,16 @@ public:
     // otherwise. Remarks that healthy files raise (unknown tags, EXIF
     // oddities) leave it empty.
     QString readDamage;
+    // Why the last read failed, when it was refused before decoding (a photo
+    // larger than one photo may be, CMagickRuntime::CheckFrameSizes); "" otherwise.
+    QString readError;
 
 private:
     void ResetReadState();
+    // Pings path and refuses (false, with readError set) a file whose
+    // declared pixels exceed one photo's share, before anything is decoded.
+    // A file that cannot be pinged passes: the read reports it.
+    bool CheckDeclaredSize(const QString& path);
     void InstallProgressMonitor(Magick::Image& target);
     bool Aborted() const;
     bool ConvertCMYKToSRGB();

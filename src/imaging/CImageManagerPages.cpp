@@ -34,7 +34,12 @@ bool CImageManager::ReadMultipage(QString path)
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readError.clear();
     const int layerMode = profile ? profile->multipageWrite : EveryLayer;
+    if (!CheckDeclaredSize(path)) {
+        image = Magick::Image();
+        return false;
+    }
     try {
         std::list<Magick::Image> read;
         try {

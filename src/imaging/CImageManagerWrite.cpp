@@ -1,33 +1,26 @@
 #include "CImageManager.h"
 
+#include "AtomicWrite.h"
 #include "CICCProfiles.h"
 #include "COutputFormat.h"
 #include "CUserProfile.h"
 #include "LayerMode.h"
 #include "MagickCompat.h"
 
-#include <QSaveFile>
-
 #include <algorithm>
 #include <vector>
 
 namespace {
 // Replaces path with the bytes only once they are all on disk: a failed
-// write leaves an existing file as it was. The file keeps the mode of the
-// file it replaces.
+// write leaves an existing file as it was, and a link at the name is
+// replaced, never written through. The file keeps the mode of the file it
+// replaces.
 bool SaveBlob(const Magick::Blob& blob, const QString& path)
 {
     if (blob.length() == 0)
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto length = static_cast<qint64>(blob.length());
-    if (file.write(static_cast<const char*>(blob.data()), length) != length) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return AtomicWrite::ReplaceWithBytes(path, static_cast<const char*>(blob.data()),
+                                         static_cast<qint64>(blob.length()));
 }
 
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder)

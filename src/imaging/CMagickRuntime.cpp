@@ -4,17 +4,35 @@
 #include "MagickCompat.h"
 #include "Platform.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStorageInfo>
+#include <QThread>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
+#include <limits>
 #include <mutex>
 
+#include <unistd.h>
+
 namespace {
+using MagickSize = MagickCore::MagickSizeType;
+
 std::once_flag s_once;
 std::atomic<bool> s_initialized{false};
 std::atomic<bool> s_policyApplied{false};
+
+// The policy file's limits, read once after it is installed: ours never go
+// above them.
+MagickSize s_memoryCeiling = 0;
+MagickSize s_mapCeiling = 0;
+MagickSize s_diskCeiling = 0;
+std::mutex s_limitsMutex; // guards the worker count and the limits set from it
+int s_workers = 1;
 
 bool ApplyPolicy(const QString& path)
 {
@@ -31,6 +49,51 @@ bool ApplyPolicy(const QString& path)
     MagickCore::DestroyExceptionInfo(exception);
     return ok;
 }
+
+MagickSize PhysicalMemory()
+{
+    const long pages = sysconf(_SC_PHYS_PAGES);
+    const long pageSize = sysconf(_SC_PAGE_SIZE);
+    if (pages <= 0 || pageSize <= 0)
+        return MagickSize(2) << 30; // unknown: assume a small machine
+    return MagickSize(pages) * MagickSize(pageSize);
+}
+
+// Free space where ImageMagick puts its disk caches; -1 when unknown.
+qint64 FreeTemporarySpace()
+{
+    QString folder = qEnvironmentVariable("MAGICK_TEMPORARY_PATH");
+    if (folder.isEmpty())
+        folder = QDir::tempPath();
+    const QStorageInfo storage(folder);
+    return storage.isValid() ? storage.bytesAvailable() : -1;
+}
+
+int DefaultWorkers()
+{
+    const int cores = QThread::idealThreadCount();
+    return (cores >= 1 && cores <= 32) ? cores : 1;
+}
+
+// Memory and map a quarter of the machine's memory each, disk half the free
+// space of the temporary folder; each no more than the policy allows.
+void ApplyResourceLimits()
+{
+    const MagickSize memory = PhysicalMemory();
+    const MagickSize memoryLimit = std::min(s_memoryCeiling, memory / 4);
+    const MagickSize mapLimit = std::min(s_mapCeiling, memory / 4);
+    const qint64 freeSpace = FreeTemporarySpace();
+    const MagickSize diskLimit =
+        freeSpace < 0 ? s_diskCeiling : std::min(s_diskCeiling, MagickSize(freeSpace) / 2);
+    Magick::ResourceLimits::memory(memoryLimit);
+    Magick::ResourceLimits::map(mapLimit);
+    Magick::ResourceLimits::disk(diskLimit);
+    SystemLogWrite("CMagickRuntime::ApplyResourceLimits",
+                   QString("memory %1 MiB, map %2 MiB, disk %3 MiB")
+                       .arg(memoryLimit >> 20)
+                       .arg(mapLimit >> 20)
+                       .arg(diskLimit >> 20));
+}
 } // namespace
 
 QString CMagickRuntime::PolicyPath()
@@ -46,6 +109,14 @@ bool CMagickRuntime::Initialize(const char* programPath)
             setenv("MAGICK_CONFIGURE_PATH", resources.toLocal8Bit().constData(), 1);
         Magick::InitializeMagick(programPath);
         s_policyApplied = ApplyPolicy(PolicyPath());
+        s_memoryCeiling = Magick::ResourceLimits::memory();
+        s_mapCeiling = Magick::ResourceLimits::map();
+        s_diskCeiling = Magick::ResourceLimits::disk();
+        ApplyResourceLimits();
+        {
+            const std::lock_guard<std::mutex> lock(s_limitsMutex);
+            s_workers = DefaultWorkers();
+        }
         s_initialized = true;
     });
     return s_policyApplied;
@@ -64,4 +135,53 @@ void CMagickRuntime::SetThreadLimit(int threads)
 int CMagickRuntime::ThreadLimit()
 {
     return static_cast<int>(MagickCompat::ThreadLimit());
+}
+
+void CMagickRuntime::SetWorkerCount(int workers)
+{
+    const std::lock_guard<std::mutex> lock(s_limitsMutex);
+    s_workers = std::clamp(workers, 1, 32);
+    // The free disk space may have changed since the last run.
+    if (s_initialized)
+        ApplyResourceLimits();
+}
+
+int CMagickRuntime::WorkerCount()
+{
+    const std::lock_guard<std::mutex> lock(s_limitsMutex);
+    return s_workers;
+}
+
+qint64 CMagickRuntime::PhotoByteLimit()
+{
+    const int workers = WorkerCount();
+    const MagickSize memory = Magick::ResourceLimits::memory();
+    const MagickSize map = Magick::ResourceLimits::map();
+    const MagickSize share = (memory + map) / MagickSize(workers);
+    const MagickSize limit = std::min(share, std::max(memory, map));
+    return qint64(std::min<MagickSize>(limit, MagickSize(std::numeric_limits<qint64>::max())));
+}
+
+QString CMagickRuntime::CheckPhotoSize(qint64 width, qint64 height)
+{
+    return CheckFrameSizes({QSize(int(std::clamp<qint64>(width, 0, std::numeric_limits<int>::max())),
+                                  int(std::clamp<qint64>(height, 0, std::numeric_limits<int>::max())))});
+}
+
+QString CMagickRuntime::CheckFrameSizes(const QList<QSize>& frames)
+{
+    double pixels = 0.0;
+    for (const QSize& frame : frames)
+        pixels += double(std::max(frame.width(), 0)) * double(std::max(frame.height(), 0));
+    const qint64 limit = PhotoByteLimit();
+    if (frames.isEmpty() || pixels * double(MagickCompat::PixelBytes) <= double(limit))
+        return QString();
+    const qint64 megapixels = limit / qint64(MagickCompat::PixelBytes) / 1000000;
+    const QSize first = frames.first();
+    QString size = QCoreApplication::translate("CMagickRuntime", "%1 x %2 pixels").arg(first.width()).arg(first.height());
+    if (frames.size() > 1)
+        size = QCoreApplication::translate("CMagickRuntime", "%1 in %2 frames").arg(size).arg(frames.size());
+    return QCoreApplication::translate("CMagickRuntime", "%1 is more than one photo may have here (%2 megapixels).")
+        .arg(size)
+        .arg(megapixels);
 }

@@ -32,8 +32,8 @@ private:
 int OpenForFlags(const char* path)
 {
     // O_NONBLOCK keeps a FIFO or device from blocking us; flags of regular
-    // files are all we touch.
-    return ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    // files are all we touch, and never those of a link's target.
+    return ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY | O_NOFOLLOW);
 }
 
 bool ReadFlags(int fd, int* flags)

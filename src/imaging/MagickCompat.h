@@ -12,6 +12,8 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace MagickCompat {
 
@@ -355,6 +357,20 @@ inline Magick::Image PingFirstImage(const std::string& path, size_t& count, std:
     return Magick::Image(list); // takes ownership of the first image
 }
 
+// Width and height of every image (page, frame, layer) that a ping of the
+// file reports, without decoding pixels; empty when the ping fails.
+inline std::vector<std::pair<size_t, size_t>> PingFrameSizes(const std::string& path)
+{
+    CoreException exception;
+    MagickCore::Image* images = PingList(path, exception.get());
+    std::vector<std::pair<size_t, size_t>> sizes;
+    for (const MagickCore::Image* frame = images; frame; frame = frame->next)
+        sizes.emplace_back(frame->columns, frame->rows);
+    if (images)
+        MagickCore::DestroyImageList(images);
+    return sizes;
+}
+
 // Walks every pixel's red, green and blue values (quantum units) row by row
 // through one pixel-cache view. The image is unshared and made direct-class
 // first, so a palette image keeps the new values.
@@ -503,6 +519,11 @@ void ForEachAlphaWithMask(Magick::Image& image, const Magick::Image& mask, Fn fn
 // Size of the file-name buffers in ImageMagick's records (ImageMagick 7
 // calls it MagickPathExtent).
 inline constexpr std::size_t PathExtent = MaxTextExtent;
+
+// Bytes that one pixel takes in ImageMagick's pixel cache (version 6 keeps
+// red, green, blue and opacity at the build's quantum depth; colour-mapped
+// and CMYK images add an index channel).
+inline constexpr std::size_t PixelBytes = sizeof(MagickCore::PixelPacket) + sizeof(MagickCore::IndexPacket);
 
 // The current limit of ImageMagick's own threads per operation.
 inline unsigned long ThreadLimit()

@@ -1,5 +1,7 @@
 #include "CFilterFilename.h"
 
+#include "Common.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 
@@ -269,8 +271,13 @@ QString CFilterFilename::MakeSafeFileName(QString name)
 {
     // The name is one path component: it must not climb out of or into
     // another folder, whatever the pattern, folder or replace text held.
+    // Nor may it hold line breaks, other control characters or direction
+    // overrides, which forge lines in lists and logs or disguise the name.
     name.replace('/', '_');
-    name.replace(QChar(0), '_');
+    for (QChar& c : name) {
+        if (IsUnsafeTextCharacter(c))
+            c = '_';
+    }
     if (name.isEmpty())
         return QStringLiteral("_");
     if (name == "." || name == "..")

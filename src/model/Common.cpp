@@ -114,6 +114,35 @@ QString TruncateString(QString text, int n, bool quoted)
     return quoted ? "\"" + result + "\"" : result;
 }
 
+bool IsUnsafeTextCharacter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
+QString EscapeForLog(const QString& text)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == '\\')
+            result += QStringLiteral("\\\\");
+        else if (c == '\r')
+            result += QStringLiteral("\\r");
+        else if (c == '\n')
+            result += QStringLiteral("\\n");
+        else if (c == '\t')
+            result += QStringLiteral("\\t");
+        else if (!IsUnsafeTextCharacter(c))
+            result += c;
+        else if (c.unicode() <= 0xFF)
+            result += QString::asprintf("\\x%02X", unsigned(c.unicode()));
+        else
+            result += QString::asprintf("\\u%04X", unsigned(c.unicode()));
+    }
+    return result;
+}
+
 int GenerateRandomNumber(int low, int high)
 {
     if (high < low)

@@ -19,6 +19,14 @@ void OpenHelpFile(QString page, bool unused = false);
 QString GetDownloadSourceName();
 
 QString TruncateString(QString text, int n, bool quoted);
+
+// Control characters (C0, DEL, C1) and the bidirectional embedding, override
+// and isolate characters: they can forge lines or reorder what is shown.
+bool IsUnsafeTextCharacter(QChar c);
+// Text for one line of a log: "\" becomes "\\", CR, LF and tab become "\r", "\n",
+// "\t", and every other unsafe character "\xHH" or "\uHHHH".
+QString EscapeForLog(const QString& text);
+
 int GenerateRandomNumber(int low, int high);
 bool StringCompareAscending(QString& a, QString& b);
 

@@ -70,6 +70,11 @@ QString CEmail::MessagePath() const
     return m_messagePath;
 }
 
+QString CEmail::FailureText() const
+{
+    return m_failure;
+}
+
 QByteArray CEmail::QuotedPrintable(const QByteArray& text)
 {
     QByteArray out;
@@ -116,7 +121,7 @@ QByteArray CEmail::Base64Lines(const QByteArray& data)
     return out;
 }
 
-bool CEmail::ComposeMessage(QByteArray& message) const
+bool CEmail::ComposeMessage(QByteArray& message, QString* unreadable) const
 {
     QByteArray text;
     const auto add = [&text](const QString& piece) { text += piece.toLatin1(); };
@@ -136,13 +141,11 @@ bool CEmail::ComposeMessage(QByteArray& message) const
 
     for (const QString& path : m_record.attachments) {
         QFile file(path);
-        if (!file.open(QIODevice::ReadOnly)) {
-            SystemLogWrite("ComposeMessage", "cannot read " + path + ": " + file.errorString());
-            return false;
-        }
-        const QByteArray content = file.readAll();
+        const QByteArray content = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
         if (file.error() != QFileDevice::NoError) {
             SystemLogWrite("ComposeMessage", "cannot read " + path + ": " + file.errorString());
+            if (unreadable)
+                *unreadable = path;
             return false;
         }
         file.close();
@@ -163,8 +166,11 @@ bool CEmail::ComposeMessage(QByteArray& message) const
 
 bool CEmail::WriteMessageFile(const QByteArray& message)
 {
-    if (!CUpload::MakeTemporaryFolder())
+    if (!CUpload::MakeTemporaryFolder()) {
+        m_failure = tr("The e-mail message could not be written: the temporary folder %1 cannot be used.")
+                        .arg(EscapeForLog(CUpload::TemporaryFolder()));
         return false;
+    }
     // A name that is taken (a message of the same second) gets the next number,
     // so an earlier message that the mail program may still read stays intact.
     const qint64 seconds = QDateTime::currentSecsSinceEpoch();
@@ -176,24 +182,38 @@ bool CEmail::WriteMessageFile(const QByteArray& message)
             if (file.exists())
                 continue;
             SystemLogWrite("openInDefaultProgram", "cannot write " + path + ": " + file.errorString());
+            m_failure = tr("The e-mail message %1 could not be written: %2.")
+                            .arg(EscapeForLog(path), file.errorString());
             return false;
         }
         m_messagePath = path;
         const bool written = file.write(message) == message.size() && file.flush();
+        if (!written) {
+            SystemLogWrite("openInDefaultProgram", "cannot write " + path + ": " + file.errorString());
+            m_failure = tr("The e-mail message %1 could not be written: %2.")
+                            .arg(EscapeForLog(path), file.errorString());
+        }
         file.close();
-        if (!written)
-            SystemLogWrite("openInDefaultProgram", "cannot write " + path);
         return written;
     }
+    m_failure = tr("The e-mail message could not be written: every name in %1 is taken.")
+                    .arg(EscapeForLog(CUpload::TemporaryFolder()));
     return false;
 }
 
 bool CEmail::openInDefaultProgram()
 {
+    m_failure.clear();
     QByteArray message;
-    if (!ComposeMessage(message))
+    QString unreadable;
+    if (!ComposeMessage(message, &unreadable)) {
+        m_failure = tr("The e-mail message could not be composed: %1 could not be read.").arg(EscapeForLog(unreadable));
         return false;
+    }
     if (!WriteMessageFile(message))
         return false;
-    return OpenExternal(m_messagePath);
+    if (OpenExternal(m_messagePath))
+        return true;
+    m_failure = tr("The mail program could not be opened for %1.").arg(EscapeForLog(m_messagePath));
+    return false;
 }

@@ -20,11 +20,16 @@ public:
     // when the message cannot be written, or when the opener cannot start.
     bool openInDefaultProgram();
 
-    // The whole message in Latin-1; false when an attachment cannot be read.
-    bool ComposeMessage(QByteArray& message) const;
+    // The whole message in Latin-1; false when an attachment cannot be read
+    // (its path then in *unreadable).
+    bool ComposeMessage(QByteArray& message, QString* unreadable = nullptr) const;
 
     // Path of the written message; "" until one was created.
     QString MessagePath() const;
+    // Why openInDefaultProgram failed, for the processing log: an attachment
+    // that could not be read, a message file that could not be written, or a
+    // mail program that could not be opened. "" after a success.
+    QString FailureText() const;
 
     // Quoted-printable form of Latin-1 text (RFC 2045), CR LF line breaks.
     static QByteArray QuotedPrintable(const QByteArray& text);
@@ -36,4 +41,5 @@ private:
 
     SEmailRecord m_record;
     QString m_messagePath;
+    QString m_failure;
 };

@@ -1,8 +1,12 @@
 #include "COutputPaths.h"
 
+#include "AtomicWrite.h"
 #include "Common.h"
 
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -82,6 +86,36 @@ QString COutputPaths::RelocateFolder(const QString& folder, const QString& commo
     return result;
 }
 
+SImageRecord COutputPaths::CleanRecord(SImageRecord record)
+{
+    record.path = QDir::cleanPath(QFileInfo(record.path).absoluteFilePath());
+    record.folder = QFileInfo(record.path).absolutePath();
+    return record;
+}
+
+bool COutputPaths::LiesUnder(const QString& path, const QString& folder)
+{
+    if (folder.isEmpty())
+        return false;
+    const QString cleanFolder = QDir::cleanPath(folder);
+    const QString cleanPath = QDir::cleanPath(path);
+    if (cleanPath == cleanFolder)
+        return true;
+    return cleanPath.startsWith(cleanFolder.endsWith('/') ? cleanFolder : cleanFolder + '/');
+}
+
+QString COutputPaths::CheckSubfolderName(const QString& name)
+{
+    const bool absolute = name.startsWith('/');
+    const bool climbs = name.split('/').contains(QStringLiteral(".."));
+    if (!absolute && !climbs)
+        return QString();
+    return QCoreApplication::translate("COutputPaths",
+                                       "The sub-folder name \"%1\" is not usable: it must lie inside each photo's "
+                                       "folder, so it may neither start with \"/\" nor hold \"..\".")
+        .arg(EscapeForLog(name));
+}
+
 QString COutputPaths::NumberedName(const QString& folder, const QString& baseName,
                                    const QString& extension, int n)
 {
@@ -128,10 +162,22 @@ bool COutputPaths::PrepareTempFolder()
         SystemLogWrite("PrepareTempFolder", "cannot restrict " + TempFolder());
         return false;
     }
+    // Outputs and the e-mail message are written here: a link planted at one
+    // of their names, or as a folder on their way, would lead them elsewhere.
+    QDirIterator it(TempFolder(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString entry = it.next();
+        if (it.fileInfo().isSymLink() && QFile::remove(entry))
+            SystemLogWrite("PrepareTempFolder", "removed the link " + entry);
+    }
     return true;
 }
 
 namespace {
+
+// Name prefix of the temporary file of a copy in progress.
+const QString kCopyPrefix = QStringLiteral(".gbcopy-");
 
 // Copies source into a fresh temporary file beside target and returns its
 // path ("" on failure, nothing left behind).
@@ -140,7 +186,7 @@ QString CopyToSibling(const QString& source, const QString& target)
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return QString();
-    QTemporaryFile out(QFileInfo(target).absolutePath() + QStringLiteral("/.gbcopy-XXXXXX"));
+    QTemporaryFile out(QFileInfo(target).absolutePath() + '/' + kCopyPrefix + QStringLiteral("XXXXXX"));
     if (!out.open())
         return QString();
     char buffer[1 << 16];
@@ -188,6 +234,25 @@ bool COutputPaths::MoveReplacing(const QString& source, const QString& target)
     if (!CopyReplacing(source, target))
         return false;
     return QFile::remove(source);
+}
+
+int COutputPaths::RemoveStaleTemporaries(const QString& folder)
+{
+    const QDir dir(folder);
+    const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+    const uint me = uint(::geteuid());
+    int removed = 0;
+    const QFileInfoList entries = dir.entryInfoList({kCopyPrefix + '*', AtomicWrite::TemporaryPrefix() + '*'},
+                                                    QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() || entry.ownerId() != me || entry.lastModified() > dayAgo)
+            continue;
+        if (QFile::remove(entry.absoluteFilePath())) {
+            SystemLogWrite("RemoveStaleTemporaries", "removed " + entry.absoluteFilePath());
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 QString COutputPaths::SafeFileName(const QString& name)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SImageRecord.h"
+
 #include <QList>
 #include <QString>
 
@@ -30,6 +32,16 @@ public:
     static QString RelocateFolder(const QString& folder, const QString& commonPath,
                                   const QString& baseFolder);
 
+    // A photo record whose path and folder are absolute and clean (no ".",
+    // ".." or doubled "/"), so that a folder rebuilt from it stays where
+    // the photo is.
+    static SImageRecord CleanRecord(SImageRecord record);
+    // Whether `path` lies in `folder` or below it, once both are cleaned.
+    static bool LiesUnder(const QString& path, const QString& folder);
+    // Why the sub-folder name of folder mode 3 cannot be used: an absolute
+    // path, or a ".." that leads out of the photo's folder. "" when usable.
+    static QString CheckSubfolderName(const QString& name);
+
     // folder + baseName + " (n)." + extension; folder ends with "/".
     static QString NumberedName(const QString& folder, const QString& baseName,
                                 const QString& extension, int n);
@@ -43,7 +55,9 @@ public:
     static QString TempFolder();
     // Creates the temporary folder with mode 0700, or accepts an existing one
     // only when it is a real folder (not a link) owned by this user; its mode
-    // is then tightened to 0700. False when it cannot be used.
+    // is then tightened to 0700, and every link inside it, at any depth, is
+    // removed (never followed); its other files stay. False when it cannot
+    // be used.
     static bool PrepareTempFolder();
 
     // Copies source over target through a temporary file in the target's
@@ -52,6 +66,12 @@ public:
     // Moves source over target (a rename, or copy and delete across file
     // systems). The source is removed only once the target is complete.
     static bool MoveReplacing(const QString& source, const QString& target);
+
+    // Removes the temporary files that a copy (CopyReplacing) or a write
+    // (AtomicWrite) cut short by a killed run left in `folder`: ours by name
+    // and owner, and older than a day, so that no running copy can still be
+    // writing them. Links are left alone. Returns how many were removed.
+    static int RemoveStaleTemporaries(const QString& folder);
 
     // A file name built from `name` that stays inside its folder: every
     // character other than letters, digits, "-", "_" and "." becomes "_",

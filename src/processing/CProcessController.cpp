@@ -51,6 +51,7 @@ CProcessController::CProcessController(QWidget* parent)
         break;
     }
     previousMagickThreads = CMagickRuntime::ThreadLimit();
+    previousMagickWorkers = CMagickRuntime::WorkerCount();
     // libcurl starts up before any transfer thread can exist.
     CUpload::InitializeTransfers();
     connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
@@ -68,6 +69,7 @@ CProcessController::~CProcessController()
     uploadThread.Upload().SetAbort(true);
     uploadThread.wait();
     CMagickRuntime::SetThreadLimit(previousMagickThreads);
+    CMagickRuntime::SetWorkerCount(previousMagickWorkers);
 }
 
 void CProcessController::BuildForm()
@@ -213,7 +215,7 @@ void CProcessController::StartThreads()
     const bool customProfile =
         COutputFormat::ForName(profile->OutputFormat, *profile, CFormatsEnum::GetInstance()).checkCustomProfile;
     if (customProfile && !QFileInfo::exists(profile->CustomProfile)) {
-        UpdateLog(" - " + tr("Failed to load") + " " + profile->CustomProfile, 0);
+        UpdateLog(" - " + tr("Failed to load") + " " + EscapeForLog(profile->CustomProfile), 0);
         ++errorCount;
     }
 
@@ -228,11 +230,17 @@ void CProcessController::StartThreads()
         return;
     }
 
-    // Workers x ImageMagick's own threads stay within the cores.
+    // Workers x ImageMagick's own threads stay within the cores, and each
+    // worker's photo gets its share of ImageMagick's memory.
     CMagickRuntime::SetThreadLimit(std::max(1, std::max(cores, 1) / threadCount));
+    CMagickRuntime::SetWorkerCount(threadCount);
 
     const QString destPath = COutputPaths::ExpandDestPath(profile->DestPath);
-    const QList<SImageRecord> photos = images->list;
+    // Clean paths, so that no "..", "." or relative folder in a photo's path
+    // rebuilds an output folder outside the destination.
+    QList<SImageRecord> photos;
+    for (const SImageRecord& photo : std::as_const(images->list))
+        photos.append(COutputPaths::CleanRecord(photo));
     for (int t = 0; t < threadCount; ++t) {
         auto thread = std::make_unique<CProcessThread>();
         for (const SImageRecord& photo : photos) {
@@ -275,7 +283,7 @@ QString CProcessController::FindCommonPath() const
     }
     QList<QString> folders;
     for (const SImageRecord& photo : std::as_const(images->list))
-        folders.append(photo.folder);
+        folders.append(COutputPaths::CleanRecord(photo).folder);
     return COutputPaths::FindCommonPath(folders);
 }
 
@@ -283,9 +291,10 @@ void CProcessController::ComputeIdForPath()
 {
     QHash<QString, qint64> counters;
     for (SImageRecord& photo : images->list) {
-        auto found = counters.find(photo.folder);
+        const QString folder = COutputPaths::CleanRecord(photo).folder;
+        auto found = counters.find(folder);
         if (found == counters.end()) {
-            counters.insert(photo.folder, 0);
+            counters.insert(folder, 0);
             photo.folderIndex = 0;
         } else {
             photo.folderIndex = ++found.value();
@@ -569,7 +578,7 @@ void CProcessController::UploadImages(int destinationCode)
     if (destinationCode == COutputPaths::DestServer) {
         // The summary's last line has no line end of its own: the file gets
         // one, then a blank line pair before the upload's lines.
-        const QString uploading = tr("Uploading to ") + profile->FTPHost + "...";
+        const QString uploading = tr("Uploading to ") + EscapeForLog(profile->FTPHost) + "...";
         editProcessLog->append(uploading);
         logBuffer += "\r\n\r\n\r\n" + uploading + "\r\n";
         PrepareInterfaceForUpload();
@@ -583,6 +592,9 @@ void CProcessController::UploadImages(int destinationCode)
     if (destinationCode == COutputPaths::DestEmail) {
         const bool handedOver = mailUpload.AddAttachments(OutputPaths(), !keepWrittenFiles);
         deliveryFinished = true;
+        if (!handedOver)
+            deliveryFailure = tr("the e-mail message was not handed to the mail program: %1")
+                                  .arg(mailUpload.FailureText());
         FinishDelivery(handedOver);
     }
 }
@@ -659,6 +671,9 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     // Temporary copies and sources go only after every file has arrived;
     // otherwise the upload has logged where the outputs are kept.
     const bool complete = uploadThread.Upload().DeliveryComplete();
+    if (!complete)
+        deliveryFailure = tr("the upload to %1 did not complete: %2")
+                              .arg(EscapeForLog(uploadThread.ServerSettings().FTPHost), uploadThread.Upload().FailureText());
     if (uploadedCount > 0)
         UpdateLog(tr("Successfully uploaded %1 picture(s).\r\n").arg(uploadedCount), 0);
     if (!keepWrittenFiles && complete && uploadedCount > 0)
@@ -672,6 +687,11 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     SaveLog();
     if (IsSilentOrHidden())
         reject();
+}
+
+void CProcessController::SetTransferTimeLimits(long connectSeconds, long stallSeconds)
+{
+    uploadThread.Upload().SetTimeLimits(connectSeconds, stallSeconds);
 }
 
 void CProcessController::FinishedUploading(int uploadedCount, QString text)

@@ -61,12 +61,19 @@ public:
     bool IsRunFinished() const { return runFinished; }
     bool IsDeliveryFinished() const { return deliveryFinished; }
     bool StoppedByUser() const { return stoppedByUser; }
+    // An e-mail message or upload that did not complete; the cause in one
+    // line ("" when the delivery completed or there was none).
+    bool DeliveryFailed() const { return !deliveryFailure.isEmpty(); }
+    const QString& DeliveryFailure() const { return deliveryFailure; }
     const QString& LogBuffer() const { return logBuffer; }
     QString LogViewText() const;
     QList<QString> OutputPaths() const;
     // Sources whose deletion waits for the delivery of their outputs.
     QList<QString> PendingSources() const;
     bool IsUploadRunning() const { return uploadRunning; }
+    // Time limits of the server upload (CUpload::SetTimeLimits); before the
+    // upload starts.
+    void SetTransferTimeLimits(long connectSeconds, long stallSeconds);
     qint64 RunTimeMs() const;
 
 signals:
@@ -138,10 +145,12 @@ private:
     bool deliveryFinished = true;
     bool runFinished = false;
     bool uploadRunning = false;
+    QString deliveryFailure;
     QString logBuffer;
     bool keepWrittenFiles = true;
     int destination = 1;
     int previousMagickThreads = 0;
+    int previousMagickWorkers = 1;
 
     // Delivery: the server upload runs on its own thread; the e-mail
     // hand-off uses the dialog's own upload object on the GUI thread.

@@ -119,8 +119,17 @@ void CProcessThread::ProcessPhoto()
     dateTaken = facts.dateTaken;
 
     bool skip = false;
+    outputRefused.clear();
     GeneratePathName();
-    CheckPathName(skip);
+    if (outputRefused.isEmpty())
+        CheckPathName(skip);
+    // A renamed target is checked again.
+    if (outputRefused.isEmpty() && !skip)
+        outputRefused = CheckInsideDestination(outputPath);
+    if (!outputRefused.isEmpty()) {
+        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
+        return;
+    }
 
     if (profile->Multipage) {
         if (skipAll.load() || skipThis) {
@@ -195,10 +204,17 @@ QString CProcessThread::KeepOriginalText()
     return tr("Keep original image format (if possible)");
 }
 
-void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength)
+void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength,
+                                const QString& reason)
 {
-    emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
-    emit AppendLog(" - " + message + " " + path, 2);
+    // Names from photos and job files may hold line breaks and the like:
+    // escaped, they cannot forge lines of the log.
+    const QString text = EscapeForLog(message);
+    const QString shownPath = EscapeForLog(path);
+    emit AppendLog(" - " + text + " " + TruncateString(shownPath, dialogLength, true), 1);
+    emit AppendLog(" - " + text + " " + shownPath, 2);
+    if (!reason.isEmpty())
+        emit AppendLog(" - " + EscapeForLog(reason), 0);
     ++errorCount;
     photoLogged = true;
 }
@@ -263,7 +279,7 @@ void CProcessThread::ReadImage(bool& failed)
     if (!ok) {
         if (formats->GetRecordById(current.extension).needsGhostscript)
             emit SignalDisplayGSMessage(current.extension);
-        LogFailure(tr("Failed to load"), current.path, 32);
+        LogFailure(tr("Failed to load"), current.path, 32, imageManager.readError);
         failed = true;
         return;
     }
@@ -298,7 +314,8 @@ void CProcessThread::ApplyFilters()
             emit IncProgressOperation();
         } else {
             filtersFailed = true;
-            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32);
+            LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32,
+                       imageManager.filters.LastError());
         }
     }
 }
@@ -413,7 +430,7 @@ void CProcessThread::LogAppendAction()
         message = tr("Skipped");
     if (message.isEmpty())
         return;
-    const QString line = " - " + message + " " + current.path;
+    const QString line = " - " + message + " " + EscapeForLog(current.path);
     // A page of the single document is processed only once the document
     // is written.
     if (profile->Multipage && singleDocumentStarted)
@@ -447,7 +464,9 @@ void CProcessThread::PostProcessing()
 
 bool CProcessThread::DisableReadOnly(QString path)
 {
-    if (!QFile::exists(path))
+    // A link is replaced or removed, never its target unlocked.
+    const QFileInfo info(path);
+    if (info.isSymLink() || !info.exists())
         return false;
     FileAttributes::DisableReadOnly(path.toUtf8().constData());
     return QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);

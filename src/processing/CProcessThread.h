@@ -32,6 +32,7 @@ struct SProcessShared
     // server destinations); guarded by outputMutex.
     QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
+    QSet<QString> cleanedFolders; // output folders rid of stale temporaries; guarded by folderMutex
 };
 
 // One worker of a processing run: names, reads, filters and writes its share
@@ -115,7 +116,10 @@ private:
     void DeleteSourceIfDone();
     // Waits while paused; true when the run is to stop.
     bool PollStop();
-    void LogFailure(const QString& message, const QString& path, int dialogLength);
+    // The failure's two lines (dialog and file), then its reason when one is
+    // known, for both.
+    void LogFailure(const QString& message, const QString& path, int dialogLength,
+                    const QString& reason = QString());
     // A warning line about a photo that is still processed.
     void LogWarning(const QString& message, const QString& path, int dialogLength);
     void ProcessPhoto();
@@ -135,7 +139,15 @@ private:
     QString FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
                              bool onDisk) const;
     QString BaseFolder() const;
+    // The folder that every output of the current photo must lie in: the
+    // photo's own folder in folder modes 2 and 3 when saving on disk, else
+    // the base folder.
+    QString DestinationRoot() const;
+    // "" when `path` lies in DestinationRoot; else why it is refused.
+    QString CheckInsideDestination(const QString& path) const;
     void MakeFolder(const QString& folder);
+    // Once per folder and run: removes what copies of killed runs left there.
+    void CleanFolderOnce(const QString& folder);
     void RecordWrittenOutputs();
     bool IsSilent() const;
 
@@ -177,6 +189,7 @@ private:
     bool documentWritten = false;
     bool documentAbandoned = false;
     QString dateTaken;
+    QString outputRefused;            // why the current photo's output path is refused ("" when it is not)
     QList<QString> writtenFiles;      // files written for the current photo
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start

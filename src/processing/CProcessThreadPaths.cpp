@@ -39,10 +39,35 @@ QString CProcessThread::BaseFolder() const
     return base;
 }
 
+QString CProcessThread::DestinationRoot() const
+{
+    const int mode = profile->OutputFolderStruct;
+    if ((mode == 2 || mode == 3) && saveOnDisk)
+        return current.folder;
+    return BaseFolder();
+}
+
+QString CProcessThread::CheckInsideDestination(const QString& path) const
+{
+    const QString root = DestinationRoot();
+    if (COutputPaths::LiesUnder(path, root))
+        return QString();
+    return tr("The output %1 lies outside its destination folder %2.").arg(path, root);
+}
+
 void CProcessThread::MakeFolder(const QString& folder)
 {
     const QMutexLocker lock(&shared->folderMutex);
     QDir().mkpath(folder);
+}
+
+void CProcessThread::CleanFolderOnce(const QString& folder)
+{
+    const QMutexLocker lock(&shared->folderMutex);
+    if (shared->cleanedFolders.contains(folder))
+        return;
+    shared->cleanedFolders.insert(folder);
+    COutputPaths::RemoveStaleTemporaries(folder);
 }
 
 void CProcessThread::GeneratePathName()
@@ -74,20 +99,29 @@ void CProcessThread::GeneratePathName()
     switch (profile->OutputFolderStruct) {
     case 1:
         folder = COutputPaths::RelocateFolder(current.folder, commonPath, base);
-        MakeFolder(folder);
         break;
     case 2:
         folder = saveOnDisk ? current.folder + '/' : base;
         break;
     case 3:
         folder = saveOnDisk ? current.folder + '/' + profile->OutputFolder + '/' : base;
-        MakeFolder(folder);
         break;
     default:
         folder = base;
         break;
     }
+    // A clean folder: "a/../b" must not create "a" on the way.
+    folder = QDir::cleanPath(folder);
+    if (!folder.endsWith('/'))
+        folder += '/';
     outputPath = folder + fileName;
+    // Nothing is created outside the destination, not even a folder.
+    outputRefused = CheckInsideDestination(outputPath);
+    if (!outputRefused.isEmpty())
+        return;
+    if (profile->OutputFolderStruct == 1 || profile->OutputFolderStruct == 3)
+        MakeFolder(folder);
+    CleanFolderOnce(folder);
 
     const SplitPath parts = Split(outputPath);
     ResolveDuplicateFilenames(parts.folder, parts.baseName, parts.extension);

@@ -141,7 +141,7 @@ QString CUpload::KeptFilesText() const
     QString folder = CommonFolder(m_files);
     if (folder.isEmpty())
         folder = QDir::cleanPath(TemporaryFolder());
-    return tr("The written files are kept in %1").arg(folder);
+    return tr("The written files are kept in %1").arg(EscapeForLog(folder));
 }
 
 void CUpload::SetAbort(bool abort)
@@ -172,6 +172,11 @@ int CUpload::UploadedCount() const
 QString CUpload::ErrorText() const
 {
     return m_errorText;
+}
+
+QString CUpload::FailureText() const
+{
+    return m_failure;
 }
 
 void CUpload::SetTimeLimits(long connectSeconds, long stallSeconds)

@@ -71,7 +71,13 @@ public:
     bool DeliveryComplete() const;
     bool KeepsWrittenFiles() const;
     int UploadedCount() const;
+    // What the upload adds to the processing log: libcurl's error text of the
+    // failed transfer, and where the kept files are.
     QString ErrorText() const;
+    // Why the last delivery did not complete, in one line: the failed
+    // transfer with libcurl's details, a file that could not be read, a stop,
+    // or the cause of a failed e-mail message. "" after a complete delivery.
+    QString FailureText() const;
 
     // Limits of a transfer: time to connect, and how long the server may stay
     // silent (no byte moving, no reply) before the transfer fails.
@@ -101,6 +107,7 @@ private:
     CUserProfile* m_profile = nullptr;
     std::atomic<bool> m_abort{false};
     QString m_errorText;
+    QString m_failure;
     QList<QString> m_files;
     int m_uploadedCount = 0;
     bool m_keepFiles = false;

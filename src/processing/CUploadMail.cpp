@@ -22,13 +22,14 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
     const bool opened = email.openInDefaultProgram();
     const bool removeCopies = deleteAfter && !m_keepFiles;
     m_complete = opened;
+    m_failure = email.FailureText();
 
     if (opened) {
         if (SilentRun()) {
             // Nobody answers in a silent run: the message and the files stay,
             // as after the default answer.
             emit AppendLog(tr("E-mail message handed to the mail program: %1")
-                               .arg(email.MessagePath()),
+                               .arg(EscapeForLog(email.MessagePath())),
                            0);
             return true;
         }
@@ -58,7 +59,10 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
         warning.defaultButton = QMessageBox::Ok;
         CPromptSeam::Ask(nullptr, warning);
     }
+    // The message box's words, then what actually went wrong.
     QString text = tr("Could not open default mail client.");
+    if (!m_failure.isEmpty())
+        text += "\r\n" + m_failure;
     if (!m_keepFiles)
         text += "\r\n" + KeptFilesText();
     emit AppendLog(text, 0);

@@ -117,6 +117,7 @@ QString Describe(CURLcode code, const char* errorBuffer)
 void CUpload::UploadFTP(QString host, QString user, QString password, long port,
                         QList<QString> files, QString remotePath, bool sftp)
 {
+    m_failure.clear();
     SystemLogWrite("UploadFTP", "FilePaths:");
     for (const QString& file : qAsConst(files))
         SystemLogWrite("UploadFTP", file);
@@ -144,6 +145,7 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
     for (const QString& file : qAsConst(files)) {
         if (m_abort.load()) {
             SystemLogWrite("UploadFTP", "User aborted!");
+            m_failure = tr("The upload was stopped.");
             break;
         }
         const QString address = BuildAddress(host, remotePath, RelativeName(file, commonPath), sftp);
@@ -156,11 +158,16 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
             const QString reason =
                 found ? QStringLiteral("not a file") : QString::fromLocal8Bit(strerror(errno));
             SystemLogWrite("UploadFTP", "Couldn't open '" + file + "': " + reason);
+            if (m_failure.isEmpty())
+                m_failure = tr("%1 could not be read: %2.").arg(EscapeForLog(file), reason);
             continue;
         }
         FileHandle input(fopen(nativePath.constData(), "rb"));
         if (!curl || !input) {
             SystemLogWrite("UploadFTP", "CURL not initialized or file data counld not be read.");
+            if (m_failure.isEmpty())
+                m_failure = curl ? tr("%1 could not be read.").arg(EscapeForLog(file))
+                                 : tr("No transfer could be set up.");
             continue;
         }
         errorBuffer[0] = '\0';
@@ -175,6 +182,8 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
                 SystemLogWrite("UploadFTP", "User aborted!");
             SystemLogWrite("UploadFTP", Describe(code, errorBuffer));
             m_errorText += QString::fromUtf8(curl_easy_strerror(code));
+            m_failure = code == CURLE_ABORTED_BY_CALLBACK ? tr("The upload was stopped.")
+                                                          : EscapeForLog(Describe(code, errorBuffer));
             break;
         }
         ++m_uploadedCount;
@@ -187,6 +196,8 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
 
     m_files = files;
     m_complete = handled == files.size();
+    if (m_complete)
+        m_failure.clear();
     if (!m_keepFiles) {
         if (m_complete) {
             RemoveDeliveredCopies();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,9 @@ struct ScriptSetup {
     QString format = "JPG";    // OutputFormat
     bool disableNotifications = true; // DisableNotifications
     bool deleteSource = false;        // DeleteSource
+    // Further properties of the Output block (Destination, OutputFolder,
+    // FTPHost, ...), written after the ones above; Destination replaces 1.
+    QList<QPair<QString, QString>> output;
 };
 
 // The XML text of a script.

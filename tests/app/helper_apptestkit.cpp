@@ -41,12 +41,20 @@ QString ScriptText(const ScriptSetup& setup)
         text += "\t\t<Search Path=\"" + Escaped(search) + "\" Subfolders=\"0\" />\n";
     text += "\t</Images>\n\n";
     text += FiltersBlock(setup.filterIds);
+    QString destination = "1";
+    QString extra;
+    for (const auto& [name, value] : setup.output) {
+        if (name == "Destination")
+            destination = value;
+        else
+            extra += "\t\t<Property Name=\"" + name + "\">" + Escaped(value) + "</Property>\n";
+    }
     text += "\t<Properties Class=\"Output\">\n"
-            "\t\t<Property Name=\"Destination\">1</Property>\n";
+            "\t\t<Property Name=\"Destination\">" + destination + "</Property>\n";
     text += QString("\t\t<Property Name=\"OutputFolderStruct\">%1</Property>\n").arg(setup.folderStruct);
     text += "\t\t<Property Name=\"DestPath\">" + Escaped(setup.destPath) + "</Property>\n";
     text += QString("\t\t<Property Name=\"DeleteSource\">%1</Property>\n").arg(setup.deleteSource ? 1 : 0);
-    text += "\t\t<Property Name=\"OpenOutputFolder\">0</Property>\n"
+    text += "\t\t<Property Name=\"OpenOutputFolder\">0</Property>\n" + extra +
             "\t</Properties>\n\n";
     text += "\t<Properties Class=\"Format\">\n"
             "\t\t<Property Name=\"OutputFormat\">" + setup.format + "</Property>\n"

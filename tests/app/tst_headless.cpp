@@ -1,6 +1,7 @@
 // The program run on a script handed to it: the whole batch without a
 // window, its outputs, log and exit status, and scripts that must not run.
 #include "AppTestKit.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
@@ -266,6 +267,10 @@ private slots:
         QTest::newRow("destination cannot be created") << "baddest" << 3 << 0;
         QTest::newRow("missing destination is created") << "newdest" << 0 << 1;
         QTest::newRow("#mypictures destination") << "pictures" << 0 << 1;
+        QTest::newRow("sub-folder climbing out") << "climbing" << 3 << 0;
+        QTest::newRow("absolute sub-folder") << "absolute" << 3 << 0;
+        // Written and kept on disk, but the upload did not happen.
+        QTest::newRow("upload to a closed port") << "closedport" << 2 << 1;
     }
 
     void statusOfRuns()
@@ -297,6 +302,16 @@ private slots:
             out = root + "/new/deeper/out";
         } else if (kind == "pictures") {
             out = "#mypictures/From Script";
+        } else if (kind == "climbing" || kind == "absolute") {
+            // Sub-folders of the photos' folders: the name must stay inside.
+            setup.folderStruct = 3;
+            setup.output = {{"OutputFolder", kind == "climbing" ? "../../ESCAPED" : root + "/abs"}};
+        } else if (kind == "closedport") {
+            setup.output = {{"Destination", "3"},
+                            {"SaveOnDiskFTP", "1"},
+                            {"FTPHost", "127.0.0.1"},
+                            {"FTPPort", QString::number(ServerFixtures::FreePort())},
+                            {"FTPUser", "nobody"}};
         }
         setup.destPath = out;
         QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
@@ -309,6 +324,15 @@ private slots:
         QCOMPARE(FilesIn(out).size(), written);
         if (status == 3)
             QVERIFY2(!run.err.isEmpty(), "no reason given");
+        if (kind == "closedport")
+            QVERIFY2(run.out.contains("\nglimmerbox: delivery failed: the upload to 127.0.0.1 did not complete: "
+                                      "Couldn't connect to server"),
+                     qPrintable(run.out));
+        if (kind == "climbing" || kind == "absolute") {
+            QVERIFY2(run.err.contains("is not usable"), qPrintable(run.err));
+            QVERIFY(!QFileInfo::exists(root + "/ESCAPED") && !QFileInfo::exists(QFileInfo(root).path() + "/ESCAPED"));
+            QVERIFY(!QFileInfo::exists(root + "/abs") && !QFileInfo::exists(root + "/in/abs"));
+        }
     }
 };
 

@@ -6,11 +6,13 @@
 #include "ImagingTestKit.h"
 #include "JpegFixtures.h"
 #include "MagickCompat.h"
+#include "PngBomb.h"
 #include "TestEnv.h"
 #include "TestThreads.h"
 #include "TraceCapture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 
 #include <memory>
@@ -61,6 +63,8 @@ private slots:
     void damagedPixelDataIsNamed();
     void failedReads_data();
     void failedReads();
+    void declaredSizeRefusedBeforeDecoding_data();
+    void declaredSizeRefusedBeforeDecoding();
     void rawRead_data();
     void rawRead();
     void rawReadUsesProfileSettings();
@@ -249,6 +253,41 @@ void TestImageReading::failedReads()
     QVERIFY(!manager.image.isValid());
     QCOMPARE(manager.sourcePath, path);
     QCOMPARE(manager.properties.width, quint64(0));
+}
+
+void TestImageReading::declaredSizeRefusedBeforeDecoding_data()
+{
+    QTest::addColumn<bool>("multipage");
+    QTest::addColumn<bool>("preview");
+    QTest::newRow("read") << false << false;
+    QTest::newRow("preview read") << false << true;
+    QTest::newRow("multi-page read") << true << false;
+}
+
+// A file of a few hundred bytes that declares 30000 x 30000 pixels would
+// take gigabytes of memory or disk before it fails: it is refused at once.
+void TestImageReading::declaredSizeRefusedBeforeDecoding()
+{
+    QFETCH(bool, multipage);
+    QFETCH(bool, preview);
+    const QString bomb = MakePngBomb(folder, "bomb.png", 30000, 30000);
+    QVERIFY(!bomb.isEmpty());
+    QVERIFY(QFileInfo(bomb).size() < 2000);
+    CImageManager manager;
+    manager.preview = preview;
+    QElapsedTimer timer;
+    timer.start();
+    QVERIFY(!(multipage ? manager.ReadMultipage(bomb) : manager.Read(bomb)));
+    QVERIFY2(timer.elapsed() < 1000, qPrintable(QString::number(timer.elapsed())));
+    QVERIFY2(manager.readError.startsWith("30000 x 30000 pixels is more than one photo may have here ("),
+             qPrintable(manager.readError));
+    QVERIFY(!manager.image.isValid());
+    QVERIFY(manager.pages.isEmpty());
+
+    // The next photo reads as usual, without the refusal.
+    QVERIFY(MakeJpeg(folder + "/after.jpg", 20, 10, "white"));
+    QVERIFY(multipage ? manager.ReadMultipage(folder + "/after.jpg") : manager.Read(folder + "/after.jpg"));
+    QVERIFY(manager.readError.isEmpty());
 }
 
 void TestImageReading::rawRead_data()

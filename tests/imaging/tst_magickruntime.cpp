@@ -2,7 +2,11 @@
 #include "MagickCompat.h"
 #include "TestEnv.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QStorageInfo>
+
+#include <unistd.h>
 
 class TestMagickRuntime : public QObject
 {
@@ -10,6 +14,7 @@ class TestMagickRuntime : public QObject
 private slots:
     void policyInstalled();
     void limitsFitLargePhotos();
+    void limitsFollowMachineAndWorkers();
     void documentFormatsRoundTrip_data();
     void documentFormatsRoundTrip();
     void colourHelperUses8BitValues();
@@ -27,6 +32,33 @@ void TestMagickRuntime::limitsFitLargePhotos()
     // A 24-megapixel photo at 16 bits per channel needs about 200 MB per copy.
     QVERIFY(Magick::ResourceLimits::memory() >= MagickCore::MagickSizeType(2) * 1024 * 1024 * 1024);
     QVERIFY(Magick::ResourceLimits::area() >= MagickCore::MagickSizeType(200) * 1000 * 1000);
+}
+
+// Memory and map stay within a quarter of the machine's memory each, and the
+// disk caches within half the free space, so that no photo exhausts memory or
+// fills the disk; a photo's share shrinks with the number of workers.
+void TestMagickRuntime::limitsFollowMachineAndWorkers()
+{
+    const MagickCore::MagickSizeType memory =
+        MagickCore::MagickSizeType(sysconf(_SC_PHYS_PAGES)) * MagickCore::MagickSizeType(sysconf(_SC_PAGE_SIZE));
+    QVERIFY(Magick::ResourceLimits::memory() <= memory / 4);
+    QVERIFY(Magick::ResourceLimits::map() <= memory / 4);
+    const qint64 freeSpace = QStorageInfo(QDir::tempPath()).bytesAvailable();
+    QVERIFY(Magick::ResourceLimits::disk() <= MagickCore::MagickSizeType(freeSpace) / 2 + (MagickCore::MagickSizeType(1) << 30));
+
+    const int before = CMagickRuntime::WorkerCount();
+    CMagickRuntime::SetWorkerCount(1);
+    const qint64 alone = CMagickRuntime::PhotoByteLimit();
+    QVERIFY(alone <= qint64(std::max(Magick::ResourceLimits::memory(), Magick::ResourceLimits::map())));
+    CMagickRuntime::SetWorkerCount(8);
+    const qint64 shared = CMagickRuntime::PhotoByteLimit();
+    QVERIFY(shared * 8 <= qint64(Magick::ResourceLimits::memory() + Magick::ResourceLimits::map()));
+    QVERIFY(shared < alone);
+    // A 24-megapixel photo always fits; 30000 x 30000 never does.
+    QCOMPARE(CMagickRuntime::CheckPhotoSize(6000, 4000), QString());
+    QVERIFY(!CMagickRuntime::CheckPhotoSize(30000, 30000).isEmpty());
+    CMagickRuntime::SetWorkerCount(before);
+    QCOMPARE(CMagickRuntime::WorkerCount(), before);
 }
 
 void TestMagickRuntime::documentFormatsRoundTrip_data()

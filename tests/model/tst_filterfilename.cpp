@@ -93,6 +93,17 @@ void TestFilterFilename::patterns_data()
     row("name that would be the folder itself", "[Filename]", 3, 0, "_", true, "", "");
     row("name that would be the parent folder", "[Filename]", 3, 0, "__", true, ".", "");
     row("nul character", "[Filename]", 3, 0, "a_b.jpg", true, QString("a") + QChar(0) + "b");
+    // Control and direction-override characters never reach a file name.
+    row("line break in the pattern", "a\nb[Filename]", 3, 0, "a_bIMG_1.jpg");
+    row("tab and DEL in the pattern", QString("a\t") + QChar(0x7F) + "[Filename]", 3, 0, "a__IMG_1.jpg");
+    row("C1 control in the pattern", QString("a") + QChar(0x85) + "[Filename]", 3, 0, "a_IMG_1.jpg");
+    row("right-to-left override in the pattern", QString("x") + QChar(0x202E) + "gpj_[Filename]", 3, 0,
+        "x_gpj_IMG_1.jpg");
+    row("isolate in the pattern", QString("x") + QChar(0x2066) + "[Filename]", 3, 0, "x_IMG_1.jpg");
+    row("log line forged by the base name", "[Filename]", 3, 0, "x__ - Processed FAKE.jpg", true,
+        "x\r\n - Processed FAKE");
+    row("letters of other scripts stay", "[Filename]", 3, 0, QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d.jpg"),
+        true, QString::fromUtf8("\xd7\xa9\xd7\x9c\xd7\x95\xd7\x9d"));
     const auto folderRow = [&row](const char* name, const QString& folder, const QString& expected) {
         row(name, "[FolderName]x", 1, 0, expected + "x.jpg", true, "IMG_1", "JPG", folder);
     };
@@ -347,6 +358,8 @@ void TestFilterFilename::caseAndReplace_data()
     row("keeps other letters", QString::fromUtf8("Ma\xc3\x9f" "e_Foto"),
         QString::fromUtf8("Ma\xc3\x9f" "e_Bild.jpg"), 0, true, "foto", "Bild");
     row("replace text climbing out", "IMG_1", ".._x_1.jpg", 0, true, "img", "../x");
+    row("replace text with a line break", "IMG_1", "a__b_1.jpg", 0, true, "img", "a\r\nb");
+    row("replace text with an override", "IMG_1", "_gpj_1.jpg", 0, true, "img", QString(QChar(0x202E)) + "gpj");
 }
 
 void TestFilterFilename::caseAndReplace()

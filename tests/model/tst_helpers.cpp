@@ -30,6 +30,8 @@ private slots:
     void traceLineLayout();
     void truncateString_data();
     void truncateString();
+    void logEscaping_data();
+    void logEscaping();
     void xmlEscaping_data();
     void xmlEscaping();
     void base64Vectors_data();
@@ -87,6 +89,25 @@ void TestHelpers::truncateString()
     QFETCH(bool, quoted);
     QFETCH(QString, expected);
     QCOMPARE(TruncateString(text, n, quoted), expected);
+}
+
+void TestHelpers::logEscaping_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain path") << "/photos/a b.jpg" << "/photos/a b.jpg";
+    QTest::newRow("forged log line") << "/p/x\r\n - Processed FAKE.jpg" << "/p/x\\r\\n - Processed FAKE.jpg";
+    QTest::newRow("tab, DEL, C1") << QString("a\tb") + QChar(0x7F) + QChar(0x85) << "a\\tb\\x7F\\x85";
+    QTest::newRow("right-to-left override") << QString("gpj") + QChar(0x202E) + ".exe" << "gpj\\u202E.exe";
+    QTest::newRow("backslash stays distinguishable") << "a\\nb" << "a\\\\nb";
+    QTest::newRow("other scripts stay") << QString::fromUtf8("\xd7\xa9\xd7\x9c.jpg") << QString::fromUtf8("\xd7\xa9\xd7\x9c.jpg");
+}
+
+void TestHelpers::logEscaping()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
+    QCOMPARE(EscapeForLog(text), expected);
 }
 
 void TestHelpers::xmlEscaping_data()

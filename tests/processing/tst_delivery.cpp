@@ -22,11 +22,15 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
+
+#include <sys/mount.h>
 
 using namespace MailFixtures;
 using namespace ProcessTestKit;
@@ -39,9 +43,13 @@ const QString kSeparator = QStringLiteral("\r\n\r\n----------\r\n\r\n");
 
 // Starts a run and waits until it has ended and, with `untilClosed`, until
 // the dialog has closed itself after the delivery. Null when it did not.
-std::unique_ptr<CProcessController> RunUntil(bool untilClosed)
+// `prepare` sees the dialog before its workers report anything.
+std::unique_ptr<CProcessController> RunUntil(bool untilClosed,
+                                             const std::function<void(CProcessController&)>& prepare = {})
 {
     auto controller = std::make_unique<CProcessController>();
+    if (prepare)
+        prepare(*controller);
     QSignalSpy ended(controller.get(), &CProcessController::RunFinished);
     QSignalSpy finished(controller.get(), &QDialog::finished);
     if (!controller->IsRunFinished() && !ended.wait(120000))
@@ -99,6 +107,7 @@ private slots:
 
     void emailRun_data();
     void emailRun();
+    void emailHandOffFails_data();
     void emailHandOffFails();
     void stoppedRunDeliversNothing();
 
@@ -292,19 +301,58 @@ void TestDelivery::emailRun()
     QVERIFY(ReadAll(CProcessController::GeneralLogPath()).contains(buffer.toUtf8()));
 }
 
+void TestDelivery::emailHandOffFails_data()
+{
+    QTest::addColumn<bool>("fullTemporaryFolder");
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("mail program cannot be opened")
+        << false << "The mail program could not be opened for " + m_temp + "/ComposedEmail-";
+    QTest::newRow("temporary folder full")
+        << true << "The e-mail message " + m_temp + "/ComposedEmail-";
+}
+
+// A message that did not reach the mail program fails the delivery: the
+// log gives the box's words and the cause, the files and sources stay.
 void TestDelivery::emailHandOffFails()
 {
-    const QStringList photos = PreparePhotos(2, false);
+    QFETCH(bool, fullTemporaryFolder);
+    QFETCH(QString, cause);
+    // With a full temporary folder the outputs are kept on disk elsewhere:
+    // only the message goes there.
+    const QStringList photos = PreparePhotos(2, fullTemporaryFolder);
     CUserProfile::GetInstance()->silentScript = true;
-    qputenv("GLIMMERBOX_OPENER", "/nonexistent/opener");
-
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(QFile::encodeName(m_temp).constData(), MNT_DETACH);
+    });
+    if (fullTemporaryFolder) {
+        QVERIFY(QDir().mkpath(m_temp));
+        mounted = ::mount("tmpfs", QFile::encodeName(m_temp).constData(), "tmpfs", 0, "size=16k,mode=0700") == 0;
+        if (!mounted)
+            QSKIP("a small file system cannot be mounted here (needs root)");
+        QFile filler(m_temp + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    } else {
+        qputenv("GLIMMERBOX_OPENER", "/nonexistent/opener");
+    }
     auto controller = RunUntil(true);
     QVERIFY(controller);
     const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains("s\r\nCould not open default mail client."), qPrintable(buffer));
-    QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
+    QVERIFY2(buffer.contains("s\r\nCould not open default mail client.\r\n" + cause), qPrintable(buffer));
+    if (fullTemporaryFolder)
+        QVERIFY2(buffer.contains(": No space left on device."), qPrintable(buffer));
+    else
+        QVERIFY2(buffer.contains(m_temp), qPrintable(buffer)); // where the outputs are
     QVERIFY(buffer.contains("The source photos were not deleted"));
     QVERIFY(buffer.endsWith(kSeparator));
+    QVERIFY(controller->DeliveryFailed());
+    QVERIFY2(controller->DeliveryFailure().startsWith(
+                 "the e-mail message was not handed to the mail program: " + cause),
+             qPrintable(controller->DeliveryFailure()));
     QCOMPARE(MessagesIn(m_temp), QStringList());
     const QList<QString> outputs = controller->OutputPaths();
     QCOMPARE(outputs.size(), 2);
@@ -398,34 +446,48 @@ void TestDelivery::serverRunFails_data()
 {
     QTest::addColumn<bool>("sftp");
     QTest::addColumn<bool>("keepOnDisk");
-    QTest::addColumn<bool>("closedPort");
+    QTest::addColumn<QString>("server"); // "refuses", "closed" or "silent"
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("ftp wrong password") << false << false << false << "Login denied";
-    QTest::newRow("sftp wrong password") << true << false << false << "Login denied";
+    QTest::newRow("ftp wrong password") << false << false << "refuses" << "Login denied";
+    QTest::newRow("sftp wrong password") << true << false << "refuses" << "Login denied";
     QTest::newRow("ftp wrong password, outputs kept on disk")
-        << false << true << false << "Login denied";
-    QTest::newRow("closed port") << false << false << true << "Couldn't connect to server";
+        << false << true << "refuses" << "Login denied";
+    QTest::newRow("closed port") << false << false << "closed" << "Couldn't connect to server";
+    // It accepts the connection and never says a word.
+    QTest::newRow("server never answers") << false << false << "silent" << "Timeout was reached";
 }
 
+// An upload that did not complete fails the delivery, with its cause.
 void TestDelivery::serverRunFails()
 {
     QFETCH(bool, sftp);
     QFETCH(bool, keepOnDisk);
-    QFETCH(bool, closedPort);
+    QFETCH(QString, server);
     QFETCH(QString, error);
     if (sftp)
         RequireSftp();
     const QStringList photos = PreparePhotos(3, keepOnDisk);
     CUserProfile* profile = CUserProfile::GetInstance();
     profile->silentScript = true;
-    UseServer(sftp, closedPort ? kPassword : "wrong",
+    UseServer(sftp, server == "refuses" ? "wrong" : kPassword,
               sftp ? m_sftp.Root() + "/denied" : "denied");
-    if (closedPort)
+    QTcpServer silent;
+    if (server == "closed")
         profile->FTPPort = QString::number(FreePort());
+    else if (server == "silent")
+        UseStalledServer(silent);
 
-    auto controller = RunUntil(true);
+    // A short wait for the silent server (the others answer: a refused login
+    // takes the FTP server a few seconds).
+    auto controller = RunUntil(true, [&](CProcessController& dialog) {
+        if (server == "silent")
+            dialog.SetTransferTimeLimits(2, 2);
+    });
     QVERIFY(controller);
+    QVERIFY(controller->DeliveryFailed());
+    QVERIFY2(controller->DeliveryFailure().startsWith("the upload to 127.0.0.1 did not complete: " + error),
+             qPrintable(controller->DeliveryFailure()));
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains("\r\n" + error), qPrintable(buffer));
     QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
@@ -473,9 +535,12 @@ void TestDelivery::uploadFailsPartly()
     QVERIFY2(buffer.endsWith("Upload failed." + kSeparator), qPrintable(buffer));
     QVERIFY(!buffer.contains("Deleting temporary files..."));
     if (photosGone) {
+        // Nothing was there to deliver: the photos' errors tell.
         QCOMPARE(controller->ErrorCount(), 2);
+        QVERIFY(!controller->DeliveryFailed());
         return;
     }
+    QVERIFY(controller->DeliveryFailed());
     QVERIFY2(buffer.contains("Successfully uploaded 1 picture(s)."), qPrintable(buffer));
     QVERIFY(QFileInfo(m_ftp.Root() + "/partial/a b.png").isFile());
     QVERIFY(AllExist(controller->OutputPaths()));

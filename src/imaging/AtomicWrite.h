@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// Replacing a file without ever leaving it half written and without writing
+// through a link: the bytes go to a fresh temporary file beside the target,
+// which then takes the target's name in one rename. A link at the target's
+// name is replaced by the new file; what it pointed to stays untouched.
+namespace AtomicWrite {
+
+// Name prefix of the temporary file of a write in progress (a killed run may
+// leave one behind).
+QString TemporaryPrefix();
+
+// Writes size bytes to `path` as above, flushed to disk before the rename.
+// An existing regular file keeps its mode; a new file gets the usual one
+// (0666 less the umask). False, with nothing changed at `path` and no
+// temporary file left, on any failure.
+bool ReplaceWithBytes(const QString& path, const char* data, qint64 size);
+
+} // namespace AtomicWrite
