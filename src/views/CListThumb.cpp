@@ -473,15 +473,15 @@ SListWatermark CListThumb::TextWatermark(QString text, int dy, bool alwaysShown,
     return mark;
 }
 
-SListWatermark CListThumb::ImageWatermark(QString resourceName, bool themed, int dx, int dy, bool alwaysShown,
-                                          int anchor) const
+SListWatermark CListThumb::ImageWatermark(CImageCache* cache, QString resourceName, bool themed, int dx, int dy,
+                                          bool alwaysShown, int anchor)
 {
     SListWatermark mark;
     mark.kind = 1;
     mark.text = resourceName;
     mark.dx = dx;
     mark.dy = dy;
-    mark.image = imageCache->GetAsset(resourceName, themed, true);
+    mark.image = cache->GetAsset(resourceName, themed, true);
     mark.alwaysShown = alwaysShown;
     mark.anchor = anchor;
     return mark;
@@ -495,7 +495,7 @@ void CListThumb::AddWatermarkText(QString text, int dy, bool alwaysShown, QFont 
 void CListThumb::AddWatermarkImage(QString resourceName, bool themed, int dx, int dy, bool alwaysShown,
                                    int anchor)
 {
-    watermarks.append(ImageWatermark(resourceName, themed, dx, dy, alwaysShown, anchor));
+    watermarks.append(ImageWatermark(imageCache, resourceName, themed, dx, dy, alwaysShown, anchor));
 }
 
 void CListThumb::PaintWatermarks(QWidget* viewport, const QList<SListWatermark>& marks, int count,
@@ -617,30 +617,38 @@ void CListThumb::dropEvent(QDropEvent* event)
     DropSelectedRows(selected, under ? row(under) : count());
 }
 
+QList<SDragDrop> CListThumb::DropMoves(QList<int> selected, int target)
+{
+    std::sort(selected.begin(), selected.end());
+    QList<SDragDrop> moves;
+    for (int i = 0; i < selected.size(); ++i) {
+        const int from = selected[i];
+        moves.append(SDragDrop{from, target});
+        // The rows still to move shift with this move; rows moved up keep
+        // their order behind each other.
+        const int f = from > target ? from + 1 : from;
+        for (int j = i + 1; j < selected.size(); ++j) {
+            int& r = selected[j];
+            if (f < r && r < target)
+                --r;
+            else if (target < r && r < f)
+                ++r;
+        }
+        if (f >= target)
+            ++target;
+    }
+    return moves;
+}
+
 void CListThumb::DropSelectedRows(QList<int> selected, int target)
 {
     if (!AllowsInternalMoves())
         return;
-    std::sort(selected.begin(), selected.end());
     {
         QMutexLocker locker(mutex);
         pendingMoves.clear();
-        for (int i = 0; i < selected.size(); ++i) {
-            const int from = selected[i];
-            DragnAndDrop(from, target);
-            // The rows still to move shift with this move; rows moved up
-            // keep their order behind each other.
-            const int f = from > target ? from + 1 : from;
-            for (int j = i + 1; j < selected.size(); ++j) {
-                int& r = selected[j];
-                if (f < r && r < target)
-                    --r;
-                else if (target < r && r < f)
-                    ++r;
-            }
-            if (f >= target)
-                ++target;
-        }
+        for (const SDragDrop& move : DropMoves(selected, target))
+            DragnAndDrop(move.from, move.to);
     }
     lastRequestedFirst = -1;
     if (listType == TypePhotos) {

@@ -113,8 +113,11 @@ public:
     static void PaintWatermarks(QWidget* viewport, const QList<SListWatermark>& watermarks, int count,
                                 QSize viewSize, int top, int scrollWidth, int scrollHeight, int ratio);
     static SListWatermark TextWatermark(QString text, int dy, bool alwaysShown, QFont font, QColor colour);
-    SListWatermark ImageWatermark(QString resourceName, bool themed, int dx, int dy, bool alwaysShown,
-                                  int anchor) const;
+    static SListWatermark ImageWatermark(CImageCache* cache, QString resourceName, bool themed, int dx, int dy,
+                                         bool alwaysShown, int anchor);
+    // The moves of a drop of the `selected` rows before row `target`, in
+    // the order they are applied.
+    static QList<SDragDrop> DropMoves(QList<int> selected, int target);
 
 signals:
     void Clicked();

@@ -403,15 +403,7 @@ void CListThumbDetails::AddWatermarkText(QString text, int dy, bool alwaysShown,
 void CListThumbDetails::AddWatermarkImage(QString resourceName, bool themed, int dx, int dy, bool alwaysShown,
                                           int anchor)
 {
-    SListWatermark mark;
-    mark.kind = 1;
-    mark.text = resourceName;
-    mark.dx = dx;
-    mark.dy = dy;
-    mark.image = imageCache->GetAsset(resourceName, themed, true);
-    mark.alwaysShown = alwaysShown;
-    mark.anchor = anchor;
-    watermarks.append(mark);
+    watermarks.append(CListThumb::ImageWatermark(imageCache, resourceName, themed, dx, dy, alwaysShown, anchor));
 }
 
 void CListThumbDetails::paintEvent(QPaintEvent* event)
@@ -481,27 +473,12 @@ void CListThumbDetails::dropEvent(QDropEvent* event)
     QList<int> selected;
     for (const QModelIndex& index : selectionModel()->selectedRows(0))
         selected.append(index.row());
-    std::sort(selected.begin(), selected.end());
     const int under = rowAt(event->position().toPoint().y());
-    int target = under >= 0 ? under : rowCount();
     {
         QMutexLocker locker(mutex);
-        pendingMoves.clear();
-        for (int i = 0; i < selected.size(); ++i) {
-            const int from = selected[i];
-            MoveListElement(*rowMap, from, target);
-            pendingMoves.append(SDragDrop{from, target});
-            const int f = from > target ? from + 1 : from;
-            for (int j = i + 1; j < selected.size(); ++j) {
-                int& r = selected[j];
-                if (f < r && r < target)
-                    --r;
-                else if (target < r && r < f)
-                    ++r;
-            }
-            if (f >= target)
-                ++target;
-        }
+        pendingMoves = CListThumb::DropMoves(selected, under >= 0 ? under : rowCount());
+        for (const SDragDrop& move : std::as_const(pendingMoves))
+            MoveListElement(*rowMap, move.from, move.to);
     }
     // The rows stay where they are: the panel applies the moves to the photo
     // list and rebuilds the table.
