@@ -2,8 +2,10 @@
 #include "CFilterSettings.h"
 
 #include "CFilterBlank.h"
+#include "CFilterCrop.h"
 #include "CFilterCustomMask.h"
 #include "CFilterLogo.h"
+#include "CFilterResize.h"
 #include "CFilterRotate.h"
 #include "CFilterText.h"
 
@@ -66,6 +68,10 @@ CFilterSettings::Page CFilterSettings::CreatePage(quint32 filterId, QWidget* par
         return MakePage<CFilterCustomMask>(filterId, parent);
     case 5000:
         return MakePage<CFilterBlank>(filterId, parent);
+    case 5020:
+        return MakePage<CFilterCrop>(filterId, parent);
+    case 5040:
+        return MakePage<CFilterResize>(filterId, parent);
     case 5070:
         return MakePage<CFilterRotate>(filterId, parent);
     default:
