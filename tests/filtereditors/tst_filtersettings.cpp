@@ -278,6 +278,7 @@ private slots:
         QTest::newRow("rotate") << quint32(5070) << false;
         QTest::newRow("crop") << quint32(5020) << true;
         QTest::newRow("resize") << quint32(5040) << true;
+        QTest::newRow("border") << quint32(2030) << false;
     }
 
     void zoomControls()
