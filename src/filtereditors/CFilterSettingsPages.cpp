@@ -2,10 +2,19 @@
 #include "CFilterSettings.h"
 
 #include "CFilterBlank.h"
+#include "CFilterCrop.h"
 #include "CFilterCustomMask.h"
+#include "CFilterGrungeFrame.h"
 #include "CFilterLogo.h"
+#include "CFilterPictureFrame.h"
+#include "CFilterRaise.h"
+#include "CFilterResize.h"
 #include "CFilterRotate.h"
+#include "CFilterShadow.h"
+#include "CFilterShapeFrame.h"
+#include "CFilterSimpleBorder.h"
 #include "CFilterText.h"
+#include "CFilterVintageFrame.h"
 
 #include <QStringList>
 
@@ -64,8 +73,26 @@ CFilterSettings::Page CFilterSettings::CreatePage(quint32 filterId, QWidget* par
         return MakePage<CFilterLogo>(filterId, parent);
     case 1020:
         return MakePage<CFilterCustomMask>(filterId, parent);
+    case 2001:
+        return MakePage<CFilterShapeFrame>(filterId, parent);
+    case 2002:
+        return MakePage<CFilterGrungeFrame>(filterId, parent);
+    case 2003:
+        return MakePage<CFilterPictureFrame>(filterId, parent);
+    case 2004:
+        return MakePage<CFilterVintageFrame>(filterId, parent);
+    case 2010:
+        return MakePage<CFilterRaise>(filterId, parent);
+    case 2020:
+        return MakePage<CFilterShadow>(filterId, parent);
+    case 2030:
+        return MakePage<CFilterSimpleBorder>(filterId, parent);
     case 5000:
         return MakePage<CFilterBlank>(filterId, parent);
+    case 5020:
+        return MakePage<CFilterCrop>(filterId, parent);
+    case 5040:
+        return MakePage<CFilterResize>(filterId, parent);
     case 5070:
         return MakePage<CFilterRotate>(filterId, parent);
     default:

@@ -1,6 +1,8 @@
 // The filter settings dialog around the rotate and auto-rotate pages: the
 // undo history, what OK and Cancel hand back, F1, and a real render.
 #include "CControlImage.h"
+#include "CFilterCrop.h"
+#include "CFilterResize.h"
 #include "CFilterRotate.h"
 #include "CFilterSettings.h"
 #include "CFiltersEnum.h"
@@ -11,6 +13,10 @@
 
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
@@ -55,6 +61,23 @@ CFilterRotate* RotatePage(CFilterSettings& dialog)
 QAbstractButton* Button(CFilterSettings& dialog, const char* name)
 {
     return dialog.findChild<QAbstractButton*>(name);
+}
+
+// A real photo of the shared set, "" when the set is not there.
+QString SharedPhoto()
+{
+    const QString shared = TestEnv::SharedPhotos();
+    const QString photo = shared + "/jpg/exif-org/canon-ixus.jpg";
+    return !shared.isEmpty() && QFile::exists(photo) ? photo : QString();
+}
+
+// A mouse event on the view's viewport, where the view takes its input.
+void SendMouse(CControlImage* view, QEvent::Type type, QPoint position, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(position), view->viewport()->mapToGlobal(QPointF(position)), button, buttons,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(view->viewport(), &event);
 }
 
 // Waits until the page's preview cycle has run and its state has reached
@@ -253,6 +276,9 @@ private slots:
         QTest::newRow("logo") << quint32(1010) << true;
         QTest::newRow("mask") << quint32(1020) << false;
         QTest::newRow("rotate") << quint32(5070) << false;
+        QTest::newRow("crop") << quint32(5020) << true;
+        QTest::newRow("resize") << quint32(5040) << true;
+        QTest::newRow("border") << quint32(2030) << false;
     }
 
     void zoomControls()
@@ -318,6 +344,78 @@ private slots:
             QVERIFY(!filtered->pixmapShown.isNull());
             QCOMPARE(filtered->filters.size(), 1);
             QCOMPARE(filtered->filters.first().name, QString("Rotate")); // stamped from the registry
+        });
+        CUserProfile::GetInstance()->previewPath.clear();
+    }
+
+    // A burst of drag results reaches the crop page as its last record, and
+    // is stored as one undo state without a preview cycle of the page.
+    void dragBurstIsOneState()
+    {
+        const QString photo = SharedPhoto();
+        if (photo.isEmpty())
+            QSKIP("the shared photos are not there");
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = 5020;
+        dialog.imageRecord.path = photo;
+        RunDialog(dialog, [&] {
+            auto* page = dialog.findChild<CFilterCrop*>();
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 1, 10000);
+            QVERIFY(!page->timer->isActive());
+            SFilterRecord record;
+            page->Save(record);
+            record.filterId = 5020;
+            QElapsedTimer clock;
+            clock.start();
+            for (int left = 10; left <= 50; left += 10) {
+                record.params[0] = left;
+                dialog.UpdateFilterInterface(record);
+            }
+            QVERIFY(clock.elapsed() < 50);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.findChild<QDoubleSpinBox*>("spinLeft")->value(), 50.0, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 2, 10000);
+            QCoreApplication::processEvents();
+            QVERIFY(!page->timer->isActive());
+            QVERIFY(!dialog.timerUpdateControls.isActive());
+            QCOMPARE(dialog.statesList.GetTotal(), 2);
+            QVERIFY(Button(dialog, "buttonUndo")->isEnabled());
+        });
+    }
+
+    // Dragging the corner of the resize frame on the preview changes the
+    // size the page shows, and stores it.
+    void resizeFrameDrag()
+    {
+        const QString photo = SharedPhoto();
+        if (photo.isEmpty())
+            QSKIP("the shared photos are not there");
+        SetRegistryInt("GUI/FilterSettings.ShowPreview", 1);
+        CUserProfile::GetInstance()->previewPath = photo;
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = 5040;
+        dialog.imageRecord.path = photo;
+        dialog.resize(900, 620);
+        RunDialog(dialog, [&] {
+            CControlImage* view = dialog.findChild<CControlImage*>("scrollFilter");
+            auto* overlay = dialog.findChild<QLabel*>("viewWatermark");
+            auto* width = dialog.findChild<QDoubleSpinBox*>("spinWidth");
+            auto* height = dialog.findChild<QDoubleSpinBox*>("spinHeight");
+            QTRY_VERIFY_WITH_TIMEOUT(view->shown && !view->busy, 60000);
+            QTRY_VERIFY_WITH_TIMEOUT(overlay->isVisible() && overlay->width() > 40, 10000);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 1, 10000);
+            QCOMPARE(width->value(), 448.0); // 70 % of 640 x 480
+            QCOMPARE(height->value(), 336.0);
+
+            const QPoint corner = overlay->geometry().bottomRight() - QPoint(2, 2);
+            SendMouse(view, QEvent::MouseButtonPress, corner, Qt::LeftButton);
+            QCOMPARE(view->area, 8);
+            SendMouse(view, QEvent::MouseMove, corner - QPoint(30, 30), Qt::LeftButton);
+            SendMouse(view, QEvent::MouseButtonRelease, corner - QPoint(30, 30), Qt::NoButton);
+            QTRY_VERIFY_WITH_TIMEOUT(width->value() < 448.0, 10000);
+            // The page keeps the photo's proportions.
+            QVERIFY(qAbs(height->value() - width->value() * 480 / 640) <= 1);
+            QVERIFY(width->value() > 100);
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 2, 10000);
         });
         CUserProfile::GetInstance()->previewPath.clear();
     }
