@@ -1,5 +1,7 @@
 #include "CTextWidget.h"
 
+#include "WindowHelpers.h"
+
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QLineF>
@@ -28,7 +30,10 @@ void CrossingsAt(const QList<QPolygonF>& polygons, double y, double width, QList
 
 CTextWidget::CTextWidget(QWidget* parent) : QWidget(parent)
 {
-    font = QFont(QApplication::font().family(), 11, QFont::Bold);
+    // 11 design points: the balloons' sizes are made for text of 11 pixels.
+    font = QFont(QApplication::font().family());
+    font.setPointSizeF(ScreenPointSize(11));
+    font.setWeight(QFont::Bold);
     textOption.setAlignment(Qt::AlignLeft);
     textOption.setWrapMode(QTextOption::WordWrap);
 }
