@@ -12,7 +12,10 @@
 #include "TraceCapture.h"
 
 #include <QCommandLinkButton>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QAbstractItemView>
+#include <QPainter>
 #include <QDoubleSpinBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -417,6 +420,49 @@ private slots:
             QVERIFY(width->value() > 100);
             QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 2, 10000);
         });
+        CUserProfile::GetInstance()->previewPath.clear();
+    }
+
+    // Screenshots for a person to look at, only when GLIMMERBOX_SHOTS names
+    // a folder: the transform and decoration pages over the photo, the
+    // vintage frame page with its style list open.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("GLIMMERBOX_SHOTS");
+        if (folder.isEmpty())
+            QSKIP("GLIMMERBOX_SHOTS names no folder");
+        const QString photo = SharedPhoto();
+        if (photo.isEmpty())
+            QSKIP("the shared photos are not there");
+        QDir().mkpath(folder);
+        SetRegistryInt("GUI/FilterSettings.ShowPreview", 1);
+        CUserProfile::GetInstance()->previewPath = photo;
+        for (const quint32 id : {5020u, 5040u, 2001u, 2004u, 2030u, 2020u, 2010u}) {
+            CFilterSettings dialog;
+            dialog.filterRecord.filterId = id;
+            dialog.imageRecord.path = photo;
+            dialog.resize(900, 620);
+            RunDialog(dialog, [&] {
+                auto* view = dialog.findChild<CControlImage*>("scrollFilter");
+                QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 1, 10000);
+                QTRY_VERIFY_WITH_TIMEOUT(view->shown && !view->busy, 60000);
+                QTest::qWait(300); // paint
+                QImage shot = dialog.grab().toImage();
+                if (id == 2004) {
+                    // The open list is a window of its own: drawn in where it
+                    // shows.
+                    auto* list = dialog.findChild<QComboBox*>("comboFrame");
+                    list->showPopup();
+                    QTest::qWait(300);
+                    shot = dialog.grab().toImage();
+                    QWidget* popup = list->view()->window();
+                    QPainter painter(&shot);
+                    painter.drawPixmap(dialog.mapFromGlobal(popup->mapToGlobal(QPoint(0, 0))), popup->grab());
+                    list->hidePopup();
+                }
+                QVERIFY(shot.save(folder + QString("/dialog-%1.png").arg(id)));
+            });
+        }
         CUserProfile::GetInstance()->previewPath.clear();
     }
 };
