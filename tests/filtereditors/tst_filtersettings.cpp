@@ -351,6 +351,24 @@ private slots:
         CUserProfile::GetInstance()->previewPath.clear();
     }
 
+    // Without a photo (a profile loaded before any photo is added) a resize
+    // keeps its size: the first preview cycle stores it and OK hands it back
+    // unchanged.
+    void resizeWithoutPhotoKeepsItsSize()
+    {
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = 5040;
+        dialog.filterRecord.numParams = 6;
+        const QList<double> numbers = {1024, 768, 1, 0, 0, 0};
+        std::copy(numbers.begin(), numbers.end(), dialog.filterRecord.params);
+        const int got = RunDialog(dialog, [&] {
+            QTRY_COMPARE_WITH_TIMEOUT(dialog.statesList.GetTotal(), 1, 10000);
+            dialog.accept();
+        });
+        QCOMPARE(got, int(QDialog::Accepted));
+        QCOMPARE(QList<double>(dialog.filterRecord.params, dialog.filterRecord.params + 6), numbers);
+    }
+
     // A burst of drag results reaches the crop page as its last record, and
     // is stored as one undo state without a preview cycle of the page.
     void dragBurstIsOneState()
