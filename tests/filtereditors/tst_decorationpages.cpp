@@ -170,7 +170,6 @@ private slots:
     {
         CFilterGrungeFrame page(nullptr, 2002);
         page.Initialize();
-        page.show();
         auto* colour = page.findChild<CColorPicker*>("CPBackgroundColor");
         auto* list = page.findChild<QComboBox*>("comboFrame");
         auto* transparent = page.findChild<QCheckBox*>("checkTranspBackground");
