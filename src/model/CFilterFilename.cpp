@@ -101,6 +101,12 @@ QString TimeText(const SMoment& m, int showTime, int timeFormat)
 }
 } // namespace
 
+void CFilterFilename::UseSettings(const SNamingSettings& naming)
+{
+    Naming() = naming;
+    searchReplace = true;
+}
+
 void CFilterFilename::GenerateFilename(int photoCount, bool /*preview*/)
 {
     ApplyPreset(photoCount);

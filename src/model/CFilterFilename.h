@@ -31,6 +31,10 @@ public:
     // False for the patterns that keep every photo's own name.
     bool IsOutputModified() const;
 
+    // Takes a job's renaming settings, whole, with search and replace on:
+    // what every caller does before expanding a name.
+    void UseSettings(const SNamingSettings& naming);
+
     // The renaming settings, whole.
     SNamingSettings& Naming() { return *this; }
     const SNamingSettings& Naming() const { return *this; }

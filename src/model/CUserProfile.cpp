@@ -89,8 +89,7 @@ void CUserProfile::SetDefaultCustomProfile()
 
 void CUserProfile::CopyRenamingSettings(CFilterFilename& filter) const
 {
-    filter.Naming() = Naming();
-    filter.searchReplace = true;
+    filter.UseSettings(Naming());
 }
 
 void CUserProfile::SetPreviewProgress(int percent)

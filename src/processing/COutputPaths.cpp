@@ -1,6 +1,7 @@
 #include "COutputPaths.h"
 
 #include "AtomicWrite.h"
+#include "COutputNaming.h"
 #include "Common.h"
 
 #include <QCoreApplication>
@@ -15,6 +16,7 @@
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 int COutputPaths::EffectiveDestination(int destination)
 {
@@ -88,9 +90,9 @@ QString COutputPaths::RelocateFolder(const QString& folder, const QString& commo
 
 SImageRecord COutputPaths::CleanRecord(SImageRecord record)
 {
-    record.path = QDir::cleanPath(QFileInfo(record.path).absoluteFilePath());
-    record.folder = QFileInfo(record.path).absolutePath();
-    return record;
+    // The naming shares the rule: step 2's preview names the record a run
+    // names.
+    return COutputNaming::CleanRecord(std::move(record));
 }
 
 bool COutputPaths::LiesUnder(const QString& path, const QString& folder)

@@ -7,6 +7,7 @@
 #include "CListImages.h"
 #include "CMagickRuntime.h"
 #include "COutputFormat.h"
+#include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -289,17 +290,7 @@ QString CProcessController::FindCommonPath() const
 
 void CProcessController::ComputeIdForPath()
 {
-    QHash<QString, qint64> counters;
-    for (SImageRecord& photo : images->list) {
-        const QString folder = COutputPaths::CleanRecord(photo).folder;
-        auto found = counters.find(folder);
-        if (found == counters.end()) {
-            counters.insert(folder, 0);
-            photo.folderIndex = 0;
-        } else {
-            photo.folderIndex = ++found.value();
-        }
-    }
+    COutputNaming::NumberWithinFolders(images->list);
 }
 
 qint64 CProcessController::RunTimeMs() const

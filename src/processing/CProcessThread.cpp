@@ -4,6 +4,7 @@
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "COutputFormat.h"
+#include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CPhotoPing.h"
 #include "CUserProfile.h"
@@ -59,13 +60,11 @@ bool CProcessThread::PollStop()
 void CProcessThread::run()
 {
     SystemLogWrite("run", QString());
-    profile->CopyRenamingSettings(filenameFilter);
     // A folder-monitoring job that neither overwrites nor restarts the
     // counter per folder continues after the pictures it already wrote.
     if (profile->monitorRun && IsSilent() && !profile->Overwrite && !profile->CounterReset) {
         filenameFilter.continueNumbering = true;
         filenameFilter.picturesDone = profile->PicCount;
-        filenameFilter.CounterStart = (qint64(profile->PicCount) + 1) * filenameFilter.CountStep;
     }
     jobPhotoCount = int(std::as_const(imageList->list).size());
     filters = std::as_const(filterList->list);
@@ -185,23 +184,24 @@ SOutputFormat CProcessThread::DecideOutput() const
     COutputFormat::SPhoto photo;
     photo.extension = current.extension;
     photo.outputFormat = profile->OutputFormat;
-    photo.keepOriginal = profile->OutputFormat.compare(KeepOriginalText(), Qt::CaseInsensitive) == 0;
-    // The run's own copy of the filter list, the one ApplyFilters uses.
-    photo.mustReencode = singleDocumentStarted;
-    for (const SFilterRecord& record : std::as_const(filters))
-        photo.mustReencode = photo.mustReencode || record.active;
+    photo.keepOriginal = COutputNaming::KeepsOriginalFormat(profile->OutputFormat);
+    photo.mustReencode = MustReencode();
     return COutputFormat::ForPhoto(photo, *profile, formats);
+}
+
+bool CProcessThread::MustReencode() const
+{
+    // The run's own copy of the filter list, the one ApplyFilters uses.
+    bool must = singleDocumentStarted;
+    for (const SFilterRecord& record : std::as_const(filters))
+        must = must || record.active;
+    return must;
 }
 
 SOutputFormat CProcessThread::WriteFormat() const
 {
     // The final name decides: a Rename answer may have changed the extension.
     return COutputFormat::ForName(COutputFormat::FormatOfPath(outputPath), *profile, formats);
-}
-
-QString CProcessThread::KeepOriginalText()
-{
-    return tr("Keep original image format (if possible)");
 }
 
 void CProcessThread::LogFailure(const QString& message, const QString& path, int dialogLength,

@@ -58,8 +58,9 @@ public:
     // output under its final name.
     SOutputFormat DecideOutput() const;
     SOutputFormat WriteFormat() const;
-    // The output-format choice that keeps each photo's own format.
-    static QString KeepOriginalText();
+    // Re-encoding is a must for the current photo: an active filter, or a
+    // page of the single multi-page document.
+    bool MustReencode() const;
     static bool DisableReadOnly(QString path);
     // Unlocks and deletes a source photo; false when it is still there.
     static bool RemoveSource(const QString& path);
@@ -126,7 +127,6 @@ private:
 
     // Output paths and existing targets (CProcessThreadPaths.cpp).
     void GeneratePathName();
-    void SetOriginalFileExtension();
     void ResolveDuplicateFilenames(QString folder, QString baseName, QString extension);
     void AddToOutputPaths(QString path);
     void CheckPathName(bool& skip);

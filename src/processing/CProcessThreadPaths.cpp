@@ -1,6 +1,7 @@
 // Output paths and existing targets of a processing worker.
 #include "CProcessThread.h"
 
+#include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -77,21 +78,13 @@ void CProcessThread::GeneratePathName()
         return;
 
     const QString base = BaseFolder();
-    filenameFilter.path = current.path;
-    filenameFilter.folder = current.folder;
-    filenameFilter.baseName = current.baseName;
-    filenameFilter.CounterReset = profile->CounterReset;
-    filenameFilter.number = profile->CounterReset ? current.folderIndex : current.key;
-
-    if (profile->OutputFormat.compare(KeepOriginalText(), Qt::CaseInsensitive) == 0) {
-        SystemLogWrite("GeneratePathName", profile->OutputFormat + " <> " + KeepOriginalText());
-        SetOriginalFileExtension();
-    } else {
-        filenameFilter.extension = DecideOutput().extension;
-    }
-    filenameFilter.dateTaken = dateTaken;
-    filenameFilter.GenerateFilename(jobPhotoCount, false);
-    const QString fileName = filenameFilter.result;
+    // The naming decision that step 2's preview shows as well.
+    COutputNaming::SPhoto photo;
+    photo.record = current;
+    photo.dateTaken = dateTaken;
+    photo.mustReencode = MustReencode();
+    const QString fileName = COutputNaming::Generate(filenameFilter, profile->Naming(), profile->Output(),
+                                                     profile->Format(), formats, photo, jobPhotoCount, false);
 
     // Outputs that are only delivered always go to the private temporary
     // folder, whatever the folder mode says.
@@ -128,12 +121,6 @@ void CProcessThread::GeneratePathName()
 
     sourceAttributes = FileAttributes::Values();
     FileAttributes::Read(current.path.toUtf8().constData(), &sourceAttributes);
-}
-
-void CProcessThread::SetOriginalFileExtension()
-{
-    SystemLogWrite("SetOriginalFileExtension", QString());
-    filenameFilter.extension = DecideOutput().extension;
 }
 
 void CProcessThread::ResolveDuplicateFilenames(QString folder, QString baseName, QString extension)

@@ -287,7 +287,8 @@ private slots:
         panel->photoListView->setCurrentRow(0); // a drop leaves the preview alone
         QTRY_VERIFY_WITH_TIMEOUT(preview->shown, 20000);
         QCOMPARE(preview->imagePath, root + "/a.jpg");
-        window->findChild<QCheckBox*>("checkShowPreview")->click();
+        // Step 2 has a switch of the same name: this panel's own.
+        panel->findChild<QCheckBox*>("checkShowPreview")->click();
         QVERIFY(!CUserProfile::GetInstance()->Step1Preview);
         QCOMPARE(GetRegistryInt("GUI/Step1.ShowPreview", -1), 0);
         QVERIFY(!preview->shown);
