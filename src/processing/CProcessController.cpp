@@ -496,6 +496,7 @@ void CProcessController::DisplayGSMessage(QString text)
 
 void CProcessController::FinishedThread()
 {
+    workerEndTimes.append(RunTimeMs());
     ++finishedThreads;
     if (finishedThreads < threadCount)
         return;
