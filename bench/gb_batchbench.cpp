@@ -1,8 +1,12 @@
 // Runs one processing batch headless: every JPEG of a folder, one filter,
 // written as JPEG into another folder, with the program's own controller.
-// Prints the run time and the peak memory of the process.
+// Prints the run time, the CPU time and the peak memory of the process, and
+// how long the workers sat idle at the end of the run waiting for the last.
 //
-//   gb_batchbench IN_FOLDER OUT_FOLDER [FILTER_ID] [QUALITY]
+//   gb_batchbench IN_FOLDER OUT_FOLDER [FILTER] [QUALITY]
+//
+// FILTER is a filter id, optionally followed by its parameters p0, p1, ...:
+// "3080" negates, "5040:1600,1200,1,3,0,1" resizes to fit 1600 x 1200.
 
 #include "CFormatsEnum.h"
 #include "CListFilters.h"
@@ -20,7 +24,10 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <algorithm>
 #include <cstdio>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -35,6 +42,38 @@ qint64 PeakMemoryKb()
             return line.mid(6).trimmed().split(' ').first().toLongLong();
     }
     return -1;
+}
+
+// User plus system time of this process so far, in milliseconds.
+qint64 CpuTimeMs()
+{
+    rusage usage {};
+    if (getrusage(RUSAGE_SELF, &usage) != 0)
+        return -1;
+    const auto ms = [](const timeval& t) { return qint64(t.tv_sec) * 1000 + t.tv_usec / 1000; };
+    return ms(usage.ru_utime) + ms(usage.ru_stime);
+}
+
+// "ID" or "ID:p0,p1,...".
+bool ParseFilter(const QString& text, SFilterRecord& filter)
+{
+    const QStringList parts = text.split(':');
+    bool ok = false;
+    filter.filterId = parts[0].toUInt(&ok);
+    if (!ok || parts.size() > 2)
+        return false;
+    if (parts.size() == 2) {
+        const QStringList values = parts[1].split(',');
+        if (values.size() > SFilterRecord::MaxParams)
+            return false;
+        for (int i = 0; i < values.size(); ++i) {
+            filter.params[i] = values[i].toDouble(&ok);
+            if (!ok)
+                return false;
+        }
+        filter.numParams = quint8(values.size());
+    }
+    return true;
 }
 
 void QuietMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
@@ -74,7 +113,10 @@ int main(int argc, char** argv)
     QDir().mkpath(profile->DestPath);
 
     SFilterRecord filter;
-    filter.filterId = args.size() > 3 ? args[3].toUInt() : 3080;
+    if (!ParseFilter(args.size() > 3 ? args[3] : QStringLiteral("3080"), filter)) {
+        std::fprintf(stderr, "gb_batchbench: FILTER is ID or ID:p0,p1,...\n");
+        return 2;
+    }
     filter.name = "bench";
     filter.active = 1;
     CListFilters::GetInstance()->list = {filter};
@@ -93,8 +135,11 @@ int main(int argc, char** argv)
 
     QElapsedTimer timer;
     timer.start();
+    const qint64 cpuBefore = CpuTimeMs();
     int errors = 0;
     int threads = 0;
+    qint64 idleMs = 0;
+    qint64 longestIdleMs = 0;
     {
         CProcessController controller;
         QEventLoop loop;
@@ -103,10 +148,20 @@ int main(int argc, char** argv)
             loop.exec();
         errors = controller.ErrorCount();
         threads = controller.ThreadCount();
+        // Every worker that ended before the last one sat idle until then.
+        const QList<qint64>& ends = controller.WorkerEndTimes();
+        const qint64 last = ends.isEmpty() ? 0 : *std::max_element(ends.begin(), ends.end());
+        for (const qint64 end : ends) {
+            idleMs += last - end;
+            longestIdleMs = std::max(longestIdleMs, last - end);
+        }
     }
     const qint64 ms = timer.elapsed();
-    QTextStream(stdout) << "photos " << photos.size() << " threads " << threads << " errors "
-                        << errors << " ms " << ms << " peak_kb " << PeakMemoryKb() << "\n";
+    const qint64 cpuMs = CpuTimeMs() - cpuBefore;
+    // peak_kb stays last: the bench script reads it from the end of the line.
+    QTextStream(stdout) << "photos " << photos.size() << " threads " << threads << " errors " << errors
+                        << " ms " << ms << " cpu_ms " << cpuMs << " idle_ms " << idleMs << " longest_idle_ms "
+                        << longestIdleMs << " peak_kb " << PeakMemoryKb() << "\n";
     CUserProfile::DeleteInstance();
     return errors == 0 ? 0 : 1;
 }

@@ -62,6 +62,16 @@ public:
     void SetSourcePath(const QString& path) { m_sourcePath = path; }
     const QString& SourcePath() const { return m_sourcePath; }
 
+    // The size the target would have had if the photo had been decoded
+    // whole. A target decoded at a reduced scale (shrink-on-load) is resized
+    // (5040) from this size, so that it comes out exactly as large as a
+    // whole one would. Empty: the target's own size.
+    void SetNominalSize(const QSize& size) { m_nominalSize = size; }
+
+    // The scale geometry that a resize record (5040) gives a columns x rows
+    // image; empty when the record leaves the image as it is.
+    static std::string ResizeGeometry(const SFilterRecord& record, double columns, double rows);
+
     // Applies the held record to the target. True when it was applied (or
     // needs nothing); false when the target is missing or empty, the id is
     // unknown, or an exception stopped the operation (the target may then be
@@ -283,6 +293,7 @@ private:
     SImageProperties m_properties;
     qint64 m_pageIndex = 0;
     QString m_sourcePath;
+    QSize m_nominalSize;
 
     // Exception record for operations that call the ImageMagick core
     // directly; valid only while Apply dispatches.

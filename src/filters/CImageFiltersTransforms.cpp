@@ -180,11 +180,10 @@ bool CImageFilters::FilterFlip()
     return true;
 }
 
-bool CImageFilters::FilterResize()
+std::string CImageFilters::ResizeGeometry(const SFilterRecord& record, double columns, double rows)
 {
-    Magick::Image& image = *m_target;
-    const double columns = double(image.columns());
-    const double rows = double(image.rows());
+    const auto P = [&record](int n) { return record.params[n]; };
+    const auto PInt = [&record](int n) { return ToInt(record.params[n]); };
     const double aspect = (columns > 0 && rows > 0) ? columns / rows : 1.0;
     const bool percent = PInt(4) == 1;
     const bool keepAspect = PInt(2) == 1;
@@ -192,7 +191,6 @@ bool CImageFilters::FilterResize()
     double width = percent ? P(0) * columns / 100.0 : P(0);
     double height = percent ? P(1) * rows / 100.0 : P(1);
 
-    std::string geometry;
     switch (PInt(3)) {
     case 0: {
         if (!percent && keepAspect)
@@ -200,43 +198,56 @@ bool CImageFilters::FilterResize()
         const int w = ToInt(RoundHalfUp(width));
         const int h = ToInt(RoundHalfUp(height));
         if (w < 1 || h < 1)
-            return true;
+            return std::string();
         if (noEnlarge && double(w) * double(h) > columns * rows)
-            return true;
-        RequireResultSize(w, h);
-        geometry = BoxGeometry(w, h, P(2) == 0.0);
-        break;
+            return std::string();
+        return BoxGeometry(w, h, P(2) == 0.0);
     }
     case 1: {
         const int w = ToInt(RoundHalfUp(width));
         if (w < 1 || (noEnlarge && w > columns))
-            return true;
-        // The height follows the photo's aspect ratio.
-        RequireResultSize(w, RoundHalfUp(w / aspect));
-        geometry = MagickCompat::WidthOnlyGeometry(w);
-        break;
+            return std::string();
+        return MagickCompat::WidthOnlyGeometry(w);
     }
     case 2: {
         const int h = ToInt(RoundHalfUp(height));
         if (h < 1 || (noEnlarge && h > rows))
-            return true;
-        RequireResultSize(RoundHalfUp(h * aspect), h);
-        geometry = MagickCompat::HeightOnlyGeometry(h);
-        break;
+            return std::string();
+        return MagickCompat::HeightOnlyGeometry(h);
     }
     case 3: {
         const int w = ToInt(RoundHalfUp(width));
         const int h = ToInt(RoundHalfUp(height));
         if (w < 1 || h < 1 || (noEnlarge && w > columns && h > rows))
-            return true;
-        RequireResultSize(w, h);
-        geometry = BoxGeometry(w, h, false);
-        break;
+            return std::string();
+        return BoxGeometry(w, h, false);
     }
     default:
+        return std::string();
+    }
+}
+
+bool CImageFilters::FilterResize()
+{
+    Magick::Image& image = *m_target;
+    // A photo decoded at a reduced scale is sized from the photo as stored.
+    const bool reduced = m_nominalSize.isValid()
+        && (size_t(m_nominalSize.width()) != image.columns() || size_t(m_nominalSize.height()) != image.rows());
+    const size_t columns = reduced ? size_t(m_nominalSize.width()) : image.columns();
+    const size_t rows = reduced ? size_t(m_nominalSize.height()) : image.rows();
+    const std::string geometry = ResizeGeometry(m_record, double(columns), double(rows));
+    if (geometry.empty())
+        return true;
+    const auto [width, height] = MagickCompat::ScaledSize(geometry, columns, rows);
+    RequireResultSize(double(width), double(height));
+    if (!reduced) {
+        image.scale(Magick::Geometry(geometry));
         return true;
     }
-    image.scale(Magick::Geometry(geometry));
+    // Exactly the size the geometry gives the whole photo.
+    Magick::Geometry exact(width, height);
+    exact.aspect(true);
+    image.scale(exact);
     return true;
 }
 

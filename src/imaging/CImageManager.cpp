@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 
 #ifdef _OPENMP
 #include <omp.h>
@@ -91,6 +92,20 @@ void CImageManager::ResetReadState()
     embeddedProfile = Magick::Blob();
     readDamage.clear();
     readError.clear();
+    shrunkFrom = QSize();
+    shrunkTo = QSize();
+}
+
+QSize CImageManager::NominalSize() const
+{
+    if (!ReadShrunk())
+        return QSize();
+    const QSize current {int(image.columns()), int(image.rows())};
+    if (current == shrunkTo)
+        return shrunkFrom;
+    if (current == shrunkTo.transposed())
+        return shrunkFrom.transposed();
+    return QSize();
 }
 
 void CImageManager::InstallProgressMonitor(Magick::Image& target)
@@ -123,6 +138,8 @@ bool CImageManager::Read(QString path)
     sourcePath = path;
     readDamage.clear();
     readError.clear();
+    shrunkFrom = QSize();
+    shrunkTo = QSize();
 
     if (preview && cache->CheckAndLoad(path, image, &properties)) {
         SystemLogWrite("Read", "- Cache hit");
@@ -140,6 +157,7 @@ bool CImageManager::Read(QString path)
 
     if (IdentifyImage(path) == KindRAW) {
         SystemLogWrite("Read", "- Read with DCRaw");
+        readSizeHint = QSize();
         return ReadRAW(path);
     }
     SystemLogWrite("Read", "- Read with ImageMagick");
@@ -172,6 +190,7 @@ int CImageManager::IdentifyImage(QString path) const
 bool CImageManager::ReadMagick(QString path)
 {
     SystemLogWrite("ReadMagick", "");
+    const QSize hint = std::exchange(readSizeHint, QSize());
     ResetReadState();
     if (path.isEmpty()) {
         SystemLogWrite("ReadMagick", "- pathName is empty, abort!");
@@ -184,6 +203,8 @@ bool CImageManager::ReadMagick(QString path)
         return false;
     if (preview)
         InstallProgressMonitor(image);
+    if (hint.isValid())
+        MagickCompat::SetJpegSizeHint(image, size_t(hint.width()), size_t(hint.height()));
     const std::string file = MagickCompat::FileToRead(path);
     // A warning (truncated JPEG, unknown TIFF tag) leaves the image read so
     // far in place; every later step still runs, or the last photo's
@@ -212,6 +233,7 @@ bool CImageManager::ReadMagick(QString path)
     }
 
     const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); })
+        && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }))
         && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); })
         && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); })
         && (!sourceWasCMYK || ConvertCMYKToSRGB());
@@ -222,6 +244,26 @@ bool CImageManager::ReadMagick(QString path)
         return false;
     }
     return true;
+}
+
+void CImageManager::NoteShrunkRead()
+{
+    MagickCompat::ClearJpegSizeHint(image);
+    const auto [columns, rows] = MagickCompat::StoredSize(image);
+    const QSize stored {int(columns), int(rows)};
+    const QSize decoded {int(image.columns()), int(image.rows())};
+    if (stored == decoded)
+        return;
+    shrunkFrom = stored;
+    shrunkTo = decoded;
+    // The properties describe the photo as stored.
+    properties.width = quint64(stored.width());
+    properties.height = quint64(stored.height());
+    SystemLogWrite("ReadMagick", QString("- decoded at %1 x %2 of %3 x %4")
+                                     .arg(decoded.width())
+                                     .arg(decoded.height())
+                                     .arg(stored.width())
+                                     .arg(stored.height()));
 }
 
 bool CImageManager::ConvertCMYKToSRGB()
@@ -249,6 +291,7 @@ bool CImageManager::ConvertCMYKToSRGB()
 bool CImageManager::ReadRAW(QString path)
 {
     SystemLogWrite("ReadRAW", "");
+    readSizeHint = QSize();
     ResetReadState();
 
     SRAWImage record;

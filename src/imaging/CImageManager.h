@@ -12,6 +12,7 @@
 #include <QList>
 #include <QPixmap>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 class CFormatsEnum;
@@ -121,6 +122,16 @@ public:
     // Why the last read failed, when it was refused before decoding (a photo
     // larger than one photo may be, CMagickRuntime::CheckFrameSizes); "" otherwise.
     QString readError;
+    // Shrink-on-load (CShrinkOnLoad): the least size at which the next
+    // ImageMagick read is to decode a JPEG; the decoder then takes the
+    // smallest of its scales that reaches it. One read uses it and clears
+    // it; an empty size reads the photo whole. The properties still describe
+    // the photo as stored, and a resize (5040) sizes the photo from its
+    // stored size (CImageFilters::SetNominalSize).
+    QSize readSizeHint;
+    // The last read decoded the photo smaller than it is stored, and no
+    // filter that depends on the size has been applied since.
+    bool ReadShrunk() const { return shrunkFrom.isValid(); }
 
 private:
     void ResetReadState();
@@ -128,6 +139,12 @@ private:
     // declared pixels exceed one photo's share, before anything is decoded.
     // A file that cannot be pinged passes: the read reports it.
     bool CheckDeclaredSize(const QString& path);
+    // The photo's size had it been decoded whole, while the image is still
+    // the one a shrinking read decoded (turned or not); empty otherwise.
+    QSize NominalSize() const;
+    // After a read with a size hint and its properties: notes whether the
+    // decoder shrank the photo, and keeps the stored size in the properties.
+    void NoteShrunkRead();
     void InstallProgressMonitor(Magick::Image& target);
     bool Aborted() const;
     bool ConvertCMYKToSRGB();
@@ -139,6 +156,11 @@ private:
     void SelectImageType(Magick::Image& target, const SOutputFormat& format);
     void ApplyProfile(Magick::Image& target, SOutputFormat::ColourProfile colourProfile);
     void SetWriteOptions(Magick::Image& target, const SOutputFormat& format, int quality);
+
+    // Of a read that decoded the photo smaller than stored: the stored and
+    // the decoded size; empty when the photo was decoded whole.
+    QSize shrunkFrom;
+    QSize shrunkTo;
 };
 
 // A copy of the first record of list whose full path equals path

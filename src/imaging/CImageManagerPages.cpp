@@ -1,5 +1,6 @@
 #include "CImageManager.h"
 
+#include "CShrinkOnLoad.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "LayerMode.h"
@@ -35,6 +36,9 @@ bool CImageManager::ReadMultipage(QString path)
     embeddedProfile = Magick::Blob();
     readDamage.clear();
     readError.clear();
+    readSizeHint = QSize();
+    shrunkFrom = QSize();
+    shrunkTo = QSize();
     const int layerMode = profile ? profile->multipageWrite : EveryLayer;
     if (!CheckDeclaredSize(path)) {
         image = Magick::Image();
@@ -125,6 +129,7 @@ void CImageManager::LoadEngine(CImageFilters& engine, const SFilterRecord& recor
     engine.SetRecord(record);
     engine.SetPageIndex(pageNumber);
     engine.SetProperties(properties);
+    engine.SetNominalSize(NominalSize());
 }
 
 bool CImageManager::ApplyFilter(SFilterRecord record)
@@ -138,6 +143,12 @@ bool CImageManager::ApplyFilter(SFilterRecord record)
     if (preview && image.isValid())
         InstallProgressMonitor(image);
     const bool applied = filters.Apply();
+    // From the first filter that depends on the size on, the image is what
+    // it would have been after a whole read.
+    if (!CShrinkOnLoad::KeepsSize(record.filterId)) {
+        shrunkFrom = QSize();
+        shrunkTo = QSize();
+    }
     // A cancelled operation raises nothing and may leave a partial image.
     if (Aborted())
         return false;

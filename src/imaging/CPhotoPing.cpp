@@ -35,6 +35,9 @@ CPhotoPing::Facts CPhotoPing::Ping(CImageManager& manager, const QString& path)
 
     const int pageCount = int(count);
     try {
+        facts.format = QString::fromStdString(first.magick());
+        facts.size = QSize(int(first.columns()), int(first.rows()));
+        facts.orientation = int(first.orientation());
         manager.SetImage(first);
         first = Magick::Image();
         manager.ReadProperties(CImageManager::FromMagick, nullptr);

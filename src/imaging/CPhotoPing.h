@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 
 class CImageManager;
@@ -15,6 +16,12 @@ public:
         bool ok = false;
         int pageCount = 0;  // 0 when the ping failed
         QString dateTaken;  // EXIF form, "" when unknown
+        // Of the first image, when ImageMagick pinged it (not for camera RAW
+        // files): its format as ImageMagick names it ("JPEG" ...), its size
+        // and its EXIF orientation (1 to 8, 0 when unknown).
+        QString format;
+        QSize size;
+        int orientation = 0;
     };
 
     // Uses `manager` for the RAW identification and the property reading;

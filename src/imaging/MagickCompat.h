@@ -192,6 +192,43 @@ inline std::string HeightOnlyGeometry(int height)
     return "x" + std::to_string(height);
 }
 
+// The size that scale(geometry) gives a columns x rows image, worked out as
+// Magick++ does it, without touching any pixels.
+inline std::pair<size_t, size_t> ScaledSize(const std::string& geometry, size_t columns, size_t rows)
+{
+    size_t width = columns;
+    size_t height = rows;
+    ssize_t x = 0;
+    ssize_t y = 0;
+    const std::string parsed = Magick::Geometry(geometry);
+    MagickCore::ParseMetaGeometry(parsed.c_str(), &x, &y, &width, &height);
+    return {width, height};
+}
+
+// Asks the JPEG decoder of the image's next read to decode at the smallest
+// of its scales (eighths of the stored size) that still gives at least
+// width x height. Other formats ignore it. The hint stays until cleared.
+inline void SetJpegSizeHint(Magick::Image& image, size_t width, size_t height)
+{
+    image.defineValue("jpeg", "size", std::to_string(width) + "x" + std::to_string(height));
+}
+
+inline void ClearJpegSizeHint(Magick::Image& image)
+{
+    image.defineSet("jpeg", "size", false);
+}
+
+// The size of a read image as stored in its file; it differs from columns x
+// rows when the decoder was asked for a smaller scale.
+inline std::pair<size_t, size_t> StoredSize(const Magick::Image& image)
+{
+    const size_t columns = image.baseColumns();
+    const size_t rows = image.baseRows();
+    if (columns == 0 || rows == 0)
+        return {image.columns(), image.rows()};
+    return {columns, rows};
+}
+
 // A core exception record that lives for one scope.
 class CoreException
 {

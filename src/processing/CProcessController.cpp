@@ -487,6 +487,7 @@ void CProcessController::DisplayGSMessage(QString text)
 
 void CProcessController::FinishedThread()
 {
+    workerEndTimes.append(RunTimeMs());
     ++finishedThreads;
     if (finishedThreads < threadCount)
         return;

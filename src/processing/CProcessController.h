@@ -75,6 +75,9 @@ public:
     // upload starts.
     void SetTransferTimeLimits(long connectSeconds, long stallSeconds);
     qint64 RunTimeMs() const;
+    // The run time (ms) at which each worker reported its end, in the order
+    // the reports arrived: how long workers sat idle before the last one.
+    const QList<qint64>& WorkerEndTimes() const { return workerEndTimes; }
 
 signals:
     void Panel1StartPreview(bool refresh);
@@ -138,6 +141,7 @@ private:
     int threadCount = 0;
     qint64 estimatedTotal = 0;
     int finishedThreads = 0;
+    QList<qint64> workerEndTimes;
     bool stoppedByUser = false;
     bool folderOpened = false;
     int errorCount = 0;

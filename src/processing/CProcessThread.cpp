@@ -7,6 +7,7 @@
 #include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CPhotoPing.h"
+#include "CShrinkOnLoad.h"
 #include "CUserProfile.h"
 #include "Common.h"
 
@@ -116,6 +117,8 @@ void CProcessThread::ProcessPhoto()
     const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
     pageCount = facts.pageCount;
     dateTaken = facts.dateTaken;
+    // A JPEG that the job makes smaller is decoded no larger than needed.
+    shrinkHint = CShrinkOnLoad::ReadHint(filters, facts.format, facts.size, facts.orientation);
 
     bool skip = false;
     outputRefused.clear();
@@ -274,8 +277,10 @@ void CProcessThread::ReadImage(bool& failed)
         ok = imageManager.ReadAndInsertPage(current.path);
     else if (multipageDocument)
         ok = imageManager.ReadMultipage(current.path);
-    else
+    else {
+        imageManager.readSizeHint = shrinkHint;
         ok = imageManager.Read(current.path);
+    }
     if (!ok) {
         if (formats->GetRecordById(current.extension).needsGhostscript)
             emit SignalDisplayGSMessage(current.extension);

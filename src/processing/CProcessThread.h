@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMutex>
 #include <QSet>
+#include <QSize>
 #include <QString>
 #include <QThread>
 
@@ -178,6 +179,7 @@ private:
     // Per photo: pages of the source (from one ping), whether the output
     // was written and whether every active filter applied.
     int pageCount = 1;
+    QSize shrinkHint; // CShrinkOnLoad::ReadHint of the current photo
     bool outputWritten = false;
     bool filtersFailed = false;
     // The source was read with damaged pixel data: it may be the only whole
