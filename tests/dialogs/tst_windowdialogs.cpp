@@ -1,11 +1,14 @@
-// The profile chooser and the profile save dialog.
+// The dialogs of the window's commands: the profile chooser, the profile
+// save dialog and the preferences.
 #include "CDialogProfileSave.h"
 #include "CDialogProfileSelection.h"
 #include "CFiltersEnum.h"
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "CListThumb.h"
+#include "CPromptSeam.h"
 #include "CScripts.h"
+#include "CSettings.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "ProfileDescriptions.h"
@@ -13,6 +16,8 @@
 #include "TraceCapture.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -55,7 +60,7 @@ void SaveUserProfile(const QString& file, const QString& name, const QString& de
 }
 } // namespace
 
-class TestProfileDialogs : public QObject
+class TestWindowDialogs : public QObject
 {
     Q_OBJECT
 
@@ -213,7 +218,81 @@ private slots:
         QCOMPARE(dialog.name, name);
         QCOMPARE(dialog.description, description);
     }
+
+    // Each offered preference goes through its widget into the profile on
+    // OK; Cancel keeps them all. Only a new language brings the message.
+    void preferences_data()
+    {
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("languageRow");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("OK, German") << true << 1 << 1;
+        QTest::newRow("OK, same language") << true << 0 << 0;
+        QTest::newRow("cancel") << false << 5 << 0;
+    }
+
+    void preferences()
+    {
+        QFETCH(bool, ok);
+        QFETCH(int, languageRow);
+        QFETCH(int, messages);
+        CUserProfile* p = CUserProfile::GetInstance();
+        p->languageId = 1033;
+        p->showProfiles = false;
+        p->showStartupWizard = true;
+        p->autoCheck = true;
+        p->checkInterval = 1;
+        p->useMulticore = true;
+        p->processLog = true;
+        p->multipageWrite = 0;
+        p->rawWhiteBalance = 0;
+        p->rawHighlight = 7; // a finer rebuild level only a settings file holds
+        p->rawDemosaic = 0;
+        QStringList warnings;
+        CPromptSeam::SetWarningAnswerer([&warnings](const QString& text) { warnings << text; });
+        CSettings dialog;
+        QTimer::singleShot(0, &dialog, [&] {
+            auto combo = [&](const char* name) { return dialog.findChild<QComboBox*>(name); };
+            auto check = [&](const char* name) { return dialog.findChild<QCheckBox*>(name); };
+            QCOMPARE(combo("comboLanguage")->currentIndex(), 0);
+            QCOMPARE(combo("comboRawHighlight")->currentText(), QString("Rebuild"));
+            QVERIFY(combo("comboCheckInterval")->isEnabled());
+            combo("comboLanguage")->setCurrentIndex(languageRow);
+            check("checkShowProfiles")->click();
+            check("checkShowWizard")->click();
+            check("checkAutoCheck")->click();
+            QVERIFY(!combo("comboCheckInterval")->isEnabled());
+            combo("comboCheckInterval")->setCurrentIndex(2);
+            check("checkMulticore")->click();
+            check("checkProcessLog")->click();
+            combo("comboMultipage")->setCurrentIndex(2);
+            combo("comboRawWhiteBalance")->setCurrentIndex(1);
+            combo("comboRawDemosaic")->setCurrentIndex(4);
+            if (ok)
+                dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+            else
+                dialog.reject();
+        });
+        QCOMPARE(dialog.exec(), ok ? 1 : 0);
+        CPromptSeam::Reset();
+        QCOMPARE(p->languageId, ok ? CSettings::LanguageIds()[languageRow] : 1033);
+        QCOMPARE(int(warnings.count("You need to restart Glimmerbox for the changes to take effect.")), messages);
+        QCOMPARE(p->showProfiles, ok);
+        QCOMPARE(p->showStartupWizard, !ok);
+        QCOMPARE(p->autoCheck, !ok);
+        QCOMPARE(p->checkInterval, ok ? 2 : 1);
+        QCOMPARE(p->useMulticore, !ok);
+        QCOMPARE(p->processLog, !ok);
+        QCOMPARE(p->multipageWrite, ok ? 2 : 0);
+        QCOMPARE(p->rawWhiteBalance, ok ? 1 : 0);
+        QCOMPARE(p->rawHighlight, 7);
+        QCOMPARE(p->rawDemosaic, ok ? 4 : 0);
+
+        TraceCapture trace;
+        QTest::keyClick(&dialog, Qt::Key_F1);
+        QVERIFY(trace.Contains("OpenHelpFile", "user-interface_settings.htm"));
+    }
 };
 
-GB_TEST_MAIN(TestProfileDialogs)
-#include "tst_profiledialogs.moc"
+GB_TEST_MAIN(TestWindowDialogs)
+#include "tst_windowdialogs.moc"
