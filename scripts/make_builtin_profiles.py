@@ -53,83 +53,99 @@ def resize(width, height):
 
 KEEP_NAMES = {"PresetRename": 0, "FilenameFormat": "[Filename].[Extension]"}
 
+# Icons of the profile chooser: the cells of Icons-Filters-64.png as the
+# program cuts them (18 a row; row 1 marks, row 2 frames and borders, row 5
+# transforms), followed by the 10 cells of Icons-Formats-64.png. Effects and
+# adjustments have no cells of their own and show the general filter icon.
+ICON_FILTERS = 0
+ICON_TEXT = 1 * 18 + 2
+ICON_RAISE = 2 * 18 + 4
+ICON_AUTO_ROTATE = 5 * 18 + 0
+ICON_RESIZE = 5 * 18 + 5
+FORMATS = 6 * 18
+ICON_FILE = FORMATS + 0
+ICON_JPG = FORMATS + 2
+ICON_TIF = FORMATS + 3
+ICON_PNG = FORMATS + 4
+ICON_PDF = FORMATS + 9
+
 # name id, file name, English name, English description, category, icon,
 # filters [(id, numbers, texts)], rename overrides, format overrides,
 # destination
 PROFILES = [
     (14270, "ConvertToJPEGHighQuality", "Convert to JPEG with High Quality",
      "Convert to JPEG file format with high quality (90%) which will result in larger file sizes.",
-     "Convert", 0, [], {}, {"OutputFormat": "JPG", "Quality": 90}, 1),
+     "Convert", ICON_JPG, [], {}, {"OutputFormat": "JPG", "Quality": 90}, 1),
     (14272, "ConvertToJPEGMediumQuality", "Convert to JPEG with Medium Quality",
      "Convert to JPEG file format with medium quality (75%) which will result in medium file sizes.",
-     "Convert", 0, [], {}, {"OutputFormat": "JPG", "Quality": 75}, 1),
+     "Convert", ICON_JPG, [], {}, {"OutputFormat": "JPG", "Quality": 75}, 1),
     (14274, "ConvertToPDFAlbum", "Convert to PDF Album",
      "Create a single PDF album from all the photos added",
-     "Convert", 1, [], {}, {"OutputFormat": "PDF", "Multipage": 1}, 1),
+     "Convert", ICON_PDF, [], {}, {"OutputFormat": "PDF", "Multipage": 1}, 1),
     (14276, "ConvertToPNG", "Convert to PNG", "Convert to PNG file format for the best quality.",
-     "Convert", 2, [], {}, {"OutputFormat": "PNG"}, 1),
+     "Convert", ICON_PNG, [], {}, {"OutputFormat": "PNG"}, 1),
     (14278, "ConvertToTIFF", "Convert to TIFF", "Convert to TIFF file format for the best quality.",
-     "Convert", 3, [], {}, {"OutputFormat": "TIF"}, 1),
+     "Convert", ICON_TIF, [], {}, {"OutputFormat": "TIF"}, 1),
     (14280, "AutoContrast", "Auto Contrast", "Automatically adjusts contrast",
-     "Adjust", 4, [(4000, [], [])], {}, {}, 1),
+     "Adjust", ICON_FILTERS, [(4000, [], [])], {}, {}, 1),
     (14282, "AutoRotate", "Auto Rotate",
      "Automatically rotates photos based on the information embedded by the digital camera",
-     "Adjust", 5, [(5000, [], [])], {}, {}, 1),
+     "Adjust", ICON_AUTO_ROTATE, [(5000, [], [])], {}, {}, 1),
     (14284, "AddDateAndTime", "Add Date and Time", "Stamps picture with date and time information",
-     "Adjust", 6, [(1000, DATE_STAMP, ["[OriginDate]", "DejaVu Sans", ""])], {}, {}, 1),
+     "Adjust", ICON_TEXT, [(1000, DATE_STAMP, ["[OriginDate]", "DejaVu Sans", ""])], {}, {}, 1),
     (14286, "ReduceNoise", "Reduce Noise",
      "Reduces noise caused by poor lighting conditions or mobile digital cameras",
-     "Adjust", 7, [(4070, [1], [])], {}, {}, 1),
+     "Adjust", ICON_FILTERS, [(4070, [1], [])], {}, {}, 1),
     (14288, "AdjustSharpness", "Adjust Sharpness", "Sharpens picture by enhancing edge contrast",
-     "Adjust", 8, [(4080, [50], [])], {}, {}, 1),
+     "Adjust", ICON_FILTERS, [(4080, [50], [])], {}, {}, 1),
     (14290, "EffectBlackAndWhite", "Effect Black & White",
      "Transforms from true colors to grayscale colors",
-     "Effects", 9, [(3060, [], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3060, [], [])], {}, {}, 1),
     (14292, "EffectCharcoal", "Effect Charcoal", "Transforms picture to a charcoal sketch",
-     "Effects", 10, [(3020, [20, 20], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3020, [20, 20], [])], {}, {}, 1),
     (14294, "EffectImplode", "Effect Implode",
      "Creates an implosion effect in the center of the image",
-     "Effects", 11, [(3070, [40], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3070, [40], [])], {}, {}, 1),
     (14296, "EffectOilPainting", "Effect Oil Painting", "Makes picture look like an oil painting",
-     "Effects", 12, [(3100, [6], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3100, [6], [])], {}, {}, 1),
     (14298, "EffectRaise", "Effect Raise",
      "Lightens or darkens image edges to give a 3D raised or lowered effect",
-     "Effects", 13, [(2010, [10, 1], [])], {}, {}, 1),
+     "Effects", ICON_RAISE, [(2010, [10, 1], [])], {}, {}, 1),
     (14300, "EffectSepia", "Effect Sepia", "Makes picture look older, in warmer colors",
-     "Effects", 14, [(3120, [50, 90], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3120, [50, 90], [])], {}, {}, 1),
     (14302, "EffectShade", "Effect Shade",
      "Makes picture look like a sculpture in grayscale or true colors",
-     "Effects", 15, [(3140, [40, 40, 0], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3140, [40, 40, 0], [])], {}, {}, 1),
     (14304, "EffectSpread", "Effect Spread", "Makes picture blurry by spreading pixels randomly",
-     "Effects", 16, [(3150, [15], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3150, [15], [])], {}, {}, 1),
     (14306, "EffectSwirl", "Effect Swirl", "Creates a twisting motion",
-     "Effects", 17, [(3160, [120], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3160, [120], [])], {}, {}, 1),
     (14308, "EffectWave", "Effect Wave", "Creates a horizontal wave effect",
-     "Effects", 18, [(3170, [10, 5], [])], {}, {}, 1),
+     "Effects", ICON_FILTERS, [(3170, [10, 5], [])], {}, {}, 1),
     (14310, "RenameToFolderName", "Rename to Folder's Name",
      "If photos are organized into a folder with a meaningful name, this profile will rename all "
      "contained pictures to the folder's name",
-     "Rename", 19, [], {"PresetRename": 1, "FilenameFormat": "[FolderName] [Counter].[Extension]"},
+     "Rename", ICON_FILE, [], {"PresetRename": 1, "FilenameFormat": "[FolderName] [Counter].[Extension]"},
      {"OutputFormat": "Original"}, 1),
     (14312, "RenameToPhotoDate", "Rename to Photo's Date",
      "Change the names for a set of photos to the original dates when they were taken and also "
      "adds a counter to differentiate between photos taken at the same time",
-     "Rename", 20, [],
+     "Rename", ICON_FILE, [],
      {"PresetRename": 3, "FilenameFormat": "[DateTime] [Counter].[Extension]",
       "CounterDigits": 2, "DateFormat": 10, "ShowTime": 1, "TimeFormat": 1},
      {"OutputFormat": "Original"}, 1),
     (14314, "ResizeForAuctionSite", "Resize for Auction Site",
      "Make photos very small (400x300) for uploading to auction sites like eBay",
-     "Resize", 21, [resize(400, 300)], {}, {}, 1),
+     "Resize", ICON_RESIZE, [resize(400, 300)], {}, {}, 1),
     (14316, "ResizeForEmail", "Resize for Sending via Email",
      "Make photos smaller (1280x960) for sending as attachment via email",
-     "Resize", 22, [resize(1280, 960)], {}, {}, 1),
+     "Resize", ICON_RESIZE, [resize(1280, 960)], {}, {}, 1),
     (14318, "ResizeForUploadingOnline", "Resize for Uploading Online",
      "Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for "
      "sharing with friends",
-     "Resize", 23, [resize(1600, 1200)], {}, {}, 1),
+     "Resize", ICON_RESIZE, [resize(1600, 1200)], {}, {}, 1),
     (14321, "SendViaEmail", "Send via E-mail", "Send photos via E-mail",
-     "Share", 24, [], {}, {"OutputFormat": "JPG"}, 2),
+     "Share", ICON_JPG, [], {}, {"OutputFormat": "JPG"}, 2),
 ]
 
 RENAME_DEFAULTS = [

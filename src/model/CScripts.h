@@ -58,6 +58,12 @@ public:
     // exactly one Images element.
     bool Load();
 
+    // Reads only the header of a profile file into profileName,
+    // profileDescription, profileCategory and profileIcon; the job (photos,
+    // filters, settings) is left alone, so the profile chooser can list
+    // profiles. False when the file is not a readable profile.
+    bool LoadProfileHeader();
+
     void SetWarningHandler(WarningHandler handler) { m_warningHandler = std::move(handler); }
 
     // Photo paths of the last load that the photo list refused (unreadable
@@ -70,6 +76,11 @@ public:
     // attribute, when given, wins for the name).
     QString profileName;
     QString profileDescription;
+    // Read with the header: the profile's category ("User-Defined" for the
+    // user's own) and its icon, an index into the profile chooser's icons
+    // (-1 when the header has none).
+    QString profileCategory;
+    int profileIcon = -1;
 
     // ---- Block writers: each appends one block to the text being built. ----
     void WriteImages();

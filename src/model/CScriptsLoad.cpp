@@ -291,6 +291,8 @@ void CScripts::ReadProfileHeader(const QDomElement& root)
 {
     QString name;
     QString description;
+    QString category;
+    int icon = -1;
     int nameId = 0;
     int descriptionId = 0;
     for (const QDomElement& properties : ElementsByTag(root, QStringLiteral("Properties"))) {
@@ -307,6 +309,13 @@ void CScripts::ReadProfileHeader(const QDomElement& root)
                 nameId = ReadInt32(e.text());
             else if (key == QLatin1String("DescriptionId"))
                 descriptionId = ReadInt32(e.text());
+            else if (key == QLatin1String("Category"))
+                category = e.text();
+            else if (key == QLatin1String("Icon")) {
+                bool ok = false;
+                const int value = e.text().toInt(&ok);
+                icon = ok ? value : -1;
+            }
         }
         break;
     }
@@ -317,6 +326,22 @@ void CScripts::ReadProfileHeader(const QDomElement& root)
     const QString rootName = root.attribute(QStringLiteral("Name"));
     profileName = !rootName.isEmpty() ? rootName : !nameById.isEmpty() ? nameById : name;
     profileDescription = !descriptionById.isEmpty() ? descriptionById : description;
+    profileCategory = category;
+    profileIcon = icon;
+}
+
+bool CScripts::LoadProfileHeader()
+{
+    QDomDocument document;
+    if (!ReadDocument(document))
+        return false;
+    const QDomElement root = document.documentElement();
+    if (root.tagName() != QLatin1String("Profile")) {
+        SystemLogWrite("CScripts::LoadProfileHeader", "not a profile: " + m_path);
+        return false;
+    }
+    ReadProfileHeader(root);
+    return true;
 }
 
 void CScripts::ParseImages(QDomNodeList nodes)

@@ -12,6 +12,9 @@
 #ifndef GB_HELP_BASE_URL
 #define GB_HELP_BASE_URL ""
 #endif
+#ifndef GB_WEB_SITE_URL
+#define GB_WEB_SITE_URL ""
+#endif
 #ifndef GB_INSTALL_RESOURCES
 #define GB_INSTALL_RESOURCES "/usr/local/share/glimmerbox/Resources"
 #endif
@@ -47,4 +50,9 @@ bool OpenExternal(const QString& fileOrUrl)
 QString HelpBaseAddress()
 {
     return QString::fromUtf8(GB_HELP_BASE_URL);
+}
+
+QString WebSiteAddress()
+{
+    return QString::fromUtf8(GB_WEB_SITE_URL);
 }

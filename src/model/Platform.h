@@ -13,3 +13,7 @@ bool OpenExternal(const QString& fileOrUrl);
 
 // Base address of the online help ("" when this build has none).
 QString HelpBaseAddress();
+
+// Address of the product's web site, its home page ("" when this build has
+// none: the web-site and support entries then open nothing).
+QString WebSiteAddress();

@@ -235,6 +235,8 @@ private slots:
     void roundTripKeepsEveryField_data();
     void roundTripKeepsEveryField();
     void roundTripKeepsProfileNameAndDescription();
+    void headerReadLeavesTheJobAlone_data();
+    void headerReadLeavesTheJobAlone();
 
     // Reader
     void rootsDecideWhatIsReplaced_data();
@@ -478,6 +480,61 @@ void TestJobFiles::roundTripKeepsProfileNameAndDescription()
     QVERIFY(rooted.Load());
     QCOMPARE(rooted.profileName, QString("Root"));
     QCOMPARE(rooted.profileDescription, QString("D"));
+}
+
+// The profile chooser reads headers only: the job stays as it was.
+void TestJobFiles::headerReadLeavesTheJobAlone_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("read");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("description");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<int>("icon");
+    const QByteArray header = "<Properties Class=\"Profile\"><Property Name=\"Name\">Mine</Property>"
+                              "<Property Name=\"Description\">My look</Property>"
+                              "<Property Name=\"Category\">User-Defined</Property></Properties>";
+    QTest::newRow("user-defined") << Job("Profile", header + FilterWith("")) << true << "Mine"
+                                  << "My look" << "User-Defined" << -1;
+    QTest::newRow("built-in by ids")
+        << Job("Profile", "<Properties Class=\"Profile\"><Property Name=\"Name\">x</Property>"
+                          "<Property Name=\"Category\">Convert</Property>"
+                          "<Property Name=\"NameId\">14276</Property>"
+                          "<Property Name=\"DescriptionId\">14277</Property>"
+                          "<Property Name=\"Icon\">112</Property></Properties>")
+        << true << "Convert to PNG" << "Convert to PNG file format for the best quality." << "Convert" << 112;
+    QTest::newRow("icon not a number")
+        << Job("Profile", "<Properties Class=\"Profile\"><Property Name=\"Icon\">big</Property></Properties>")
+        << true << "" << "" << "" << -1;
+    QTest::newRow("a script") << Job("Script", "<Images/>" + FilterWith("")) << false << "" << "" << "" << -1;
+    QTest::newRow("broken") << QByteArray("<Profile Version=\"1\"><Filters>") << false << "" << "" << "" << -1;
+}
+
+void TestJobFiles::headerReadLeavesTheJobAlone()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(bool, read);
+    QFETCH(QString, name);
+    QFETCH(QString, description);
+    QFETCH(QString, category);
+    QFETCH(int, icon);
+    SetKnownJob();
+    const int photos = int(Images()->list.size());
+    const int filters = int(Filters()->list.size());
+    const QString format = Profile()->OutputFormat;
+    const QString path = TestEnv::NewFolder("header") + "/p.gbf";
+    WriteAll(path, text);
+    CScripts reader(path);
+    QCOMPARE(reader.LoadProfileHeader(), read);
+    if (read) {
+        QCOMPARE(reader.profileName, name);
+        QCOMPARE(reader.profileDescription, description);
+        QCOMPARE(reader.profileCategory, category);
+        QCOMPARE(reader.profileIcon, icon);
+    }
+    QCOMPARE(int(Images()->list.size()), photos);
+    QCOMPARE(int(Filters()->list.size()), filters);
+    QCOMPARE(Profile()->OutputFormat, format);
 }
 
 // ---------------------------------------------------------------- reader

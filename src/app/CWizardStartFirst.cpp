@@ -1,0 +1,5 @@
+#include "CWizardStartFirst.h"
+
+CWizardStartFirst::CWizardStartFirst(QWidget* parent) : QWizardPage(parent) {}
+
+CWizardStartFirst::~CWizardStartFirst() = default;

@@ -1,0 +1,5 @@
+#include "CWizardStartSecond.h"
+
+CWizardStartSecond::CWizardStartSecond(QWidget* parent) : QWizardPage(parent) {}
+
+CWizardStartSecond::~CWizardStartSecond() = default;
