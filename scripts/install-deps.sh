@@ -11,6 +11,9 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils
   librsvg2-bin
+  # Qt's own translations (standard buttons, wizard and file dialogs) and
+  # a Japanese font, so the translated interface is drawn in full.
+  qt6-translations-l10n fonts-ipafont-gothic
 )
 missing=()
 for p in "${PACKAGES[@]}"; do
