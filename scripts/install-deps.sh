@@ -8,7 +8,7 @@ PACKAGES=(
   libmagick++-6.q16-dev imagemagick ghostscript
   libraw-dev libraw-bin
   libcurl4-openssl-dev
-  xvfb xauth fonts-dejavu-core libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
+  xvfb xauth fonts-dejavu-core fonts-dejavu-extra libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils
   librsvg2-bin
   # Qt's own translations (standard buttons, wizard and file dialogs) and

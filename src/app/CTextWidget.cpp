@@ -1,6 +1,6 @@
 #include "CTextWidget.h"
 
-#include "WindowHelpers.h"
+#include "SmallControlFont.h"
 
 #include <QApplication>
 #include <QFontMetricsF>

@@ -1,6 +1,7 @@
 #include "NativeLookingApplication.h"
 
 #include "Common.h"
+#include "SmallControlFont.h"
 
 #include <QEvent>
 #include <QString>
@@ -8,6 +9,9 @@
 
 NativeLookingApplication::NativeLookingApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    // The small control size: the widget attribute below has no effect on
+    // this platform, so the application font takes that size instead.
+    setFont(SmallControlFont());
 }
 
 bool NativeLookingApplication::ChoosePlatform(int argc, char** argv)

@@ -93,12 +93,3 @@ QPainterPath GenerateInfoBaloon(int style)
     path.closeSubpath();
     return path;
 }
-
-double ScreenPointSize(double designPoints)
-{
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchY() : 0.0;
-    if (!(dpi > 0.0))
-        return designPoints;
-    return designPoints * 72.0 / dpi;
-}

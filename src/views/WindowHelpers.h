@@ -17,8 +17,3 @@ void MacToolbuttonAutoraise(QToolButton* button);
 // Outline of the tip bubble: 0 tip at the bottom left, 1 at the bottom
 // right, 2 at the top left; an empty path for any other style.
 QPainterPath GenerateInfoBaloon(int style);
-// Point size on this screen of a font the interface was designed at in
-// design points, where a point is one pixel (72 dpi): the layouts and
-// balloons are sized for text of that many pixels, while this platform
-// counts 96 points to the inch. Without a screen, the design size.
-double ScreenPointSize(double designPoints);

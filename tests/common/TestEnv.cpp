@@ -2,6 +2,7 @@
 
 #include "CMagickRuntime.h"
 #include "Common.h"
+#include "views/SmallControlFont.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,6 +55,8 @@ void AfterApplication()
     QCoreApplication::setOrganizationName(OrganizationName());
     QCoreApplication::setApplicationName(ApplicationName());
     CMagickRuntime::Initialize(nullptr);
+    // Tests see the interface in the program's own font.
+    QApplication::setFont(SmallControlFont());
 }
 
 QString Root()
