@@ -177,9 +177,7 @@ void CMainPanel2::Init()
     ui->scrollImageOriginal->friendView = ui->scrollImageFilters;
     ui->scrollImageFilters->copyMinZoom = true;
 
-    ui->comboPreset->clear();
-    ui->comboPreset->addItems({tr("Keep Unchanged"), tr("Rename to Folder's Name"), tr("Rename to Photo's Date"),
-                               tr("Custom Defined")});
+    FillPresets();
     ui->comboPreset->setCurrentIndex(0);
 
     // The remembered switch; setting up the panel is no edit of the job.
@@ -221,6 +219,16 @@ void CMainPanel2::setPanelTranzition(bool* flag)
 void CMainPanel2::RetranslateUI()
 {
     ui->retranslateUi(this);
+    const int preset = ui->comboPreset->currentIndex();
+    FillPresets();
+    ui->comboPreset->setCurrentIndex(preset);
+}
+
+void CMainPanel2::FillPresets()
+{
+    ui->comboPreset->clear();
+    ui->comboPreset->addItems({tr("Keep Unchanged"), tr("Rename to Folder's Name"), tr("Rename to Photo's Date"),
+                               tr("Custom Defined")});
 }
 
 // ---------------------------------------------------------------- the window's operations

@@ -140,6 +140,8 @@ protected:
 
 private:
     void LoadAndSetIcons();
+    // The naming presets, in the order of CUserProfile::PresetRename.
+    void FillPresets();
     // Rebuilds the filter view from the filter list.
     void SynchronizeListFilters();
     // Rebuilds the strip from the photo list (run keys := rows), `row`

@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -286,6 +287,8 @@ private slots:
                                      << 2 << true;
         QTest::newRow("down from the bottom") << "down" << QList<int>{3} << job << allOn << 3 << false;
         QTest::newRow("uncheck 2") << "uncheck" << QList<int>{2} << job << QList<int>{1, 1, 0, 1} << 2 << true;
+        QTest::newRow("drag 2 and 3 to the top") << "drag" << QList<int>{2, 3} << QList<int>{5040, 5070, 1000, 2030}
+                                                 << allOn << 0 << true;
     }
 
     void filterCommands()
@@ -317,17 +320,21 @@ private slots:
             panel->MoveFilterDown();
         else if (command == "uncheck")
             view->item(selected.first())->setCheckState(Qt::Unchecked);
+        else if (command == "drag")
+            view->DropSelectedRows(selected, 0); // the moves arrive queued
 
-        QCOMPARE(Ids(), ids);
+        QTRY_COMPARE(Ids(), ids);
         QCOMPARE(ActiveFlags(), active);
         QCOMPARE(view->currentRow(), current);
         QVERIFY(!states->suppress);
-        if (command == "duplicate") {
+        if (command == "duplicate" || command == "drag") {
             QList<int> chosen;
             for (const QModelIndex& index : view->selectionModel()->selectedIndexes())
                 chosen << index.row();
             std::sort(chosen.begin(), chosen.end());
-            QCOMPARE(chosen, (QList<int>{4, 5}));
+            const QList<int> copies = {4, 5};
+            const QList<int> moved = {0, 1};
+            QCOMPARE(chosen, command == "drag" ? moved : copies);
         }
         // The view shows the list.
         QCOMPARE(view->count(), int(Filters().size()));
@@ -491,14 +498,68 @@ private slots:
         CControlImage* filtered = panel->FilteredView();
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && filtered->imagePath == photos[0] && !filtered->busy, 30000);
 
+        QSignalSpy renders(filtered, &CControlImage::UpdateZoomPercent);
         panel->on_comboPreset_activated(1);
         QVERIFY(states->NameChangesOnly());
         QCOMPARE(profile->PresetRename, 1);
         QCOMPARE(NamePreview()->text(), QString("Holiday 001.jpg"));
 
+        // Undoing the names needs no render of the photo shown.
+        states->Undo();
+        panel->RefreshPanel();
+        QTRY_COMPARE(NamePreview()->text(), QString("DSCN0010.jpg"));
+        QTest::qWait(1500);
+        QCOMPARE(renders.count(), 0);
+        states->Redo();
+        panel->RefreshPanel();
+        QTRY_COMPARE(NamePreview()->text(), QString("Holiday 001.jpg"));
+
         panel->PhotoStrip()->setCurrentRow(1);
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && filtered->imagePath == photos[1] && !filtered->busy, 30000);
         QCOMPARE(NamePreview()->text(), QString("Holiday 002.jpg"));
+    }
+
+    // The tips come in the first two launches only, each once: the add
+    // tip two seconds after the panel shows, the step 3 tip after a filter
+    // is added; leaving the panel hides them.
+    void tipsInEarlyLaunches_data()
+    {
+        QTest::addColumn<int>("launches");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("second launch") << 1 << true;
+        QTest::newRow("third launch") << 2 << false;
+    }
+
+    void tipsInEarlyLaunches()
+    {
+        QFETCH(int, launches);
+        QFETCH(bool, shown);
+        window.reset();
+        SetRegistryInt("Settings/LaunchCounter", launches);
+        window = std::make_unique<MainWindow>(nullptr);
+        window->show();
+        panel = window->Panel2();
+        profile = CUserProfile::GetInstance();
+        states = CStatesList::GetInstance();
+        QCOMPARE(profile->launchCount, launches + 1);
+        auto* addTip = panel->findChild<QWidget*>("tipAddFilter");
+        auto* step3Tip = panel->findChild<QWidget*>("tipStep3");
+        ShowStep2();
+        if (!shown) {
+            QTest::qWait(2500);
+            QVERIFY(!addTip->isVisible());
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(addTip->isVisible(), 10000);
+        QCOMPARE(addTip->pos(), Find<QPushButton>("buttonAddFilter")->mapTo(panel, QPoint(55, 25)));
+        panel->ShowStep3Tip();
+        QVERIFY(step3Tip->isVisible());
+        QCOMPARE(step3Tip->pos(), QPoint(panel->width() / 2 + 40, 0));
+        window->ChangePanel(0);
+        QTRY_VERIFY(!addTip->isVisible() && !step3Tip->isVisible());
+        ShowStep2();
+        QTest::qWait(2500);
+        QVERIFY(!addTip->isVisible());
     }
 
     // The custom entry of the preset list and the custom button: a

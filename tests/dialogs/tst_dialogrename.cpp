@@ -163,13 +163,11 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("edit");
         QTest::addColumn<QString>("sample");
-        QTest::newRow("own name") << "[Filename]" << "" << "DSCN0010.jpg";
         QTest::newRow("dot in the pattern") << "[Filename].small" << "" << "DSCN0010.jpg";
         QTest::newRow("folder and counter") << "[FolderName]_[Counter]" << "" << "Holiday_01.jpg";
         QTest::newRow("counter start, digits") << "[Counter]" << "start 7 digits 3" << "007.jpg";
         QTest::newRow("upper case, extension too") << "[FolderName]" << "upper" << "HOLIDAY.JPG";
         QTest::newRow("date, 24 hours, seconds") << "[DateTime]" << "iso 24h seconds" << "2008-10-22 16-28-39.jpg";
-        QTest::newRow("date, 12 hours") << "[DateTime]" << "iso" << "2008-10-22 04-28 PM.jpg";
         QTest::newRow("replace") << "[FolderName]" << "replace" << "Sunday.jpg";
         QTest::newRow("other format") << "[Filename]" << "png" << "DSCN0010.png";
     }
