@@ -61,6 +61,17 @@ void LimitDecoderThreads()
 #endif
 }
 
+// The most a JPEG decode asked for at least `hint` gives per side: the
+// decoder scales by eighths, so it stays below twice the hint plus an eighth
+// of the stored size, and never above the stored size.
+QSize ShrunkDecodeBound(QSize stored, QSize hint)
+{
+    const auto side = [](int full, int wanted) {
+        return int(std::min<qint64>(full, 2 * qint64(std::max(wanted, 1)) + (qint64(full) + 7) / 8));
+    };
+    return {side(stored.width(), hint.width()), side(stored.height(), hint.height())};
+}
+
 QString FileNamePart(const QString& path)
 {
     const int slash = path.lastIndexOf('/');
@@ -118,11 +129,14 @@ bool CImageManager::Aborted() const
     return preview && progress.abort.load();
 }
 
-bool CImageManager::CheckDeclaredSize(const QString& path)
+bool CImageManager::CheckDeclaredSize(const QString& path, QSize sizeHint)
 {
+    std::string coder;
     QList<QSize> frames;
-    for (const auto& [width, height] : MagickCompat::PingFrameSizes(MagickCompat::FileToRead(path)))
+    for (const auto& [width, height] : MagickCompat::PingFrameSizes(MagickCompat::FileToRead(path), &coder))
         frames.append(QSize(int(std::min<size_t>(width, INT_MAX)), int(std::min<size_t>(height, INT_MAX))));
+    if (sizeHint.isValid() && coder == "JPEG" && frames.size() == 1)
+        frames.first() = ShrunkDecodeBound(frames.first(), sizeHint);
     readError = CMagickRuntime::CheckFrameSizes(frames);
     if (readError.isEmpty())
         return true;
@@ -199,7 +213,7 @@ bool CImageManager::ReadMagick(QString path)
 
     // A file that declares more pixels than a photo may have (a
     // decompression bomb) is refused before a byte is decoded.
-    if (!CheckDeclaredSize(path))
+    if (!CheckDeclaredSize(path, hint))
         return false;
     if (preview)
         InstallProgressMonitor(image);

@@ -138,7 +138,9 @@ private:
     // Pings path and refuses (false, with readError set) a file whose
     // declared pixels exceed one photo's share, before anything is decoded.
     // A file that cannot be pinged passes: the read reports it.
-    bool CheckDeclaredSize(const QString& path);
+    // A JPEG decoded with a size hint (shrink-on-load) counts at the size it
+    // is decoded at.
+    bool CheckDeclaredSize(const QString& path, QSize sizeHint = QSize());
     // The photo's size had it been decoded whole, while the image is still
     // the one a shrinking read decoded (turned or not); empty otherwise.
     QSize NominalSize() const;

@@ -395,14 +395,17 @@ inline Magick::Image PingFirstImage(const std::string& path, size_t& count, std:
 }
 
 // Width and height of every image (page, frame, layer) that a ping of the
-// file reports, without decoding pixels; empty when the ping fails.
-inline std::vector<std::pair<size_t, size_t>> PingFrameSizes(const std::string& path)
+// file reports, without decoding pixels; empty when the ping fails. The
+// coder that read the file goes to *coder ("JPEG", "PNG", ...).
+inline std::vector<std::pair<size_t, size_t>> PingFrameSizes(const std::string& path, std::string* coder = nullptr)
 {
     CoreException exception;
     MagickCore::Image* images = PingList(path, exception.get());
     std::vector<std::pair<size_t, size_t>> sizes;
     for (const MagickCore::Image* frame = images; frame; frame = frame->next)
         sizes.emplace_back(frame->columns, frame->rows);
+    if (coder)
+        *coder = images ? images->magick : "";
     if (images)
         MagickCore::DestroyImageList(images);
     return sizes;

@@ -65,6 +65,7 @@ private slots:
     void failedReads();
     void declaredSizeRefusedBeforeDecoding_data();
     void declaredSizeRefusedBeforeDecoding();
+    void shrunkJpegCountsAtDecodedSize();
     void rawRead_data();
     void rawRead();
     void rawReadUsesProfileSettings();
@@ -288,6 +289,33 @@ void TestImageReading::declaredSizeRefusedBeforeDecoding()
     QVERIFY(MakeJpeg(folder + "/after.jpg", 20, 10, "white"));
     QVERIFY(multipage ? manager.ReadMultipage(folder + "/after.jpg") : manager.Read(folder + "/after.jpg"));
     QVERIFY(manager.readError.isEmpty());
+}
+
+// A JPEG that declares 30000 x 30000 pixels is refused, unless the read asks
+// the decoder for a small size: it then counts at the size it is decoded at.
+void TestImageReading::shrunkJpegCountsAtDecodedSize()
+{
+    const QString path = folder + "/huge.jpg";
+    QVERIFY(MakeJpeg(path, 64, 48, "white"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QByteArray bytes = file.readAll();
+    const int frame = bytes.indexOf("\xFF\xC0");
+    QVERIFY(frame > 0);
+    // Height, then width, big-endian, after the length and the precision.
+    for (int at : {frame + 5, frame + 7}) {
+        bytes[at] = char(30000 >> 8);
+        bytes[at + 1] = char(30000 & 0xFF);
+    }
+    QVERIFY(file.seek(0) && file.write(bytes) == bytes.size());
+    file.close();
+
+    CImageManager manager;
+    QVERIFY(!manager.Read(path));
+    QVERIFY2(manager.readError.startsWith("30000 x 30000 pixels is more than"), qPrintable(manager.readError));
+    manager.readSizeHint = QSize(400, 400);
+    manager.Read(path); // the data stops after a few blocks: read as far as it goes
+    QVERIFY2(manager.readError.isEmpty(), qPrintable(manager.readError));
 }
 
 void TestImageReading::rawRead_data()
