@@ -13,6 +13,7 @@
 #include "CPromptSeam.h"
 #include "CStatesList.h"
 #include "CUserProfile.h"
+#include "CWizardStart.h"
 #include "Common.h"
 #include "Platform.h"
 #include "ui_MainWindow.h"
@@ -92,6 +93,9 @@ void MainWindow::show()
     SystemLogWrite("show", QString::asprintf("devicePixelRatio: %.02f", qApp->devicePixelRatio()));
     InitWindowSettings();
     Init();
+    // Taken before anything loads: a file of the kind "sps" skips the wizard.
+    const int dot = int(pendingFile.lastIndexOf('.'));
+    const QString extension = dot < 0 ? pendingFile : pendingFile.mid(dot + 1);
 
     if (fileGiven) {
         StartLoadingFile();
@@ -100,7 +104,16 @@ void MainWindow::show()
     }
     QWidget::show();
 
+    if (extension != "sps") {
+        // Returns at once unless the user still wants it.
+        CWizardStart wizard(this);
+        wizard.exec();
+    }
+
     panel1->timerShowAddPhotoTip.start(2000);
+
+    if (!fileGiven && userProfile->showProfiles)
+        on_actionSelect_Profile_triggered();
 
     StartUpdateCheck(true);
 

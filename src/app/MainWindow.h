@@ -35,7 +35,9 @@ class MainWindow;
 // the program with an exit status (ExitCodes.h).
 //
 // Split by concern: MainWindow.cpp (life, look, toolbar, steps, title),
-// MainWindowFiles.cpp (job files handed in, processing run, closing).
+// MainWindowFiles.cpp (job files: loading, saving, the processing run,
+// closing), MainWindowCommands.cpp (New, Undo and Redo, preferences, the
+// log, help and web entries).
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
@@ -89,6 +91,8 @@ public:
     int CurrentPage() const { return currentPage; }
     QString CurrentFile() const { return currentFile; }
     int CurrentFileKind() const { return currentFileKind; }
+    QString ProfileName() const { return profileName; }
+    QString ProfileDescription() const { return profileDescription; }
     bool IsInitialised() const { return initialised; }
     const QList<QAction*>& StepActions() const { return stepActions; }
     QToolBar* ToolBar() const { return toolBar; }
@@ -120,6 +124,17 @@ public slots:
     void ShowCurrentPanelHelp();
 
     void on_tabWidget_currentChanged(int index);
+    void on_actionNew_triggered();
+    void on_actionLoad_Profile_triggered();
+    void on_actionSelect_Profile_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionSettings_triggered();
+    void on_actionShow_Log_triggered();
+    void on_actionHow_to_Resize_and_Rotate_Photos_triggered();
+    void on_actionOnline_Support_triggered();
+    void on_actionVisit_Our_Web_Site_triggered();
+    void on_actionWizard_Steps_triggered();
     void on_actionExit_triggered();
     void on_actionSave_Profile_triggered();
     bool on_actionSave_Profile_As_triggered();
@@ -152,6 +167,12 @@ private:
     // Loads `path` through `scripts` and refreshes the views; on failure
     // warns with `failure` and leaves job and views as they were.
     bool ReadJobFile(CScripts& scripts, const QString& path, const QString& failure);
+    // Step 1's views again from the photo list, then every panel from the
+    // job; step 2's name preview last, once step 3 has set the output format.
+    // `loading`: a job file was read (panel 2 is told it is refreshing).
+    void RefillPanels(bool loading);
+    // The job after Undo or Redo, in the panels.
+    void ShowRestoredState();
 
     Ui::MainWindow* ui = nullptr;
     CMainPanel1* panel1 = nullptr;

@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include "CDialogAbout.h"
+#include "CDialogProfileSave.h"
+#include "CDialogProfileSelection.h"
 #include "CDialogSaveProject.h"
 #include "CDialogSocial.h"
 #include "CDialogTip.h"
@@ -43,6 +45,21 @@ QString BaseName(const QString& path)
     const int dot = name.lastIndexOf('.');
     return dot < 0 ? name : name.left(dot);
 }
+// The save dialog of a job file, proposing `name` in `folder`. A name typed
+// without extension gets `suffix` before the dialog checks whether the file
+// exists, so no file is replaced without asking. "" when cancelled.
+QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& folder, const QString& name,
+                        const QString& filter, const QString& suffix)
+{
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(name);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
 // A destination folder written as a relative path counts from the job
 // file's folder, as the job's folder searches do (the program's own current
 // folder is its application folder).
@@ -99,12 +116,26 @@ void MainWindow::StartLoadingFile()
 bool MainWindow::StartLoadingProfile(QString path)
 {
     SystemLogWrite("StartLoadingProfile", QString());
-    // Without a path the profile chooser picks one; it is not part of this
-    // window yet, so there is nothing to load.
-    if (path.isEmpty())
+    // The chooser marks its choice as ours or the user's; a profile that then
+    // fails to load leaves the mark of the job that stays.
+    const bool builtIn = userProfile->builtInProfile;
+    bool chosen = false;
+    if (path.isEmpty()) {
+        CDialogProfileSelection chooser(this);
+        if (chooser.exec() != 1)
+            return false;
+        path = chooser.profilePath;
+        chosen = true;
+    }
+    if (!LoadProfile(path)) {
+        userProfile->builtInProfile = builtIn;
         return false;
-    if (!LoadProfile(path))
-        return false;
+    }
+    // One of ours opened by its path (command line, desktop) is not saved
+    // over either.
+    if (!chosen)
+        userProfile->builtInProfile = QFileInfo(QFileInfo(path).canonicalFilePath()).path() ==
+                                      QFileInfo(CDialogProfileSelection::BuiltInFolder()).canonicalFilePath();
     states->ClearStatesList();
     states->SaveState(false);
     CDialogTip tip(this);
@@ -232,14 +263,7 @@ void MainWindow::FinishScript(int status)
 void MainWindow::RefreshPanels()
 {
     SystemLogWrite("RefreshPanels", QString());
-    panel1->ClearImageList();
-    for (const SImageRecord& record : std::as_const(photoList->list))
-        panel1->AddListThumbItem(record);
-    panel1->RefreshPanel();
-    panel2->refreshing = true;
-    panel2->RefreshPanel();
-    panel2->refreshing = false;
-    panel3->RefreshPanel();
+    RefillPanels(true);
     panel1->UnsignalPanelChanged();
     panel2->UnsignalPanelChanged();
     panel3->UnsignalPanelChanged();
@@ -339,6 +363,16 @@ bool MainWindow::OnPanelConvert(bool ask)
     return true;
 }
 
+void MainWindow::on_actionLoad_Profile_triggered()
+{
+    StartLoadingProfile(QString());
+}
+
+void MainWindow::on_actionSelect_Profile_triggered()
+{
+    StartLoadingProfile(QString());
+}
+
 void MainWindow::on_actionExit_triggered()
 {
     close();
@@ -399,20 +433,24 @@ bool MainWindow::on_actionSave_Profile_As_triggered()
     SystemLogWrite("on_actionSave_Profile_As_triggered", QString());
     const QString folder = GetMyDocuments() + "/Glimmerbox/Profiles/";
     CreateFolders(folder);
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Profile As"), folder + "profile",
-                                                      "Profile Files (*.gbf)");
+    const QString path = AskSaveFileName(this, tr("Save Profile As"), folder, "profile",
+                                         "Profile Files (*.gbf)", "gbf");
     if (path.isEmpty())
         return false;
-    // The profile is named after its file. The job's file changes only once
-    // the profile is written: after a failed save, Ctrl+S must not write the
-    // current job (a script, say) under the name chosen here.
-    const QString name = BaseName(path);
-    if (!SaveProfile(path, name, QString()))
+    CDialogProfileSave names(this);
+    names.name = BaseName(path);
+    names.description.clear();
+    if (names.exec() != 1)
+        return false;
+    // The job's file changes only once the profile is written: after a
+    // failed save, Ctrl+S must not write the current job (a script, say)
+    // under the name chosen here.
+    if (!SaveProfile(path, names.name, names.description))
         return false;
     currentFile = path;
     currentFileKind = 2;
-    profileName = name;
-    profileDescription.clear();
+    profileName = names.name;
+    profileDescription = names.description;
     userProfile->builtInProfile = false;
     return true;
 }
@@ -448,8 +486,8 @@ bool MainWindow::on_actionSave_Script_As_triggered()
     SystemLogWrite("on_actionSave_Script_As_triggered", QString());
     const QString folder = GetMyDocuments() + "/Glimmerbox/Scripts/";
     CreateFolders(folder);
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Script As"), folder + "script",
-                                                      "Script Files (*.gbs)");
+    const QString path = AskSaveFileName(this, tr("Save Script As"), folder, "script",
+                                         "Script Files (*.gbs)", "gbs");
     if (path.isEmpty() || !SaveScript(path))
         return false;
     currentFile = path;
@@ -463,14 +501,19 @@ bool MainWindow::on_actionSave_Script_As_triggered()
 bool MainWindow::SaveScript(QString path)
 {
     SystemLogWrite("SaveScript", QString());
-    const auto answer = QMessageBox::question(
-        this, QString(), tr("Do you want to disable all notifications when running the script?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    const auto answer = CPromptSeam::YesNoCancel(
+        this, CPromptSeam::ScriptNotifications,
+        tr("Do you want to disable all notifications when running the script?"), QMessageBox::Yes);
     if (answer == QMessageBox::Cancel)
         return false;
+    // The answer is the script's: the job in the window keeps asking before
+    // it overwrites or deletes anything.
+    const bool notificationsOff = userProfile->DisableNotifications;
     userProfile->DisableNotifications = answer == QMessageBox::Yes;
     CScripts scripts(path);
-    if (!scripts.Save(3)) {
+    const bool saved = scripts.Save(3);
+    userProfile->DisableNotifications = notificationsOff;
+    if (!saved) {
         Warn(tr("Could not save script."));
         return false;
     }
@@ -500,10 +543,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
                 return;
             }
         } else {
-            const auto answer = QMessageBox::question(this, QString(),
-                                                      tr("Would you like to save your settings?"),
-                                                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                                                      QMessageBox::Yes);
+            const auto answer = CPromptSeam::YesNoCancel(this, CPromptSeam::SaveOnClose,
+                                                         tr("Would you like to save your settings?"),
+                                                         QMessageBox::Yes);
             if (answer == QMessageBox::Cancel) {
                 event->ignore();
                 return;

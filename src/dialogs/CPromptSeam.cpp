@@ -136,3 +136,14 @@ void CPromptSeam::Warning(QWidget* parent, Kind kind, const QString& text)
 {
     Ask(parent, Box(kind, text, QMessageBox::Warning, QMessageBox::Ok, QMessageBox::NoButton));
 }
+
+QMessageBox::StandardButton CPromptSeam::YesNoCancel(QWidget* parent, Kind kind, const QString& text,
+                                                     QMessageBox::StandardButton defaultButton)
+{
+    const SPrompt prompt = Box(kind, text, QMessageBox::Question,
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, defaultButton);
+    const int code = Ask(parent, prompt).code;
+    if (code == QMessageBox::Yes || code == QMessageBox::No)
+        return QMessageBox::StandardButton(code);
+    return QMessageBox::Cancel;
+}

@@ -40,6 +40,10 @@ public:
         // The delivery (CUpload).
         DeleteTemporaryFiles,  // Yes/No: the message is handed over; delete the copies?
         MailProgramFailed,     // warning: the mail program could not be opened
+        // The window's commands (MainWindow).
+        DiscardJob,            // Yes/No: New discards the job's settings, continue?
+        ScriptNotifications,   // Yes/No/Cancel: disable every notification of the script?
+        SaveOnClose,           // Yes/No/Cancel: save the job's file before closing?
         // Any other warning of the window (job files, saving, settings).
         Message,
     };
@@ -98,4 +102,8 @@ public:
     static bool Confirm(QWidget* parent, Kind kind, const QString& text);
     // A warning box with an empty title and one OK button.
     static void Warning(QWidget* parent, Kind kind, const QString& text);
+    // A question box with an empty title and Yes, No and Cancel: the button
+    // chosen (Cancel when a box is closed otherwise).
+    static QMessageBox::StandardButton YesNoCancel(QWidget* parent, Kind kind, const QString& text,
+                                                   QMessageBox::StandardButton defaultButton);
 };

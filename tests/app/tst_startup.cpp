@@ -21,6 +21,7 @@
 #include <QFileDialog>
 #include <QXmlStreamReader>
 #include <QFileOpenEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
@@ -534,13 +535,20 @@ private slots:
         MainWindow* w = Start();
         QVERIFY(w->LoadScript(root + "/job.gbs"));
         const QString target = root + "/missing/folder/look.gbf";
-        QTimer::singleShot(0, this, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog);
-            dialog->selectFile(target);
-            static_cast<QDialog*>(dialog)->accept();
+        // The file dialog, then the profile's name and description.
+        QTimer answers;
+        answers.setInterval(20);
+        connect(&answers, &QTimer::timeout, this, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible())
+                return;
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
+                files->findChild<QLineEdit*>("fileNameEdit")->setText(target);
+            dialog->accept();
         });
+        answers.start();
         QVERIFY(!w->on_actionSave_Profile_As_triggered());
+        answers.stop();
         QCOMPARE(warnings, QStringList({"Could not save profile."}));
         QCOMPARE(w->CurrentFile(), root + "/job.gbs");
         QCOMPARE(w->CurrentFileKind(), 3);

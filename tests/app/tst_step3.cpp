@@ -184,7 +184,8 @@ private slots:
     void init()
     {
         QSettings store = Store();
-        store.clear(); // a fresh settings store
+        store.clear(); // a fresh settings store, without the first-run wizard
+        store.setValue("Settings/Settings.ShowStartupWizard", 0);
         store.sync();
         watchers = std::make_unique<QObject>();
     }

@@ -1,0 +1,543 @@
+// The main window's commands in the real window: New, the profile chooser
+// and the profile files, scripts, Undo and Redo, preferences, the log, help
+// and web entries, and what opens at start.
+#include "CDialogProfileSave.h"
+#include "CDialogProfileSelection.h"
+#include "CListFilters.h"
+#include "CListImages.h"
+#include "CListThumb.h"
+#include "CMainPanel1.h"
+#include "CMainPanel3.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CSettings.h"
+#include "CStatesList.h"
+#include "CUserProfile.h"
+#include "CWizardStart.h"
+#include "Common.h"
+#include "MainWindow.h"
+#include "ProfileDescriptions.h"
+#include "TestEnv.h"
+#include "TraceCapture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QToolBar>
+
+#include <functional>
+#include <memory>
+
+namespace {
+QSettings Store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
+}
+
+// What a watcher did with a modal dialog.
+enum Handled { NotMine, Answered, AnsweredAndDone };
+
+// Runs `act` on each modal dialog that opens until it answers one with
+// AnsweredAndDone; polled, so that it also finds a dialog opened inside
+// another's loop. A dialog is answered once.
+void OnModals(QObject* context, std::function<Handled(QDialog*)> act)
+{
+    auto* timer = new QTimer(context);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog || !dialog->isVisible() || dialog->property("answered").toBool())
+            return;
+        const Handled handled = act(dialog);
+        if (handled != NotMine)
+            dialog->setProperty("answered", true);
+        if (handled == AnsweredAndDone) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start();
+}
+
+// The row of a profile in the chooser by its name.
+int ChooserRow(CDialogProfileSelection* chooser, const QString& name)
+{
+    for (int i = 0; i < chooser->Entries().size(); ++i)
+        if (chooser->Entries()[i].name == name)
+            return i;
+    return -1;
+}
+
+QString WritePhoto(const QString& path, int width, int height)
+{
+    QImage photo(width, height, QImage::Format_RGB32);
+    photo.fill(qRgb(40, 120, 200));
+    return photo.save(path) ? path : QString();
+}
+
+QString ReadText(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QObject> watchers;
+    QStringList warnings;
+    QStringList questions;
+    bool answerYes = true;
+    QString openerLog;
+
+    MainWindow* Start(const QString& file = QString())
+    {
+        window = std::make_unique<MainWindow>(nullptr);
+        if (!file.isNull())
+            window->StartLoadingFileWindows(file);
+        window->show();
+        return window.get();
+    }
+    CUserProfile* Profile() { return CUserProfile::GetInstance(); }
+    QAction* Action(const char* name) { return window->findChild<QAction*>(name); }
+
+    // Answers the chooser with the profile named `name` ("" cancels).
+    void ChooseProfile(const QString& name, bool* shown = nullptr)
+    {
+        OnModals(watchers.get(), [name, shown](QDialog* dialog) {
+            auto* chooser = qobject_cast<CDialogProfileSelection*>(dialog);
+            if (!chooser)
+                return NotMine;
+            if (shown)
+                *shown = true;
+            const int row = ChooserRow(chooser, name);
+            if (row < 0) {
+                chooser->reject();
+                return AnsweredAndDone;
+            }
+            chooser->findChild<CListThumb*>("listProfiles")->setCurrentRow(row);
+            chooser->accept();
+            return AnsweredAndDone;
+        });
+    }
+
+    // Answers the save dialog with `file` typed in `folder`, then the profile
+    // save dialog (when `name` is not null) with name and description.
+    void AnswerSave(const QString& folder, const QString& file, const QString& name = QString(),
+                    const QString& description = QString())
+    {
+        OnModals(watchers.get(), [=](QDialog* dialog) {
+            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+                files->setDirectory(folder);
+                files->findChild<QLineEdit*>("fileNameEdit")->setText(file);
+                QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+                return name.isNull() ? AnsweredAndDone : Answered;
+            }
+            if (auto* save = qobject_cast<CDialogProfileSave*>(dialog)) {
+                save->findChild<QLineEdit*>("editName")->setText(name);
+                save->findChild<QPlainTextEdit*>("editDescription")->setPlainText(description);
+                save->accept();
+                return AnsweredAndDone;
+            }
+            return NotMine;
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        // Every file or address the program opens is written to a log.
+        openerLog = TestEnv::NewFolder("opener") + "/opened.txt";
+        const QString opener = TestEnv::Root() + "/opener.sh";
+        QFile script(opener);
+        QVERIFY(script.open(QIODevice::WriteOnly));
+        script.write(QString("#!/bin/sh\necho \"$1\" >> '%1'\n").arg(openerLog).toUtf8());
+        script.close();
+        QVERIFY(script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        qputenv("GLIMMERBOX_OPENER", opener.toUtf8());
+    }
+
+    void init()
+    {
+        QSettings store = Store();
+        store.clear();
+        store.setValue("Settings/Settings.ShowStartupWizard", 0);
+        store.setValue("GUI/MainWindow.ShowTipAfterProfile", 0);
+        store.sync();
+        QDir(GetMyDocuments() + "/Glimmerbox").removeRecursively();
+        QFile::remove(openerLog);
+        watchers = std::make_unique<QObject>();
+        warnings.clear();
+        questions.clear();
+        answerYes = true;
+        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
+        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
+            questions << text;
+            return answerYes;
+        });
+    }
+
+    void cleanup()
+    {
+        watchers.reset();
+        window.reset();
+        CPromptSeam::Reset();
+    }
+
+    // New asks first; then the job, the format options, the panels, the
+    // title and the history start again.
+    void newJob_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no") << false;
+        QTest::newRow("yes") << true;
+    }
+
+    void newJob()
+    {
+        QFETCH(bool, yes);
+        const QString root = TestEnv::NewFolder("new");
+        MainWindow* w = Start();
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/a.png", 60, 40)});
+        QVERIFY(w->LoadProfile(CDialogProfileSelection::BuiltInFolder() + "/EffectSepia.gbf"));
+        CUserProfile* p = Profile();
+        p->Quality = 50;
+        p->FileSize = 7;
+        p->PNGComp = 0;
+        p->Interlaced = 1;
+        p->CustomProfile = "/x.icc";
+        p->JpegType = 2;
+        p->TiffType = 1;
+        p->TiffAlg = 3;
+        p->PdfAlg = 2;
+        p->DefaultFormat = "PNG";
+        p->FixedSize = true;
+        CStatesList::GetInstance()->SaveState(false);
+        answerYes = yes;
+        Action("actionNew")->trigger();
+        QCOMPARE(questions, QStringList({"Your settings will be discarded. Continue?"}));
+        if (!yes) {
+            QCOMPARE(p->Quality, 50);
+            QCOMPARE(CListImages::GetInstance()->list.size(), 1);
+            QCOMPARE(w->windowTitle(), QString("Glimmerbox - Effect Sepia"));
+            return;
+        }
+        QCOMPARE(p->Quality, 88);
+        QCOMPARE(p->FileSize, 100);
+        QCOMPARE(p->PNGComp, 1);
+        QCOMPARE(p->Interlaced, 0);
+        QVERIFY(p->CustomProfile.endsWith("/sRGB.icm"));
+        QCOMPARE(p->JpegType, 1);
+        QCOMPARE(p->TiffType, 2);
+        QCOMPARE(p->TiffAlg, 0);
+        QCOMPARE(p->PdfAlg, 0);
+        QCOMPARE(p->DefaultFormat, QString("JPG"));
+        QVERIFY(!p->FixedSize);
+        QVERIFY(CListImages::GetInstance()->list.isEmpty());
+        QVERIFY(CListFilters::GetInstance()->list.isEmpty());
+        QCOMPARE(w->Panel1()->ViewCount(), 0);
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox"));
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 1);
+        QCOMPARE(w->CurrentFileKind(), 0);
+        QVERIFY(w->CurrentFile().isEmpty());
+        QVERIFY(!w->IsModified());
+    }
+
+    // Load Profile opens the chooser: Cancel changes nothing; a built-in
+    // profile keeps the photos and names the window; saving it asks for a
+    // new file instead of writing over ours.
+    void loadBuiltInProfile()
+    {
+        const QString root = TestEnv::NewFolder("builtin");
+        MainWindow* w = Start();
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/a.png", 60, 40)});
+        bool shown = false;
+        ChooseProfile(QString(), &shown);
+        Action("actionLoad_Profile")->trigger();
+        QVERIFY(shown);
+        QTRY_COMPARE(w->windowTitle(), QString("Glimmerbox*"));
+        QCOMPARE(w->CurrentFileKind(), 0);
+        QVERIFY(CListFilters::GetInstance()->list.isEmpty());
+
+        const QString png = GetProfileDescription(14276);
+        ChooseProfile(png);
+        Action("actionSelect_Profile")->trigger();
+        QCOMPARE(w->windowTitle(), "Glimmerbox - " + png);
+        QCOMPARE(w->CurrentFileKind(), 2);
+        QCOMPARE(w->ProfileDescription(), GetProfileDescription(14277));
+        QCOMPARE(CListImages::GetInstance()->list.size(), 1);
+        QCOMPARE(w->Panel1()->ViewCount(), 1);
+        QCOMPARE(Profile()->OutputFormat, QString("PNG"));
+        QVERIFY(Profile()->builtInProfile);
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 1);
+
+        const QString file = CDialogProfileSelection::BuiltInFolder() + "/ConvertToPNG.gbf";
+        const QString before = ReadText(file);
+        w->Panel3()->SignalPanelChanged();
+        bool asked = false;
+        OnModals(watchers.get(), [&asked](QDialog* dialog) {
+            asked = qobject_cast<QFileDialog*>(dialog) != nullptr;
+            dialog->reject();
+            return AnsweredAndDone;
+        });
+        w->OnCtrlS();
+        QVERIFY(asked);
+        QCOMPARE(ReadText(file), before);
+    }
+
+    // Save Profile As: the folder is made, ".gbf" added, the window named as
+    // the dialog says; loaded back, the job is the one saved.
+    void saveProfileAsAndLoadBack()
+    {
+        MainWindow* w = Start();
+        CListFilters::GetInstance()->list.clear();
+        QVERIFY(w->LoadProfile(CDialogProfileSelection::BuiltInFolder() + "/ResizeForEmail.gbf"));
+        CUserProfile* p = Profile();
+        p->FilenameFormat = "[Filename] small.[Extension]";
+        p->OutputFolderStruct = 3;
+        p->OutputFolder = "Small";
+        p->Quality = 61;
+        const QString folder = GetMyDocuments() + "/Glimmerbox/Profiles/";
+        QVERIFY(!QFileInfo::exists(folder));
+        AnswerSave(folder, "small", "Small for mail", "Half size\nfor mail");
+        QVERIFY(w->on_actionSave_Profile_As_triggered());
+        const QString path = folder + "small.gbf";
+        QCOMPARE(w->CurrentFile(), path);
+        QVERIFY(QFileInfo(path).isFile());
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox - Small for mail"));
+        QVERIFY(!Profile()->builtInProfile);
+
+        answerYes = true;
+        Action("actionNew")->trigger();
+        QVERIFY(CListFilters::GetInstance()->list.isEmpty());
+        ChooseProfile("Small for mail");
+        Action("actionLoad_Profile")->trigger();
+        QCOMPARE(w->CurrentFile(), path);
+        QCOMPARE(w->ProfileDescription(), QString("Half size\nfor mail"));
+        QVERIFY(!Profile()->builtInProfile);
+        QCOMPARE(CListFilters::GetInstance()->list.size(), 1);
+        QCOMPARE(CListFilters::GetInstance()->list[0].filterId, 5040u);
+        QCOMPARE(CListFilters::GetInstance()->list[0].params[0], 1280.0);
+        QCOMPARE(p->FilenameFormat, QString("[Filename] small.[Extension]"));
+        QCOMPARE(p->OutputFolderStruct, 3);
+        QCOMPARE(p->OutputFolder, QString("Small"));
+        QCOMPARE(p->Quality, 61);
+    }
+
+    // The script keeps the answer about notifications; the window's job does
+    // not, so a later run from the window still asks before overwriting.
+    void saveScriptKeepsTheWindowAsking()
+    {
+        const QString root = TestEnv::NewFolder("script");
+        MainWindow* w = Start();
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/a.png", 60, 40)});
+        CUserProfile* p = Profile();
+        p->OutputFolderStruct = 0;
+        p->DestPath = root + "/out";
+        p->OutputFormat = "PNG";
+        p->HideProcessing = true;
+        p->DisableNotifications = false;
+        QList<int> asked;
+        CPromptSeam::SetAnswerer([&asked](const CPromptSeam::SPrompt& prompt) -> std::optional<CPromptSeam::SAnswer> {
+            if (prompt.kind != CPromptSeam::ScriptNotifications)
+                return std::nullopt;
+            asked << prompt.kind;
+            return CPromptSeam::SAnswer{QMessageBox::Yes, QString()};
+        });
+        const QString folder = GetMyDocuments() + "/Glimmerbox/Scripts/";
+        AnswerSave(folder, "night run");
+        QVERIFY(w->on_actionSave_Script_As_triggered());
+        QCOMPARE(asked.size(), 1);
+        const QString path = folder + "night run.gbs";
+        QVERIFY(ReadText(path).contains("<Property Name=\"DisableNotifications\">1</Property>"));
+        QVERIFY(!p->DisableNotifications);
+        QCOMPARE(w->windowTitle(), QString("Glimmerbox - night run"));
+
+        QStringList overwrites;
+        CPromptSeam::SetOverwriteAnswerer([&overwrites](const QString& target, QString&) {
+            overwrites << target;
+            return 3; // No
+        });
+        QVERIFY(w->OnPanelConvert(true));
+        QVERIFY(QFileInfo::exists(root + "/out/a.png"));
+        QVERIFY(overwrites.isEmpty());
+        QVERIFY(w->OnPanelConvert(true));
+        QCOMPARE(overwrites, QStringList({root + "/out/a.png"}));
+    }
+
+    // Undo and Redo bring steps 1 and 3 back with the job.
+    void undoRedoRestoresThePanels()
+    {
+        const QString root = TestEnv::NewFolder("undo");
+        MainWindow* w = Start();
+        w->ChangePanel(2);
+        auto* formats = w->Panel3()->findChild<QComboBox*>("comboOutputFormat");
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/a.png", 60, 40)});
+        const int formatBefore = formats->currentIndex();
+        formats->setCurrentIndex(formatBefore + 1);
+        const QString formatAfter = Profile()->OutputFormat;
+        QTRY_VERIFY(Action("actionUndo")->isEnabled());
+
+        Action("actionUndo")->trigger();
+        QCOMPARE(formats->currentIndex(), formatBefore);
+        QCOMPARE(w->Panel1()->ViewCount(), 1);
+        Action("actionUndo")->trigger();
+        QCOMPARE(w->Panel1()->ViewCount(), 0);
+        QVERIFY(CListImages::GetInstance()->list.isEmpty());
+        QTRY_VERIFY(!Action("actionUndo")->isEnabled());
+        Action("actionRedo")->trigger();
+        Action("actionRedo")->trigger();
+        QCOMPARE(w->Panel1()->ViewCount(), 1);
+        QCOMPARE(Profile()->OutputFormat, formatAfter);
+        QCOMPARE(formats->currentIndex(), formatBefore + 1);
+        QTRY_VERIFY(!Action("actionRedo")->isEnabled());
+        // Showing a restored state stores none.
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 3);
+    }
+
+    void showLog()
+    {
+        MainWindow* w = Start();
+        Action("actionShow_Log")->trigger();
+        QCOMPARE(warnings, QStringList({"The log file will be created after the first processing session."}));
+        const QString log = CProcessController::GeneralLogPath();
+        QDir().mkpath(QFileInfo(log).absolutePath());
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        w->on_actionShow_Log_triggered();
+        QTRY_COMPARE(ReadText(openerLog), log + "\n");
+        QCOMPARE(warnings.size(), 1);
+    }
+
+    // Help pages go through the help road; the web entries open nothing
+    // while the build names no site; Wizard Steps shows and hides the bar.
+    void helpWebAndToolbarEntries()
+    {
+        MainWindow* w = Start();
+        TraceCapture trace;
+        Action("actionHow_to_Resize_and_Rotate_Photos")->trigger();
+        QVERIFY(trace.Contains("OpenHelpFile", "tutorials_how-to-resize-and-rotate.htm"));
+        Action("actionOnline_Support")->trigger();
+        Action("actionVisit_Our_Web_Site")->trigger();
+        QCOMPARE(trace.Count("no web site address configured"), 2);
+        QVERIFY(trace.Contains("/support.html"));
+        QVERIFY(!w->ToolBar()->isHidden());
+        Action("actionWizard_Steps")->trigger();
+        QVERIFY(w->ToolBar()->isHidden());
+        Action("actionWizard_Steps")->trigger();
+        QVERIFY(!w->ToolBar()->isHidden());
+    }
+
+    // Every offered preference, set in the dialog, is there at the next
+    // start.
+    void preferencesReadBackAtNextStart()
+    {
+        Start();
+        OnModals(watchers.get(), [](QDialog* dialog) {
+            auto* settings = qobject_cast<CSettings*>(dialog);
+            if (!settings)
+                return NotMine;
+            auto combo = [&](const char* name) { return settings->findChild<QComboBox*>(name); };
+            auto check = [&](const char* name) { return settings->findChild<QCheckBox*>(name); };
+            combo("comboLanguage")->setCurrentIndex(2);
+            for (const char* name : {"checkShowProfiles", "checkShowWizard", "checkAutoCheck",
+                                     "checkMulticore", "checkProcessLog"})
+                check(name)->click();
+            combo("comboCheckInterval")->setCurrentIndex(0);
+            combo("comboMultipage")->setCurrentIndex(1);
+            combo("comboRawWhiteBalance")->setCurrentIndex(2);
+            combo("comboRawHighlight")->setCurrentIndex(1);
+            combo("comboRawDemosaic")->setCurrentIndex(3);
+            settings->accept();
+            return AnsweredAndDone;
+        });
+        Action("actionSettings")->trigger();
+        QCOMPARE(warnings, QStringList({"You need to restart Glimmerbox for the changes to take effect."}));
+        QVERIFY(window->close());
+        window.reset();
+
+        // The next start shows the wizard and then the chooser, as asked.
+        QStringList opened;
+        OnModals(watchers.get(), [&opened](QDialog* dialog) {
+            opened << dialog->objectName();
+            dialog->reject();
+            return Answered;
+        });
+        Start();
+        QCOMPARE(opened, QStringList({"CWizardStart", "CDialogProfileSelection"}));
+        const CUserProfile* p = Profile();
+        QCOMPARE(p->languageId, 1036);
+        QVERIFY(p->showProfiles);
+        QVERIFY(p->showStartupWizard);
+        QVERIFY(!p->autoCheck);
+        QCOMPARE(p->checkInterval, 0);
+        QVERIFY(!p->useMulticore);
+        QVERIFY(!p->processLog);
+        QCOMPARE(p->multipageWrite, 1);
+        QCOMPARE(p->rawWhiteBalance, 2);
+        QCOMPARE(p->rawHighlight, 1);
+        QCOMPARE(p->rawDemosaic, 3);
+    }
+
+    // At start: the wizard unless asked not to (or a file of the kind "sps"
+    // was handed in), then the chooser when asked for and no file was given.
+    void whatOpensAtStart_data()
+    {
+        QTest::addColumn<int>("wizardKey");
+        QTest::addColumn<int>("profilesKey");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QStringList>("opened");
+        QTest::newRow("first start") << -1 << -1 << QString() << QStringList{"CWizardStart"};
+        QTest::newRow("wizard off") << 0 << -1 << QString() << QStringList();
+        QTest::newRow("both") << 1 << 1 << QString() << QStringList{"CWizardStart", "CDialogProfileSelection"};
+        QTest::newRow("a profile handed in") << 1 << 1 << "ConvertToPNG.gbf" << QStringList{"CWizardStart"};
+        QTest::newRow("an sps file") << 1 << 0 << "show.sps" << QStringList();
+    }
+
+    void whatOpensAtStart()
+    {
+        QFETCH(int, wizardKey);
+        QFETCH(int, profilesKey);
+        QFETCH(QString, file);
+        QFETCH(QStringList, opened);
+        QSettings store = Store();
+        store.remove("Settings/Settings.ShowStartupWizard");
+        if (wizardKey >= 0)
+            store.setValue("Settings/Settings.ShowStartupWizard", wizardKey);
+        if (profilesKey >= 0)
+            store.setValue("Settings/Settings.ShowProfiles", profilesKey);
+        store.sync();
+        QStringList seen;
+        TraceCapture trace;
+        OnModals(watchers.get(), [&seen](QDialog* dialog) {
+            seen << dialog->objectName();
+            if (auto* wizard = qobject_cast<CWizardStart*>(dialog)) {
+                wizard->next();
+                emit wizard->findChild<QLabel*>("linkTutorial")->linkActivated("#");
+            }
+            dialog->reject();
+            return Answered;
+        });
+        const QString path = file.endsWith(".gbf") ? CDialogProfileSelection::BuiltInFolder() + "/" + file : file;
+        Start(path.isEmpty() ? QString() : path);
+        QCOMPARE(seen, opened);
+        // One of ours, opened by its path, is not saved over.
+        QCOMPARE(Profile()->builtInProfile, file.endsWith(".gbf"));
+        QCOMPARE(trace.Contains("OpenHelpFile", "tutorials_how-to-resize-and-rotate.htm"),
+                 opened.contains("CWizardStart"));
+        QVERIFY(window->isVisible());
+    }
+};
+
+GB_TEST_MAIN(TestCommands)
+#include "tst_commands.moc"
