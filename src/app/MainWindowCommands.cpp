@@ -48,6 +48,9 @@ void MainWindow::RefillPanels(bool loading)
     panel2->RefreshPanel();
     panel2->refreshing = false;
     panel3->RefreshPanel();
+    // The name preview shows the extension of the output format, which step 3
+    // has only now taken from the job.
+    panel2->UpdatePreviewFilename();
 }
 
 void MainWindow::ShowRestoredState()

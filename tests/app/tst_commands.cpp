@@ -1,12 +1,16 @@
 // The main window's commands in the real window: New, the profile chooser
 // and the profile files, scripts, Undo and Redo, preferences, the log, help
 // and web entries, and what opens at start.
+#include "CDialogFilterSelection.h"
 #include "CDialogProfileSave.h"
 #include "CDialogProfileSelection.h"
+#include "CFilterSettings.h"
+#include "CFiltersEnum.h"
 #include "CListFilters.h"
 #include "CListImages.h"
 #include "CListThumb.h"
 #include "CMainPanel1.h"
+#include "CMainPanel2.h"
 #include "CMainPanel3.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
@@ -29,6 +33,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QToolBar>
 
 #include <functional>
@@ -79,6 +84,17 @@ QString WritePhoto(const QString& path, int width, int height)
     QImage photo(width, height, QImage::Format_RGB32);
     photo.fill(qRgb(40, 120, 200));
     return photo.save(path) ? path : QString();
+}
+
+// The item of step 3's format list for a format id.
+int FormatItem(const QComboBox* combo, const QString& id)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString text = combo->itemText(i);
+        if (text == id || text.startsWith(id + " - "))
+            return i;
+    }
+    return -1;
 }
 
 QString ReadText(const QString& path)
@@ -150,6 +166,42 @@ class TestCommands : public QObject
             }
             return NotMine;
         });
+    }
+
+    // Adds the rotate filter of `degrees` through the picker and its page.
+    void AddRotation(int degrees)
+    {
+        const QString rotate = CFiltersEnum::GetInstance()->GetRecordById(5070).name;
+        OnModals(watchers.get(), [rotate, degrees](QDialog* dialog) {
+            if (auto* picker = qobject_cast<CDialogFilterSelection*>(dialog)) {
+                auto* gallery = picker->findChild<CListThumb*>("listFilters");
+                for (int row = 0; row < gallery->count(); ++row)
+                    if (gallery->item(row)->text() == rotate)
+                        gallery->setCurrentRow(row);
+                picker->findChild<QPushButton*>("Ok")->click();
+                return Answered;
+            }
+            if (auto* settings = qobject_cast<CFilterSettings*>(dialog)) {
+                settings->findChild<QSpinBox*>("spinDegrees")->setValue(degrees);
+                settings->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+                return AnsweredAndDone;
+            }
+            return NotMine;
+        });
+        window->Panel2()->findChild<QPushButton*>("buttonAddFilter")->click();
+    }
+
+    void ChooseFormat(const QString& id)
+    {
+        auto* combo = window->Panel3()->findChild<QComboBox*>("comboOutputFormat");
+        const int item = FormatItem(combo, id);
+        QVERIFY2(item >= 0, qPrintable(id));
+        combo->setCurrentIndex(item);
+    }
+
+    QString NamePreview() const
+    {
+        return window->Panel2()->findChild<QLineEdit*>("editPreview")->text();
     }
 
 private slots:
@@ -402,6 +454,62 @@ private slots:
         QTRY_VERIFY(!Action("actionRedo")->isEnabled());
         // Showing a restored state stores none.
         QCOMPARE(CStatesList::GetInstance()->GetTotal(), 3);
+    }
+
+    // Undo and Redo walk all three steps; step 2's name preview shows the
+    // extension of the format restored with the job.
+    void undoRedoOnEveryStep()
+    {
+        const QString root = TestEnv::NewFolder("undoall");
+        MainWindow* w = Start();
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/beach.jpg", 80, 60)});
+        w->ChangePanel(1);
+        QTRY_VERIFY(!Profile()->previewPath.isEmpty());
+        AddRotation(90);
+        QCOMPARE(CListFilters::GetInstance()->list.size(), 1);
+        w->ChangePanel(2);
+        ChooseFormat("PNG");
+        w->ChangePanel(1);
+        QTRY_COMPARE(NamePreview(), QString("beach.png"));
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 4);
+
+        auto* filters = w->Panel2()->FilterView();
+        const QList<std::tuple<const char*, int, int, QString>> steps = {
+            // action, photos, filters, name preview
+            {"actionUndo", 1, 1, "beach.jpg"},
+            {"actionUndo", 1, 0, "beach.jpg"},
+            {"actionUndo", 0, 0, ""},
+            {"actionRedo", 1, 0, "beach.jpg"},
+            {"actionRedo", 1, 1, "beach.jpg"},
+            {"actionRedo", 1, 1, "beach.png"},
+        };
+        QString shown = NamePreview();
+        for (const auto& [action, photos, filterCount, name] : steps) {
+            QTRY_VERIFY(Action(action)->isEnabled());
+            Action(action)->trigger();
+            QCOMPARE(w->Panel1()->ViewCount(), photos);
+            QCOMPARE(filters->count(), filterCount);
+            // Never the name of the format undone, not even for a moment.
+            if (!shown.isEmpty() && name != shown)
+                QVERIFY2(NamePreview() != shown, qPrintable(shown));
+            if (photos > 0)
+                QTRY_COMPARE(NamePreview(), name);
+            shown = NamePreview();
+        }
+        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 4);
+    }
+
+    // A loaded profile's format reaches step 2's name preview at once.
+    void loadedFormatInTheNamePreview()
+    {
+        const QString root = TestEnv::NewFolder("loadname");
+        MainWindow* w = Start();
+        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/beach.jpg", 80, 60)});
+        w->ChangePanel(1);
+        QTRY_COMPARE(NamePreview(), QString("beach.jpg"));
+        QVERIFY(w->StartLoadingProfile(CDialogProfileSelection::BuiltInFolder() + "/ConvertToTIFF.gbf"));
+        QVERIFY(NamePreview() != QString("beach.jpg"));
+        QTRY_COMPARE(NamePreview(), QString("beach.tif"));
     }
 
     void showLog()
