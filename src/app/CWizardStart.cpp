@@ -59,6 +59,20 @@ void CWizardStart::Init()
         ui->checkShowFirst->setChecked(true);
 }
 
+void CWizardStart::showEvent(QShowEvent* event)
+{
+    // The rule above the buttons is drawn with the palette's Mid, which the
+    // application's look leaves a signal red: a quiet grey here. The main
+    // window's style sheet gives every widget a palette of its own when it
+    // polishes it, so each one is set, once polished.
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        QPalette look = widget->palette();
+        look.setColor(QPalette::Mid, QColor(0xC8, 0xC8, 0xC8));
+        widget->setPalette(look);
+    }
+    QWizard::showEvent(event);
+}
+
 int CWizardStart::exec()
 {
     if (!userProfile->showStartupWizard)

@@ -34,6 +34,9 @@ public slots:
     void on_checkShowSecond_clicked();
     void on_linkTutorial_linkActivated();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     Ui::CWizardStart* ui = nullptr;
     CUserProfile* userProfile = nullptr;

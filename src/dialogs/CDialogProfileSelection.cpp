@@ -21,6 +21,8 @@
 
 namespace {
 const char* const kUserDefined = "User-Defined";
+// Room of one profile: its 64-pixel icon and up to three lines of name.
+const QSize kCell(130, 118);
 } // namespace
 
 CDialogProfileSelection::CDialogProfileSelection(QWidget* parent) : QDialog(parent)
@@ -114,8 +116,8 @@ void CDialogProfileSelection::Init()
     listProfiles->setDragDropMode(QAbstractItemView::NoDragDrop);
     listProfiles->setSelectionMode(QAbstractItemView::SingleSelection);
     listProfiles->setWordWrap(true);
-    listProfiles->setGridSize(QSize(140, 120));
-    listProfiles->setUniformItemSizes(true);
+    listProfiles->setTextElideMode(Qt::ElideNone);
+    listProfiles->setGridSize(kCell + QSize(10, 10));
     listProfiles->setMovement(QListView::Static);
     listProfiles->setResizeMode(QListView::Adjust);
 
@@ -134,6 +136,8 @@ void CDialogProfileSelection::AddEntries(const QList<SProfileEntry>& found)
     for (const SProfileEntry& entry : found) {
         // The list keeps no path: a profile is XML, not a photo to look into.
         listProfiles->AddItem(entry.name, entry.description, QString(), true, entry.icon, true);
+        if (QListWidgetItem* item = listProfiles->item(listProfiles->count() - 1))
+            item->setSizeHint(kCell);
         entries.append(entry);
     }
 }

@@ -1,6 +1,8 @@
 // The main window's commands in the real window: New, the profile chooser
 // and the profile files, scripts, Undo and Redo, preferences, the log, help
 // and web entries, and what opens at start.
+#include "AppTestKit.h"
+#include "CDialogAbout.h"
 #include "CDialogFilterSelection.h"
 #include "CDialogProfileSave.h"
 #include "CDialogProfileSelection.h"
@@ -12,6 +14,7 @@
 #include "CMainPanel1.h"
 #include "CMainPanel2.h"
 #include "CMainPanel3.h"
+#include "CControlImage.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CSettings.h"
@@ -34,6 +37,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QImageReader>
+#include <QToolButton>
 #include <QToolBar>
 
 #include <functional>
@@ -95,6 +100,17 @@ int FormatItem(const QComboBox* combo, const QString& id)
             return i;
     }
     return -1;
+}
+
+// With GLIMMERBOX_SHOTS set (a folder), the widget as drawn, for a person
+// to look at; run under a display server for the real look.
+void Shot(QWidget* widget, const QString& name)
+{
+    const QString folder = qEnvironmentVariable("GLIMMERBOX_SHOTS");
+    if (folder.isEmpty() || !widget)
+        return;
+    QDir().mkpath(folder);
+    widget->grab().save(folder + "/" + name + ".png");
 }
 
 QString ReadText(const QString& path)
@@ -512,6 +528,103 @@ private slots:
         QTRY_COMPARE(NamePreview(), QString("beach.tif"));
     }
 
+    // The whole road in the window: three landscape photos added in step 1,
+    // a rotation of 90 degrees picked in step 2, PNG into a folder in step 3,
+    // Process and Yes: three portrait PNGs named as step 2 showed.
+    void wholeJobInTheWindow()
+    {
+        const QString root = TestEnv::NewFolder("job");
+        const QStringList photos = AppTestKit::CopySharedPhotos(root + "/photos", 3);
+        if (photos.size() < 3)
+            QSKIP("the shared photos are not there");
+        for (const QString& photo : photos) {
+            const QSize size = QImageReader(photo).size();
+            QVERIFY(size.width() > size.height());
+        }
+        const QString output = TestEnv::NewFolder("job-output");
+        MainWindow* w = Start();
+        w->resize(900, 700);
+
+        // Step 1: Add Photos, three files typed in the file dialog.
+        QStringList typed;
+        for (const QString& photo : photos)
+            typed << "\"" + QFileInfo(photo).fileName() + "\"";
+        OnModals(watchers.get(), [&](QDialog* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            if (!files)
+                return NotMine;
+            files->setDirectory(root + "/photos");
+            files->findChild<QLineEdit*>("fileNameEdit")->setText(typed.join(' '));
+            QMetaObject::invokeMethod(files, "accept", Qt::QueuedConnection);
+            return AnsweredAndDone;
+        });
+        w->Panel1()->findChild<QPushButton*>("buttonAddPhotos")->click();
+        QCOMPARE(CListImages::GetInstance()->list.size(), 3);
+        QTRY_COMPARE(w->Panel1()->ViewCount(), 3);
+        w->Panel1()->photoListView->setCurrentRow(0);
+        emit w->Panel1()->photoListView->Clicked();
+        QTest::qWait(2000); // thumbnails and the preview come in
+        Shot(w, "step1");
+
+        // Step 2: the rotation through the picker and its page.
+        auto* toolBar = w->ToolBar();
+        qobject_cast<QToolButton*>(toolBar->widgetForAction(w->StepActions()[1]))->click();
+        QCOMPARE(w->CurrentPage(), 1);
+        AddRotation(90);
+        QCOMPARE(CListFilters::GetInstance()->list.size(), 1);
+        QCOMPARE(CListFilters::GetInstance()->list[0].params[0], 90.0);
+
+        // Step 3: PNG into the folder.
+        qobject_cast<QToolButton*>(toolBar->widgetForAction(w->StepActions()[2]))->click();
+        QCOMPARE(w->CurrentPage(), 2);
+        auto* modes = w->Panel3()->findChild<QComboBox*>("comboFolderStructure");
+        modes->setCurrentIndex(0);
+        emit modes->activated(0);
+        auto* destination = w->Panel3()->findChild<QLineEdit*>("editDestinationPath");
+        destination->selectAll();
+        QTest::keyClicks(destination, output);
+        ChooseFormat("PNG");
+        QCOMPARE(Profile()->DestPath, output);
+        Shot(w, "step3");
+
+        // Back in step 2: the name each photo will get.
+        qobject_cast<QToolButton*>(toolBar->widgetForAction(w->StepActions()[1]))->click();
+        QStringList previewed;
+        for (int row = 0; row < 3; ++row) {
+            w->Panel2()->PhotoStrip()->setCurrentRow(row);
+            QTRY_COMPARE(Profile()->previewPath, photos[row]);
+            QTRY_VERIFY(NamePreview().endsWith(".png"));
+            previewed << NamePreview();
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(w->Panel2()->FilteredView()->shown && !w->Panel2()->FilteredView()->busy, 30000);
+        Shot(w, "step2");
+
+        // Process, Yes; the run's window is closed once the job is done.
+        bool ran = false;
+        OnModals(watchers.get(), [&ran](QDialog* dialog) {
+            auto* run = qobject_cast<CProcessController*>(dialog);
+            if (!run || !run->IsRunFinished() || !run->IsDeliveryFinished())
+                return NotMine;
+            ran = run->ErrorCount() == 0;
+            Shot(run, "processing");
+            run->reject();
+            return AnsweredAndDone;
+        });
+        qobject_cast<QToolButton*>(toolBar->widgetForAction(w->StepActions()[3]))->click();
+        QCOMPARE(questions, QStringList({"Ready to process 3 photos?"}));
+        QVERIFY(ran);
+        QCOMPARE(w->CurrentPage(), 1);
+
+        QStringList written = QDir(output).entryList(QDir::Files, QDir::Name);
+        previewed.sort();
+        QCOMPARE(written, previewed);
+        for (const QString& name : std::as_const(written)) {
+            QImageReader reader(output + "/" + name);
+            QCOMPARE(reader.format(), QByteArray("png"));
+            QCOMPARE(reader.size(), QSize(480, 640));
+        }
+    }
+
     void showLog()
     {
         MainWindow* w = Start();
@@ -540,6 +653,15 @@ private slots:
         QCOMPARE(trace.Count("no web site address configured"), 2);
         QVERIFY(trace.Contains("/support.html"));
         QVERIFY(!w->ToolBar()->isHidden());
+        bool about = false;
+        OnModals(watchers.get(), [&about](QDialog* dialog) {
+            about = qobject_cast<CDialogAbout*>(dialog) != nullptr;
+            Shot(dialog, "about");
+            dialog->accept();
+            return AnsweredAndDone;
+        });
+        Action("actionAbout_Us")->trigger();
+        QVERIFY(about);
         Action("actionWizard_Steps")->trigger();
         QVERIFY(w->ToolBar()->isHidden());
         Action("actionWizard_Steps")->trigger();
@@ -566,6 +688,7 @@ private slots:
             combo("comboRawWhiteBalance")->setCurrentIndex(2);
             combo("comboRawHighlight")->setCurrentIndex(1);
             combo("comboRawDemosaic")->setCurrentIndex(3);
+            Shot(settings, "preferences");
             settings->accept();
             return AnsweredAndDone;
         });
@@ -627,11 +750,16 @@ private slots:
         store.sync();
         QStringList seen;
         TraceCapture trace;
-        OnModals(watchers.get(), [&seen](QDialog* dialog) {
+        const QString tag = QTest::currentDataTag();
+        OnModals(watchers.get(), [&seen, tag](QDialog* dialog) {
             seen << dialog->objectName();
             if (auto* wizard = qobject_cast<CWizardStart*>(dialog)) {
+                Shot(wizard, tag + " wizard 1");
                 wizard->next();
+                Shot(wizard, tag + " wizard 2");
                 emit wizard->findChild<QLabel*>("linkTutorial")->linkActivated("#");
+            } else {
+                Shot(dialog, tag + " chooser");
             }
             dialog->reject();
             return Answered;
