@@ -442,36 +442,6 @@ private slots:
         QCOMPARE(overwrites, QStringList({root + "/out/a.png"}));
     }
 
-    // Undo and Redo bring steps 1 and 3 back with the job.
-    void undoRedoRestoresThePanels()
-    {
-        const QString root = TestEnv::NewFolder("undo");
-        MainWindow* w = Start();
-        w->ChangePanel(2);
-        auto* formats = w->Panel3()->findChild<QComboBox*>("comboOutputFormat");
-        w->Panel1()->ListThumbDragDropFiles(QList<QString>{WritePhoto(root + "/a.png", 60, 40)});
-        const int formatBefore = formats->currentIndex();
-        formats->setCurrentIndex(formatBefore + 1);
-        const QString formatAfter = Profile()->OutputFormat;
-        QTRY_VERIFY(Action("actionUndo")->isEnabled());
-
-        Action("actionUndo")->trigger();
-        QCOMPARE(formats->currentIndex(), formatBefore);
-        QCOMPARE(w->Panel1()->ViewCount(), 1);
-        Action("actionUndo")->trigger();
-        QCOMPARE(w->Panel1()->ViewCount(), 0);
-        QVERIFY(CListImages::GetInstance()->list.isEmpty());
-        QTRY_VERIFY(!Action("actionUndo")->isEnabled());
-        Action("actionRedo")->trigger();
-        Action("actionRedo")->trigger();
-        QCOMPARE(w->Panel1()->ViewCount(), 1);
-        QCOMPARE(Profile()->OutputFormat, formatAfter);
-        QCOMPARE(formats->currentIndex(), formatBefore + 1);
-        QTRY_VERIFY(!Action("actionRedo")->isEnabled());
-        // Showing a restored state stores none.
-        QCOMPARE(CStatesList::GetInstance()->GetTotal(), 3);
-    }
-
     // Undo and Redo walk all three steps; step 2's name preview shows the
     // extension of the format restored with the job.
     void undoRedoOnEveryStep()

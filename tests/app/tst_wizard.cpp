@@ -14,19 +14,6 @@ class TestWizard : public QObject
     Q_OBJECT
 
 private slots:
-    void notShownWhenNotWanted()
-    {
-        CUserProfile::GetInstance()->showStartupWizard = false;
-        CWizardStart wizard;
-        bool shown = false;
-        QTimer::singleShot(0, &wizard, [&] {
-            shown = QApplication::activeModalWidget() == &wizard;
-            wizard.reject();
-        });
-        QCOMPARE(wizard.exec(), 0);
-        QVERIFY(!shown);
-    }
-
     // Both boxes show the preference, each click changes it at once, and
     // Cancel keeps what the last click set.
     void boxesFollowThePreference()
