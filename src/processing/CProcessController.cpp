@@ -63,8 +63,10 @@ CProcessController::CProcessController(QWidget* parent)
 CProcessController::~CProcessController()
 {
     // Never leave a worker running behind a destroyed dialog.
-    for (auto& thread : threads)
+    for (auto& thread : threads) {
         thread->cancelRequested = true;
+        thread->Wake();
+    }
     WaitForWorkers();
     // Nor an upload: a transfer in flight ends at once.
     uploadThread.Upload().SetAbort(true);
@@ -354,8 +356,10 @@ void CProcessController::on_buttonPause_clicked()
     if (threads.empty() || runFinished)
         return;
     if (paused) {
-        for (auto& thread : threads)
+        for (auto& thread : threads) {
             thread->pauseRequested = false;
+            thread->Wake();
+        }
         buttonPause->setText(tr("Pause"));
         timer->start(1000);
         elapsed.restart();
@@ -377,8 +381,10 @@ void CProcessController::on_buttonOKCancel_clicked()
 
 void CProcessController::StopThreads()
 {
-    for (auto& thread : threads)
+    for (auto& thread : threads) {
         thread->cancelRequested = true;
+        thread->Wake();
+    }
     stoppedByUser = true;
 }
 
@@ -466,6 +472,7 @@ void CProcessController::OverwriteDlg(QString path, int thread)
     if (answer == CDialogOverwrite::Rename)
         asking->answerPath = newPath;
     asking->waitingForAnswer.store(false, std::memory_order_release);
+    asking->Wake();
 }
 
 void CProcessController::OpenFolder(QString path)

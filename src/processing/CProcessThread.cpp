@@ -48,14 +48,30 @@ CProcessThread::~CProcessThread()
 {
     // The controller waits for its workers; this covers any other owner.
     cancelRequested = true;
+    Wake();
     wait();
 }
 
 bool CProcessThread::PollStop()
 {
     while (pauseRequested.load() && !cancelRequested.load())
-        QThread::msleep(100);
+        WaitForWake();
     return cancelRequested.load();
+}
+
+void CProcessThread::WaitForWake()
+{
+    const QMutexLocker lock(&wakeMutex);
+    if (!wakeRequested)
+        wakeCondition.wait(&wakeMutex, 100);
+    wakeRequested = false;
+}
+
+void CProcessThread::Wake()
+{
+    const QMutexLocker lock(&wakeMutex);
+    wakeRequested = true;
+    wakeCondition.wakeAll();
 }
 
 void CProcessThread::run()
@@ -333,6 +349,7 @@ void CProcessThread::WriteImage(bool& failed)
         return; // the document is written once all its pages are in
     DisableReadOnly(outputPath);
     const SOutputFormat format = WriteFormat();
+    imageManager.flushWrites = OutputMustReachDisk();
     const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false, format, writtenFiles)
                                       : imageManager.Write(outputPath, format, writtenFiles);
     if (!ok) {
@@ -371,6 +388,7 @@ void CProcessThread::WriteDocument()
         return;
     documentWritten = true;
     DisableReadOnly(outputPath);
+    imageManager.flushWrites = OutputMustReachDisk();
     if (!imageManager.WriteMultipage(outputPath, true, WriteFormat(), writtenFiles)) {
         LogFailure(tr("Failed to write"), outputPath, 64);
         return;
@@ -406,6 +424,16 @@ void CProcessThread::DeleteSourceIfDone()
         return;
     }
     RemoveSource(current.path);
+}
+
+bool CProcessThread::OutputMustReachDisk() const
+{
+    return MustFlushOutput(profile->DeleteSource, current.path, outputPath);
+}
+
+bool CProcessThread::MustFlushOutput(bool deleteSource, const QString& source, const QString& output)
+{
+    return deleteSource || COutputPaths::SameFile(source, output);
 }
 
 bool CProcessThread::RemoveSource(const QString& path)

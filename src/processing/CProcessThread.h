@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
@@ -65,6 +66,11 @@ public:
     static bool DisableReadOnly(QString path);
     // Unlocks and deletes a source photo; false when it is still there.
     static bool RemoveSource(const QString& path);
+    // Whether an output has to be on the disk before it takes its name:
+    // when its source will be deleted, or when it replaces its own source.
+    // Any other output can be written again from its source should the
+    // system go down before the bytes reach the disk, and is not waited for.
+    static bool MustFlushOutput(bool deleteSource, const QString& source, const QString& output);
     void UpdateFileAttributes();
 
     // ---- Filled by the controller before start ----
@@ -85,6 +91,10 @@ public:
     std::atomic<bool> waitingForAnswer {false};
     int overwriteAnswer = AnswerAbort;
     QString answerPath;
+    // Ends the worker's wait for an answer or for the end of a pause at
+    // once; the controller calls it after writing the fields above. (Every
+    // wait also looks at them again each 100 ms by itself.)
+    void Wake();
 
     // ---- Read by the controller after ThreadFinished ----
     quint32 errorCount = 0;
@@ -116,8 +126,11 @@ private:
     void LogAppendAction();
     void PostProcessing();
     void DeleteSourceIfDone();
+    bool OutputMustReachDisk() const;
     // Waits while paused; true when the run is to stop.
     bool PollStop();
+    // Sleeps for the poll interval, or less when Wake() comes.
+    void WaitForWake();
     // The failure's two lines (dialog and file), then its reason when one is
     // known, for both.
     void LogFailure(const QString& message, const QString& path, int dialogLength,
@@ -195,4 +208,8 @@ private:
     QList<QString> writtenFiles;      // files written for the current photo
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
+
+    QMutex wakeMutex;
+    QWaitCondition wakeCondition;
+    bool wakeRequested = false; // guarded by wakeMutex
 };
