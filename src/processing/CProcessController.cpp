@@ -244,12 +244,9 @@ void CProcessController::StartThreads()
     QList<SImageRecord> photos;
     for (const SImageRecord& photo : std::as_const(images->list))
         photos.append(COutputPaths::CleanRecord(photo));
+    shared.photos = HandOutOrder(photos, threadCount);
     for (int t = 0; t < threadCount; ++t) {
         auto thread = std::make_unique<CProcessThread>();
-        for (const SImageRecord& photo : photos) {
-            if (quint64(photo.key) % quint64(threadCount) == quint64(t))
-                thread->photos.append(photo);
-        }
         CProcessThread* worker = thread.get();
         connect(worker, &CProcessThread::IncProgressOperation, this,
                 &CProcessController::ProgressOperation, Qt::QueuedConnection);
@@ -274,6 +271,25 @@ void CProcessController::StartThreads()
     finishedThreads = 0;
     for (auto& thread : threads)
         thread->start(QThread::InheritPriority);
+}
+
+QList<SImageRecord> CProcessController::HandOutOrder(QList<SImageRecord> photos, int workers)
+{
+    if (workers < 2)
+        return photos;
+    // The largest files first: a long photo taken up late would keep one
+    // worker busy while the others have nothing left to do.
+    QList<QPair<qint64, SImageRecord>> sized;
+    sized.reserve(photos.size());
+    for (SImageRecord& photo : photos)
+        sized.append({QFileInfo(photo.path).size(), std::move(photo)});
+    std::stable_sort(sized.begin(), sized.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    QList<SImageRecord> order;
+    order.reserve(sized.size());
+    for (auto& entry : sized)
+        order.append(std::move(entry.second));
+    return order;
 }
 
 QString CProcessController::FindCommonPath() const

@@ -32,6 +32,15 @@ int SaveOnDiskFor(const CUserProfile* profile)
 
 } // namespace
 
+bool SProcessShared::TakePhoto(SImageRecord& photo)
+{
+    const QMutexLocker lock(&photoMutex);
+    if (nextPhoto >= photos.size())
+        return false;
+    photo = photos.at(nextPhoto++);
+    return true;
+}
+
 CProcessThread::CProcessThread()
     : profile(CUserProfile::GetInstance()),
       filterList(CListFilters::GetInstance()),
@@ -95,12 +104,16 @@ void CProcessThread::run()
         overwriteAll = true;
     }
 
-    for (const SImageRecord& photo : std::as_const(photos)) {
+    for (;;) {
         photoLogged = false;
         if (PollStop()) {
             photoLogged = true; // not begun: no action line
             break;
         }
+        SImageRecord photo;
+        if (!shared->TakePhoto(photo))
+            break;
+        ++photosTaken;
         current = photo;
         ProcessPhoto();
         if (cancelRequested.load())
@@ -393,7 +406,7 @@ void CProcessThread::WriteDocument()
         LogFailure(tr("Failed to write"), outputPath, 64);
         return;
     }
-    for (qsizetype i = 0; i < photos.size(); ++i)
+    for (int i = 0; i < photosTaken; ++i)
         emit IncProgressOperation();
     for (const QString& line : std::as_const(documentLines))
         emit AppendLog(line, 2);

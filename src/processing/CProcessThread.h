@@ -35,10 +35,22 @@ struct SProcessShared
     QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
     QSet<QString> cleanedFolders; // output folders rid of stale temporaries; guarded by folderMutex
+
+    // The run's photos in the order they are handed out: a worker takes the
+    // next one whenever it is free, so that the workers finish together.
+    // Filled by the controller before the workers start.
+    QList<SImageRecord> photos;
+    // The next photo to process; false once every photo has been handed out.
+    bool TakePhoto(SImageRecord& photo);
+
+private:
+    QMutex photoMutex;          // guards nextPhoto
+    qsizetype nextPhoto = 0;
 };
 
-// One worker of a processing run: names, reads, filters and writes its share
-// of the job's photos and reports through queued signals. It never shows
+// One worker of a processing run: names, reads, filters and writes the
+// photos it takes from the run's hand-out, one at a time, and reports
+// through queued signals. It never shows
 // anything itself; the existing-target question goes to the controller,
 // which answers through the atomic fields below.
 //
@@ -74,8 +86,7 @@ public:
     void UpdateFileAttributes();
 
     // ---- Filled by the controller before start ----
-    QList<SImageRecord> photos;
-    SProcessShared* shared = nullptr;
+    SProcessShared* shared = nullptr; // the photos come from its hand-out
     int threadIndex = 0;
     QString commonPath;
     QString destPath; // the destination folder with "#mypictures" expanded
@@ -208,6 +219,7 @@ private:
     QList<QString> writtenFiles;      // files written for the current photo
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
+    int photosTaken = 0;              // photos this worker took from the hand-out
 
     QMutex wakeMutex;
     QWaitCondition wakeCondition;
