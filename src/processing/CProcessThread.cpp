@@ -7,6 +7,7 @@
 #include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CPhotoPing.h"
+#include "CPixelMemory.h"
 #include "CShrinkOnLoad.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -86,6 +87,9 @@ void CProcessThread::Wake()
 void CProcessThread::run()
 {
     SystemLogWrite("run", QString());
+    // Photo after photo of much the same size: the pixel memory of one is
+    // taken again by the next.
+    CPixelMemory::SetReuseOnThisThread(true);
     // A folder-monitoring job that neither overwrites nor restarts the
     // counter per folder continues after the pictures it already wrote.
     if (profile->monitorRun && IsSilent() && !profile->Overwrite && !profile->CounterReset) {
@@ -129,6 +133,7 @@ void CProcessThread::run()
         LogAppendAction();
 
     CPhotoPing::Release(imageManager);
+    CPixelMemory::SetReuseOnThisThread(false);
     PostProcessing();
 }
 
