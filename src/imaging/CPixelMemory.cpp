@@ -28,6 +28,7 @@ struct KeptBlock
 {
     void* block = nullptr;
     std::size_t size = 0;
+    int photosKept = 0; // photos that ended while the block was kept
 };
 
 void Forget(void* block)
@@ -73,27 +74,45 @@ struct ThreadBlocks
         *best = KeptBlock();
         return block;
     }
-    // Keeps a freed block in an empty place, else in place of the smaller
-    // kept block when that is smaller; frees what is not kept.
+    // Keeps a freed block in an empty place, else in place of a block kept
+    // since an earlier photo, else in place of the smaller kept block when
+    // that is smaller; frees what is not kept.
     void Keep(void* block, std::size_t size)
     {
+        // Whether a is the better place: an earlier photo's block before
+        // this photo's, and the smaller of two alike.
+        const auto better = [](const KeptBlock& a, const KeptBlock& b) {
+            const bool staleA = a.photosKept > 0;
+            const bool staleB = b.photosKept > 0;
+            return staleA != staleB ? staleA : a.size < b.size;
+        };
         KeptBlock* slot = nullptr;
         for (KeptBlock& entry : kept) {
             if (!entry.block) {
                 slot = &entry;
                 break;
             }
-            if (!slot || entry.size < slot->size)
+            if (!slot || better(entry, *slot))
                 slot = &entry;
         }
-        if (slot->block && slot->size >= size) {
+        if (slot->block && slot->photosKept == 0 && slot->size >= size) {
             FreeLarge(block);
             return;
         }
         if (slot->block)
             FreeLarge(slot->block);
+        *slot = KeptBlock();
         slot->block = block;
         slot->size = size;
+    }
+    void PhotoDone()
+    {
+        for (KeptBlock& entry : kept) {
+            if (entry.block && ++entry.photosKept >= 2) {
+                FreeLarge(entry.block);
+                entry = KeptBlock();
+            }
+        }
     }
 };
 
@@ -166,6 +185,11 @@ void CPixelMemory::SetReuseOnThisThread(bool reuse)
     blocks.reuse = reuse;
     if (!reuse)
         blocks.Clear();
+}
+
+void CPixelMemory::PhotoDone()
+{
+    t_blocks.PhotoDone();
 }
 
 int CPixelMemory::KeptBlocks()

@@ -8,9 +8,9 @@
 // the next photo takes again saves the system's work of mapping, clearing
 // and unmapping a hundred megabytes per photo, which in one process with
 // many workers also holds up the other workers' threads. Each such thread
-// keeps at most two freed blocks, so memory stays what the largest photos
-// of the workers need. Other threads allocate and free as ImageMagick
-// itself would.
+// keeps at most two freed blocks, and none that a whole photo did not take
+// again, so memory stays what the workers' photos need. Other threads
+// allocate and free as ImageMagick itself would.
 class CPixelMemory
 {
 public:
@@ -20,6 +20,9 @@ public:
     // Whether this thread keeps its freed large blocks for reuse. Turning it
     // off frees what the thread kept.
     static void SetReuseOnThisThread(bool reuse);
+    // Called by a reusing thread after each photo: frees the blocks that it
+    // kept through the whole photo without taking them again.
+    static void PhotoDone();
 
     // Blocks from this size up are kept for reuse.
     static constexpr std::size_t LargeBlock = std::size_t(8) << 20;

@@ -203,8 +203,10 @@ void CProcessThread::ProcessPhoto()
             }
             // The pixels are not needed any more (a single document keeps
             // its pages until it is written).
-            if (!profile->Multipage)
+            if (!profile->Multipage) {
                 CPhotoPing::Release(imageManager);
+                CPixelMemory::PhotoDone();
+            }
         }
     }
     LogAppendAction();

@@ -34,6 +34,7 @@ private slots:
     void cleanup();
     void largeBlockIsTakenAgain();
     void keepsTwoAtMostAndNoneTooLarge();
+    void blocksUnusedForAWholePhotoGo();
     void smallBlocksAndOtherThreadsKeepNothing();
     void imagesOnAReusingThread();
 };
@@ -91,6 +92,32 @@ void TestPixelMemory::keepsTwoAtMostAndNoneTooLarge()
     Relinquish(small);
     Relinquish(medium);
     QCOMPARE(CPixelMemory::KeptBytes(), 50 * MiB);
+}
+
+// A large photo's block is not kept while small photos follow.
+void TestPixelMemory::blocksUnusedForAWholePhotoGo()
+{
+    CPixelMemory::SetReuseOnThisThread(true);
+    Relinquish(Acquire(190 * MiB)); // a large photo
+    CPixelMemory::PhotoDone();
+    QCOMPARE(CPixelMemory::KeptBlocks(), 1);
+    // A smaller photo neither takes it nor makes it go: its own block
+    // takes the other place.
+    void* small = Acquire(20 * MiB);
+    Relinquish(small);
+    QCOMPARE(CPixelMemory::KeptBytes(), 210 * MiB);
+    CPixelMemory::PhotoDone();
+    QCOMPARE(CPixelMemory::KeptBytes(), 20 * MiB);
+    // A block kept since an earlier photo gives way to this photo's, even
+    // to a larger one.
+    Relinquish(Acquire(100 * MiB));
+    Relinquish(Acquire(300 * MiB));
+    QCOMPARE(CPixelMemory::KeptBytes(), 400 * MiB);
+    // The next photo of much the same size takes its block again.
+    CPixelMemory::PhotoDone();
+    void* again = Acquire(90 * MiB);
+    QCOMPARE(CPixelMemory::KeptBytes(), 300 * MiB);
+    Relinquish(again);
 }
 
 void TestPixelMemory::smallBlocksAndOtherThreadsKeepNothing()
