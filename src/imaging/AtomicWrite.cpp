@@ -56,7 +56,7 @@ QString TemporaryPrefix()
     return QStringLiteral(".gbwrite-");
 }
 
-bool ReplaceWithBytes(const QString& path, const char* data, qint64 size)
+bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush)
 {
     QByteArray temporary;
     const int fd = CreateSibling(path, temporary);
@@ -71,7 +71,8 @@ bool ReplaceWithBytes(const QString& path, const char* data, qint64 size)
     // A regular file keeps its mode; a link's own mode means nothing.
     if (ok && ::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    ok = ::fsync(fd) == 0 && ok;
+    if (flush)
+        ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
     // rename() replaces a link at the target's name, never its target.
     if (ok)

@@ -13,10 +13,13 @@ namespace AtomicWrite {
 // leave one behind).
 QString TemporaryPrefix();
 
-// Writes size bytes to `path` as above, flushed to disk before the rename.
-// An existing regular file keeps its mode; a new file gets the usual one
-// (0666 less the umask). False, with nothing changed at `path` and no
+// Writes size bytes to `path` as above. With `flush` the bytes are on the
+// disk before the rename (a write that must survive the system going down
+// right after it); without, the rename follows at once, and a crash soon
+// after may lose the new file but never leaves a half-written one in the
+// run. An existing regular file keeps its mode; a new file gets the usual
+// one (0666 less the umask). False, with nothing changed at `path` and no
 // temporary file left, on any failure.
-bool ReplaceWithBytes(const QString& path, const char* data, qint64 size);
+bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush = true);
 
 } // namespace AtomicWrite

@@ -94,6 +94,12 @@ public:
                         QList<QString>& written);
     bool Write(QString path);
     bool WriteMultipage(QString path, bool adjoin);
+    // A write waits until the bytes are on the disk before the file takes
+    // its name (the default). A processing run turns this off for outputs
+    // whose source stays where it is: the rename still never shows a
+    // half-written file, and should the system go down before the bytes
+    // reach the disk, the source is there to write the photo again.
+    bool flushWrites = true;
     // The writer's option steps for an output format name ("JPG", "TIFF" ...).
     void SelectCompAlgorithm(Magick::Image& target, QString format);
     void SelectImageType(Magick::Image& target, QString format);

@@ -11,24 +11,24 @@
 #include <vector>
 
 namespace {
-// Replaces path with the bytes only once they are all on disk: a failed
-// write leaves an existing file as it was, and a link at the name is
-// replaced, never written through. The file keeps the mode of the file it
-// replaces.
-bool SaveBlob(const Magick::Blob& blob, const QString& path)
+// Replaces path with the bytes only once they are all written (with
+// `flush`, on the disk): a failed write leaves an existing file as it was,
+// and a link at the name is replaced, never written through. The file keeps
+// the mode of the file it replaces.
+bool SaveBlob(const Magick::Blob& blob, const QString& path, bool flush)
 {
     if (blob.length() == 0)
         return false;
     return AtomicWrite::ReplaceWithBytes(path, static_cast<const char*>(blob.data()),
-                                         static_cast<qint64>(blob.length()));
+                                         static_cast<qint64>(blob.length()), flush);
 }
 
-bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder)
+bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, bool flush)
 {
     target.magick(coder);
     Magick::Blob blob;
     target.write(&blob);
-    return SaveBlob(blob, path);
+    return SaveBlob(blob, path, flush);
 }
 
 // "name.ext" -> "name-N.ext", as ImageMagick names the files of a list
@@ -218,7 +218,7 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
         if (format.sizeCap)
             image.defineValue("jpeg", "extent",
                               QString::asprintf("%lldkb", static_cast<long long>(format.sizeCapKb)).toStdString());
-        if (!WriteOne(image, path, format.coder.toStdString()))
+        if (!WriteOne(image, path, format.coder.toStdString(), flushWrites))
             return false;
     } catch (const Magick::Exception&) {
         return false;
@@ -258,7 +258,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
         if (layerMode == FirstLayerOnly) {
             Magick::Image first = pages.first();
             SetWriteOptions(first, format, profile->Quality);
-            if (!WriteOne(first, path, coder))
+            if (!WriteOne(first, path, coder, flushWrites))
                 return false;
             files.append(path);
         } else {
@@ -272,13 +272,13 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
             if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
                 Magick::Blob blob;
                 Magick::writeImages(list.begin(), list.end(), &blob, true);
-                if (!SaveBlob(blob, path))
+                if (!SaveBlob(blob, path, flushWrites))
                     return false;
                 files.append(path);
             } else {
                 for (size_t i = 0; i < list.size(); ++i) {
                     const QString pagePath = NumberedPath(path, int(i));
-                    if (!WriteOne(list[i], pagePath, coder))
+                    if (!WriteOne(list[i], pagePath, coder, flushWrites))
                         return false;
                     files.append(pagePath);
                 }

@@ -1,5 +1,6 @@
 #include "CMagickRuntime.h"
 
+#include "CPixelMemory.h"
 #include "Common.h"
 #include "MagickCompat.h"
 #include "Platform.h"
@@ -107,6 +108,7 @@ bool CMagickRuntime::Initialize(const char* programPath)
         const QString resources = GetResourcesFolder();
         if (QFileInfo(resources).isDir())
             setenv("MAGICK_CONFIGURE_PATH", resources.toLocal8Bit().constData(), 1);
+        CPixelMemory::Install();
         Magick::InitializeMagick(programPath);
         s_policyApplied = ApplyPolicy(PolicyPath());
         s_memoryCeiling = Magick::ResourceLimits::memory();

@@ -63,8 +63,10 @@ CProcessController::CProcessController(QWidget* parent)
 CProcessController::~CProcessController()
 {
     // Never leave a worker running behind a destroyed dialog.
-    for (auto& thread : threads)
+    for (auto& thread : threads) {
         thread->cancelRequested = true;
+        thread->Wake();
+    }
     WaitForWorkers();
     // Nor an upload: a transfer in flight ends at once.
     uploadThread.Upload().SetAbort(true);
@@ -242,12 +244,9 @@ void CProcessController::StartThreads()
     QList<SImageRecord> photos;
     for (const SImageRecord& photo : std::as_const(images->list))
         photos.append(COutputPaths::CleanRecord(photo));
+    shared.photos = HandOutOrder(photos, threadCount);
     for (int t = 0; t < threadCount; ++t) {
         auto thread = std::make_unique<CProcessThread>();
-        for (const SImageRecord& photo : photos) {
-            if (quint64(photo.key) % quint64(threadCount) == quint64(t))
-                thread->photos.append(photo);
-        }
         CProcessThread* worker = thread.get();
         connect(worker, &CProcessThread::IncProgressOperation, this,
                 &CProcessController::ProgressOperation, Qt::QueuedConnection);
@@ -272,6 +271,25 @@ void CProcessController::StartThreads()
     finishedThreads = 0;
     for (auto& thread : threads)
         thread->start(QThread::InheritPriority);
+}
+
+QList<SImageRecord> CProcessController::HandOutOrder(QList<SImageRecord> photos, int workers)
+{
+    if (workers < 2)
+        return photos;
+    // The largest files first: a long photo taken up late would keep one
+    // worker busy while the others have nothing left to do.
+    QList<QPair<qint64, SImageRecord>> sized;
+    sized.reserve(photos.size());
+    for (SImageRecord& photo : photos)
+        sized.append({QFileInfo(photo.path).size(), std::move(photo)});
+    std::stable_sort(sized.begin(), sized.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    QList<SImageRecord> order;
+    order.reserve(sized.size());
+    for (auto& entry : sized)
+        order.append(std::move(entry.second));
+    return order;
 }
 
 QString CProcessController::FindCommonPath() const
@@ -354,8 +372,10 @@ void CProcessController::on_buttonPause_clicked()
     if (threads.empty() || runFinished)
         return;
     if (paused) {
-        for (auto& thread : threads)
+        for (auto& thread : threads) {
             thread->pauseRequested = false;
+            thread->Wake();
+        }
         buttonPause->setText(tr("Pause"));
         timer->start(1000);
         elapsed.restart();
@@ -377,8 +397,10 @@ void CProcessController::on_buttonOKCancel_clicked()
 
 void CProcessController::StopThreads()
 {
-    for (auto& thread : threads)
+    for (auto& thread : threads) {
         thread->cancelRequested = true;
+        thread->Wake();
+    }
     stoppedByUser = true;
 }
 
@@ -466,6 +488,7 @@ void CProcessController::OverwriteDlg(QString path, int thread)
     if (answer == CDialogOverwrite::Rename)
         asking->answerPath = newPath;
     asking->waitingForAnswer.store(false, std::memory_order_release);
+    asking->Wake();
 }
 
 void CProcessController::OpenFolder(QString path)

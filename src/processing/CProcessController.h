@@ -48,6 +48,11 @@ public:
     static QString TimeN2ShortS(qint64 ms);
     // "hh:mm:ss" or "mm:ss".
     static QString TimeN2LongS(qint64 ms);
+    // The order in which a run hands its photos to its workers, each worker
+    // taking the next whenever it is free: the list order for one worker;
+    // for more, the largest files first (list order among equal sizes), so
+    // that the workers finish at about the same time.
+    static QList<SImageRecord> HandOutOrder(QList<SImageRecord> photos, int workers);
     // The summary line of a run's log.
     static QString SummaryText(int errors, int warnings);
     // Where the logs live.

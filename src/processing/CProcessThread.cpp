@@ -7,6 +7,7 @@
 #include "COutputNaming.h"
 #include "COutputPaths.h"
 #include "CPhotoPing.h"
+#include "CPixelMemory.h"
 #include "CShrinkOnLoad.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -32,6 +33,15 @@ int SaveOnDiskFor(const CUserProfile* profile)
 
 } // namespace
 
+bool SProcessShared::TakePhoto(SImageRecord& photo)
+{
+    const QMutexLocker lock(&photoMutex);
+    if (nextPhoto >= photos.size())
+        return false;
+    photo = photos.at(nextPhoto++);
+    return true;
+}
+
 CProcessThread::CProcessThread()
     : profile(CUserProfile::GetInstance()),
       filterList(CListFilters::GetInstance()),
@@ -48,19 +58,38 @@ CProcessThread::~CProcessThread()
 {
     // The controller waits for its workers; this covers any other owner.
     cancelRequested = true;
+    Wake();
     wait();
 }
 
 bool CProcessThread::PollStop()
 {
     while (pauseRequested.load() && !cancelRequested.load())
-        QThread::msleep(100);
+        WaitForWake();
     return cancelRequested.load();
+}
+
+void CProcessThread::WaitForWake()
+{
+    const QMutexLocker lock(&wakeMutex);
+    if (!wakeRequested)
+        wakeCondition.wait(&wakeMutex, 100);
+    wakeRequested = false;
+}
+
+void CProcessThread::Wake()
+{
+    const QMutexLocker lock(&wakeMutex);
+    wakeRequested = true;
+    wakeCondition.wakeAll();
 }
 
 void CProcessThread::run()
 {
     SystemLogWrite("run", QString());
+    // Photo after photo of much the same size: the pixel memory of one is
+    // taken again by the next.
+    CPixelMemory::SetReuseOnThisThread(true);
     // A folder-monitoring job that neither overwrites nor restarts the
     // counter per folder continues after the pictures it already wrote.
     if (profile->monitorRun && IsSilent() && !profile->Overwrite && !profile->CounterReset) {
@@ -79,12 +108,16 @@ void CProcessThread::run()
         overwriteAll = true;
     }
 
-    for (const SImageRecord& photo : std::as_const(photos)) {
+    for (;;) {
         photoLogged = false;
         if (PollStop()) {
             photoLogged = true; // not begun: no action line
             break;
         }
+        SImageRecord photo;
+        if (!shared->TakePhoto(photo))
+            break;
+        ++photosTaken;
         current = photo;
         ProcessPhoto();
         if (cancelRequested.load())
@@ -100,6 +133,7 @@ void CProcessThread::run()
         LogAppendAction();
 
     CPhotoPing::Release(imageManager);
+    CPixelMemory::SetReuseOnThisThread(false);
     PostProcessing();
 }
 
@@ -169,8 +203,10 @@ void CProcessThread::ProcessPhoto()
             }
             // The pixels are not needed any more (a single document keeps
             // its pages until it is written).
-            if (!profile->Multipage)
+            if (!profile->Multipage) {
                 CPhotoPing::Release(imageManager);
+                CPixelMemory::PhotoDone();
+            }
         }
     }
     LogAppendAction();
@@ -333,6 +369,7 @@ void CProcessThread::WriteImage(bool& failed)
         return; // the document is written once all its pages are in
     DisableReadOnly(outputPath);
     const SOutputFormat format = WriteFormat();
+    imageManager.flushWrites = OutputMustReachDisk();
     const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false, format, writtenFiles)
                                       : imageManager.Write(outputPath, format, writtenFiles);
     if (!ok) {
@@ -371,11 +408,12 @@ void CProcessThread::WriteDocument()
         return;
     documentWritten = true;
     DisableReadOnly(outputPath);
+    imageManager.flushWrites = OutputMustReachDisk();
     if (!imageManager.WriteMultipage(outputPath, true, WriteFormat(), writtenFiles)) {
         LogFailure(tr("Failed to write"), outputPath, 64);
         return;
     }
-    for (qsizetype i = 0; i < photos.size(); ++i)
+    for (int i = 0; i < photosTaken; ++i)
         emit IncProgressOperation();
     for (const QString& line : std::as_const(documentLines))
         emit AppendLog(line, 2);
@@ -406,6 +444,16 @@ void CProcessThread::DeleteSourceIfDone()
         return;
     }
     RemoveSource(current.path);
+}
+
+bool CProcessThread::OutputMustReachDisk() const
+{
+    return MustFlushOutput(profile->DeleteSource, current.path, outputPath);
+}
+
+bool CProcessThread::MustFlushOutput(bool deleteSource, const QString& source, const QString& output)
+{
+    return deleteSource || COutputPaths::SameFile(source, output);
 }
 
 bool CProcessThread::RemoveSource(const QString& path)

@@ -12,6 +12,7 @@
 #include <QSize>
 #include <QString>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
@@ -34,10 +35,22 @@ struct SProcessShared
     QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
     QSet<QString> cleanedFolders; // output folders rid of stale temporaries; guarded by folderMutex
+
+    // The run's photos in the order they are handed out: a worker takes the
+    // next one whenever it is free, so that the workers finish together.
+    // Filled by the controller before the workers start.
+    QList<SImageRecord> photos;
+    // The next photo to process; false once every photo has been handed out.
+    bool TakePhoto(SImageRecord& photo);
+
+private:
+    QMutex photoMutex;          // guards nextPhoto
+    qsizetype nextPhoto = 0;
 };
 
-// One worker of a processing run: names, reads, filters and writes its share
-// of the job's photos and reports through queued signals. It never shows
+// One worker of a processing run: names, reads, filters and writes the
+// photos it takes from the run's hand-out, one at a time, and reports
+// through queued signals. It never shows
 // anything itself; the existing-target question goes to the controller,
 // which answers through the atomic fields below.
 //
@@ -65,11 +78,15 @@ public:
     static bool DisableReadOnly(QString path);
     // Unlocks and deletes a source photo; false when it is still there.
     static bool RemoveSource(const QString& path);
+    // Whether an output has to be on the disk before it takes its name:
+    // when its source will be deleted, or when it replaces its own source.
+    // Any other output can be written again from its source should the
+    // system go down before the bytes reach the disk, and is not waited for.
+    static bool MustFlushOutput(bool deleteSource, const QString& source, const QString& output);
     void UpdateFileAttributes();
 
     // ---- Filled by the controller before start ----
-    QList<SImageRecord> photos;
-    SProcessShared* shared = nullptr;
+    SProcessShared* shared = nullptr; // the photos come from its hand-out
     int threadIndex = 0;
     QString commonPath;
     QString destPath; // the destination folder with "#mypictures" expanded
@@ -85,6 +102,10 @@ public:
     std::atomic<bool> waitingForAnswer {false};
     int overwriteAnswer = AnswerAbort;
     QString answerPath;
+    // Ends the worker's wait for an answer or for the end of a pause at
+    // once; the controller calls it after writing the fields above. (Every
+    // wait also looks at them again each 100 ms by itself.)
+    void Wake();
 
     // ---- Read by the controller after ThreadFinished ----
     quint32 errorCount = 0;
@@ -116,8 +137,11 @@ private:
     void LogAppendAction();
     void PostProcessing();
     void DeleteSourceIfDone();
+    bool OutputMustReachDisk() const;
     // Waits while paused; true when the run is to stop.
     bool PollStop();
+    // Sleeps for the poll interval, or less when Wake() comes.
+    void WaitForWake();
     // The failure's two lines (dialog and file), then its reason when one is
     // known, for both.
     void LogFailure(const QString& message, const QString& path, int dialogLength,
@@ -195,4 +219,9 @@ private:
     QList<QString> writtenFiles;      // files written for the current photo
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
+    int photosTaken = 0;              // photos this worker took from the hand-out
+
+    QMutex wakeMutex;
+    QWaitCondition wakeCondition;
+    bool wakeRequested = false; // guarded by wakeMutex
 };

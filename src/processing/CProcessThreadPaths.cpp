@@ -208,7 +208,7 @@ void CProcessThread::AskOverwrite(bool& skip)
         waitingForAnswer.store(true, std::memory_order_release);
         emit ShowOverwriteDlg(outputPath, threadIndex);
         while (waitingForAnswer.load(std::memory_order_acquire) && !cancelRequested.load())
-            QThread::msleep(100);
+            WaitForWake();
         if (waitingForAnswer.load(std::memory_order_acquire))
             return; // cancelled while waiting
 
