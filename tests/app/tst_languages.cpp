@@ -3,14 +3,18 @@
 // and message boxes in that language, as the translators' file (.ts) has
 // them, and Qt's own texts (standard buttons, wizard, file, colour and font
 // dialogs) in the same language; the filter picker lists the filters in it;
-// a profile saved in one language keeps its keep-original choice in
-// another. A language whose file is not in the tree yet is skipped.
+// the profile chooser its built-in profiles; a profile saved in one
+// language keeps its keep-original choice in another; a language chosen in
+// the preferences shows at the next start. A language whose file is not in
+// the tree yet is skipped.
 #include "CDialogFilterSelection.h"
+#include "CDialogProfileSelection.h"
 #include "CFiltersEnum.h"
 #include "CListThumb.h"
 #include "CMainPanel1.h"
-#include "CProcessThread.h"
+#include "COutputNaming.h"
 #include "CPromptSeam.h"
+#include "CSettings.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
@@ -22,6 +26,7 @@
 #include <QAbstractButton>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -29,11 +34,13 @@
 #include <QLibraryInfo>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTimer>
 #include <QTranslator>
 #include <QWizard>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -96,6 +103,21 @@ void ReadNextBox(QObject* context, SBoxSeen* seen)
     });
     timer->start();
 }
+
+// Runs `script` on the next modal dialog of type T that opens.
+template <typename T>
+void WhenModal(QObject* context, std::function<void(T*)> script)
+{
+    auto* timer = new QTimer(context);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, context, [timer, script] {
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            script(dialog);
+        }
+    });
+    timer->start();
+}
 } // namespace
 
 class TestLanguages : public QObject
@@ -108,9 +130,12 @@ class TestLanguages : public QObject
     QString code;
     QTranslator qtCatalog;
 
+    // A window started the way main starts it, with `languageId` stored
+    // first (0: the store keeps what it has).
     MainWindow* Start(int languageId)
     {
-        Store().setValue("Settings/Settings.LanguageId", languageId);
+        if (languageId != 0)
+            Store().setValue("Settings/Settings.LanguageId", languageId);
         window = std::make_unique<MainWindow>(nullptr);
         window->show();
         return window.get();
@@ -335,10 +360,112 @@ private slots:
                  Tr("QObject", "Adds a text copyright notice"));
     }
 
+    // The chooser lists the built-in profiles by their names and
+    // descriptions in the language.
+    void chooserInLanguage_data() { AddLanguages(); }
+
+    void chooserInLanguage()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, language);
+        QString why;
+        if (!UseLanguage(language, why)) {
+            if (why.startsWith("Ln_"))
+                QSKIP(qPrintable(why));
+            QFAIL(qPrintable(why));
+        }
+        // The built-in profiles' English headers, read before any
+        // translation is in.
+        QHash<QString, QPair<QString, QString>> english;
+        for (const auto& entry : CDialogProfileSelection::ReadProfiles(CDialogProfileSelection::BuiltInFolder()))
+            english.insert(entry.path, {entry.name, entry.description});
+        QVERIFY(english.size() >= 20);
+
+        MainWindow* w = Start(id);
+        CDialogProfileSelection chooser(w);
+        QCOMPARE(chooser.windowTitle(), Tr("CDialogProfileSelection", "Select Profile"));
+        auto* list = chooser.findChild<CListThumb*>("listProfiles");
+        QVERIFY(list);
+        int builtIn = 0;
+        for (int row = 0; row < chooser.Entries().size(); ++row) {
+            const auto& entry = chooser.Entries()[row];
+            if (!english.contains(entry.path))
+                continue;
+            ++builtIn;
+            QCOMPARE(list->item(row)->text(), Tr("QObject", english[entry.path].first));
+            QCOMPARE(entry.description, Tr("QObject", english[entry.path].second));
+        }
+        QCOMPARE(builtIn, english.size());
+        auto* buttons = chooser.findChild<QDialogButtonBox*>("buttonBox");
+        QCOMPARE(buttons->button(QDialogButtonBox::Cancel)->text(), QtTr("QPlatformTheme", "Cancel"));
+    }
+
+    // A language chosen in the preferences is stored, announced in the
+    // current language, and shown at the next start.
+    void switchInPreferences_data()
+    {
+        QTest::addColumn<int>("fromId");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<int>("toId");
+        QTest::addColumn<QString>("to");
+        QTest::newRow("English to Japanese") << 1033 << "En" << 1041 << "Ja";
+        QTest::newRow("Japanese to German") << 1041 << "Ja" << 1031 << "De";
+        QTest::newRow("German to French") << 1031 << "De" << 1036 << "Fr";
+        QTest::newRow("French to Spanish") << 1036 << "Fr" << 1034 << "Es";
+        QTest::newRow("Spanish to Italian") << 1034 << "Es" << 1040 << "It";
+        QTest::newRow("Italian to English") << 1040 << "It" << 1033 << "En";
+    }
+
+    void switchInPreferences()
+    {
+        QFETCH(int, fromId);
+        QFETCH(QString, from);
+        QFETCH(int, toId);
+        QFETCH(QString, to);
+        QString why;
+        for (const QString& language : {to, from}) {
+            if (!UseLanguage(language, why)) {
+                if (why.startsWith("Ln_"))
+                    QSKIP(qPrintable(why));
+                QFAIL(qPrintable(why));
+            }
+        }
+        MainWindow* w = Start(fromId);
+        QObject context;
+        QString title;
+        QString ok;
+        WhenModal<CSettings>(&context, [&title, &ok, toId](CSettings* settings) {
+            title = settings->windowTitle();
+            settings->findChild<QComboBox*>("comboLanguage")->setCurrentIndex(int(CSettings::LanguageIds().indexOf(toId)));
+            QPushButton* button = settings->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+            ok = button->text();
+            button->click();
+        });
+        {
+            CSettings settings(w);
+            QCOMPARE(settings.exec(), int(QDialog::Accepted));
+        }
+        QCOMPARE(title, Tr("CSettings", "Settings"));
+        QCOMPARE(ok, QtTr("QPlatformTheme", "OK"));
+        QCOMPARE(warnings, QStringList({Tr("CSettings", "You need to restart Glimmerbox for the changes to take effect.")}));
+        // Still the old language until the next start.
+        QCOMPARE(w->findChild<QMenu*>("menuFile")->title(), Tr("MainWindow", "&File"));
+        window.reset();
+        QCOMPARE(Store().value("Settings/Settings.LanguageId").toInt(), toId);
+
+        QVERIFY(UseLanguage(to, why));
+        warnings.clear();
+        w = Start(0);
+        QCOMPARE(CUserProfile::GetInstance()->languageId, toId);
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("\n")));
+        QCOMPARE(w->findChild<QMenu*>("menuFile")->title(), Tr("MainWindow", "&File"));
+        QCOMPARE(w->StepActions()[0]->text(), Tr("MainWindow", "Add Photos"));
+    }
+
     // A profile saved with the keep-original choice in one language loads
     // in another as that language's keep-original choice: the file holds
-    // the word "Original", not a translated label. The processing threads
-    // recognise the loaded choice.
+    // the word "Original", not a translated label. A run recognises the
+    // loaded choice.
     void keepOriginalAcrossLanguages_data()
     {
         QTest::addColumn<int>("savedId");
@@ -388,7 +515,7 @@ private slots:
         CUserProfile* profile = CUserProfile::GetInstance();
         QCOMPARE(profile->OutputFormat, Tr("QObject", keep));
         QCOMPARE(profile->OutputFormat, KeepFormatText());
-        QCOMPARE(CProcessThread::KeepOriginalText(), profile->OutputFormat);
+        QVERIFY(COutputNaming::KeepsOriginalFormat(profile->OutputFormat));
         QCOMPARE(w->findChild<QComboBox*>("comboOutputFormat")->currentText(), Tr("QObject", keep));
     }
 };
