@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLibraryInfo>
 #include <QListWidget>
 #include <QScreen>
 #include <QShortcut>
@@ -363,8 +364,19 @@ void MainWindow::LoadLocalizedResource()
     SystemLogWrite("LoadLocalizedResource", QString());
     const QString code = LanguageCode(userProfile->languageId);
     QCoreApplication::removeTranslator(&translator);
+    QCoreApplication::removeTranslator(&qtTranslator);
     ChangeLanguage(code);
     if (translator.load("Ln_" + code, GetResourcesFolder(), QString(), QString())) {
+        // Qt's own texts in the same language: standard buttons, the
+        // wizard's buttons, the file, colour and font dialogs. Qt's goes in
+        // first: the translation installed last is asked first, so the
+        // program's own texts win where both have one.
+        const QString qtName = "qtbase_" + code.toLower();
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (qtTranslator.load(qtName, qtFolder))
+            QCoreApplication::installTranslator(&qtTranslator);
+        else
+            SystemLogWrite("LoadLocalizedResource", "no Qt translation " + qtName + " in " + qtFolder);
         QCoreApplication::installTranslator(&translator);
         ui->retranslateUi(this);
     } else {

@@ -193,6 +193,9 @@ private:
     QLabel endStatusLabel;
     int currentPage = 0;
     QTranslator translator;
+    // Qt's own texts in the same language: standard buttons, the wizard's
+    // buttons, the file, colour and font dialogs.
+    QTranslator qtTranslator;
     bool panelTransition = false;
     QString profileName;
     QString profileDescription;
