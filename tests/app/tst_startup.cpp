@@ -244,12 +244,24 @@ private slots:
         QFETCH(int, restartWarnings);
         QCOMPARE(MainWindow::LanguageCode(storedId), code);
         Store().setValue("Settings/Settings.LanguageId", storedId);
+        // A Resources folder like the build's but without the translations:
+        // every entry linked except the "Ln_" files.
+        const QString resources = GetResourcesFolder();
+        const QString bare = TestEnv::NewFolder("resources-" + code);
+        for (const QFileInfo& entry : QDir(resources).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
+            if (!entry.fileName().startsWith("Ln_"))
+                QVERIFY(QFile::link(entry.absoluteFilePath(), bare + "/" + entry.fileName()));
+        }
+        qputenv("GLIMMERBOX_RESOURCES", QFile::encodeName(bare));
         Start();
+        qputenv("GLIMMERBOX_RESOURCES", QFile::encodeName(resources));
         QCOMPARE(CUserProfile::GetInstance()->languageId, idAfterStart);
         QCOMPARE(int(warnings.count("You need to restart Glimmerbox for the changes to take effect.")),
                  restartWarnings);
-        // A language without its file keeps the built-in English texts.
+        // A language without its file keeps the built-in English texts, and
+        // Qt's standard buttons stay English with them.
         QCOMPARE(window->findChild<QMenu*>("menuFile")->title(), QString("&File"));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&Yes"), QString("&Yes"));
     }
 
     // The English translation is made from the code at build time: every
