@@ -355,11 +355,11 @@ ya existe. ¿Desea sobrescribirla?</translation>
     </message>
     <message>
         <source>Rotate mask for portrait images</source>
-        <translation>Girar la máscara en fotos verticales</translation>
+        <translation>Girar máscara en verticales</translation>
     </message>
     <message>
         <source>Use a different mask for portrait images</source>
-        <translation>Usar otra máscara para fotos verticales</translation>
+        <translation>Otra máscara para verticales</translation>
     </message>
     <message>
         <source>Portrait Mask</source>
@@ -386,7 +386,7 @@ ya existe. ¿Desea sobrescribirla?</translation>
     </message>
     <message>
         <source>Draw over a transparent background</source>
-        <translation>Dibujar sobre fondo transparente</translation>
+        <translation>Dibujar en fondo transparente</translation>
     </message>
     <message>
         <source>Apply random frame</source>
@@ -540,7 +540,7 @@ ya existe. ¿Desea sobrescribirla?</translation>
     </message>
     <message>
         <source>Draw over a transparent background</source>
-        <translation>Dibujar sobre fondo transparente</translation>
+        <translation>Dibujar en fondo transparente</translation>
     </message>
     <message>
         <source>Apply random frame</source>
@@ -578,7 +578,7 @@ ya existe. ¿Desea sobrescribirla?</translation>
     </message>
     <message>
         <source>Resize by</source>
-        <translation>Redimensionar por</translation>
+        <translation>Ajustar por</translation>
     </message>
     <message>
         <source>Width</source>
@@ -595,7 +595,7 @@ ya existe. ¿Desea sobrescribirla?</translation>
     <message>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation>No ampliar las fotos más pequeñas
+        <translation>No ampliar fotos más pequeñas
 que el tamaño indicado</translation>
     </message>
     <message>
@@ -635,11 +635,11 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation>Girar a la izquierda</translation>
+        <translation>A la izquierda</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation>Girar a la derecha</translation>
+        <translation>A la derecha</translation>
     </message>
     <message>
         <source>Condition</source>
@@ -716,7 +716,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Draw over a transparent background</source>
-        <translation>Dibujar sobre fondo transparente</translation>
+        <translation>Dibujar en fondo transparente</translation>
     </message>
     <message>
         <source>Apply random frame</source>
@@ -728,7 +728,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Blurred</source>
-        <translation>Difuminados</translation>
+        <translation>Suaves</translation>
     </message>
 </context>
 <context>
@@ -894,7 +894,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Align Left</source>
-        <translation>A la izquierda</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Align Center</source>
@@ -902,7 +902,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Align Right</source>
-        <translation>A la derecha</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Top-Left</source>
@@ -1014,7 +1014,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>F-stop</source>
-        <translation>Número f</translation>
+        <translation>Valor f</translation>
     </message>
     <message>
         <source>Exposure</source>
@@ -1061,7 +1061,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Draw over a transparent background</source>
-        <translation>Dibujar sobre fondo transparente</translation>
+        <translation>Dibujar en fondo transparente</translation>
     </message>
     <message>
         <source>Apply random frame</source>
@@ -1254,11 +1254,11 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Date Taken</source>
-        <translation>Fecha de captura</translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Dimensions</source>
-        <translation>Dimensiones</translation>
+        <translation>Medidas</translation>
     </message>
     <message>
         <source>Size</source>
@@ -1274,7 +1274,7 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>F-stop</source>
-        <translation>Número f</translation>
+        <translation>Valor f</translation>
     </message>
     <message>
         <source>Exposure</source>
@@ -1424,11 +1424,11 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Add the photos you want to edit</source>
-        <translation>Añada las fotos que desea editar</translation>
+        <translation>Añada sus fotos</translation>
     </message>
     <message>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation>Vaya al paso 2 y defina los cambios que desea aplicar a sus fotos</translation>
+        <translation>Vaya al paso 2 y elija los cambios</translation>
     </message>
 </context>
 <context>
@@ -2204,7 +2204,7 @@ Cuando termine, elija Procesar.</translation>
     </message>
     <message>
         <source>Shape Frame</source>
-        <translation>Marco con forma</translation>
+        <translation>Marco de forma</translation>
     </message>
     <message>
         <source>Grunge Frame</source>
@@ -2212,7 +2212,7 @@ Cuando termine, elija Procesar.</translation>
     </message>
     <message>
         <source>Picture Frame</source>
-        <translation>Marco de cuadro</translation>
+        <translation>Marco clásico</translation>
     </message>
     <message>
         <source>Vintage Frame</source>
@@ -2232,7 +2232,7 @@ Cuando termine, elija Procesar.</translation>
     </message>
     <message>
         <source>Auto Rotate</source>
-        <translation>Girar automáticamente</translation>
+        <translation>Autorrotación</translation>
     </message>
     <message>
         <source>Crop</source>
@@ -2276,7 +2276,7 @@ Cuando termine, elija Procesar.</translation>
     </message>
     <message>
         <source>Adds a classic picture frame</source>
-        <translation>Añade un marco de cuadro clásico</translation>
+        <translation>Añade un marco clásico</translation>
     </message>
     <message>
         <source>Adds a vintage frame</source>

@@ -320,7 +320,7 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Top</source>
-        <translation>Alto</translation>
+        <translation>Sopra</translation>
     </message>
     <message>
         <source>Width</source>
@@ -355,11 +355,11 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Rotate mask for portrait images</source>
-        <translation>Ruota la maschera per le foto verticali</translation>
+        <translation>Ruota maschera per verticali</translation>
     </message>
     <message>
         <source>Use a different mask for portrait images</source>
-        <translation>Usa un&apos;altra maschera per le foto verticali</translation>
+        <translation>Altra maschera per verticali</translation>
     </message>
     <message>
         <source>Portrait Mask</source>
@@ -425,11 +425,11 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Offset X</source>
-        <translation>Sfasamento X</translation>
+        <translation>Offset X</translation>
     </message>
     <message>
         <source>Offset Y</source>
-        <translation>Sfasamento Y</translation>
+        <translation>Offset Y</translation>
     </message>
     <message>
         <source>Transformation</source>
@@ -501,7 +501,7 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Middle-Left</source>
-        <translation>Al centro a sinistra</translation>
+        <translation>A sinistra</translation>
     </message>
     <message>
         <source>Middle-Center</source>
@@ -509,7 +509,7 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Middle-Right</source>
-        <translation>Al centro a destra</translation>
+        <translation>A destra</translation>
     </message>
     <message>
         <source>Bottom-Left</source>
@@ -578,7 +578,7 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
     <message>
         <source>Resize by</source>
-        <translation>Ridimensiona per</translation>
+        <translation>In base a</translation>
     </message>
     <message>
         <source>Width</source>
@@ -595,7 +595,7 @@ esiste già. Vuoi sovrascriverla?</translation>
     <message>
         <source>Don’t upscale images that are smaller
 than specified size</source>
-        <translation>Non ingrandire le foto più piccole
+        <translation>Non ingrandire foto più piccole
 delle dimensioni indicate</translation>
     </message>
     <message>
@@ -612,7 +612,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Width &amp; Height</source>
-        <translation>Larghezza e altezza</translation>
+        <translation>Dimensioni</translation>
     </message>
     <message>
         <source>Fixed Width</source>
@@ -624,7 +624,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Fixed Width &amp; Height</source>
-        <translation>Larghezza e altezza fisse</translation>
+        <translation>Dimensioni fisse</translation>
     </message>
 </context>
 <context>
@@ -635,11 +635,11 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Rotate Left</source>
-        <translation>Ruota a sinistra</translation>
+        <translation>A sinistra</translation>
     </message>
     <message>
         <source>Rotate Right</source>
-        <translation>Ruota a destra</translation>
+        <translation>A destra</translation>
     </message>
     <message>
         <source>Condition</source>
@@ -782,7 +782,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Add Keyword</source>
-        <translation>Aggiungi campo</translation>
+        <translation>Aggiungi tag</translation>
     </message>
     <message>
         <source>Placement</source>
@@ -802,11 +802,11 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Offset X</source>
-        <translation>Sfasamento X</translation>
+        <translation>Offset X</translation>
     </message>
     <message>
         <source>Offset Y</source>
-        <translation>Sfasamento Y</translation>
+        <translation>Offset Y</translation>
     </message>
     <message>
         <source>Rotation (°)</source>
@@ -918,7 +918,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Middle-Left</source>
-        <translation>Al centro a sinistra</translation>
+        <translation>A sinistra</translation>
     </message>
     <message>
         <source>Middle-Center</source>
@@ -926,7 +926,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Middle-Right</source>
-        <translation>Al centro a destra</translation>
+        <translation>A destra</translation>
     </message>
     <message>
         <source>Bottom-Left</source>
@@ -1014,11 +1014,11 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>F-stop</source>
-        <translation>Numero f</translation>
+        <translation>Valore f</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Esposizione</translation>
+        <translation>Tempo di posa</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -1046,7 +1046,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation>Altitudine</translation>
+        <translation>Quota</translation>
     </message>
 </context>
 <context>
@@ -1262,7 +1262,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation>Dimensione</translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Location</source>
@@ -1274,11 +1274,11 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>F-stop</source>
-        <translation>Numero f</translation>
+        <translation>Valore f</translation>
     </message>
     <message>
         <source>Exposure</source>
-        <translation>Esposizione</translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>ISO</source>
@@ -1298,7 +1298,7 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Altitude</source>
-        <translation>Altitudine</translation>
+        <translation>Quota</translation>
     </message>
 </context>
 <context>
@@ -1424,11 +1424,11 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Add the photos you want to edit</source>
-        <translation>Aggiungi le foto da modificare</translation>
+        <translation>Aggiungi le foto</translation>
     </message>
     <message>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation>Vai al passo 2 e definisci le modifiche da applicare alle foto</translation>
+        <translation>Modifica le foto nel passo 2</translation>
     </message>
 </context>
 <context>
@@ -2204,7 +2204,7 @@ Al termine scegli Elabora.</translation>
     </message>
     <message>
         <source>Shape Frame</source>
-        <translation>Cornice sagomata</translation>
+        <translation>Cornice base</translation>
     </message>
     <message>
         <source>Grunge Frame</source>
@@ -2212,7 +2212,7 @@ Al termine scegli Elabora.</translation>
     </message>
     <message>
         <source>Picture Frame</source>
-        <translation>Cornice da quadro</translation>
+        <translation>Cornice classica</translation>
     </message>
     <message>
         <source>Vintage Frame</source>
@@ -2232,7 +2232,7 @@ Al termine scegli Elabora.</translation>
     </message>
     <message>
         <source>Auto Rotate</source>
-        <translation>Rotazione automatica</translation>
+        <translation>Autorotazione</translation>
     </message>
     <message>
         <source>Crop</source>
