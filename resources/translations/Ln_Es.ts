@@ -192,6 +192,143 @@ ya existe. ¿Desea sobrescribirla?</translation>
     </message>
 </context>
 <context>
+    <name>CDialogProfileSave</name>
+    <message>
+        <source>Save Profile</source>
+        <translation>Guardar perfil</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descripción:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogProfileSelection</name>
+    <message>
+        <source>Select Profile</source>
+        <translation>Seleccionar perfil</translation>
+    </message>
+    <message>
+        <source>Choose a profile to start from; its filters and settings replace those of the current job, the photos stay.</source>
+        <translation>Elija un perfil como punto de partida: sus filtros y ajustes sustituyen a los del trabajo actual; las fotos se mantienen.</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogRename</name>
+    <message>
+        <source>Custom Renaming</source>
+        <translation>Cambio de nombre personalizado</translation>
+    </message>
+    <message>
+        <source>File Name Pattern</source>
+        <translation>Modelo de nombre de archivo</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contador</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Empezar en</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Incremento</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Dígitos</translation>
+    </message>
+    <message>
+        <source>Restart in every folder</source>
+        <translation>Reiniciar en cada carpeta</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Fecha y hora</translation>
+    </message>
+    <message>
+        <source>Date of</source>
+        <translation>Fecha</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>With seconds</source>
+        <translation>Con segundos</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Mayúsculas y minúsculas</translation>
+    </message>
+    <message>
+        <source>Lower-case extension</source>
+        <translation>Extensión en minúsculas</translation>
+    </message>
+    <message>
+        <source>Search and Replace</source>
+        <translation>Buscar y reemplazar</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Reemplazar por</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Fecha de captura</translation>
+    </message>
+    <message>
+        <source>Current date and time</source>
+        <translation>Fecha y hora actuales</translation>
+    </message>
+    <message>
+        <source>12-hour clock (AM/PM)</source>
+        <translation>Formato de 12 horas (AM/PM)</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Formato de 24 horas</translation>
+    </message>
+    <message>
+        <source>No time</source>
+        <translation>Sin hora</translation>
+    </message>
+    <message>
+        <source>Keep unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>minúsculas</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>MAYÚSCULAS</translation>
+    </message>
+    <message>
+        <source>Capitalize Each Word</source>
+        <translation>Primera Letra En Mayúscula</translation>
+    </message>
+</context>
+<context>
     <name>CDialogSaveProject</name>
     <message>
         <source>Would you like to save your settings as a profile before closing?</source>
@@ -1424,18 +1561,114 @@ que el tamaño indicado</translation>
     </message>
     <message>
         <source>Add the photos you want to edit</source>
-        <translation>Añada sus fotos</translation>
+        <translation>Añada las fotos que desea editar</translation>
     </message>
     <message>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation>Vaya al paso 2 y elija los cambios</translation>
+        <translation>Vaya al paso 2 y defina los cambios que desea aplicar a sus fotos</translation>
     </message>
 </context>
 <context>
     <name>CMainPanel2</name>
     <message>
-        <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation>Paso 2 - Elija los filtros que se aplicarán a todas las fotos seleccionadas</translation>
+        <source>Add Filter</source>
+        <translation>Añadir filtro</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Quitar</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Ejemplo</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow preview</source>
+        <translation>&amp;Mostrar vista previa</translation>
+    </message>
+    <message>
+        <source>S&amp;witch View</source>
+        <translation>&amp;Cambiar vista</translation>
+    </message>
+    <message>
+        <source>Keep Unchanged</source>
+        <translation>Sin cambios</translation>
+    </message>
+    <message>
+        <source>Rename to Folder&apos;s Name</source>
+        <translation>Nombre de la carpeta</translation>
+    </message>
+    <message>
+        <source>Rename to Photo&apos;s Date</source>
+        <translation>Fecha de la foto</translation>
+    </message>
+    <message>
+        <source>Custom Defined</source>
+        <translation>Personalizado</translation>
+    </message>
+    <message>
+        <source>No filter selected</source>
+        <translation>Ningún filtro seleccionado</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Quitar seleccionados</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Quitar todos</translation>
+    </message>
+    <message>
+        <source>Remove selected filter(s)?</source>
+        <translation>¿Quitar los filtros seleccionados?</translation>
+    </message>
+    <message>
+        <source>Remove all filters?</source>
+        <translation>¿Quitar todos los filtros?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>&amp;Add Filter</source>
+        <translation>&amp;Añadir filtro</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Selected</source>
+        <translation>Quitar &amp;seleccionados</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Quitar &amp;todos</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplicar</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Subir</translation>
+    </message>
+    <message>
+        <source>Move D&amp;own</source>
+        <translation>&amp;Bajar</translation>
+    </message>
+    <message>
+        <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
+        <translation>Añada un filtro que se aplicará a todas las fotos del paso 1</translation>
+    </message>
+    <message>
+        <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
+        <translation>Vaya al paso 3 y elija la carpeta y el formato de salida de las fotos editadas</translation>
     </message>
 </context>
 <context>
@@ -1685,7 +1918,8 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
     <message>
         <source>Successfully uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation>Se subieron correctamente %1 foto(s).</translation>
+        <translation>Se subieron correctamente %1 foto(s).<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Deleting temporary files...</source>
@@ -1709,10 +1943,6 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
     <message>
         <source>Failed to write</source>
         <translation>No se pudo escribir</translation>
-    </message>
-    <message>
-        <source>Keep original image format (if possible)</source>
-        <translation>Mantener el formato original (si es posible)</translation>
     </message>
     <message>
         <source>Failed to load</source>
@@ -1772,6 +2002,145 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
     </message>
 </context>
 <context>
+    <name>CSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Idioma:</translation>
+    </message>
+    <message>
+        <source>Show profiles window at startup</source>
+        <translation>Mostrar la ventana de perfiles al iniciar</translation>
+    </message>
+    <message>
+        <source>Show wizard window at startup</source>
+        <translation>Mostrar el asistente al iniciar</translation>
+    </message>
+    <message>
+        <source>Check for new versions automatically</source>
+        <translation>Buscar nuevas versiones automáticamente</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Cada día</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Cada semana</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Cada mes</translation>
+    </message>
+    <message>
+        <source>Check:</source>
+        <translation>Frecuencia:</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Procesamiento</translation>
+    </message>
+    <message>
+        <source>Use all the processor&apos;s cores</source>
+        <translation>Usar todos los núcleos del procesador</translation>
+    </message>
+    <message>
+        <source>Write the processing log</source>
+        <translation>Guardar el registro del procesamiento</translation>
+    </message>
+    <message>
+        <source>Edit and write every page</source>
+        <translation>Editar y escribir todas las páginas</translation>
+    </message>
+    <message>
+        <source>Flatten the pages into one photo</source>
+        <translation>Combinar las páginas en una sola foto</translation>
+    </message>
+    <message>
+        <source>Edit and write the first page only</source>
+        <translation>Editar y escribir solo la primera página</translation>
+    </message>
+    <message>
+        <source>Multi-page files:</source>
+        <translation>Archivos de varias páginas:</translation>
+    </message>
+    <message>
+        <source>RAW photos</source>
+        <translation>Fotos RAW</translation>
+    </message>
+    <message>
+        <source>As shot by the camera</source>
+        <translation>Según la cámara</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>White balance:</source>
+        <translation>Balance de blancos:</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Recortar</translation>
+    </message>
+    <message>
+        <source>Unclip</source>
+        <translation>No recortar</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Mezclar</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Reconstruir</translation>
+    </message>
+    <message>
+        <source>Highlights:</source>
+        <translation>Altas luces:</translation>
+    </message>
+    <message>
+        <source>Decoder&apos;s choice</source>
+        <translation>Según el decodificador</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineal</translation>
+    </message>
+    <message>
+        <source>VNG</source>
+        <translation>VNG</translation>
+    </message>
+    <message>
+        <source>PPG</source>
+        <translation>PPG</translation>
+    </message>
+    <message>
+        <source>AHD</source>
+        <translation>AHD</translation>
+    </message>
+    <message>
+        <source>Interpolation:</source>
+        <translation>Interpolación:</translation>
+    </message>
+    <message>
+        <source>You need to restart Glimmerbox for the changes to take effect.</source>
+        <translation>Debe reiniciar Glimmerbox para que los cambios surtan efecto.</translation>
+    </message>
+</context>
+<context>
     <name>CUpload</name>
     <message>
         <source>The written files are kept in %1</source>
@@ -1812,6 +2181,37 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
     <message>
         <source>No transfer could be set up.</source>
         <translation>No se pudo preparar ninguna transferencia.</translation>
+    </message>
+</context>
+<context>
+    <name>CWizardStart</name>
+    <message>
+        <source>Welcome to Glimmerbox!</source>
+        <translation>¡Bienvenido a Glimmerbox!</translation>
+    </message>
+    <message>
+        <source>Glimmerbox&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
+        <translation>La interfaz de Glimmerbox es un asistente de tres pasos: solo tiene que seguirlos en orden para editar sus fotos.</translation>
+    </message>
+    <message>
+        <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
+
+Press &apos;Next&apos; to see the tutorials.</source>
+        <translation>Para obtener ayuda, pulse la tecla F1 en cualquier parte de la interfaz y verá una descripción detallada de los ajustes.
+
+Pulse &apos;Siguiente&apos; para ver los tutoriales.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this wizard again</source>
+        <translation>No volver a mostrar este asistente</translation>
+    </message>
+    <message>
+        <source>For a more in-depth, hands-on experience we recommend the following tutorial:</source>
+        <translation>Para conocerlo más a fondo y en la práctica, le recomendamos este tutorial:</translation>
+    </message>
+    <message>
+        <source>Tutorial - How to Resize and Rotate</source>
+        <translation>Tutorial - Cómo redimensionar y girar</translation>
     </message>
 </context>
 <context>
@@ -2562,7 +2962,7 @@ Para corregir posibles problemas, revise los ajustes y guarde.</translation>
     </message>
     <message>
         <source>Rename to Folder&apos;s Name</source>
-        <translation>Renombrar con el nombre de la carpeta</translation>
+        <translation>Renombrar como la carpeta</translation>
     </message>
     <message>
         <source>If photos are organized into a folder with a meaningful name, this profile will rename all contained pictures to the folder&apos;s name</source>
@@ -2578,7 +2978,7 @@ Para corregir posibles problemas, revise los ajustes y guarde.</translation>
     </message>
     <message>
         <source>Resize for Auction Site</source>
-        <translation>Redimensionar para sitios de subastas</translation>
+        <translation>Redimensionar para subastas</translation>
     </message>
     <message>
         <source>Make photos very small (400x300) for uploading to auction sites like eBay</source>
@@ -2586,7 +2986,7 @@ Para corregir posibles problemas, revise los ajustes y guarde.</translation>
     </message>
     <message>
         <source>Resize for Sending via Email</source>
-        <translation>Redimensionar para enviar por correo</translation>
+        <translation>Redimensionar para correo</translation>
     </message>
     <message>
         <source>Make photos smaller (1280x960) for sending as attachment via email</source>
@@ -2594,7 +2994,7 @@ Para corregir posibles problemas, revise los ajustes y guarde.</translation>
     </message>
     <message>
         <source>Resize for Uploading Online</source>
-        <translation>Redimensionar para subir a Internet</translation>
+        <translation>Redimensionar para Internet</translation>
     </message>
     <message>
         <source>Make photos smaller (1600x1200) for uploading online to sites like Facebook, Picasa, or for sharing with friends</source>

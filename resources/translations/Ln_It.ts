@@ -192,6 +192,143 @@ esiste già. Vuoi sovrascriverla?</translation>
     </message>
 </context>
 <context>
+    <name>CDialogProfileSave</name>
+    <message>
+        <source>Save Profile</source>
+        <translation>Salva profilo</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Descrizione:</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogProfileSelection</name>
+    <message>
+        <source>Select Profile</source>
+        <translation>Seleziona profilo</translation>
+    </message>
+    <message>
+        <source>Choose a profile to start from; its filters and settings replace those of the current job, the photos stay.</source>
+        <translation>Scegli un profilo da cui partire: i suoi filtri e le sue impostazioni sostituiscono quelli del lavoro attuale, le foto restano.</translation>
+    </message>
+</context>
+<context>
+    <name>CDialogRename</name>
+    <message>
+        <source>Custom Renaming</source>
+        <translation>Rinomina personalizzata</translation>
+    </message>
+    <message>
+        <source>File Name Pattern</source>
+        <translation>Modello del nome file</translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>Contatore</translation>
+    </message>
+    <message>
+        <source>Start at</source>
+        <translation>Inizia da</translation>
+    </message>
+    <message>
+        <source>Step</source>
+        <translation>Incremento</translation>
+    </message>
+    <message>
+        <source>Digits</source>
+        <translation>Cifre</translation>
+    </message>
+    <message>
+        <source>Restart in every folder</source>
+        <translation>Ricomincia in ogni cartella</translation>
+    </message>
+    <message>
+        <source>Date and Time</source>
+        <translation>Data e ora</translation>
+    </message>
+    <message>
+        <source>Date of</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Formato</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>With seconds</source>
+        <translation>Con secondi</translation>
+    </message>
+    <message>
+        <source>Case</source>
+        <translation>Maiuscole e minuscole</translation>
+    </message>
+    <message>
+        <source>Lower-case extension</source>
+        <translation>Estensione in minuscolo</translation>
+    </message>
+    <message>
+        <source>Search and Replace</source>
+        <translation>Cerca e sostituisci</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Replace with</source>
+        <translation>Sostituisci con</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <translation>Esempio</translation>
+    </message>
+    <message>
+        <source>Date taken</source>
+        <translation>Data di scatto</translation>
+    </message>
+    <message>
+        <source>Current date and time</source>
+        <translation>Data e ora attuali</translation>
+    </message>
+    <message>
+        <source>12-hour clock (AM/PM)</source>
+        <translation>Formato 12 ore (AM/PM)</translation>
+    </message>
+    <message>
+        <source>24-hour clock</source>
+        <translation>Formato 24 ore</translation>
+    </message>
+    <message>
+        <source>No time</source>
+        <translation>Senza ora</translation>
+    </message>
+    <message>
+        <source>Keep unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>lower case</source>
+        <translation>minuscolo</translation>
+    </message>
+    <message>
+        <source>UPPER CASE</source>
+        <translation>MAIUSCOLO</translation>
+    </message>
+    <message>
+        <source>Capitalize Each Word</source>
+        <translation>Iniziali Maiuscole</translation>
+    </message>
+</context>
+<context>
     <name>CDialogSaveProject</name>
     <message>
         <source>Would you like to save your settings as a profile before closing?</source>
@@ -1424,18 +1561,114 @@ delle dimensioni indicate</translation>
     </message>
     <message>
         <source>Add the photos you want to edit</source>
-        <translation>Aggiungi le foto</translation>
+        <translation>Aggiungi le foto da modificare</translation>
     </message>
     <message>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
-        <translation>Modifica le foto nel passo 2</translation>
+        <translation>Vai al passo 2 e definisci le modifiche da applicare alle foto</translation>
     </message>
 </context>
 <context>
     <name>CMainPanel2</name>
     <message>
-        <source>Step 2 - Set the graphic filters that will be applied on all selected photos</source>
-        <translation>Passo 2 - Imposta i filtri da applicare a tutte le foto selezionate</translation>
+        <source>Add Filter</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Rimuovi</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Preset</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Esempio</translation>
+    </message>
+    <message>
+        <source>Sh&amp;ow preview</source>
+        <translation>Mostra &amp;anteprima</translation>
+    </message>
+    <message>
+        <source>S&amp;witch View</source>
+        <translation>&amp;Cambia vista</translation>
+    </message>
+    <message>
+        <source>Keep Unchanged</source>
+        <translation>Invariato</translation>
+    </message>
+    <message>
+        <source>Rename to Folder&apos;s Name</source>
+        <translation>Nome della cartella</translation>
+    </message>
+    <message>
+        <source>Rename to Photo&apos;s Date</source>
+        <translation>Data della foto</translation>
+    </message>
+    <message>
+        <source>Custom Defined</source>
+        <translation>Personalizzato</translation>
+    </message>
+    <message>
+        <source>No filter selected</source>
+        <translation>Nessun filtro selezionato</translation>
+    </message>
+    <message>
+        <source>Remove Selected</source>
+        <translation>Rimuovi selezionati</translation>
+    </message>
+    <message>
+        <source>Remove All</source>
+        <translation>Rimuovi tutti</translation>
+    </message>
+    <message>
+        <source>Remove selected filter(s)?</source>
+        <translation>Rimuovere i filtri selezionati?</translation>
+    </message>
+    <message>
+        <source>Remove all filters?</source>
+        <translation>Rimuovere tutti i filtri?</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifica</translation>
+    </message>
+    <message>
+        <source>&amp;Add Filter</source>
+        <translation>&amp;Aggiungi filtro</translation>
+    </message>
+    <message>
+        <source>Remove &amp;Selected</source>
+        <translation>Rimuovi &amp;selezionati</translation>
+    </message>
+    <message>
+        <source>Remove A&amp;ll</source>
+        <translation>Rimuovi &amp;tutti</translation>
+    </message>
+    <message>
+        <source>&amp;Duplicate</source>
+        <translation>&amp;Duplica</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Sposta &amp;su</translation>
+    </message>
+    <message>
+        <source>Move D&amp;own</source>
+        <translation>Sposta &amp;giù</translation>
+    </message>
+    <message>
+        <source>Add a graphic filter that will be applied on all the photos added in Step 1</source>
+        <translation>Aggiungi un filtro da applicare a tutte le foto del passo 1</translation>
+    </message>
+    <message>
+        <source>Go to Step 3 and select the output folder and image format for the edited photos</source>
+        <translation>Vai al passo 3 e scegli la cartella e il formato di output delle foto modificate</translation>
     </message>
 </context>
 <context>
@@ -1685,7 +1918,8 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
     <message>
         <source>Successfully uploaded %1 picture(s).<byte value="xd"/>
 </source>
-        <translation>Caricate correttamente %1 foto.</translation>
+        <translation>Caricate correttamente %1 foto.<byte value="xd"/>
+</translation>
     </message>
     <message>
         <source>Deleting temporary files...</source>
@@ -1709,10 +1943,6 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
     <message>
         <source>Failed to write</source>
         <translation>Impossibile scrivere</translation>
-    </message>
-    <message>
-        <source>Keep original image format (if possible)</source>
-        <translation>Mantieni il formato originale (se possibile)</translation>
     </message>
     <message>
         <source>Failed to load</source>
@@ -1772,6 +2002,145 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
     </message>
 </context>
 <context>
+    <name>CSettings</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>General</source>
+        <translation>Generale</translation>
+    </message>
+    <message>
+        <source>Language:</source>
+        <translation>Lingua:</translation>
+    </message>
+    <message>
+        <source>Show profiles window at startup</source>
+        <translation>Mostra la finestra dei profili all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Show wizard window at startup</source>
+        <translation>Mostra la procedura guidata all&apos;avvio</translation>
+    </message>
+    <message>
+        <source>Check for new versions automatically</source>
+        <translation>Cerca automaticamente nuove versioni</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <translation>Ogni settimana</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <translation>Ogni mese</translation>
+    </message>
+    <message>
+        <source>Check:</source>
+        <translation>Frequenza:</translation>
+    </message>
+    <message>
+        <source>Processing</source>
+        <translation>Elaborazione</translation>
+    </message>
+    <message>
+        <source>Use all the processor&apos;s cores</source>
+        <translation>Usa tutti i core del processore</translation>
+    </message>
+    <message>
+        <source>Write the processing log</source>
+        <translation>Salva il registro dell&apos;elaborazione</translation>
+    </message>
+    <message>
+        <source>Edit and write every page</source>
+        <translation>Modifica e scrivi tutte le pagine</translation>
+    </message>
+    <message>
+        <source>Flatten the pages into one photo</source>
+        <translation>Unisci le pagine in un&apos;unica foto</translation>
+    </message>
+    <message>
+        <source>Edit and write the first page only</source>
+        <translation>Modifica e scrivi solo la prima pagina</translation>
+    </message>
+    <message>
+        <source>Multi-page files:</source>
+        <translation>File multipagina:</translation>
+    </message>
+    <message>
+        <source>RAW photos</source>
+        <translation>Foto RAW</translation>
+    </message>
+    <message>
+        <source>As shot by the camera</source>
+        <translation>Come da fotocamera</translation>
+    </message>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Nessuno</translation>
+    </message>
+    <message>
+        <source>White balance:</source>
+        <translation>Bilanciamento del bianco:</translation>
+    </message>
+    <message>
+        <source>Clip</source>
+        <translation>Taglia</translation>
+    </message>
+    <message>
+        <source>Unclip</source>
+        <translation>Non tagliare</translation>
+    </message>
+    <message>
+        <source>Blend</source>
+        <translation>Fondi</translation>
+    </message>
+    <message>
+        <source>Rebuild</source>
+        <translation>Ricostruisci</translation>
+    </message>
+    <message>
+        <source>Highlights:</source>
+        <translation>Alte luci:</translation>
+    </message>
+    <message>
+        <source>Decoder&apos;s choice</source>
+        <translation>Scelta dal decodificatore</translation>
+    </message>
+    <message>
+        <source>Linear</source>
+        <translation>Lineare</translation>
+    </message>
+    <message>
+        <source>VNG</source>
+        <translation>VNG</translation>
+    </message>
+    <message>
+        <source>PPG</source>
+        <translation>PPG</translation>
+    </message>
+    <message>
+        <source>AHD</source>
+        <translation>AHD</translation>
+    </message>
+    <message>
+        <source>Interpolation:</source>
+        <translation>Interpolazione:</translation>
+    </message>
+    <message>
+        <source>You need to restart Glimmerbox for the changes to take effect.</source>
+        <translation>Riavvia Glimmerbox per rendere effettive le modifiche.</translation>
+    </message>
+</context>
+<context>
     <name>CUpload</name>
     <message>
         <source>The written files are kept in %1</source>
@@ -1812,6 +2181,37 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
     <message>
         <source>No transfer could be set up.</source>
         <translation>Impossibile predisporre il trasferimento.</translation>
+    </message>
+</context>
+<context>
+    <name>CWizardStart</name>
+    <message>
+        <source>Welcome to Glimmerbox!</source>
+        <translation>Benvenuto in Glimmerbox!</translation>
+    </message>
+    <message>
+        <source>Glimmerbox&apos;s interface is designed as a three-step wizard, so you just need to follow the predefined steps in order to edit your photos!</source>
+        <translation>L&apos;interfaccia di Glimmerbox è una procedura guidata in tre passi: basta seguirli in ordine per modificare le tue foto!</translation>
+    </message>
+    <message>
+        <source>To get help press the F1 key anywhere in the interface for a detailed description of the settings.
+
+Press &apos;Next&apos; to see the tutorials.</source>
+        <translation>Per avere aiuto premi il tasto F1 in qualsiasi punto dell&apos;interfaccia: troverai una descrizione dettagliata delle impostazioni.
+
+Premi &apos;Successivo&apos; per vedere i tutorial.</translation>
+    </message>
+    <message>
+        <source>Don&apos;t show this wizard again</source>
+        <translation>Non mostrare più questa procedura guidata</translation>
+    </message>
+    <message>
+        <source>For a more in-depth, hands-on experience we recommend the following tutorial:</source>
+        <translation>Per un approfondimento pratico ti consigliamo questo tutorial:</translation>
+    </message>
+    <message>
+        <source>Tutorial - How to Resize and Rotate</source>
+        <translation>Tutorial - Come ridimensionare e ruotare</translation>
     </message>
 </context>
 <context>
