@@ -2575,6 +2575,14 @@ Cuando termine, elija Procesar.</translation>
         <source>Would you like to save your settings?</source>
         <translation>¿Desea guardar sus ajustes?</translation>
     </message>
+    <message>
+        <source>Your settings will be discarded. Continue?</source>
+        <translation>Se descartarán sus ajustes. ¿Continuar?</translation>
+    </message>
+    <message>
+        <source>The log file will be created after the first processing session.</source>
+        <translation>El archivo de registro se creará después del primer procesamiento.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -2575,6 +2575,14 @@ Al termine scegli Elabora.</translation>
         <source>Would you like to save your settings?</source>
         <translation>Vuoi salvare le impostazioni?</translation>
     </message>
+    <message>
+        <source>Your settings will be discarded. Continue?</source>
+        <translation>Le impostazioni verranno scartate. Continuare?</translation>
+    </message>
+    <message>
+        <source>The log file will be created after the first processing session.</source>
+        <translation>Il file di registro verrà creato dopo la prima elaborazione.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
