@@ -2752,7 +2752,7 @@ Cuando termine, elija Procesar.</translation>
     </message>
     <message>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation>Hace que la foto parezca revelada de una película expuesta a la luz durante el revelado</translation>
+        <translation>Simula una película expuesta a la luz durante el revelado</translation>
     </message>
     <message>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>

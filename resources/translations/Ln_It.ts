@@ -2752,7 +2752,7 @@ Al termine scegli Elabora.</translation>
     </message>
     <message>
         <source>Makes picture look like the photographic film was exposed to light during the development process</source>
-        <translation>Fa sembrare la foto sviluppata da una pellicola esposta alla luce durante lo sviluppo</translation>
+        <translation>Simula una pellicola esposta alla luce durante lo sviluppo</translation>
     </message>
     <message>
         <source>Makes picture look like a sculpture in grayscale or true colors</source>
