@@ -12,12 +12,46 @@
 #include <QLabel>
 #include <QTextEdit>
 
+#include <cerrno>
 #include <cstdio>
+
+#include <unistd.h>
 
 namespace {
 
 const char kRunSeparator[] = "\r\n\r\n----------\r\n\r\n";
 const char kByteOrderMark[] = "\xEF\xBB\xBF";
+
+// Appends what `from` holds after its first `skip` bytes to the end of `to`
+// (both open, `to` flushed). The log holds every run, so the kernel copies
+// it where it can; elsewhere it goes through memory in large blocks. A
+// read error ends the copy; false when writing failed.
+bool AppendRestOf(QFile& from, qint64 skip, QFile& to)
+{
+    loff_t in = skip;
+    loff_t out = to.size();
+    const int source = from.handle();
+    const int target = to.handle();
+    for (;;) {
+        const ssize_t n = ::copy_file_range(source, &in, target, &out, std::size_t(1) << 30, 0);
+        if (n == 0)
+            return true;
+        if (n < 0)
+            break;
+    }
+    if (errno != ENOSYS && errno != EXDEV && errno != EINVAL && errno != EOPNOTSUPP)
+        return false;
+    if (!from.seek(in) || !to.seek(out))
+        return false;
+    QByteArray block(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = from.read(block.data(), block.size());
+        if (n <= 0)
+            return true;
+        if (to.write(block.constData(), n) != n)
+            return false;
+    }
+}
 
 } // namespace
 
@@ -72,15 +106,10 @@ bool CProcessController::SaveLogToDisk(QString path)
     bool ok = temporary.write(kByteOrderMark, 3) == 3;
     const QByteArray text = logBuffer.toUtf8();
     ok = ok && temporary.write(text) == text.size();
-    if (hasPrevious && previous.seek(3)) {
-        char block[1024];
-        for (;;) {
-            const qint64 n = previous.read(block, sizeof block);
-            if (n <= 0)
-                break;
-            ok = ok && temporary.write(block, n) == n;
-        }
-    }
+    // The old runs follow, past the old file's byte-order mark.
+    ok = temporary.flush() && ok;
+    if (ok && hasPrevious && previous.size() > 3)
+        ok = AppendRestOf(previous, 3, temporary);
     previous.close();
     ok = temporary.flush() && ok;
     temporary.close();

@@ -1,6 +1,7 @@
 // Where a processing run may wait: outputs are flushed to the disk only
-// where a source depends on them, and the photos are handed out so that the
-// workers finish together, with names and keys as they were.
+// where a source depends on them, the photos are handed out so that the
+// workers finish together, with names and keys as they were, and a long log
+// is carried over whole.
 #include "CFormatsEnum.h"
 #include "CProcessController.h"
 #include "CProcessThread.h"
@@ -10,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 
 using namespace ProcessTestKit;
@@ -24,6 +26,7 @@ private slots:
     void handOutOrder_data();
     void handOutOrder();
     void mixedSizesOnEightWorkersKeepTheirNames();
+    void longLogIsCarriedOverWhole();
 };
 
 void TestRunWaits::initTestCase()
@@ -115,6 +118,33 @@ void TestRunWaits::mixedSizesOnEightWorkersKeepTheirNames()
         QVERIFY2(IsNegativeOf(output, QImage(photos[i])), qPrintable(photos[i]));
     }
     QCOMPARE(controller->LogBuffer().count(" - Processed "), 24);
+}
+
+// The log holds every run, newest first: an old log of some megabytes is
+// copied behind the new run byte for byte.
+void TestRunWaits::longLogIsCarriedOverWhole()
+{
+    const QString root = NewJob("longlog");
+    const QString log = CProcessController::GeneralLogPath();
+    QDir().mkpath(QFileInfo(log).absolutePath());
+    QByteArray old;
+    for (int i = 0; old.size() < 3 * 1024 * 1024 + 17; ++i)
+        old += QString(" - Processed /photos/%1.jpg\r\n").arg(i).toUtf8();
+    {
+        QFile file(log);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write("\xEF\xBB\xBF" + old);
+    }
+    SetPhotos({MakePhoto(root, "a.png")});
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    const QByteArray written = ReadAll(log);
+    const QByteArray run = controller->LogBuffer().toUtf8();
+    QCOMPARE(written.size(), 3 + run.size() + old.size());
+    QVERIFY(written.startsWith("\xEF\xBB\xBF" + run));
+    QVERIFY(written.endsWith(old));
+    QVERIFY(!QFile::exists(log + ".tmp"));
 }
 
 GB_TEST_MAIN(TestRunWaits)
