@@ -4,13 +4,13 @@
 #include <QtGlobal>
 
 // One photo of the job. A plain value: copied into undo snapshots and into
-// each processing thread's share of the run.
+// the photos a processing run hands out to its workers.
 struct SImageRecord
 {
     QString path;       // full path, "/" as separator
     QString folder;     // path up to its last "/", without it
     QString baseName;   // file name up to its last "."
     QString extension;  // text after the last ".", spelled as in the path
-    qint64 key = 0;     // position in the photo list; picks the processing thread
+    qint64 key = 0;     // position in the photo list; the naming counter counts with it
     qint64 folderIndex = 0; // number within its source folder, set per run
 };
