@@ -2930,43 +2930,43 @@ Pour corriger d&apos;éventuels problèmes, ajustez les paramètres puis enregis
     </message>
     <message>
         <source>Effect Black &amp; White</source>
-        <translation>Effet Noir &amp; Blanc</translation>
+        <translation>Effet noir &amp; blanc</translation>
     </message>
     <message>
         <source>Effect Charcoal</source>
-        <translation>Effet Fusain</translation>
+        <translation>Effet fusain</translation>
     </message>
     <message>
         <source>Effect Implode</source>
-        <translation>Effet Implosion</translation>
+        <translation>Effet implosion</translation>
     </message>
     <message>
         <source>Effect Oil Painting</source>
-        <translation>Effet Peinture à l&apos;huile</translation>
+        <translation>Effet peinture à l&apos;huile</translation>
     </message>
     <message>
         <source>Effect Raise</source>
-        <translation>Effet Relief</translation>
+        <translation>Effet relief</translation>
     </message>
     <message>
         <source>Effect Sepia</source>
-        <translation>Effet Sépia</translation>
+        <translation>Effet sépia</translation>
     </message>
     <message>
         <source>Effect Shade</source>
-        <translation>Effet Ombrage</translation>
+        <translation>Effet ombrage</translation>
     </message>
     <message>
         <source>Effect Spread</source>
-        <translation>Effet Dispersion</translation>
+        <translation>Effet dispersion</translation>
     </message>
     <message>
         <source>Effect Swirl</source>
-        <translation>Effet Tourbillon</translation>
+        <translation>Effet tourbillon</translation>
     </message>
     <message>
         <source>Effect Wave</source>
-        <translation>Effet Vague</translation>
+        <translation>Effet vague</translation>
     </message>
     <message>
         <source>Rename to Folder&apos;s Name</source>
