@@ -35,13 +35,13 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
     scrollImage->panelTransition = &panelTransition;
     layout->addWidget(scrollImage, 1);
 
-    // Cells of the minimal icon strip: 0 actual pixels, 1 fit, 2 zoom in,
+    // Cells of the minimal icon strip: 0 fit, 1 actual pixels (1:1), 2 zoom in,
     // 3 zoom out.
     auto* zoomRow = new QHBoxLayout;
     zoomRow->addStretch();
     const struct { const char* name; int column; bool (CControlImage::*slot)(); } zooms[] = {
-        {"buttonMinZoom", 1, &CControlImage::ZoomToFit},
-        {"buttonMaxZoom", 0, &CControlImage::ZoomToMatch},
+        {"buttonMinZoom", 0, &CControlImage::ZoomToFit},
+        {"buttonMaxZoom", 1, &CControlImage::ZoomToMatch},
         {"buttonZoomIn", 2, &CControlImage::ZoomIn},
         {"buttonZoomOut", 3, &CControlImage::ZoomOut},
     };

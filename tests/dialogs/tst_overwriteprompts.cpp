@@ -4,6 +4,7 @@
 #include "CDialogGSWarning.h"
 #include "CDialogOverwrite.h"
 #include "CDialogOverwriteRename.h"
+#include "CImageCache.h"
 #include "CPromptSeam.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
@@ -29,6 +30,7 @@ private slots:
     void answererStandsIn();
     void ghostscriptNoticeNeverShown();
     void previewZooms();
+    void zoomIconsMatchTheirClicks();
     void unreadableFileTriedOnce();
 
 private:
@@ -172,6 +174,60 @@ void TestOverwritePrompts::previewZooms()
     QCOMPARE(dialog.exec(), int(CDialogOverwrite::Abort));
     QVERIFY(fitted > 0.0);
     QCOMPARE(zoomedIn, fitted * 1.5);
+}
+
+// The fit and actual-pixels buttons show the strip's fit icon (column 0) and
+// its "1:1" icon (column 1), and do what their icons say.
+void TestOverwritePrompts::zoomIconsMatchTheirClicks()
+{
+    const QString path = TestEnv::NewFolder("prompt") + "/large.png";
+    QImage large(1600, 1200, QImage::Format_RGB32);
+    large.fill(Qt::darkCyan);
+    large.save(path);
+    const auto iconImage = [](const QIcon& icon) {
+        return icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+    };
+    CImageCache* cache = CImageCache::GetInstance();
+    const QImage fitIcon = iconImage(cache->GetIcon("Icons-Minimal.png", true, true, 16, 0, 0));
+    const QImage actualIcon = iconImage(cache->GetIcon("Icons-Minimal.png", true, true, 16, 1, 0));
+    QVERIFY(!fitIcon.isNull() && fitIcon != actualIcon);
+    CDialogOverwrite dialog;
+    dialog.path = path;
+    // Filled in on the shown dialog; checked once it is closed, so a failed
+    // check never leaves the dialog waiting.
+    bool found = false;
+    double fitted = 0.0;
+    double afterActual = 0.0;
+    double afterFit = 0.0;
+    WhenShown([&](QWidget* modal) {
+        auto* view = modal->findChild<CControlImage*>("scrollImage");
+        QToolButton* fit = nullptr;
+        QToolButton* actual = nullptr;
+        for (QToolButton* button : modal->findChildren<QToolButton*>()) {
+            const QImage shown = iconImage(button->icon());
+            if (shown == fitIcon)
+                fit = button;
+            else if (shown == actualIcon)
+                actual = button;
+        }
+        found = view && fit && actual;
+        if (found && QTest::qWaitFor([view] { return view->shown && !view->busy; }, 30000)) {
+            fitted = view->zoom;
+            actual->click();
+            // A wrong zoom shows in the comparisons below, after the wait.
+            const bool atActual = QTest::qWaitFor([view] { return view->zoom == 100.0 && !view->busy; }, 30000);
+            afterActual = atActual ? 100.0 : view->zoom;
+            fit->click();
+            const bool atFit = QTest::qWaitFor([view, fitted] { return view->zoom == fitted && !view->busy; }, 30000);
+            afterFit = atFit ? fitted : view->zoom;
+        }
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    QCOMPARE(dialog.exec(), int(CDialogOverwrite::Abort));
+    QVERIFY(found);
+    QVERIFY(fitted > 0.0 && fitted < 100.0);
+    QCOMPARE(afterActual, 100.0);
+    QCOMPARE(afterFit, fitted);
 }
 
 void TestOverwritePrompts::unreadableFileTriedOnce()
