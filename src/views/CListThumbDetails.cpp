@@ -7,6 +7,7 @@
 #include "ListMoves.h"
 
 #include <QDropEvent>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QMutexLocker>
 #include <QScrollBar>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -96,6 +98,20 @@ void CListThumbDetails::DefaultLayout()
         setColumnWidth(column, kDefaultWidths[column]);
         setColumnHidden(column, column >= kFirstHiddenColumn);
     }
+    setColumnWidth(ColumnDateTaken, std::max(kDefaultWidths[ColumnDateTaken], DateTakenWidth()));
+}
+
+// Room for a whole "yyyy-MM-dd hh:mm" in the table's font, every digit as
+// wide as the widest one, plus the cell's text margins.
+int CListThumbDetails::DateTakenWidth() const
+{
+    const QFontMetrics metrics(font());
+    int digit = 0;
+    for (char c = '0'; c <= '9'; ++c)
+        digit = std::max(digit, metrics.horizontalAdvance(QLatin1Char(c)));
+    const int text = 12 * digit + metrics.horizontalAdvance(QStringLiteral("-- :"));
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    return text + 2 * margin + 4;
 }
 
 void CListThumbDetails::Initialize(int darkTheme)

@@ -103,6 +103,7 @@ protected:
 private:
     bool HasShared() const { return records && rowMap && icons && mutex; }
     void DefaultLayout();
+    int DateTakenWidth() const;
 
     CImageCache* imageCache = nullptr;
     CListThumbThread* thread = nullptr;

@@ -6,11 +6,13 @@
 #include "CListThumbDetails.h"
 #include "TestEnv.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QMutexLocker>
 #include <QSettings>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -37,6 +39,7 @@ struct Views
             record.path = "/p/" + text;
             switch (column) {
             case CListThumbDetails::ColumnName: record.name = text; break;
+            case CListThumbDetails::ColumnDateTaken: record.dateTaken = text; break;
             case CListThumbDetails::ColumnDimensions: record.dimensions = text; break;
             case CListThumbDetails::ColumnSize: record.size = text; break;
             case CListThumbDetails::ColumnFStop: record.fStop = text; break;
@@ -94,8 +97,11 @@ private slots:
         Layout changed;
         {
             CListThumbDetails table;
-            const Layout first = LayoutOf(table);
-            // Columns 7 to 13 start hidden (a hidden section reports size 0).
+            Layout first = LayoutOf(table);
+            // Columns 7 to 13 start hidden (a hidden section reports size 0);
+            // the date column is at least as wide as a date needs.
+            QVERIFY(first.sizes.at(CListThumbDetails::ColumnDateTaken) >= 100);
+            first.sizes[CListThumbDetails::ColumnDateTaken] = 100;
             QCOMPARE(first.sizes, (QList<int>{150, 60, 100, 80, 70, 230, 120, 0, 0, 0, 0, 0, 0, 0}));
             QCOMPARE(first.hidden.indexOf(true), 7);
             QCOMPARE(first.hidden.count(true), 7);
@@ -112,6 +118,39 @@ private slots:
         CListThumbDetails rebuilt;
         QVERIFY(LayoutOf(rebuilt) == changed);
         QCOMPARE(rebuilt.horizontalHeader()->visualIndex(6), 0);
+    }
+
+    // A full date and time shows whole, in the table's font, not cut to
+    // "2008-10-2...".
+    void dateTakenFitsItsText_data()
+    {
+        QTest::addColumn<int>("pointSize");
+        QTest::newRow("default font") << 0;
+        QTest::newRow("large font") << 14;
+    }
+
+    void dateTakenFitsItsText()
+    {
+        QFETCH(int, pointSize);
+        const QFont original = QApplication::font();
+        if (pointSize > 0) {
+            QFont large = original;
+            large.setPointSize(pointSize);
+            QApplication::setFont(large);
+        }
+        Views views;
+        QApplication::setFont(original);
+        const QStringList dates = {"2008-10-22 16:29", "2088-08-28 08:58", "2000-11-11 11:11"};
+        views.Fill(CListThumbDetails::ColumnDateTaken, dates);
+        views.table->UpdateItemsImageIndex(0, int(dates.size()) - 1);
+        QCOMPARE(views.table->item(0, CListThumbDetails::ColumnDateTaken)->text(), dates.first());
+        int needed = 0;
+        for (int row = 0; row < dates.size(); ++row) {
+            const QModelIndex cell = views.table->model()->index(row, CListThumbDetails::ColumnDateTaken);
+            needed = std::max(needed, views.table->sizeHintForIndex(cell).width());
+        }
+        const int width = views.table->columnWidth(CListThumbDetails::ColumnDateTaken);
+        QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
     }
 
     void sortKeys_data()
