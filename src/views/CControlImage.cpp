@@ -311,8 +311,16 @@ bool CControlImage::UpdateView()
 
 void CControlImage::SizeLabelToView()
 {
-    if (imageLabel)
-        imageLabel->resize(size());
+    if (!imageLabel)
+        return;
+    // The label shows its picture centred in the view. A picture larger
+    // than the view (the placeholder in a small preview) must not widen the
+    // scrolled contents, which start at the left and so would push the
+    // picture off centre.
+    if (imageLabel->sizePolicy().horizontalPolicy() != QSizePolicy::Ignored
+        || imageLabel->sizePolicy().verticalPolicy() != QSizePolicy::Ignored)
+        imageLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+    imageLabel->resize(size());
 }
 
 void CControlImage::RedrawPreview(bool keepOverlayGeometry, bool noDarken)

@@ -18,6 +18,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -296,6 +297,26 @@ private slots:
         QTest::qWait(700);
         QVERIFY(preview->imagePath.isEmpty());
         QVERIFY(!preview->shown);
+    }
+
+    // With no photo the placeholder sits in the middle of the preview, even
+    // where its picture is wider than the preview.
+    void placeholderCentred()
+    {
+        auto* preview = window->findChild<CControlImage*>("scrollImage");
+        auto* label = preview->findChild<QLabel*>("viewImage");
+        QTRY_VERIFY_WITH_TIMEOUT(label->isVisible() && !label->pixmap().isNull(), 20000);
+        QVERIFY(preview->imagePath.isEmpty());
+        preview->ShowPlaceholder();
+        QApplication::processEvents();
+        const QPoint shown = label->mapTo(preview->viewport(), label->rect().center());
+        const QPoint middle = preview->viewport()->rect().center();
+        QVERIFY2((shown - middle).manhattanLength() <= 1,
+                 qPrintable(QString("placeholder centre (%1, %2), preview centre (%3, %4)")
+                                .arg(shown.x())
+                                .arg(shown.y())
+                                .arg(middle.x())
+                                .arg(middle.y())));
     }
 
     // Each tip at most once per run, and only in the first two launches.
