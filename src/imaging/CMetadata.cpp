@@ -133,10 +133,16 @@ bool CMetadata::ReadJpegFile(const QString& path, ReadMode_t mode)
         std::fprintf(stderr, "can't open '%s'\n", path.toUtf8().constData());
         return false;
     }
+    // Every PNG, TIFF or RAW photo of a list comes through here: a file that
+    // does not even start like a JPEG is the ordinary case and says nothing.
+    // Only one that starts like a JPEG and then fails is told.
+    const QByteArray start = file.peek(2);
+    const bool startsLikeJpeg = start.size() == 2 && uint8_t(start[0]) == 0xFF && uint8_t(start[1]) == kMarkerSOI;
     const int result = ReadJpegSections(file, mode);
     file.close();
     if (result == 0) {
-        std::fprintf(stderr, "Not JPEG: %s\n", path.toUtf8().constData());
+        if (startsLikeJpeg)
+            std::fprintf(stderr, "Not JPEG: %s\n", path.toUtf8().constData());
         DiscardData();
         return false;
     }

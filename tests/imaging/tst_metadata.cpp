@@ -12,6 +12,11 @@
 #include <QJsonObject>
 #include <QStandardPaths>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
 using namespace JpegFixtures;
 
 namespace {
@@ -74,6 +79,46 @@ QByteArray XmpFirst(const QByteArray& jpeg)
     return jpeg.left(2) + xmp.join() + exif.join() + other.join() + jpeg.mid(pos);
 }
 
+// What the reader writes to the error stream while it lives.
+class StderrCapture
+{
+public:
+    StderrCapture() : m_file(TestEnv::NewFolder("stderr") + "/stderr.txt")
+    {
+        std::fflush(stderr);
+        m_saved = dup(STDERR_FILENO);
+        const int target = open(m_file.toUtf8().constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (target >= 0) {
+            dup2(target, STDERR_FILENO);
+            close(target);
+        }
+    }
+    ~StderrCapture() { Restore(); }
+    StderrCapture(const StderrCapture&) = delete;
+    StderrCapture& operator=(const StderrCapture&) = delete;
+
+    QString Text()
+    {
+        Restore();
+        QFile file(m_file);
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+private:
+    void Restore()
+    {
+        std::fflush(stderr);
+        if (m_saved >= 0) {
+            dup2(m_saved, STDERR_FILENO);
+            close(m_saved);
+            m_saved = -1;
+        }
+    }
+
+    QString m_file;
+    int m_saved = -1;
+};
+
 QByteArray Thumb()
 {
     static const QByteArray thumb = EncodeJpeg(16, 12);
@@ -92,6 +137,8 @@ private slots:
     void filesMadeWithExiftool_data();
     void filesMadeWithExiftool();
     void truncatedRealPhotos();
+    void diagnosticsOnlyForFailures_data();
+    void diagnosticsOnlyForFailures();
 };
 
 void TestMetadata::handMadeFiles_data()
@@ -380,6 +427,43 @@ void TestMetadata::truncatedRealPhotos()
         ++checked;
     }
     QVERIFY(checked > 0);
+}
+
+void TestMetadata::diagnosticsOnlyForFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected"); // empty: nothing written
+    QTest::newRow("PNG") << "photo.png" << EncodePng(16, 12) << QString();
+    QTest::newRow("text") << "notes.jpg" << QByteArray("not a photo at all") << QString();
+    QTest::newRow("empty") << "empty.jpg" << QByteArray() << QString();
+    QTest::newRow("JPEG") << "photo.jpg" << EncodeJpeg(16, 12) << QString();
+    QTest::newRow("JPEG cut in its header") << "cut.jpg" << EncodeJpeg(16, 12).left(20) << "Not JPEG: ";
+    QTest::newRow("missing") << "" << QByteArray() << "can't open";
+}
+
+// A file that is simply not a JPEG (every PNG or TIFF in a list) writes
+// nothing; a JPEG that fails and a file that cannot be opened are told.
+void TestMetadata::diagnosticsOnlyForFailures()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+    const QString folder = TestEnv::NewFolder("diagnostics");
+    QString path = folder + "/missing.jpg";
+    if (!name.isEmpty()) {
+        path = folder + "/" + name;
+        QVERIFY(WriteFile(path, bytes));
+    }
+    StderrCapture capture;
+    CMetadata metadata;
+    metadata.Read(path);
+    const QString written = capture.Text();
+    QCOMPARE(metadata.GetThumbnailSize(), 0);
+    if (expected.isEmpty())
+        QVERIFY2(written.isEmpty(), qPrintable(written));
+    else
+        QVERIFY2(written.contains(expected), qPrintable(written));
 }
 
 GB_TEST_MAIN(TestMetadata)
