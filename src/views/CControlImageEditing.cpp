@@ -45,12 +45,19 @@ Magick::Image DetachedCopy(const Magick::Image& source)
 }
 
 // Handles are squares of side trunc(10 x the screen's pixel ratio) in the
-// pixmap's pixels, inside the pixmap at the given points.
+// pixmap's pixels.
+int HandleSide(double ratio)
+{
+    return int(10.0 * ratio);
+}
+
+// The handles at the given points, kept inside the pixmap: a corner's or a
+// side's handle lies just inside the frame, its middle half a side in.
 void DrawHandles(QPixmap* pixmap, double ratio, const QList<QPoint>& centres, const QColor& fill, bool outline)
 {
     if (!pixmap || pixmap->isNull())
         return;
-    const int side = int(10.0 * ratio);
+    const int side = HandleSide(ratio);
     QPainter painter(pixmap);
     painter.setBrush(fill);
     painter.setPen(outline ? QPen(Qt::black) : QPen(Qt::NoPen));
@@ -200,7 +207,10 @@ void CControlImage::RefreshCrop(QPixmap& pixmap, QRect& rect, SFilterRecord reco
         QPainter painter(&pixmap);
         painter.setPen(QPen(QColor(255, 255, 255, 100), 6, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(pixmap.rect());
+        // The dotted line runs through the middles of the handles, which
+        // lie just inside the frame's corners and sides.
+        const int inset = HandleSide(ratio) / 2;
+        painter.drawRect(pixmap.rect().adjusted(inset, inset, -inset, -inset));
     }
     DrawCornerGuides(&pixmap);
     DrawEdgeGuides(&pixmap);

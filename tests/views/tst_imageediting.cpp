@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 
 #include <cmath>
+#include <functional>
 
 using namespace PreviewTestKit;
 using EditGeometry::Area;
@@ -20,6 +21,26 @@ void SendMouse(CControlImage* view, QEvent::Type type, QPoint position, Qt::Mous
     QMouseEvent event(type, QPointF(position), view->viewport()->mapToGlobal(QPointF(position)), button, buttons,
                       Qt::NoModifier);
     QCoreApplication::sendEvent(view->viewport(), &event);
+}
+
+// The middle of the rows (or columns) of `image` within [from, to) that hold
+// a pixel for which `hit` is true; -1 when none does. `across` picks the
+// other coordinate's range.
+double BandMiddle(const QImage& image, bool rows, int from, int to, int acrossFrom, int acrossTo,
+                  const std::function<bool(QRgb)>& hit)
+{
+    int first = -1;
+    int last = -1;
+    for (int i = from; i < to; ++i) {
+        for (int j = acrossFrom; j < acrossTo; ++j) {
+            if (hit(rows ? image.pixel(j, i) : image.pixel(i, j))) {
+                first = first < 0 ? i : first;
+                last = i;
+                break;
+            }
+        }
+    }
+    return first < 0 ? -1.0 : (first + last + 1) / 2.0;
 }
 
 double Number(double value)
@@ -38,6 +59,7 @@ private slots:
     void geometry_data();
     void geometry();
     void cropDragReportsEveryStep();
+    void cropHandlesSitOnTheFrameLine();
     void textCornerDragGrowsTheMark();
     void dragOutsideEditModeOnlyPans();
 
@@ -250,6 +272,47 @@ void TestImageEditing::dragOutsideEditModeOnlyPans()
     QCOMPARE(view->scrollPos, start + QPoint(50, 30));
     QCOMPARE(view->filters.first().params[0], 200.0);
     QVERIFY(host.overlay->isHidden());
+}
+
+// The corner and side handles straddle the frame's line: their middles lie
+// on the middle of the dotted line, at the corners and on the sides.
+void TestImageEditing::cropHandlesSitOnTheFrameLine()
+{
+    Host host;
+    CControlImage* view = host.view;
+    view->editMode = true;
+    view->filters = {CropRecord(200, 150, 400, 300)};
+    QVERIFY(view->StartPreview(m_photo));
+    QVERIFY(WaitIdle(view));
+    QVERIFY(!host.overlay->isHidden());
+    const QImage frame = host.overlay->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+    QCOMPARE(frame.size(), QSize(200, 150));
+    // Handles: outlined in opaque black. The line: white at alpha 100 over
+    // a fill of alpha 10.
+    const auto handle = [](QRgb p) { return qAlpha(p) == 255 && qRed(p) == 0; };
+    const auto line = [](QRgb p) { return qAlpha(p) >= 60 && qRed(p) > 200; };
+    const int w = frame.width();
+    const int h = frame.height();
+    // Top-left corner handle, and the top and left lines between handles.
+    const double handleY = BandMiddle(frame, true, 0, 20, 0, 20, handle);
+    const double handleX = BandMiddle(frame, false, 0, 20, 0, 20, handle);
+    const double topLine = BandMiddle(frame, true, 0, 20, 20, w / 2 - 20, line);
+    const double leftLine = BandMiddle(frame, false, 0, 20, 20, h / 2 - 20, line);
+    QVERIFY(handleY >= 0 && topLine >= 0);
+    QCOMPARE(handleY, topLine);
+    QCOMPARE(handleX, leftLine);
+    // Bottom-right corner and the middle of the right side, against the
+    // bottom and right lines.
+    const double cornerY = BandMiddle(frame, true, h - 20, h, w - 20, w, handle);
+    const double cornerX = BandMiddle(frame, false, w - 20, w, h - 20, h, handle);
+    const double bottomLine = BandMiddle(frame, true, h - 20, h, w / 2 + 20, w - 20, line);
+    const double rightLine = BandMiddle(frame, false, w - 20, w, h / 2 + 20, h - 20, line);
+    QCOMPARE(cornerY, bottomLine);
+    QCOMPARE(cornerX, rightLine);
+    const double sideX = BandMiddle(frame, false, w - 20, w, h / 2 - 8, h / 2 + 8, handle);
+    QCOMPARE(sideX, rightLine);
+    const double sideY = BandMiddle(frame, true, h / 2 - 12, h / 2 + 12, w - 20, w, handle);
+    QVERIFY(std::abs(sideY - h / 2.0) <= 1.0);
 }
 
 GB_TEST_MAIN(TestImageEditing)
