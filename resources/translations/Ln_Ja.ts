@@ -1572,7 +1572,7 @@ than specified size</source>
     <name>CMainPanel2</name>
     <message>
         <source>Add Filter</source>
-        <translation>フィルターを追加</translation>
+        <translation>フィルター追加</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -1640,7 +1640,7 @@ than specified size</source>
     </message>
     <message>
         <source>&amp;Add Filter</source>
-        <translation>フィルターを追加(&amp;A)</translation>
+        <translation>フィルター追加(&amp;A)</translation>
     </message>
     <message>
         <source>Remove &amp;Selected</source>

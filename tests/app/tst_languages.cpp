@@ -7,14 +7,31 @@
 // language keeps its keep-original choice in another; a language chosen in
 // the preferences shows at the next start. A language whose file is not in
 // the tree yet is skipped.
+#include "AppTestKit.h"
+#include "CControlImage.h"
 #include "CDialogFilterSelection.h"
+#include "CDialogAbout.h"
+#include "CDialogOverwrite.h"
+#include "CDialogRename.h"
+#include "CDialogSaveProject.h"
+#include "CDialogSearch.h"
+#include "CFormatSettings.h"
+#include "CWizardStart.h"
+#include "CFilterSettings.h"
+#include "CFilterText.h"
+#include "CListFilters.h"
+#include "CListImages.h"
 #include "CDialogProfileSelection.h"
 #include "CFiltersEnum.h"
 #include "CListThumb.h"
 #include "CMainPanel1.h"
+#include "CMainPanel2.h"
+#include "CMainPanel3.h"
+#include "CProcessController.h"
 #include "COutputNaming.h"
 #include "CPromptSeam.h"
 #include "CSettings.h"
+#include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
@@ -24,8 +41,20 @@
 #include "TsCatalog.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDir>
+#include <QFontComboBox>
+#include <QStyleOptionComboBox>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTextLayout>
+#include <QToolBar>
+#include <QToolButton>
 #include <QDialogButtonBox>
 #include <QDomDocument>
 #include <QFileDialog>
@@ -40,6 +69,7 @@
 #include <QTranslator>
 #include <QWizard>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -102,6 +132,118 @@ void ReadNextBox(QObject* context, SBoxSeen* seen)
         box->buttons().last()->click();
     });
     timer->start();
+}
+
+// A button's text as drawn: "&&" is an ampersand, a single "&" marks the
+// accelerator and is not drawn.
+QString DrawnText(const QString& text)
+{
+    QString drawn;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        drawn += text[i];
+    }
+    return drawn;
+}
+
+// The widest line of `text` in `widget`'s font.
+int TextWidth(const QWidget* widget, const QString& text)
+{
+    int width = 0;
+    for (const QString& line : text.split('\n'))
+        width = std::max(width, widget->fontMetrics().horizontalAdvance(line));
+    return width;
+}
+
+// The room a label or button has for its text and the width its text needs,
+// or {0, 0} for a widget that shows no plain text of its own (word-wrapped
+// and rich-text labels, icon-only buttons).
+QPair<int, int> RoomAndNeed(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QString text = label->text();
+        const bool rich = label->textFormat() == Qt::RichText ||
+                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+        if (label->wordWrap() || text.isEmpty() || rich)
+            return {0, 0};
+        // A label's size hint grows to its minimum size, so a fixed width
+        // always "fits": measure the text against the contents instead.
+        int room = label->contentsRect().width() - 2 * label->margin();
+        if (label->indent() > 0)
+            room -= label->indent();
+        else if (label->indent() < 0 && label->frameWidth() > 0)
+            room -= label->fontMetrics().horizontalAdvance('x') / 2;
+        return {room, TextWidth(label, label->buddy() ? DrawnText(text) : text)};
+    }
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        // Every item of a list to choose from is shown in the box once chosen.
+        if (combo->isEditable() || qobject_cast<QFontComboBox*>(combo) || combo->count() == 0)
+            return {0, 0};
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.editable = false;
+        const QRect field =
+            combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+        int needed = 0;
+        for (int i = 0; i < combo->count(); ++i) {
+            int width = TextWidth(combo, combo->itemText(i));
+            if (!combo->itemIcon(i).isNull())
+                width += combo->iconSize().width() + 4;
+            needed = std::max(needed, width);
+        }
+        return {field.width() - 2, needed};
+    }
+    auto* button = qobject_cast<QAbstractButton*>(widget);
+    if (!button || button->text().isEmpty())
+        return {0, 0};
+    if (auto* tool = qobject_cast<QToolButton*>(button)) {
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly)
+            return {0, 0};
+        return {tool->width(), tool->sizeHint().width()};
+    }
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<QCheckBox*>(button))
+        contents = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<QRadioButton*>(button))
+        contents = QStyle::SE_RadioButtonContents;
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QRect rect = button->style()->subElementRect(contents, &option, button);
+    if (!button->icon().isNull() && qobject_cast<QPushButton*>(button))
+        rect.setLeft(rect.left() + button->iconSize().width() + 4);
+    return {rect.width(), TextWidth(button, DrawnText(button->text()))};
+}
+
+// The texts under `root` (itself included) that their visible labels and
+// buttons cut off.
+QStringList CutOffTexts(QWidget* root)
+{
+    QStringList cut;
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (!widget->isVisible())
+            continue;
+        const auto [room, needed] = RoomAndNeed(widget);
+        if (room < needed) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                text = button->text();
+            else if (auto* combo = qobject_cast<QComboBox*>(widget))
+                text = combo->currentText() + " (or another item)";
+            cut << QString("%1 %2 \"%3\": %4 of %5 pixels")
+                       .arg(widget->metaObject()->className(), widget->objectName(), text)
+                       .arg(room)
+                       .arg(needed);
+        }
+    }
+    return cut;
 }
 
 // Runs `script` on the next modal dialog of type T that opens.
@@ -460,6 +602,349 @@ private slots:
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("\n")));
         QCOMPARE(w->findChild<QMenu*>("menuFile")->title(), Tr("MainWindow", "&File"));
         QCOMPARE(w->StepActions()[0]->text(), Tr("MainWindow", "Add Photos"));
+    }
+
+    // At the default window size no label or button of the window, its
+    // steps, the filter settings pages or the dialogs cuts its text off in
+    // any language; the fixed widths of the forms stay as they are, so a
+    // translation that does not fit needs a shorter wording.
+    void nothingCutOff_data() { AddLanguages(); }
+
+    void nothingCutOff()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, language);
+        QString why;
+        if (!UseLanguage(language, why)) {
+            if (why.startsWith("Ln_"))
+                QSKIP(qPrintable(why));
+            QFAIL(qPrintable(why));
+        }
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(qRgb(90, 140, 60));
+        const QString photo = TestEnv::NewFolder("cut-" + language) + "/photo.jpg";
+        QVERIFY(picture.save(photo));
+        MainWindow* w = Start(id);
+        QCOMPARE(w->size(), QSize(794, 672));
+        QStringList cut;
+        auto look = [&cut](QWidget* widget, const QString& where) {
+            QCoreApplication::processEvents();
+            for (const QString& text : CutOffTexts(widget))
+                cut << where + ": " + text;
+        };
+        QObject context;
+        // Runs a modal dialog, looks at it (and at each tab of its tab
+        // widgets), then closes it.
+        auto lookAt = [&](QDialog* dialog, const QString& where, std::function<void(QDialog*)> more = {}) {
+            WhenModal<QDialog>(&context, [&, where, more](QDialog* shown) {
+                look(shown, where);
+                for (QTabWidget* tabs : shown->findChildren<QTabWidget*>()) {
+                    for (int tab = 0; tab < tabs->count(); ++tab) {
+                        tabs->setCurrentIndex(tab);
+                        look(shown, where + " tab " + QString::number(tab));
+                    }
+                }
+                if (more)
+                    more(shown);
+                shown->reject();
+            });
+            dialog->exec();
+        };
+
+        // The three steps; step 3 with each destination.
+        w->Panel1()->AddPhotos({photo});
+        QTRY_COMPARE(w->Panel1()->ViewCount(), 1);
+        for (int page = 0; page < 3; ++page) {
+            w->ChangePanel(page);
+            look(w, "step " + QString::number(page + 1));
+        }
+        auto* destinations = w->Panel3()->findChild<QComboBox*>("comboDestination");
+        for (int destination = 1; destination < destinations->count(); ++destination) {
+            destinations->setCurrentIndex(destination);
+            emit destinations->activated(destination);
+            look(w, "step 3, destination " + QString::number(destination));
+        }
+        destinations->setCurrentIndex(0);
+        emit destinations->activated(0);
+        w->ChangePanel(0);
+
+        // Every filter's settings page, over the photo.
+        CDialogFilterSelection picker(w);
+        lookAt(&picker, "filter picker");
+        for (const SFilterTypeRecord& type : CFiltersEnum::GetInstance()->Rows()) {
+            CFilterSettings dialog(w);
+            dialog.filterRecord.filterId = type.id;
+            dialog.filterRecord.name = type.name;
+            dialog.filterRecord.description = type.description;
+            dialog.filterRecord.active = 1;
+            dialog.imageRecord = CListImages::GetInstance()->list.value(0);
+            lookAt(&dialog, "settings of " + type.name);
+        }
+
+        // The dialogs.
+        CSettings settings(w);
+        lookAt(&settings, "preferences");
+        CDialogProfileSelection chooser(w);
+        lookAt(&chooser, "profile chooser");
+        CDialogRename rename(w);
+        rename.previewPhoto = CListImages::GetInstance()->list.value(0);
+        lookAt(&rename, "renaming");
+        for (int page = 0; page <= CFormatSettings::PageAVIF; ++page) {
+            CFormatSettings options(w);
+            options.page = page;
+            lookAt(&options, "format options " + QString::number(page));
+        }
+        CDialogOverwrite overwrite(w);
+        overwrite.path = photo;
+        lookAt(&overwrite, "overwrite");
+        CDialogSearch search(w);
+        lookAt(&search, "search");
+        CDialogAbout about(w);
+        lookAt(&about, "about");
+        Store().setValue("GUI/bShowSaveProject", 1);
+        CDialogSaveProject saveProject(w);
+        lookAt(&saveProject, "save settings");
+        CUserProfile::GetInstance()->showStartupWizard = true;
+        CWizardStart wizard(w);
+        lookAt(&wizard, "wizard page 1", [&](QDialog* shown) {
+            static_cast<QWizard*>(shown)->next();
+            look(shown, "wizard page 2");
+        });
+        QVERIFY2(cut.isEmpty(), qPrintable("\n" + cut.join("\n")));
+    }
+
+    // Every step tip shows its whole text inside its balloon in every
+    // language: a line that finds no room is never drawn, so a translation
+    // too long for its balloon would lose words.
+    void tipsFitInLanguage_data() { AddLanguages(); }
+
+    void tipsFitInLanguage()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, language);
+        QString why;
+        if (!UseLanguage(language, why)) {
+            if (why.startsWith("Ln_"))
+                QSKIP(qPrintable(why));
+            QFAIL(qPrintable(why));
+        }
+        Store().setValue("Settings/LaunchCounter", 0); // the tips of a first start
+        MainWindow* w = Start(id);
+        w->Panel1()->ShowAddPhotoTip();
+        w->Panel1()->ShowStep2Tip();
+        w->ChangePanel(1);
+        w->Panel2()->ShowAddFilterTip();
+        w->Panel2()->ShowStep3Tip();
+        w->ChangePanel(2);
+        QTRY_VERIFY_WITH_TIMEOUT(w->Panel3()->findChild<CTextWidget*>("tipProcess")->isVisible(), 10000);
+        const QList<QPair<CTextWidget*, QString>> tips = {
+            {w->Panel1()->tipAddPhoto, Tr("CMainPanel1", "Add the photos you want to edit")},
+            {w->Panel1()->tipStep2, Tr("CMainPanel1", "Go to Step 2 and define the edits you want to apply to your photos")},
+            {w->Panel2()->findChild<CTextWidget*>("tipAddFilter"),
+             Tr("CMainPanel2", "Add a graphic filter that will be applied on all the photos added in Step 1")},
+            {w->Panel2()->findChild<CTextWidget*>("tipStep3"),
+             Tr("CMainPanel2", "Go to Step 3 and select the output folder and image format for the edited photos")},
+            {w->Panel3()->findChild<CTextWidget*>("tipProcess"),
+             Tr("CMainPanel3", "When you are ready, go ahead and apply the changes to your photos")}};
+        for (const auto& [tip, text] : tips) {
+            QVERIFY2(tip, qPrintable(text));
+            QCOMPARE(tip->Paragraphs(), QList<QString>{text});
+            QCOMPARE(tip->Layouts().size(), 1);
+            const QTextLayout* layout = tip->Layouts().first();
+            QVERIFY2(layout->lineCount() > 0, qPrintable(text));
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QTextLine line = layout->lineAt(i);
+                QVERIFY2(line.position().x() < tip->width() && line.position().y() + line.height() <= tip->height(),
+                         qPrintable(QString("line %1 of \"%2\" has no room in %3 x %4")
+                                        .arg(i + 1).arg(text).arg(tip->width()).arg(tip->height())));
+            }
+            const QTextLine last = layout->lineAt(layout->lineCount() - 1);
+            QCOMPARE(last.textStart() + last.textLength(), int(text.size()));
+        }
+    }
+
+    // Screenshots for a person to look at, only when GLIMMERBOX_SHOTS names
+    // a folder (run under a display server for the real look): in each
+    // language, at the default window size, a job of three photos through
+    // the three steps with their tips, the filter settings dialog on each tab
+    // of the text page, and the processing dialog at the end of the run.
+    void screenshots_data() { AddLanguages(); }
+
+    void screenshots()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, language);
+        const QString base = qEnvironmentVariable("GLIMMERBOX_SHOTS");
+        if (base.isEmpty())
+            QSKIP("GLIMMERBOX_SHOTS names no folder");
+        QString why;
+        if (!UseLanguage(language, why))
+            QSKIP(qPrintable(why));
+        const QString folder = base + "/" + language;
+        QDir().mkpath(folder);
+        const QString root = TestEnv::NewFolder("shots-" + language);
+        const QStringList photos = AppTestKit::CopySharedPhotos(root + "/photos", 3);
+        if (photos.size() < 3)
+            QSKIP("the shared photos are not there");
+        auto shot = [&folder](QWidget* widget, const QString& name) {
+            QVERIFY(widget->grab().save(folder + "/" + name + ".png"));
+            for (const QString& cut : CutOffTexts(widget))
+                qWarning("%s: cut off: %s", qPrintable(name), qPrintable(cut));
+        };
+        CPromptSeam::SetQuestionAnswerer([](const QString&) { return true; });
+        Store().setValue("Settings/LaunchCounter", 0); // the tips of a first start
+        MainWindow* w = Start(id);
+        QCOMPARE(w->size(), QSize(794, 672));
+        QObject context;
+
+        // Step 1: the invitation and its tip, then three photos.
+        w->Panel1()->ShowAddPhotoTip();
+        QTest::qWait(300);
+        shot(w, "1-step1-empty");
+        w->Panel1()->AddPhotos(QList<QString>(photos.begin(), photos.end()));
+        QTRY_COMPARE(w->Panel1()->ViewCount(), 3);
+        w->Panel1()->photoListView->setCurrentRow(0);
+        emit w->Panel1()->photoListView->Clicked();
+        QTest::qWait(2500); // thumbnails and the preview come in
+        w->Panel1()->MakeAddPhotoTipInvisible();
+        w->Panel1()->ShowStep2Tip();
+        QTest::qWait(300);
+        shot(w, "2-step1");
+
+        // Step 2: a text mark through the picker and its page.
+        auto step = [w](int index) {
+            qobject_cast<QToolButton*>(w->ToolBar()->widgetForAction(w->StepActions()[index]))->click();
+        };
+        step(1);
+        const QString text = CFiltersEnum::GetInstance()->GetRecordById(1000).name;
+        WhenModal<CDialogFilterSelection>(&context, [text, &shot](CDialogFilterSelection* picker) {
+            shot(picker, "3-picker");
+            auto* gallery = picker->findChild<CListThumb*>("listFilters");
+            for (int row = 0; row < gallery->count(); ++row)
+                if (gallery->item(row)->text() == text)
+                    gallery->setCurrentRow(row);
+            picker->findChild<QPushButton*>("Ok")->click();
+        });
+        WhenModal<CFilterSettings>(&context, [&shot](CFilterSettings* dialog) {
+            if (!QTest::qWaitFor([dialog] { return !dialog->findChild<QLabel*>("viewWatermark")->isHidden(); }, 20000))
+                qWarning("the text page showed no mark within 20 s");
+            auto* tabs = dialog->findChild<CFilterText*>()->findChild<QTabWidget*>("tabWidget");
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                tabs->setCurrentIndex(tab);
+                QTest::qWait(300);
+                shot(dialog, QString("4-text-page-%1").arg(tab));
+            }
+            dialog->findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        });
+        w->Panel2()->findChild<QPushButton*>("buttonAddFilter")->click();
+        QCOMPARE(CListFilters::GetInstance()->list.size(), 1);
+        QTRY_VERIFY_WITH_TIMEOUT(w->Panel2()->FilteredView()->shown && !w->Panel2()->FilteredView()->busy, 30000);
+        w->Panel2()->ShowAddFilterTip();
+        w->Panel2()->ShowStep3Tip();
+        QTest::qWait(300);
+        shot(w, "5-step2");
+
+        // Step 3: PNG into a folder, with the Process tip.
+        step(2);
+        auto* modes = w->Panel3()->findChild<QComboBox*>("comboFolderStructure");
+        modes->setCurrentIndex(0);
+        emit modes->activated(0);
+        auto* destination = w->Panel3()->findChild<QLineEdit*>("editDestinationPath");
+        destination->selectAll();
+        QTest::keyClicks(destination, TestEnv::NewFolder("shots-output-" + language));
+        auto* formats = w->Panel3()->findChild<QComboBox*>("comboOutputFormat");
+        for (int i = 0; i < formats->count(); ++i)
+            if (formats->itemText(i).startsWith("PNG"))
+                formats->setCurrentIndex(i);
+        auto* tip = w->Panel3()->findChild<CTextWidget*>("tipProcess");
+        QTRY_VERIFY_WITH_TIMEOUT(tip->isVisible(), 10000);
+        QTest::qWait(300);
+        shot(w, "6-step3");
+
+        // Process: the run's dialog once the run is done.
+        bool ran = false;
+        WhenModal<CProcessController>(&context, [&ran, &shot](CProcessController* run) {
+            if (!QTest::qWaitFor([run] { return run->IsRunFinished() && run->IsDeliveryFinished(); }, 60000))
+                qWarning("the run did not end within 60 s");
+            QTest::qWait(300);
+            shot(run, "7-processing");
+            ran = run->ErrorCount() == 0;
+            run->reject();
+        });
+        step(3);
+        QVERIFY(ran);
+    }
+
+    // More screenshots in each language (GLIMMERBOX_SHOTS as above): the
+    // step 1 details table, a question box, the preferences, the profile
+    // chooser, the first-run wizard's two pages, the renaming dialog, the
+    // JPEG options and the overwrite question.
+    void dialogScreenshots_data() { AddLanguages(); }
+
+    void dialogScreenshots()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, language);
+        const QString base = qEnvironmentVariable("GLIMMERBOX_SHOTS");
+        if (base.isEmpty())
+            QSKIP("GLIMMERBOX_SHOTS names no folder");
+        QString why;
+        if (!UseLanguage(language, why))
+            QSKIP(qPrintable(why));
+        const QString folder = base + "/" + language;
+        QDir().mkpath(folder);
+        const QStringList photos = AppTestKit::CopySharedPhotos(TestEnv::NewFolder("dialogs-" + language), 2);
+        if (photos.size() < 2)
+            QSKIP("the shared photos are not there");
+        MainWindow* w = Start(id);
+        QObject context;
+        // Runs a modal dialog and saves how it looks once shown.
+        auto shotOf = [&](QDialog* dialog, const QString& name, std::function<void()> before = {}) {
+            WhenModal<QDialog>(&context, [&, name, before](QDialog* shown) {
+                if (before)
+                    before();
+                QTest::qWait(400);
+                QVERIFY(shown->grab().save(folder + "/" + name + ".png"));
+                for (const QString& cut : CutOffTexts(shown))
+                    qWarning("%s: cut off: %s", qPrintable(name), qPrintable(cut));
+                shown->reject();
+            });
+            dialog->exec();
+        };
+
+        w->Panel1()->AddPhotos(QList<QString>(photos.begin(), photos.end()));
+        QTRY_COMPARE(w->Panel1()->ViewCount(), 2);
+        w->Panel1()->ViewDetails();
+        QTest::qWait(1500);
+        QVERIFY(w->grab().save(folder + "/8-step1-details.png"));
+
+        QMessageBox box(QMessageBox::Question, QString(), Tr("CMainPanel1", "Remove all photos from the list?"),
+                        QMessageBox::Yes | QMessageBox::No, w);
+        shotOf(&box, "9-question");
+        CSettings settings(w);
+        shotOf(&settings, "10-preferences");
+        CDialogProfileSelection chooser(w);
+        shotOf(&chooser, "11-chooser");
+        CUserProfile::GetInstance()->showStartupWizard = true;
+        CWizardStart wizard(w);
+        WhenModal<CWizardStart>(&context, [&](CWizardStart* shown) {
+            QTest::qWait(400);
+            QVERIFY(shown->grab().save(folder + "/12-wizard-1.png"));
+            shown->next();
+            QTest::qWait(400);
+            QVERIFY(shown->grab().save(folder + "/13-wizard-2.png"));
+            shown->reject();
+        });
+        wizard.exec();
+        CDialogRename rename(w);
+        rename.previewPhoto = CListImages::GetInstance()->list.value(0);
+        shotOf(&rename, "14-renaming");
+        CFormatSettings jpeg(w);
+        jpeg.page = CFormatSettings::PageJPG;
+        shotOf(&jpeg, "15-jpeg-options");
+        CDialogOverwrite overwrite(w);
+        overwrite.path = photos[0];
+        shotOf(&overwrite, "16-overwrite");
     }
 
     // A profile saved with the keep-original choice in one language loads
