@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CImageManager.h"
 #include "CListThumbThread.h"
+#include "CThumbRequests.h"
 #include "Common.h"
 #include "ImageProperties.h"
 #include "ListMoves.h"
@@ -59,18 +60,17 @@ CListThumb::CListThumb(QWidget* parent)
       records(std::make_unique<QList<SThumb>>()),
       rowMap(std::make_unique<QList<int>>()),
       icons(std::make_unique<QList<QIcon>>()),
-      mutex(&ownMutex)
+      mutex(&ownMutex),
+      requests(std::make_unique<CThumbRequests>())
 {
     // Overlays stay in place while the items scroll under them.
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
-    repaintTimer.setSingleShot(true);
 }
 
 CListThumb::~CListThumb()
 {
-    loadTimer.stop();
-    repaintTimer.stop();
+    requests->Stop();
     // The thread reads the lists below: it ends first.
     thread->stopThread = true;
     thread->wait();
@@ -117,13 +117,7 @@ void CListThumb::InitThread()
     thread->SetPixelRatio(int(qApp->devicePixelRatio()));
     thread->Init();
     thread->start(QThread::InheritPriority);
-    connect(this, &CListThumb::LoadThumbnails, thread.get(), &CListThumbThread::LoadThumbnails,
-            Qt::QueuedConnection);
-    connect(thread.get(), &CListThumbThread::OnThreadLoadComplete, this, &CListThumb::OnThreadLoadComplete,
-            Qt::QueuedConnection);
-    connect(&loadTimer, &QTimer::timeout, this, &CListThumb::ThreadLoadIcons);
-    connect(&repaintTimer, &QTimer::timeout, this, &CListThumb::RepaintView);
-    loadTimer.start(1000);
+    requests->Connect(this, thread.get());
 }
 
 QString CListThumb::SizeText(qint64 bytes)
@@ -288,7 +282,7 @@ void CListThumb::AssignThumbnails()
         return;
     SystemLogWrite("AssignThumbnails", QString("ptrListThumb->size(): %1").arg(total));
     UpdateItemsImageIndex(0, count() - 1);
-    lastRequestedFirst = -1;
+    requests->Reset();
 }
 
 void CListThumb::RemoveItem(int row)
@@ -366,7 +360,7 @@ void CListThumb::ChangeView(int mode)
 
 void CListThumb::UpdateView()
 {
-    lastRequestedFirst = -1;
+    requests->Reset();
 }
 
 void CListThumb::ReloadToolTips()
@@ -422,37 +416,12 @@ void CListThumb::ThreadLoadIcons()
 {
     if (!isVisible())
         return;
-    int first = 0;
-    int last = -1;
-    bool someNotLoaded = false;
-    {
-        QMutexLocker locker(mutex);
-        FindFirstLastVisibleItems(first, last);
-        if (first == lastRequestedFirst)
-            return;
-        lastRequestedFirst = first;
-        if (first >= 0 && first < count()) {
-            for (int r = first; r <= last && r < rowMap->size(); ++r) {
-                const int index = rowMap->at(r);
-                if (index >= 0 && index < records->size() && !records->at(index).loaded) {
-                    someNotLoaded = true;
-                    break;
-                }
-            }
-        }
-    }
-    if (someNotLoaded) {
-        thread->requestedFirst = first;
-        thread->requestedLast = last;
-        emit LoadThumbnails();
-    } else {
-        UpdateItemsImageIndex(first, last);
-    }
+    requests->Tick(this, count(), *records, *rowMap, mutex, thread.get());
 }
 
 void CListThumb::OnThreadLoadComplete(int first, int last)
 {
-    lastRequestedFirst = -1;
+    requests->Reset();
     UpdateItemsImageIndex(first, last);
 }
 
@@ -564,28 +533,27 @@ bool CListThumb::AllowsInternalMoves() const
     return listType == TypePhotos || listType == TypeFilters;
 }
 
+bool CListThumb::TakeFileDrag(QDragMoveEvent* event, bool accept)
+{
+    if (!event->mimeData()->hasFormat("text/uri-list"))
+        return false;
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+    return true;
+}
+
 void CListThumb::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat("text/uri-list")) {
-        if (listType == TypePhotos)
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    QListWidget::dragEnterEvent(event);
+    if (!TakeFileDrag(event, listType == TypePhotos))
+        QListWidget::dragEnterEvent(event);
 }
 
 void CListThumb::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasFormat("text/uri-list")) {
-        if (listType == TypePhotos)
-            event->acceptProposedAction();
-        else
-            event->ignore();
-        return;
-    }
-    QListWidget::dragMoveEvent(event);
+    if (!TakeFileDrag(event, listType == TypePhotos))
+        QListWidget::dragMoveEvent(event);
 }
 
 void CListThumb::dropEvent(QDropEvent* event)
@@ -650,11 +618,11 @@ void CListThumb::DropSelectedRows(QList<int> selected, int target)
         for (const SDragDrop& move : DropMoves(selected, target))
             DragnAndDrop(move.from, move.to);
     }
-    lastRequestedFirst = -1;
+    requests->Reset();
     if (listType == TypePhotos) {
         emit SignalDragDropPanel1(pendingMoves);
         if (viewMode() == QListView::IconMode)
-            repaintTimer.start(100);
+            requests->RepaintSoon(100);
     } else if (listType == TypeFilters) {
         emit SignalDragDropPanel2(pendingMoves);
     }

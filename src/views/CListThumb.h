@@ -9,12 +9,12 @@
 #include <QListWidget>
 #include <QMutex>
 #include <QStringList>
-#include <QTimer>
 
 #include <memory>
 
 class CImageCache;
 class CListThumbThread;
+class CThumbRequests;
 
 // An item view of photos, filters or profiles shown as icons with texts.
 // Each item is backed by an SThumb record; a row map gives the record of
@@ -107,6 +107,9 @@ public:
     static void TakePendingImage(SThumb& record, QList<QIcon>* icons);
     // Local files of dropped URLs, sorted ascending.
     static QStringList DroppedFiles(const QMimeData* data);
+    // A drag of files from outside is accepted (or, where not `accept`,
+    // ignored) and true returned; false for any other drag.
+    static bool TakeFileDrag(QDragMoveEvent* event, bool accept);
     // Paints the overlays due on `viewport` of a view with `count` items;
     // `top` is the height above the viewport (a header), `scrollWidth` and
     // `scrollHeight` the visible scroll bars.
@@ -153,9 +156,7 @@ private:
     std::unique_ptr<QList<QIcon>> icons;
     QBasicMutex* mutex = nullptr;
     QMutex ownMutex;
-    QTimer loadTimer;
-    int lastRequestedFirst = -1;
-    QTimer repaintTimer;
+    std::unique_ptr<CThumbRequests> requests;
     QList<SDragDrop> pendingMoves;
     bool dark = false;
     bool noThread = false;

@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CListThumb.h"
 #include "CListThumbThread.h"
+#include "CThumbRequests.h"
 #include "Common.h"
 #include "ListMoves.h"
 
@@ -50,7 +51,7 @@ bool KeyLess(const QVariant& a, const QVariant& b)
 } // namespace
 
 CListThumbDetails::CListThumbDetails(QWidget* parent)
-    : QTableWidget(parent), imageCache(CImageCache::GetInstance())
+    : QTableWidget(parent), imageCache(CImageCache::GetInstance()), requests(std::make_unique<CThumbRequests>())
 {
     setColumnCount(ColumnCount);
     QHeaderView* header = horizontalHeader();
@@ -82,13 +83,11 @@ CListThumbDetails::CListThumbDetails(QWidget* parent)
 
     connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
-    repaintTimer.setSingleShot(true);
 }
 
 CListThumbDetails::~CListThumbDetails()
 {
-    loadTimer.stop();
-    repaintTimer.stop();
+    requests->Stop();
     SetRegistryByteArray(kHeaderStateKey, horizontalHeader()->saveState());
 }
 
@@ -132,15 +131,7 @@ void CListThumbDetails::SetShared(QList<SThumb>* recordList, QList<int>* rows, C
 
 void CListThumbDetails::InitThread()
 {
-    if (thread) {
-        connect(this, &CListThumbDetails::LoadThumbnails, thread, &CListThumbThread::LoadThumbnails,
-                Qt::QueuedConnection);
-        connect(thread, &CListThumbThread::OnThreadLoadComplete, this, &CListThumbDetails::OnThreadLoadComplete,
-                Qt::QueuedConnection);
-    }
-    connect(&loadTimer, &QTimer::timeout, this, &CListThumbDetails::ThreadLoadIcons);
-    connect(&repaintTimer, &QTimer::timeout, this, &CListThumbDetails::RepaintView);
-    loadTimer.start(1000);
+    requests->Connect(this, thread);
 }
 
 void CListThumbDetails::AddItem(QString, QString, QString, QString) {}
@@ -315,12 +306,12 @@ void CListThumbDetails::UpdateItemsImageIndex(int first, int last)
 void CListThumbDetails::AssignThumbnails()
 {
     UpdateItemsImageIndex(0, rowCount() - 1);
-    lastRequestedFirst = -1;
+    requests->Reset();
 }
 
 void CListThumbDetails::UpdateView()
 {
-    lastRequestedFirst = -1;
+    requests->Reset();
 }
 
 void CListThumbDetails::ChangeView()
@@ -372,37 +363,12 @@ void CListThumbDetails::ThreadLoadIcons()
 {
     if (!isVisible() || !HasShared())
         return;
-    int first = -1;
-    int last = -1;
-    bool someNotLoaded = false;
-    {
-        QMutexLocker locker(mutex);
-        FindFirstLastVisibleItems(first, last);
-        if (first == lastRequestedFirst)
-            return;
-        lastRequestedFirst = first;
-        if (first >= 0 && first < rowCount()) {
-            for (int r = first; r <= last && r < rowMap->size(); ++r) {
-                const int index = rowMap->at(r);
-                if (index >= 0 && index < records->size() && !records->at(index).loaded) {
-                    someNotLoaded = true;
-                    break;
-                }
-            }
-        }
-    }
-    if (someNotLoaded && thread) {
-        thread->requestedFirst = first;
-        thread->requestedLast = last;
-        emit LoadThumbnails();
-    } else {
-        UpdateItemsImageIndex(first, last);
-    }
+    requests->Tick(this, rowCount(), *records, *rowMap, mutex, thread);
 }
 
 void CListThumbDetails::OnThreadLoadComplete(int first, int last)
 {
-    lastRequestedFirst = -1;
+    requests->Reset();
     UpdateItemsImageIndex(first, last);
 }
 
@@ -458,20 +424,14 @@ void CListThumbDetails::resizeEvent(QResizeEvent* event)
 
 void CListThumbDetails::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasFormat("text/uri-list")) {
-        event->acceptProposedAction();
-        return;
-    }
-    QTableWidget::dragEnterEvent(event);
+    if (!CListThumb::TakeFileDrag(event, true))
+        QTableWidget::dragEnterEvent(event);
 }
 
 void CListThumbDetails::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (event->mimeData()->hasFormat("text/uri-list")) {
-        event->acceptProposedAction();
-        return;
-    }
-    QTableWidget::dragMoveEvent(event);
+    if (!CListThumb::TakeFileDrag(event, true))
+        QTableWidget::dragMoveEvent(event);
 }
 
 void CListThumbDetails::dropEvent(QDropEvent* event)

@@ -9,11 +9,13 @@
 #include <QMutex>
 #include <QStringList>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVariant>
+
+#include <memory>
 
 class CImageCache;
 class CListThumbThread;
+class CThumbRequests;
 
 // The details view of the step 1 photos: one row per photo, 14 columns of
 // photo information. It shares the records, row map, icon list, mutex and
@@ -107,9 +109,7 @@ private:
 
     CImageCache* imageCache = nullptr;
     CListThumbThread* thread = nullptr;
-    QTimer repaintTimer;
-    QTimer loadTimer;
-    int lastRequestedFirst = -1;
+    std::unique_ptr<CThumbRequests> requests;
     QList<SListWatermark> watermarks;
     QList<SThumb>* records = nullptr;
     QList<int>* rowMap = nullptr;
