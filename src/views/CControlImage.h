@@ -175,6 +175,11 @@ private:
     void WriteBackMark(SFilterRecord& record, int positionParam);
     // The overlay of record at its place: pixmap and rectangle.
     void RefreshRecord(QPixmap& pixmap, QRect& rect, SFilterRecord& record);
+    // The overlay of a text or logo mark, drawn by `draw` (UpdateText or
+    // UpdateLogo of the filters).
+    using MarkDrawer = bool (CImageFilters::*)(QImage&, QRect&, SFilterRecord, QString, long, long, double, int, int,
+                                               bool, double);
+    void RefreshMark(QPixmap& pixmap, QRect& rect, const SFilterRecord& record, MarkDrawer draw);
     bool OneEditableRecord() const;
     EditGeometry::CropFrame m_cropStep; // the last crop step (edges it touched)
     // The current request as the thread is to see it.

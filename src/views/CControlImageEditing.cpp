@@ -163,26 +163,21 @@ void CControlImage::RefreshRecord(QPixmap& pixmap, QRect& rect, SFilterRecord& r
 
 void CControlImage::RefreshText(QPixmap& pixmap, QRect& rect, SFilterRecord record)
 {
-    const double ratio = DevicePixelRatio();
-    imageFilters.SetProperties(image.properties);
-    QImage picture;
-    if (!imageFilters.UpdateText(picture, rect, record, imagePath, fitWidth, fitHeight, fitScale, xOffset, yOffset,
-                                 true, ratio)) {
-        pixmap = QPixmap();
-        return;
-    }
-    pixmap = QPixmap::fromImage(picture);
-    DrawAnnotateCorners(&pixmap);
-    pixmap.setDevicePixelRatio(ratio);
+    RefreshMark(pixmap, rect, record, &CImageFilters::UpdateText);
 }
 
 void CControlImage::RefreshLogo(QPixmap& pixmap, QRect& rect, SFilterRecord record)
 {
+    RefreshMark(pixmap, rect, record, &CImageFilters::UpdateLogo);
+}
+
+void CControlImage::RefreshMark(QPixmap& pixmap, QRect& rect, const SFilterRecord& record, MarkDrawer draw)
+{
     const double ratio = DevicePixelRatio();
     imageFilters.SetProperties(image.properties);
     QImage picture;
-    if (!imageFilters.UpdateLogo(picture, rect, record, imagePath, fitWidth, fitHeight, fitScale, xOffset, yOffset,
-                                 true, ratio)) {
+    if (!(imageFilters.*draw)(picture, rect, record, imagePath, fitWidth, fitHeight, fitScale, xOffset, yOffset, true,
+                              ratio)) {
         pixmap = QPixmap();
         return;
     }
