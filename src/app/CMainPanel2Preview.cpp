@@ -11,6 +11,7 @@
 #include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "TipFitting.h"
 #include "WindowHelpers.h"
 #include "ui_CMainPanel2.h"
 
@@ -20,33 +21,6 @@ namespace {
 constexpr int kCurrentPreviewDelay = 500;
 constexpr int kTipShowDelay = 2000;
 constexpr int kTipHideDelay = 15000;
-
-// Whether the bubble placed every line of its text (a line with no room is
-// moved out of sight, to the widget's right edge).
-bool AllTextShown(const CTextWidget& tip)
-{
-    if (tip.Layouts().size() != tip.Paragraphs().size())
-        return false;
-    for (const QTextLayout* layout : tip.Layouts()) {
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            if (layout->lineAt(i).position().x() >= tip.width())
-                return false;
-        }
-    }
-    return true;
-}
-
-// Sizes the bubble to `size` with `text`, taller where the system font
-// needs more lines, so that no line of the text is cut.
-void FitTip(CTextWidget& tip, QSize size, const QString& text)
-{
-    for (int height = size.height(); height <= size.height() * 2; height += 10) {
-        tip.resize(size.width(), height);
-        tip.SetParagraphs({text});
-        if (AllTextShown(tip))
-            break;
-    }
-}
 } // namespace
 
 SImageRecord CMainPanel2::PreviewRecord() const

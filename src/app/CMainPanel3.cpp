@@ -11,6 +11,7 @@
 #include "CUserProfile.h"
 #include "Common.h"
 #include "JobFileProperties.h"
+#include "TipFitting.h"
 #include "WindowHelpers.h"
 
 #include <QDir>
@@ -31,21 +32,6 @@ constexpr int JpgItemForDelivery = 8;
 QString Slashes(QString path)
 {
     return path.replace('\\', '/');
-}
-
-// Whether the bubble placed every line of its text (a line with no room is
-// moved out of sight, to the widget's right edge).
-bool AllTextShown(const CTextWidget& tip)
-{
-    if (tip.Layouts().size() != tip.Paragraphs().size())
-        return false;
-    for (const QTextLayout* layout : tip.Layouts()) {
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            if (layout->lineAt(i).position().x() >= tip.width())
-                return false;
-        }
-    }
-    return true;
 }
 
 // Raises the undo history's suppress flag for the lifetime of the object and
@@ -656,13 +642,7 @@ void CMainPanel3::ShowProcessTip()
     if (userProfile->launchCount > 2 || processTipShown || !isVisible())
         return;
     tipProcess->SetShape(GenerateInfoBaloon(2));
-    // 240 x 80, taller where the system font needs more lines for the text.
-    for (int height = 80; height <= 160; height += 10) {
-        tipProcess->resize(240, height);
-        tipProcess->SetParagraphs({tr("When you are ready, go ahead and apply the changes to your photos")});
-        if (AllTextShown(*tipProcess))
-            break;
-    }
+    FitTip(*tipProcess, QSize(240, 80), tr("When you are ready, go ahead and apply the changes to your photos"));
     tipProcess->move(width() / 2 + 95, 0);
     tipProcess->show();
     tipProcess->raise();
