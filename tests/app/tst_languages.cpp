@@ -262,6 +262,19 @@ void WhenModal(QObject* context, std::function<void(T*)> script)
 }
 } // namespace
 
+// In a test function of TestLanguages: switches the catalogues to
+// `language`, or ends the test: skipped where the language has no file yet,
+// failed where it cannot be used.
+#define USE_LANGUAGE(language)                                                                                         \
+    do {                                                                                                               \
+        QString reason;                                                                                                \
+        if (!UseLanguage(language, reason)) {                                                                          \
+            if (reason.startsWith("Ln_"))                                                                              \
+                QSKIP(qPrintable(reason));                                                                             \
+            QFAIL(qPrintable(reason));                                                                                 \
+        }                                                                                                              \
+    } while (false)
+
 class TestLanguages : public QObject
 {
     Q_OBJECT
@@ -380,12 +393,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        QString why;
-        if (!UseLanguage(language, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(language);
         MainWindow* w = Start(id);
         QCOMPARE(CUserProfile::GetInstance()->languageId, id);
         QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join("\n")));
@@ -471,12 +479,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        QString why;
-        if (!UseLanguage(language, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(language);
         // The registry's English names, made before any translation is in.
         CFiltersEnum::DeleteInstance();
         CFiltersEnum::GetInstance()->GenerateList();
@@ -510,12 +513,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        QString why;
-        if (!UseLanguage(language, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(language);
         // The built-in profiles' English headers, read before any
         // translation is in.
         QHash<QString, QPair<QString, QString>> english;
@@ -565,13 +563,8 @@ private slots:
         QFETCH(int, toId);
         QFETCH(QString, to);
         QString why;
-        for (const QString& language : {to, from}) {
-            if (!UseLanguage(language, why)) {
-                if (why.startsWith("Ln_"))
-                    QSKIP(qPrintable(why));
-                QFAIL(qPrintable(why));
-            }
-        }
+        for (const QString& language : {to, from})
+            USE_LANGUAGE(language);
         MainWindow* w = Start(fromId);
         QObject context;
         QString title;
@@ -614,12 +607,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        QString why;
-        if (!UseLanguage(language, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(language);
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(qRgb(90, 140, 60));
         const QString photo = TestEnv::NewFolder("cut-" + language) + "/photo.jpg";
@@ -722,12 +710,7 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        QString why;
-        if (!UseLanguage(language, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(language);
         Store().setValue("Settings/LaunchCounter", 0); // the tips of a first start
         MainWindow* w = Start(id);
         w->Panel1()->ShowAddPhotoTip();
@@ -970,12 +953,7 @@ private slots:
         QFETCH(QString, loadedIn);
         const QString keep = "Keep original image format (if possible)";
         const QString path = TestEnv::NewFolder("keep-" + savedIn) + "/Holiday.gbf";
-        QString why;
-        if (!UseLanguage(savedIn, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(savedIn);
         MainWindow* w = Start(savedId);
         auto* combo = w->findChild<QComboBox*>("comboOutputFormat");
         QVERIFY(combo);
@@ -990,11 +968,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(QString::fromUtf8(file.readAll()).contains("<Property Name=\"OutputFormat\">Original</Property>"));
 
-        if (!UseLanguage(loadedIn, why)) {
-            if (why.startsWith("Ln_"))
-                QSKIP(qPrintable(why));
-            QFAIL(qPrintable(why));
-        }
+        USE_LANGUAGE(loadedIn);
         w = Start(loadedId);
         QVERIFY(w->LoadProfile(path));
         CUserProfile* profile = CUserProfile::GetInstance();
