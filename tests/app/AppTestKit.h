@@ -2,11 +2,18 @@
 
 #include <QList>
 #include <QPair>
+#include <QPointer>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <QVariant>
 
-// Shared by the start-up and headless-run tests: job files written by hand,
-// and the program started as a child process under a timeout.
+class QWidget;
+
+// Shared by the window and headless-run tests: job files written by hand,
+// the program started as a child process under a timeout, and the set-up of
+// the tests that drive the main window in process.
 namespace AppTestKit {
 
 struct ScriptSetup {
@@ -52,5 +59,34 @@ QString ProgramPath();
 // Copies up to `count` JPEG photos of the shared photo set into `folder`;
 // the copies' paths (empty when the set is absent).
 QStringList CopySharedPhotos(const QString& folder, int count);
+
+// The program's settings store (the sandbox's).
+QSettings Store();
+// Clears the program's settings store (the sandbox's) and writes `values`
+// (key, value) into it.
+void ResetStore(const QList<QPair<QString, QVariant>>& values);
+
+// Answers the prompts of the run from now on: warnings are appended to
+// `warnings`, questions to `questions` and answered with `*answer` as it is
+// when asked (yes without one). Both lists are cleared first.
+void RecordPrompts(QStringList* warnings, QStringList* questions, const bool* answer = nullptr);
+
+// Rejects a dialog that stays modal for `ticks` checks half a second apart,
+// so that a fault fails the test instead of hanging it; `unanswered` names
+// the dialogs it closed.
+class ModalGuard
+{
+public:
+    // Clears `unanswered` and starts the checks.
+    void Start(int ticks);
+    void Stop() { timer.stop(); }
+
+    QStringList unanswered;
+
+private:
+    QTimer timer;
+    QPointer<QWidget> stuck;
+    int stuckTicks = 0;
+};
 
 } // namespace AppTestKit

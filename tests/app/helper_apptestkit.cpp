@@ -1,12 +1,17 @@
 #include "AppTestKit.h"
 
+#include "CPromptSeam.h"
+#include "Common.h"
 #include "TestEnv.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSettings>
 
 namespace AppTestKit {
 
@@ -149,6 +154,47 @@ QStringList CopySharedPhotos(const QString& folder, int count)
             copies.append(target);
     }
     return copies;
+}
+
+QSettings Store()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
+}
+
+void ResetStore(const QList<QPair<QString, QVariant>>& values)
+{
+    QSettings store = Store();
+    store.clear();
+    for (const auto& [key, value] : values)
+        store.setValue(key, value);
+    store.sync();
+}
+
+void RecordPrompts(QStringList* warnings, QStringList* questions, const bool* answer)
+{
+    warnings->clear();
+    questions->clear();
+    CPromptSeam::SetWarningAnswerer([warnings](const QString& text) { *warnings << text; });
+    CPromptSeam::SetQuestionAnswerer([questions, answer](const QString& text) {
+        *questions << text;
+        return answer ? *answer : true;
+    });
+}
+
+void ModalGuard::Start(int ticks)
+{
+    unanswered.clear();
+    timer.disconnect();
+    QObject::connect(&timer, &QTimer::timeout, &timer, [this, ticks] {
+        QWidget* modal = QApplication::activeModalWidget();
+        stuckTicks = modal && modal == stuck ? stuckTicks + 1 : 0;
+        stuck = modal;
+        if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && stuckTicks >= ticks) {
+            unanswered << dialog->metaObject()->className();
+            dialog->reject();
+        }
+    });
+    timer.start(500);
 }
 
 } // namespace AppTestKit

@@ -45,10 +45,7 @@
 #include <memory>
 
 namespace {
-QSettings Store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
-}
+using AppTestKit::Store;
 
 // What a watcher did with a modal dialog.
 enum Handled { NotMine, Answered, AnsweredAndDone };
@@ -236,22 +233,12 @@ private slots:
 
     void init()
     {
-        QSettings store = Store();
-        store.clear();
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.setValue("GUI/MainWindow.ShowTipAfterProfile", 0);
-        store.sync();
+        AppTestKit::ResetStore({{"Settings/Settings.ShowStartupWizard", 0}, {"GUI/MainWindow.ShowTipAfterProfile", 0}});
         QDir(GetMyDocuments() + "/Glimmerbox").removeRecursively();
         QFile::remove(openerLog);
         watchers = std::make_unique<QObject>();
-        warnings.clear();
-        questions.clear();
         answerYes = true;
-        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
-        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
-            questions << text;
-            return answerYes;
-        });
+        AppTestKit::RecordPrompts(&warnings, &questions, &answerYes);
     }
 
     void cleanup()

@@ -74,11 +74,7 @@
 #include <memory>
 
 namespace {
-QSettings Store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
-                     ApplicationName());
-}
+using AppTestKit::Store;
 
 // The translatable texts of a form: object name -> (property, English
 // text), for the "text" and "title" properties of its widgets and actions.
@@ -371,12 +367,9 @@ class TestLanguages : public QObject
 private slots:
     void init()
     {
-        QSettings store = Store();
-        store.clear();
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.setValue("GUI/MainWindow.ShowTipAfterProfile", 0);
-        store.setValue("GUI/bShowSaveProject", 0);
-        store.sync();
+        AppTestKit::ResetStore({{"Settings/Settings.ShowStartupWizard", 0},
+                                {"GUI/MainWindow.ShowTipAfterProfile", 0},
+                                {"GUI/bShowSaveProject", 0}});
         warnings.clear();
         CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
     }

@@ -1,6 +1,7 @@
 // The step 1 panel in the main window, along the roads a user takes:
 // adding (files, folders, the search, drops), removing, reordering and
 // sorting, with the unsupported-files dialog and the title mark.
+#include "AppTestKit.h"
 #include "CControlImage.h"
 #include "CDialogSearch.h"
 #include "CDialogUnsupportedFormat.h"
@@ -112,38 +113,14 @@ class TestPanel1 : public QObject
     QString root;
     // Closes a dialog that no test answers, so that a fault fails the test
     // instead of hanging it.
-    QTimer guard;
-    QPointer<QWidget> stuck;
-    int stuckTicks = 0;
-    QStringList unanswered;
+    AppTestKit::ModalGuard guard;
 
 private slots:
     void init()
     {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
-        store.clear();
-        store.setValue("Settings/LaunchCounter", 4);
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.sync();
-        warnings.clear();
-        questions.clear();
-        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
-        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
-            questions << text;
-            return true;
-        });
-        unanswered.clear();
-        guard.disconnect();
-        connect(&guard, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            stuckTicks = modal && modal == stuck ? stuckTicks + 1 : 0;
-            stuck = modal;
-            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && stuckTicks >= 10) {
-                unanswered << dialog->metaObject()->className();
-                dialog->reject();
-            }
-        });
-        guard.start(500);
+        AppTestKit::ResetStore({{"Settings/LaunchCounter", 4}, {"Settings/Settings.ShowStartupWizard", 0}});
+        AppTestKit::RecordPrompts(&warnings, &questions);
+        guard.Start(10);
         window = std::make_unique<MainWindow>(nullptr);
         window->show();
         panel = window->Panel1();
@@ -152,8 +129,8 @@ private slots:
 
     void cleanup()
     {
-        guard.stop();
-        QVERIFY2(unanswered.isEmpty(), qPrintable(unanswered.join(", ")));
+        guard.Stop();
+        QVERIFY2(guard.unanswered.isEmpty(), qPrintable(guard.unanswered.join(", ")));
         window.reset();
         CPromptSeam::Reset();
     }

@@ -149,10 +149,7 @@ class TestPanel2 : public QObject
     QString root;
     // Closes a dialog that no test answers, so that a fault fails the test
     // instead of hanging it.
-    QTimer guard;
-    QPointer<QWidget> stuck;
-    int stuckTicks = 0;
-    QStringList unanswered;
+    AppTestKit::ModalGuard guard;
 
     // A widget of the step 2 panel (step 1 has widgets of the same names).
     template <class T> T* Find(const char* name) const
@@ -220,31 +217,10 @@ private slots:
 
     void init()
     {
-        QSettings store(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
-        store.clear();
-        store.setValue("Settings/LaunchCounter", 4);
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.sync();
-        warnings.clear();
-        questions.clear();
+        ResetStore({{"Settings/LaunchCounter", 4}, {"Settings/Settings.ShowStartupWizard", 0}});
         answerYes = true;
-        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
-        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
-            questions << text;
-            return answerYes;
-        });
-        unanswered.clear();
-        guard.disconnect();
-        connect(&guard, &QTimer::timeout, this, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            stuckTicks = modal && modal == stuck ? stuckTicks + 1 : 0;
-            stuck = modal;
-            if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && stuckTicks >= 20) {
-                unanswered << dialog->metaObject()->className();
-                dialog->reject();
-            }
-        });
-        guard.start(500);
+        RecordPrompts(&warnings, &questions, &answerYes);
+        guard.Start(20);
         window = std::make_unique<MainWindow>(nullptr);
         window->show();
         panel = window->Panel2();
@@ -255,8 +231,8 @@ private slots:
 
     void cleanup()
     {
-        guard.stop();
-        QVERIFY2(unanswered.isEmpty(), qPrintable(unanswered.join(", ")));
+        guard.Stop();
+        QVERIFY2(guard.unanswered.isEmpty(), qPrintable(guard.unanswered.join(", ")));
         window.reset();
         CPromptSeam::Reset();
     }

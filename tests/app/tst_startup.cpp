@@ -38,11 +38,6 @@
 using namespace AppTestKit;
 
 namespace {
-QSettings Store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
-                     ApplicationName());
-}
 
 void SetOld(const QString& path, int daysAgo)
 {
@@ -85,19 +80,10 @@ private slots:
     void init()
     {
         // A prepared settings store: no wizard, no tips, a known counter.
-        QSettings store = Store();
-        store.clear();
-        store.setValue("Settings/LaunchCounter", 4);
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.setValue("GUI/MainWindow.ShowTipAfterProfile", 0);
-        store.sync();
-        warnings.clear();
-        questions.clear();
-        CPromptSeam::SetWarningAnswerer([this](const QString& text) { warnings << text; });
-        CPromptSeam::SetQuestionAnswerer([this](const QString& text) {
-            questions << text;
-            return questionAnswer;
-        });
+        ResetStore({{"Settings/LaunchCounter", 4},
+                    {"Settings/Settings.ShowStartupWizard", 0},
+                    {"GUI/MainWindow.ShowTipAfterProfile", 0}});
+        RecordPrompts(&warnings, &questions, &questionAnswer);
     }
 
     void cleanup()

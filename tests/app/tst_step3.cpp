@@ -1,6 +1,7 @@
 // Step 3 in the main window: destination, folder modes, output format and
 // its options dialog, server fields and the connection test against real
 // servers on 127.0.0.1, and job files holding values the panel lacks.
+#include "AppTestKit.h"
 #include "CFormatSettings.h"
 #include "CFormatsEnum.h"
 #include "CListImages.h"
@@ -36,10 +37,7 @@ namespace {
 const QString kUser = "uploader";
 const QString kPassword = "s3cret";
 
-QSettings Store()
-{
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(), ApplicationName());
-}
+using AppTestKit::Store;
 
 // Runs `act` on the next modal dialog other than `outer` that opens; polled,
 // so that it also finds a dialog opened inside another dialog's loop.
@@ -183,10 +181,8 @@ class TestStep3 : public QObject
 private slots:
     void init()
     {
-        QSettings store = Store();
-        store.clear(); // a fresh settings store, without the first-run wizard
-        store.setValue("Settings/Settings.ShowStartupWizard", 0);
-        store.sync();
+        // A fresh settings store, without the first-run wizard.
+        AppTestKit::ResetStore({{"Settings/Settings.ShowStartupWizard", 0}});
         watchers = std::make_unique<QObject>();
     }
 
