@@ -196,6 +196,18 @@ class TestPanel2 : public QObject
         QTRY_VERIFY(panel->isVisible());
     }
 
+    // Copies `count` shared photos into root/Holiday, adds them and shows
+    // step 2; empty, with nothing added, without the shared photos.
+    QStringList PhotosInStep2(int count)
+    {
+        const QStringList photos = CopyPhotos("Holiday", count);
+        if (photos.isEmpty())
+            return {};
+        AddPhotos(photos);
+        ShowStep2();
+        return photos;
+    }
+
     // The names the preview shows for every photo of the strip.
     QStringList PreviewNames()
     {
@@ -359,11 +371,9 @@ private slots:
     // nothing and clears the status text the page's preview left.
     void filterAddedThroughPickerAndPage()
     {
-        const QStringList photos = CopyPhotos("Holiday", 1);
+        const QStringList photos = PhotosInStep2(1);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
-        AddPhotos(photos);
-        ShowStep2();
         CControlImage* filtered = panel->FilteredView();
         CControlImage* original = panel->OriginalView();
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && filtered->imagePath == photos.first(), 30000);
@@ -413,11 +423,9 @@ private slots:
     // CleanUp ends while a failing filter's render is under way.
     void stripAndPreviews()
     {
-        const QStringList photos = CopyPhotos("Holiday", 2);
+        const QStringList photos = PhotosInStep2(2);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
-        AddPhotos(photos);
-        ShowStep2();
         CControlImage* filtered = panel->FilteredView();
         CControlImage* original = panel->OriginalView();
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown, 30000);
@@ -443,11 +451,9 @@ private slots:
 
     void cleanUpAfterAFailingFilter()
     {
-        const QStringList photos = CopyPhotos("Holiday", 1);
+        const QStringList photos = PhotosInStep2(1);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
-        AddPhotos(photos);
-        ShowStep2();
         CControlImage* filtered = panel->FilteredView();
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && !filtered->busy, 30000);
         SFilterRecord failing;
@@ -466,11 +472,9 @@ private slots:
     // chosen in the strip is still rendered.
     void photoChosenAfterAPresetIsRendered()
     {
-        const QStringList photos = CopyPhotos("Holiday", 2);
+        const QStringList photos = PhotosInStep2(2);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
-        AddPhotos(photos);
-        ShowStep2();
         CControlImage* filtered = panel->FilteredView();
         QTRY_VERIFY_WITH_TIMEOUT(filtered->shown && filtered->imagePath == photos[0] && !filtered->busy, 30000);
 
@@ -544,11 +548,9 @@ private slots:
     // of names only, the button's an ordinary one.
     void customRenaming()
     {
-        const QStringList photos = CopyPhotos("Holiday", 1);
+        const QStringList photos = PhotosInStep2(1);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
-        AddPhotos(photos);
-        ShowStep2();
         QTRY_COMPARE(profile->previewPath, photos[0]);
         auto* combo = Find<QComboBox>("comboPreset");
         combo->setCurrentIndex(2);
