@@ -71,10 +71,30 @@
 
 #include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 namespace {
 using AppTestKit::Store;
+
+// The languages of the interface: English name, language id, file code.
+struct SLanguage {
+    const char* name;
+    int id;
+    const char* code;
+};
+const SLanguage kLanguages[] = {{"English", 1033, "En"}, {"German", 1031, "De"}, {"French", 1036, "Fr"},
+                                {"Spanish", 1034, "Es"}, {"Italian", 1040, "It"}, {"Japanese", 1041, "Ja"}};
+
+const SLanguage& LanguageOf(const char* code)
+{
+    for (const SLanguage& language : kLanguages) {
+        if (qstrcmp(language.code, code) == 0)
+            return language;
+    }
+    qFatal("no language %s", code);
+}
 
 // The translatable texts of a form: object name -> (property, English
 // text), for the "text" and "title" properties of its widgets and actions.
@@ -331,12 +351,25 @@ class TestLanguages : public QObject
     {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("language");
-        QTest::newRow("English") << 1033 << "En";
-        QTest::newRow("German") << 1031 << "De";
-        QTest::newRow("French") << 1036 << "Fr";
-        QTest::newRow("Spanish") << 1034 << "Es";
-        QTest::newRow("Italian") << 1040 << "It";
-        QTest::newRow("Japanese") << 1041 << "Ja";
+        for (const SLanguage& language : kLanguages)
+            QTest::newRow(language.name) << language.id << QString(language.code);
+    }
+
+    // Rows "<first> to <second>" for the language pairs given by their codes,
+    // in the columns firstId, first (the code), secondId, second.
+    void AddLanguagePairs(const char* firstId, const char* first, const char* secondId, const char* second,
+                          std::initializer_list<std::pair<const char*, const char*>> pairs)
+    {
+        QTest::addColumn<int>(firstId);
+        QTest::addColumn<QString>(first);
+        QTest::addColumn<int>(secondId);
+        QTest::addColumn<QString>(second);
+        for (const auto& [a, b] : pairs) {
+            const SLanguage& from = LanguageOf(a);
+            const SLanguage& to = LanguageOf(b);
+            QTest::newRow(qPrintable(QString("%1 to %2").arg(from.name, to.name)))
+                << from.id << QString(from.code) << to.id << QString(to.code);
+        }
     }
 
     // Reads the language's file and Qt's translation; false (with the
@@ -537,16 +570,8 @@ private slots:
     // current language, and shown at the next start.
     void switchInPreferences_data()
     {
-        QTest::addColumn<int>("fromId");
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<int>("toId");
-        QTest::addColumn<QString>("to");
-        QTest::newRow("English to Japanese") << 1033 << "En" << 1041 << "Ja";
-        QTest::newRow("Japanese to German") << 1041 << "Ja" << 1031 << "De";
-        QTest::newRow("German to French") << 1031 << "De" << 1036 << "Fr";
-        QTest::newRow("French to Spanish") << 1036 << "Fr" << 1034 << "Es";
-        QTest::newRow("Spanish to Italian") << 1034 << "Es" << 1040 << "It";
-        QTest::newRow("Italian to English") << 1040 << "It" << 1033 << "En";
+        AddLanguagePairs("fromId", "from", "toId", "to",
+                         {{"En", "Ja"}, {"Ja", "De"}, {"De", "Fr"}, {"Fr", "Es"}, {"Es", "It"}, {"It", "En"}});
     }
 
     void switchInPreferences()
@@ -929,13 +954,7 @@ private slots:
     // loaded choice.
     void keepOriginalAcrossLanguages_data()
     {
-        QTest::addColumn<int>("savedId");
-        QTest::addColumn<QString>("savedIn");
-        QTest::addColumn<int>("loadedId");
-        QTest::addColumn<QString>("loadedIn");
-        QTest::newRow("German to French") << 1031 << "De" << 1036 << "Fr";
-        QTest::newRow("Japanese to English") << 1041 << "Ja" << 1033 << "En";
-        QTest::newRow("Spanish to Italian") << 1034 << "Es" << 1040 << "It";
+        AddLanguagePairs("savedId", "savedIn", "loadedId", "loadedIn", {{"De", "Fr"}, {"Ja", "En"}, {"Es", "It"}});
     }
 
     void keepOriginalAcrossLanguages()
