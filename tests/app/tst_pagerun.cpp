@@ -12,6 +12,7 @@
 #include "CScripts.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "DialogScript.h"
 #include "TestEnv.h"
 
 #include <QDoubleSpinBox>
@@ -65,18 +66,6 @@ double MeanDifference(const QImage& a, const QImage& b)
         }
     }
     return count ? sum / (3.0 * double(count)) : 0.0;
-}
-
-// Runs `script` inside the dialog's modal loop; what is left open is
-// cancelled, so that a failing check never hangs the test.
-int RunDialog(CFilterSettings& dialog, const std::function<void()>& script)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, script] {
-        script();
-        if (dialog.isVisible())
-            dialog.reject();
-    });
-    return dialog.exec();
 }
 
 bool EditedOnPhoto(quint32 id)

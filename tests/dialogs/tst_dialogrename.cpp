@@ -4,6 +4,7 @@
 #include "CFormatsEnum.h"
 #include "CListImages.h"
 #include "CUserProfile.h"
+#include "DialogScript.h"
 #include "TestEnv.h"
 
 #include <QCheckBox>
@@ -43,18 +44,6 @@ template <class T> T* Child(CDialogRename& dialog, const char* name)
     if (!child)
         qFatal("no %s", name);
     return child;
-}
-
-// Runs the dialog with `script` played inside its modal loop; what the
-// script leaves open is cancelled.
-int RunDialog(CDialogRename& dialog, const std::function<void()>& script)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, script] {
-        script();
-        if (dialog.isVisible())
-            dialog.reject();
-    });
-    return dialog.exec();
 }
 
 // Sets every field to a value other than the defaults.

@@ -8,6 +8,7 @@
 #include "CFiltersEnum.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "DialogScript.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
 
@@ -37,18 +38,6 @@ SFilterRecord RotateRecord(double angle)
     record.params[0] = angle;
     record.active = 0;
     return record;
-}
-
-// Runs the dialog with `script` played inside its modal loop; whatever the
-// script leaves open is cancelled, so a failing check never hangs the test.
-int RunDialog(CFilterSettings& dialog, const std::function<void()>& script)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, script] {
-        script();
-        if (dialog.isVisible())
-            dialog.reject();
-    });
-    return dialog.exec();
 }
 
 QSpinBox* Degrees(CFilterSettings& dialog)

@@ -8,6 +8,7 @@
 #include "CFiltersEnum.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "DialogScript.h"
 #include "TestEnv.h"
 
 #include <QAbstractButton>
@@ -23,18 +24,6 @@
 #include <functional>
 
 namespace {
-// Runs the dialog with `script` played inside its modal loop; whatever the
-// script leaves open is cancelled, so a failing check never hangs the test.
-int RunDialog(CFilterSettings& dialog, const std::function<void()>& script)
-{
-    QTimer::singleShot(0, &dialog, [&dialog, script] {
-        script();
-        if (dialog.isVisible())
-            dialog.reject();
-    });
-    return dialog.exec();
-}
-
 // A mouse event on the view's viewport, where the view takes its input.
 void SendMouse(CControlImage* view, QEvent::Type type, QPoint position, Qt::MouseButtons buttons)
 {
