@@ -11,6 +11,7 @@
 #include "CFilterVintageFrame.h"
 #include "CFiltersEnum.h"
 #include "CImageCache.h"
+#include "FilterPageKit.h"
 #include "TestEnv.h"
 
 #include <QCheckBox>
@@ -26,20 +27,8 @@
 #include <memory>
 
 namespace {
-SFilterRecord Record(const QList<double>& numbers)
-{
-    SFilterRecord record;
-    record.numParams = quint8(numbers.size());
-    std::copy(numbers.begin(), numbers.end(), record.params);
-    return record;
-}
-
-QList<double> Numbers(CFilterUI& page)
-{
-    SFilterRecord record;
-    page.Save(record);
-    return QList<double>(record.params, record.params + record.numParams);
-}
+using FilterPageKit::Numbers;
+using FilterPageKit::Record;
 
 // The frame page of an id, as the settings dialog makes it.
 std::unique_ptr<CFilterFrame> FramePage(int id)

@@ -4,6 +4,7 @@
 #include "CFilterCrop.h"
 #include "CFilterResize.h"
 #include "CFiltersEnum.h"
+#include "FilterPageKit.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
 
@@ -44,20 +45,8 @@ std::unique_ptr<Page> MakePage(int id, int width, int height)
     return page;
 }
 
-SFilterRecord Record(const QList<double>& numbers)
-{
-    SFilterRecord record;
-    record.numParams = quint8(numbers.size());
-    std::copy(numbers.begin(), numbers.end(), record.params);
-    return record;
-}
-
-QList<double> Numbers(CFilterUI& page)
-{
-    SFilterRecord record;
-    page.Save(record);
-    return QList<double>(record.params, record.params + record.numParams);
-}
+using FilterPageKit::Numbers;
+using FilterPageKit::Record;
 
 QList<double> Numbers(const QList<QVariant>& signal)
 {
