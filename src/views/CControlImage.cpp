@@ -271,14 +271,8 @@ bool CControlImage::Showup()
         busy = false;
         return false;
     }
-    image.image = result.image;
-    image.pages = result.pages;
-    image.properties = result.properties;
-    image.sourcePath = result.sourcePath;
-    imageResized.image = result.imageResized;
-    imageResized.pages = result.pagesResized;
-    imageResized.properties = result.propertiesResized;
-    imageResized.sourcePath = result.sourcePathResized;
+    result.full.Into(image);
+    result.resized.Into(imageResized);
 
     zoom = result.zoom;
     zoomMin = result.zoomMin;

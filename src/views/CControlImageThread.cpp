@@ -205,14 +205,8 @@ void CControlImageThread::Publish(bool shown)
     result.generation = request.generation;
     result.shown = shown;
     if (shown) {
-        result.image = image.image;
-        result.pages = image.pages;
-        result.properties = image.properties;
-        result.sourcePath = image.sourcePath;
-        result.imageResized = imageResized.image;
-        result.pagesResized = imageResized.pages;
-        result.propertiesResized = imageResized.properties;
-        result.sourcePathResized = imageResized.sourcePath;
+        result.full = SPreviewRender::Of(image);
+        result.resized = SPreviewRender::Of(imageResized);
         result.zoom = usedZoom;
         result.zoomMin = usedZoomMin;
         result.scrollPos = request.scrollPos;

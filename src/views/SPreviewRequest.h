@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CImageManager.h"
 #include "SFilterRecord.h"
 #include "SImageProperties.h"
 
@@ -34,6 +35,27 @@ struct SPreviewRequest
     bool noRepeat = false;          // a failed load is not tried again
 };
 
+// One render as it goes from the thread's image manager to the view's.
+struct SPreviewRender
+{
+    Magick::Image image;
+    QList<Magick::Image> pages;
+    SImageProperties properties;
+    QString sourcePath;
+
+    static SPreviewRender Of(const CImageManager& manager)
+    {
+        return {manager.image, manager.pages, manager.properties, manager.sourcePath};
+    }
+    void Into(CImageManager& manager) const
+    {
+        manager.image = image;
+        manager.pages = pages;
+        manager.properties = properties;
+        manager.sourcePath = sourcePath;
+    }
+};
+
 // What one ended operation hands back to its view. A result that was not
 // shown (a failed filter, a load given up) only tells the view that the
 // request is over.
@@ -42,14 +64,8 @@ struct SPreviewResult
     quint64 generation = 0;
     bool shown = false;
     // The full-size render and the render scaled to the zoom.
-    Magick::Image image;
-    QList<Magick::Image> pages;
-    SImageProperties properties;
-    QString sourcePath;
-    Magick::Image imageResized;
-    QList<Magick::Image> pagesResized;
-    SImageProperties propertiesResized;
-    QString sourcePathResized;
+    SPreviewRender full;
+    SPreviewRender resized;
     // The zoom the picture was scaled by (a filter that changes the size is
     // fitted anew), its fit and the scroll position kept around the centre.
     double zoom = 0.0;
