@@ -10,6 +10,7 @@
 #include "Common.h"
 #include "DialogScript.h"
 #include "TestEnv.h"
+#include "ViewInput.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -24,15 +25,6 @@
 #include <functional>
 
 namespace {
-// A mouse event on the view's viewport, where the view takes its input.
-void SendMouse(CControlImage* view, QEvent::Type type, QPoint position, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(position), view->viewport()->mapToGlobal(QPointF(position)), button, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &event);
-}
-
 // A text mark in the middle of the photo, as the page saves it.
 SFilterRecord TextRecord(bool tiled)
 {

@@ -1,6 +1,7 @@
 #include "EditGeometry.h"
 #include "PreviewTestKit.h"
 #include "TestEnv.h"
+#include "ViewInput.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -13,16 +14,6 @@ using EditGeometry::Area;
 using EditGeometry::Side;
 
 namespace {
-// Sends a mouse event to the view's viewport, where the view receives its
-// mouse input.
-void SendMouse(CControlImage* view, QEvent::Type type, QPoint position, Qt::MouseButtons buttons)
-{
-    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-    QMouseEvent event(type, QPointF(position), view->viewport()->mapToGlobal(QPointF(position)), button, buttons,
-                      Qt::NoModifier);
-    QCoreApplication::sendEvent(view->viewport(), &event);
-}
-
 // The middle of the rows (or columns) of `image` within [from, to) that hold
 // a pixel for which `hit` is true; -1 when none does. `across` picks the
 // other coordinate's range.
