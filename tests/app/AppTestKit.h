@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVariant>
 
+class QComboBox;
 class QWidget;
 
 // Shared by the window and headless-run tests: job files written by hand,
@@ -62,6 +63,10 @@ QStringList CopySharedPhotos(const QString& folder, int count);
 
 // The program's settings store (the sandbox's).
 QSettings Store();
+// The item of step 3's format list for a format id ("JPG" finds
+// "JPG - JPEG ..."), or for the keep-original item; -1 where none.
+int FormatItem(const QComboBox* combo, const QString& id);
+
 // Clears the program's settings store (the sandbox's) and writes `values`
 // (key, value) into it.
 void ResetStore(const QList<QPair<QString, QVariant>>& values);

@@ -5,6 +5,7 @@
 #include "TestEnv.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -154,6 +155,16 @@ QStringList CopySharedPhotos(const QString& folder, int count)
             copies.append(target);
     }
     return copies;
+}
+
+int FormatItem(const QComboBox* combo, const QString& id)
+{
+    for (int i = 0; i < combo->count(); ++i) {
+        const QString text = combo->itemText(i);
+        if (text == id || text.startsWith(id + " - "))
+            return i;
+    }
+    return -1;
 }
 
 QSettings Store()

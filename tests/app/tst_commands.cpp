@@ -88,16 +88,7 @@ QString WritePhoto(const QString& path, int width, int height)
     return photo.save(path) ? path : QString();
 }
 
-// The item of step 3's format list for a format id.
-int FormatItem(const QComboBox* combo, const QString& id)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        const QString text = combo->itemText(i);
-        if (text == id || text.startsWith(id + " - "))
-            return i;
-    }
-    return -1;
-}
+using AppTestKit::FormatItem;
 
 // With GLIMMERBOX_SHOTS set (a folder), the widget as drawn, for a person
 // to look at; run under a display server for the real look.

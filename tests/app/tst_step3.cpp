@@ -56,16 +56,7 @@ void OnNextModal(QObject* context, std::function<void(QDialog*)> act, QWidget* o
     timer->start();
 }
 
-// The item of the format list for a format id, or the keep-original item.
-int FormatItem(const QComboBox* combo, const QString& id)
-{
-    for (int i = 0; i < combo->count(); ++i) {
-        const QString text = combo->itemText(i);
-        if (text == id || text.startsWith(id + " - "))
-            return i;
-    }
-    return -1;
-}
+using AppTestKit::FormatItem;
 
 } // namespace
 
