@@ -397,6 +397,23 @@ class TestLanguages : public QObject
         return true;
     }
 
+    // The folder (made) for the screenshots in `language`; empty, with the
+    // reason in `why`, where none are taken: GLIMMERBOX_SHOTS names no folder
+    // or the language cannot be used.
+    QString ShotsFolder(const QString& language, QString& why)
+    {
+        const QString base = qEnvironmentVariable("GLIMMERBOX_SHOTS");
+        if (base.isEmpty()) {
+            why = "GLIMMERBOX_SHOTS names no folder";
+            return QString();
+        }
+        if (!UseLanguage(language, why))
+            return QString();
+        const QString folder = base + "/" + language;
+        QDir().mkpath(folder);
+        return folder;
+    }
+
 private slots:
     void init()
     {
@@ -775,14 +792,10 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        const QString base = qEnvironmentVariable("GLIMMERBOX_SHOTS");
-        if (base.isEmpty())
-            QSKIP("GLIMMERBOX_SHOTS names no folder");
         QString why;
-        if (!UseLanguage(language, why))
+        const QString folder = ShotsFolder(language, why);
+        if (folder.isEmpty())
             QSKIP(qPrintable(why));
-        const QString folder = base + "/" + language;
-        QDir().mkpath(folder);
         const QString root = TestEnv::NewFolder("shots-" + language);
         const QStringList photos = AppTestKit::CopySharedPhotos(root + "/photos", 3);
         if (photos.size() < 3)
@@ -886,14 +899,10 @@ private slots:
     {
         QFETCH(int, id);
         QFETCH(QString, language);
-        const QString base = qEnvironmentVariable("GLIMMERBOX_SHOTS");
-        if (base.isEmpty())
-            QSKIP("GLIMMERBOX_SHOTS names no folder");
         QString why;
-        if (!UseLanguage(language, why))
+        const QString folder = ShotsFolder(language, why);
+        if (folder.isEmpty())
             QSKIP(qPrintable(why));
-        const QString folder = base + "/" + language;
-        QDir().mkpath(folder);
         const QStringList photos = AppTestKit::CopySharedPhotos(TestEnv::NewFolder("dialogs-" + language), 2);
         if (photos.size() < 2)
             QSKIP("the shared photos are not there");
