@@ -9,6 +9,9 @@
 #include <QTimer>
 #include <QVariant>
 
+#include <memory>
+
+class MainWindow;
 class QComboBox;
 class QWidget;
 
@@ -63,6 +66,10 @@ QStringList CopySharedPhotos(const QString& folder, int count);
 
 // The program's settings store (the sandbox's).
 QSettings Store();
+// A main window started the way main starts it, with `file` handed in
+// (none where null), and shown.
+std::unique_ptr<MainWindow> StartWindow(const QString& file = QString());
+
 // The item of step 3's format list for a format id ("JPG" finds
 // "JPG - JPEG ..."), or for the keep-original item; -1 where none.
 int FormatItem(const QComboBox* combo, const QString& id);

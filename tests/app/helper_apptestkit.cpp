@@ -2,6 +2,7 @@
 
 #include "CPromptSeam.h"
 #include "Common.h"
+#include "MainWindow.h"
 #include "TestEnv.h"
 
 #include <QApplication>
@@ -165,6 +166,15 @@ int FormatItem(const QComboBox* combo, const QString& id)
             return i;
     }
     return -1;
+}
+
+std::unique_ptr<MainWindow> StartWindow(const QString& file)
+{
+    auto window = std::make_unique<MainWindow>(nullptr);
+    if (!file.isNull())
+        window->StartLoadingFileWindows(file);
+    window->show();
+    return window;
 }
 
 QSettings Store()

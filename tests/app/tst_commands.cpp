@@ -121,10 +121,7 @@ class TestCommands : public QObject
 
     MainWindow* Start(const QString& file = QString())
     {
-        window = std::make_unique<MainWindow>(nullptr);
-        if (!file.isNull())
-            window->StartLoadingFileWindows(file);
-        window->show();
+        window = AppTestKit::StartWindow(file);
         return window.get();
     }
     CUserProfile* Profile() { return CUserProfile::GetInstance(); }

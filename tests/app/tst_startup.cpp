@@ -69,10 +69,7 @@ class TestStartup : public QObject
     // A window started the way main starts it, with `file` handed in.
     MainWindow* Start(const QString& file = QString())
     {
-        window = std::make_unique<MainWindow>(nullptr);
-        if (!file.isNull())
-            window->StartLoadingFileWindows(file);
-        window->show();
+        window = StartWindow(file);
         return window.get();
     }
 
