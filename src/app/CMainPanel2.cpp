@@ -28,24 +28,6 @@
 namespace {
 const char* const kShowPreviewKey = "GUI/Step2.ShowPreview";
 constexpr int kAllPreviewsDelay = 2000;
-
-// Raises the undo history's suppress flag for the lifetime of the object and
-// then puts back what it was, on every path.
-class SuppressStates
-{
-public:
-    explicit SuppressStates(CStatesList* states) : m_states(states), m_was(states->suppress)
-    {
-        m_states->suppress = true;
-    }
-    ~SuppressStates() { m_states->suppress = m_was; }
-    SuppressStates(const SuppressStates&) = delete;
-    SuppressStates& operator=(const SuppressStates&) = delete;
-
-private:
-    CStatesList* m_states;
-    bool m_was;
-};
 } // namespace
 
 CMainPanel2::CMainPanel2(QWidget* parent) : QWidget(parent)
@@ -381,7 +363,7 @@ void CMainPanel2::on_buttonAddFilter_clicked()
         return;
     }
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         filterList->AddFilter(record);
         SynchronizeListFilters();
     }
@@ -442,7 +424,7 @@ void CMainPanel2::RemoveSelectedFilters()
     // Only once the filters go: a declined removal leaves the render alone.
     StopFilteredRender();
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         int removed = 0;
         for (int row : rows) {
             if (filterList->RemoveFilter(static_cast<unsigned short>(row - removed)))
@@ -477,7 +459,7 @@ void CMainPanel2::DuplicateFilters()
         return;
     }
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         const int count = ui->listFilters->count();
         for (int row : rows) {
             if (row < filterList->list.size())
@@ -503,7 +485,7 @@ void CMainPanel2::MoveFilterUp()
     }
     const int s = rows.first();
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         int current = 0;
         if (s > 0) {
             filterList->DragAndDrop(s, s - 1);
@@ -526,7 +508,7 @@ void CMainPanel2::MoveFilterDown()
     if (s > filterList->list.size() - 2)
         return; // already last: nothing moves, nothing is signalled
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         filterList->DragAndDrop(s + 1, s);
         SynchronizeListFilters();
         ui->listFilters->setCurrentRow(s + 1);
@@ -539,7 +521,7 @@ void CMainPanel2::ListThumbDragDropPanel2(QList<SDragDrop> moves)
     if (moves.isEmpty())
         return;
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         int downwards = 0;
         for (const SDragDrop& move : std::as_const(moves)) {
             filterList->DragAndDrop(move.from, move.to);

@@ -177,10 +177,8 @@ void CMainPanel2::on_checkShowPreview_clicked(bool on)
     else
         CleanUp(true);
     // A switch of the view, not of the job: no undo step.
-    const bool was = states->suppress;
-    states->suppress = true;
+    const CStatesList::SuppressGuard suppress(states);
     SignalPanelChanged(false);
-    states->suppress = was;
 }
 
 void CMainPanel2::CleanUp(bool both)

@@ -33,24 +33,6 @@ QString Slashes(QString path)
 {
     return path.replace('\\', '/');
 }
-
-// Raises the undo history's suppress flag for the lifetime of the object and
-// then puts back what it was.
-class SuppressStates
-{
-public:
-    explicit SuppressStates(CStatesList* states) : m_states(states), m_was(states->suppress)
-    {
-        m_states->suppress = true;
-    }
-    ~SuppressStates() { m_states->suppress = m_was; }
-    SuppressStates(const SuppressStates&) = delete;
-    SuppressStates& operator=(const SuppressStates&) = delete;
-
-private:
-    CStatesList* m_states;
-    bool m_was;
-};
 } // namespace
 
 CMainPanel3::CMainPanel3(QWidget* parent)
@@ -126,7 +108,7 @@ void CMainPanel3::ResetInterface()
 {
     SystemLogWrite("ResetInterface", QString());
     // A programmatic rebuild: no undo steps on the way.
-    const SuppressStates suppress(states);
+    const CStatesList::SuppressGuard suppress(states);
     ui->comboDestination->setCurrentIndex(0);
     on_comboDestination_activated(0);
     ui->comboFolderStructure->setCurrentIndex(0);
@@ -182,7 +164,7 @@ void CMainPanel3::RefreshPanel()
     SystemLogWrite("RefreshPanel", QString());
     {
         // A programmatic rebuild: one undo step at the end, not one per list.
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         const bool multipage = userProfile->Multipage;
         const QString outputFormat = userProfile->OutputFormat;
 
@@ -240,7 +222,7 @@ void CMainPanel3::on_comboDestination_activated(int index)
 {
     SystemLogWrite("on_comboDestination_activated", "index: " + QString::number(index));
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         switch (index) {
         case 0:
             userProfile->Destination = COutputPaths::DestFolder;
@@ -290,7 +272,7 @@ void CMainPanel3::on_comboFolderStructure_activated(int index)
 void CMainPanel3::OnComboFolderStructureActivated(bool showTip)
 {
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         const int mode = ui->comboFolderStructure->currentIndex();
         userProfile->OutputFolderStruct = mode;
         ShowFolderMode(mode);
@@ -347,7 +329,7 @@ bool CMainPanel3::SelectFolder()
 {
     QString folder;
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         const QString start = GetRegistryString("GUI/Step3.OutputPath", GetMyPictures());
         folder = QFileDialog::getExistingDirectory(
             this, tr("Select a folder for saving the resulting photos"), start,
@@ -582,7 +564,7 @@ void CMainPanel3::on_checkUseSFTP_clicked(bool checked)
 void CMainPanel3::on_checkRecreateFolderStruct_clicked(bool checked)
 {
     {
-        const SuppressStates suppress(states);
+        const CStatesList::SuppressGuard suppress(states);
         userProfile->OutputFolderStruct = checked ? 1 : 0;
         ui->comboFolderStructure->setCurrentIndex(userProfile->OutputFolderStruct);
         // The folder page follows, so it is right when shown again.

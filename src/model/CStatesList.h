@@ -38,6 +38,24 @@ public:
     // snapshot while it is set. The history itself never reads it.
     bool suppress = false;
 
+    // Raises `suppress` for its own lifetime and then puts back what it
+    // was, on every path out of the caller.
+    class SuppressGuard
+    {
+    public:
+        explicit SuppressGuard(CStatesList* states) : m_states(states), m_was(states->suppress)
+        {
+            m_states->suppress = true;
+        }
+        ~SuppressGuard() { m_states->suppress = m_was; }
+        SuppressGuard(const SuppressGuard&) = delete;
+        SuppressGuard& operator=(const SuppressGuard&) = delete;
+
+    private:
+        CStatesList* m_states;
+        bool m_was;
+    };
+
 signals:
     void EnableUndo(bool enable);
     void EnableRedo(bool enable);
