@@ -78,6 +78,9 @@ public:
     // TIFF, whose extra directories are previews); 0 when the ping fails.
     int GetPageCount(QString path);
     bool ReadMultipage(QString path);
+    // The file of page `index` when the pages of `path` are written one
+    // image per file: "name.ext" -> "name-N.ext".
+    static QString PageFilePath(const QString& path, int index);
     bool ReadAndInsertPage(QString path);
     bool ApplyFilter(SFilterRecord record);
     bool ApplyFilterToMultipage(SFilterRecord record);

@@ -31,17 +31,6 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
     return SaveBlob(blob, path, flush);
 }
 
-// "name.ext" -> "name-N.ext", as ImageMagick names the files of a list
-// written one image per file.
-QString NumberedPath(const QString& path, int index)
-{
-    const int slash = path.lastIndexOf('/');
-    const int dot = path.lastIndexOf('.');
-    if (dot <= slash)
-        return path + "-" + QString::number(index);
-    return path.left(dot) + "-" + QString::number(index) + path.mid(dot);
-}
-
 Magick::CompressionType TiffCompression(int algorithm)
 {
     switch (algorithm) {
@@ -277,7 +266,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 files.append(path);
             } else {
                 for (size_t i = 0; i < list.size(); ++i) {
-                    const QString pagePath = NumberedPath(path, int(i));
+                    const QString pagePath = PageFilePath(path, int(i));
                     if (!WriteOne(list[i], pagePath, coder, flushWrites))
                         return false;
                     files.append(pagePath);
@@ -292,4 +281,14 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
     pages.clear();
     written = files;
     return true;
+}
+
+QString CImageManager::PageFilePath(const QString& path, int index)
+{
+    // As ImageMagick names the files of a list written one image per file.
+    const int slash = path.lastIndexOf('/');
+    const int dot = path.lastIndexOf('.');
+    if (dot <= slash)
+        return path + "-" + QString::number(index);
+    return path.left(dot) + "-" + QString::number(index) + path.mid(dot);
 }

@@ -163,6 +163,11 @@ private:
     // the caller holds chosenMutex.
     QString FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
                              bool onDisk) const;
+    // The files the current photo's output at `path` takes: a multi-page
+    // photo that is re-encoded page by page is written as one file a page.
+    QStringList OutputFiles(const QString& path) const;
+    // The first of those files that exists; empty when none does.
+    QString ExistingOutput(const QString& path) const;
     QString BaseFolder() const;
     // The folder that every output of the current photo must lie in: the
     // photo's own folder in folder modes 2 and 3 when saving on disk, else

@@ -5,6 +5,7 @@
 #include "COutputPaths.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "LayerMode.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -139,9 +140,30 @@ QString CProcessThread::FreeNumberedName(const QString& folder, const QString& b
 {
     for (int n = 2;; ++n) {
         const QString candidate = COutputPaths::NumberedName(folder, baseName, extension, n);
-        if (!shared->chosenKeys.contains(candidate.toLower()) && !(onDisk && QFileInfo::exists(candidate)))
+        if (!shared->chosenKeys.contains(candidate.toLower()) && !(onDisk && !ExistingOutput(candidate).isEmpty()))
             return candidate;
     }
+}
+
+QStringList CProcessThread::OutputFiles(const QString& path) const
+{
+    const bool pageFiles = pageCount >= 2 && !profile->Multipage && profile->multipageWrite != Flatten &&
+                           profile->multipageWrite != FirstLayerOnly && !DecideOutput().copyUnchanged;
+    if (!pageFiles)
+        return {path};
+    QStringList files;
+    for (int page = 0; page < pageCount; ++page)
+        files.append(CImageManager::PageFilePath(path, page));
+    return files;
+}
+
+QString CProcessThread::ExistingOutput(const QString& path) const
+{
+    for (const QString& file : OutputFiles(path)) {
+        if (QFileInfo::exists(file))
+            return file;
+    }
+    return QString();
 }
 
 void CProcessThread::AddToOutputPaths(QString path)
@@ -165,7 +187,7 @@ void CProcessThread::CheckPathName(bool& skip)
     renameThis = false;
     if (singleDocumentStarted)
         return;
-    targetExisted = QFileInfo::exists(outputPath);
+    targetExisted = !ExistingOutput(outputPath).isEmpty();
     if (!targetExisted)
         return;
 
@@ -206,7 +228,7 @@ void CProcessThread::AskOverwrite(bool& skip)
             return;
         }
         waitingForAnswer.store(true, std::memory_order_release);
-        emit ShowOverwriteDlg(outputPath, threadIndex);
+        emit ShowOverwriteDlg(ExistingOutput(outputPath), threadIndex);
         while (waitingForAnswer.load(std::memory_order_acquire) && !cancelRequested.load())
             WaitForWake();
         if (waitingForAnswer.load(std::memory_order_acquire))
@@ -235,7 +257,7 @@ void CProcessThread::AskOverwrite(bool& skip)
             }
             AcceptRenamedPath(answerPath);
             renameThis = true;
-            if (!QFileInfo::exists(outputPath))
+            if (ExistingOutput(outputPath).isEmpty())
                 return;
             renameThis = false;
             break;

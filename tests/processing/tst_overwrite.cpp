@@ -28,6 +28,8 @@ private slots:
     void answers();
     void renamedTargetThatExistsIsAskedAgain();
     void skippedAfterMultipageIsLoggedSkipped();
+    void existingPageFileOfMultipageOutput_data();
+    void existingPageFileOfMultipageOutput();
     void pauseThenResumeOrStop_data();
     void pauseThenResumeOrStop();
     void closeRequestAsksThenStops();
@@ -171,6 +173,49 @@ void TestOverwrite::skippedAfterMultipageIsLoggedSkipped()
     QVERIFY(buffer.contains(" - Processed " + tiff + "\r\n"));
     QVERIFY2(buffer.contains(" - Skipped " + existing.first() + "\r\n"), qPrintable(buffer));
     QCOMPARE(ReadAll(out + "/p0.png"), QByteArray("old"));
+}
+
+// A multi-page photo written page by page ("doc-N.png"): a page file that
+// exists already is an existing target like any other.
+void TestOverwrite::existingPageFileOfMultipageOutput_data()
+{
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<bool>("kept");
+    QTest::addColumn<QString>("written"); // a page file the run writes
+    QTest::newRow("No") << false << 3 << 1 << true << QString();
+    QTest::newRow("Yes") << false << 1 << 1 << false << "doc-0.png";
+    QTest::newRow("silent numbers") << true << 1 << 0 << true << "doc (2)-1.png";
+}
+
+void TestOverwrite::existingPageFileOfMultipageOutput()
+{
+    QFETCH(bool, silent);
+    QFETCH(int, answer);
+    QFETCH(int, asked);
+    QFETCH(bool, kept);
+    QFETCH(QString, written);
+
+    const QString root = NewJob("pagefile");
+    const QString out = root + "/out";
+    QVERIFY(QDir().mkpath(root + "/in"));
+    const QString tiff = MakeMultipageTiff(root + "/in", "doc.tif", 3);
+    QVERIFY(WriteFile(out + "/doc-1.png", "old"));
+    CUserProfile::GetInstance()->silentScript = silent;
+    SetPhotos({tiff});
+    QStringList askedFor;
+    CPromptSeam::SetOverwriteAnswerer([&](const QString& path, QString&) {
+        askedFor << QFileInfo(path).fileName();
+        return answer;
+    });
+    QVERIFY(Run());
+    QCOMPARE(askedFor.size(), asked);
+    if (asked > 0)
+        QCOMPARE(askedFor.first(), QString("doc-1.png"));
+    QCOMPARE(ReadAll(out + "/doc-1.png") == "old", kept);
+    if (!written.isEmpty())
+        QVERIFY2(QFile::exists(out + "/" + written), qPrintable(FilesIn(out).join(", ")));
 }
 
 void TestOverwrite::pauseThenResumeOrStop_data()
