@@ -31,6 +31,20 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
     return SaveBlob(blob, path, flush);
 }
 
+// A GIF's logical screen is taken from its first picture, and readers cut
+// every picture to it: the screen is made to hold the largest page.
+void FitGifScreen(std::vector<Magick::Image>& list)
+{
+    size_t width = 0;
+    size_t height = 0;
+    for (const Magick::Image& page : list) {
+        width = std::max(width, page.columns());
+        height = std::max(height, page.rows());
+    }
+    for (Magick::Image& page : list)
+        page.page(Magick::Geometry(width, height, 0, 0));
+}
+
 Magick::CompressionType TiffCompression(int algorithm)
 {
     switch (algorithm) {
@@ -259,6 +273,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 page.magick(coder);
             }
             if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
+                if (coder == "GIF")
+                    FitGifScreen(list);
                 Magick::Blob blob;
                 Magick::writeImages(list.begin(), list.end(), &blob, true);
                 if (!SaveBlob(blob, path, flushWrites))

@@ -58,6 +58,7 @@ private slots:
     void singleDocumentSurvivesFailedLastPhoto();
     void unwrittenDocumentLogsNoPhotoProcessed();
     void documentInOnePageFormatListsItsFiles();
+    void gifDocumentScreenHoldsEveryPage();
     void deliveryOnlyOutputsGoToTemp_data();
     void deliveryOnlyOutputsGoToTemp();
     void magickThreadsFollowWorkers();
@@ -560,6 +561,26 @@ void TestProcessRun::documentInOnePageFormatListsItsFiles()
     QCOMPARE(controller->ErrorCount(), 0);
     QCOMPARE(FilesIn(out), QStringList({"a-0.jpg", "a-1.jpg"}));
     QCOMPARE(controller->OutputPaths(), QList<QString>({out + "/a-0.jpg", out + "/a-1.jpg"}));
+}
+
+// A GIF's logical screen comes from its first picture: a later, larger
+// photo must not be cut to the first one's size.
+void TestProcessRun::gifDocumentScreenHoldsEveryPage()
+{
+    const QString root = NewJob("gifdocument");
+    const QString out = root + "/out";
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->Multipage = true;
+    profile->OutputFormat = "GIF";
+    SetPhotos({MakePhoto(root, "a.png", 24, 16), MakePhoto(root, "b.png", 60, 40)});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QProcess identify;
+    identify.start("convert", {out + "/a.gif", "-coalesce", "-format", "%wx%h;", "info:"});
+    QVERIFY(identify.waitForFinished(30000));
+    const QString sizes = QString::fromLatin1(identify.readAllStandardOutput());
+    QVERIFY2(sizes.endsWith(";60x40;"), qPrintable(sizes));
 }
 
 void TestProcessRun::deliveryOnlyOutputsGoToTemp_data()
