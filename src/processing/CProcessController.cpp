@@ -538,7 +538,7 @@ void CProcessController::EndOfRun()
         UpdateLog(tr("Process interrupted by the user."), 0);
     UpdateLog(SummaryText(errorCount, warningCount), 0);
     const QString timeText = tr("Time elapsed") + ": " + TimeN2ShortS(RunTimeMs());
-    editProcessLog->append(timeText);
+    AppendToView(timeText);
     logBuffer += timeText;
 
     if (destination != COutputPaths::DestFolder && !stoppedByUser) {
@@ -594,7 +594,7 @@ void CProcessController::UploadImages(int destinationCode)
         // The summary's last line has no line end of its own: the file gets
         // one, then a blank line pair before the upload's lines.
         const QString uploading = tr("Uploading to ") + EscapeForLog(profile->FTPHost) + "...";
-        editProcessLog->append(uploading);
+        AppendToView(uploading);
         logBuffer += "\r\n\r\n\r\n" + uploading + "\r\n";
         PrepareInterfaceForUpload();
         if (!profile->FTPFolder.startsWith('/'))
@@ -697,7 +697,7 @@ void CProcessController::FinishedThreadUpload(int uploadedCount)
     // Part of the files on the server is no completed upload.
     const QString last =
         uploadedCount < 1 || !complete ? tr("Upload failed.") : tr("Upload completed.");
-    editProcessLog->append(last);
+    AppendToView(last);
     logBuffer += last;
     SaveLog();
     if (IsSilentOrHidden())

@@ -120,6 +120,9 @@ private:
     // UpdateLog, starting a new line in the buffer when its last entry has
     // no line end.
     void UpdateLogOnNewLine(QString text, int mode);
+    // Appends a line to the log view as plain text: a photo's name may look
+    // like markup, which QTextEdit::append would render.
+    void AppendToView(const QString& text);
     void SaveLog();
     bool SaveLogToDisk(QString path);
     // The log could not be saved: a LogNotSaved prompt.

@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <cerrno>
@@ -70,9 +72,25 @@ QString CProcessController::MonitorLogPath() const
 void CProcessController::UpdateLog(QString text, int mode)
 {
     if (mode == 0 || mode == 1)
-        editProcessLog->append(text);
+        AppendToView(text);
     if (mode == 0 || mode == 2)
         logBuffer += text + "\r\n";
+}
+
+void CProcessController::AppendToView(const QString& text)
+{
+    // As append() does with plain text, keeping the view at its end.
+    QScrollBar* bar = editProcessLog->verticalScrollBar();
+    const bool atEnd = bar->value() >= bar->maximum();
+    QTextCursor cursor(editProcessLog->document());
+    cursor.beginEditBlock();
+    cursor.movePosition(QTextCursor::End);
+    if (!editProcessLog->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(text);
+    cursor.endEditBlock();
+    if (atEnd)
+        bar->setValue(bar->maximum());
 }
 
 QString CProcessController::LogViewText() const

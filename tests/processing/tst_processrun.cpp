@@ -135,6 +135,10 @@ void TestProcessRun::logModes()
         QCOMPARE(controller.LogBuffer().contains(texts[mode]), inFile);
         QVERIFY(!inFile || controller.LogBuffer().contains(texts[mode] + "\r\n"));
     }
+    // A photo's name that looks like markup is shown as it is.
+    const QString named = " - Failed to load /in/<hr>a &amp;  <b>b.png";
+    controller.UpdateLog(named, 1);
+    QVERIFY2(controller.LogViewText().endsWith("\n" + named), qPrintable(controller.LogViewText()));
     QSignalSpy finished(&controller, &CProcessController::RunFinished);
     QVERIFY(finished.wait(10000));
     const QByteArray log = ReadAll(CProcessController::GeneralLogPath());
