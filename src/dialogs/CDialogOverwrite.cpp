@@ -53,6 +53,7 @@ CDialogOverwrite::CDialogOverwrite(QWidget* parent) : QDialog(parent)
     zoomRow->addStretch();
     layout->addLayout(zoomRow);
     textMessage = new QLabel(this);
+    textMessage->setTextFormat(Qt::PlainText); // a file name may look like markup
     textMessage->setWordWrap(true);
     layout->addWidget(textMessage);
     textSize = new QLabel(this);

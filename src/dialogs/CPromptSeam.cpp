@@ -111,6 +111,8 @@ CPromptSeam::SAnswer CPromptSeam::Ask(QWidget* parent, const SPrompt& prompt)
     if (std::optional<SAnswer> answer = Answered(prompt))
         return *answer;
     QMessageBox box(prompt.icon, prompt.title, prompt.text, prompt.buttons, parent);
+    // Paths and names in a message may look like markup: shown as they are.
+    box.setTextFormat(Qt::PlainText);
     if (prompt.defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(prompt.defaultButton);
     SAnswer answer;

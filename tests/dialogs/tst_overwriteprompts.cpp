@@ -10,7 +10,9 @@
 #include "TraceCapture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -32,6 +34,7 @@ private slots:
     void previewZooms();
     void zoomIconsMatchTheirClicks();
     void unreadableFileTriedOnce();
+    void markupLikeNameShownAsTyped();
 
 private:
     // Runs `action` on the modal dialog once it is shown.
@@ -251,4 +254,22 @@ void TestOverwritePrompts::unreadableFileTriedOnce()
 }
 
 GB_TEST_MAIN(TestOverwritePrompts)
+// A file name may look like markup: the prompt names the file as it is.
+void TestOverwritePrompts::markupLikeNameShownAsTyped()
+{
+    CDialogOverwrite dialog;
+    dialog.path = TestEnv::NewFolder("markup") + "/<hr>old.png";
+    QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(dialog.path, "PNG"));
+    bool named = false;
+    WhenShown([&named, &dialog](QWidget* modal) {
+        for (QLabel* label : modal->findChildren<QLabel*>()) {
+            if (label->text().contains(QDir::toNativeSeparators(dialog.path)))
+                named = label->textFormat() == Qt::PlainText;
+        }
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    dialog.exec();
+    QVERIFY(named);
+}
+
 #include "tst_overwriteprompts.moc"

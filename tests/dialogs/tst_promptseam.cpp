@@ -8,6 +8,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -171,6 +173,26 @@ private slots:
         QCOMPARE(shownIcon, icon);
         QCOMPARE(shownTitle, title);
         QCOMPARE(shownDefault, defaultButton);
+    }
+
+    // A path in a message may look like markup: the box shows it as it is.
+    void textShownAsTyped()
+    {
+        const QString text = "The folder /in/<hr>a could not be created.";
+        int format = -1;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            poll.stop();
+            if (auto* label = box->findChild<QLabel*>("qt_msgbox_label"); label && label->text() == text)
+                format = label->textFormat();
+            box->buttons().first()->click();
+        });
+        poll.start(10);
+        Seam::Warning(nullptr, Seam::DestinationNotCreated, text);
+        QCOMPARE(format, int(Qt::PlainText));
     }
 
     // Without a screen every prompt has an answer: as the job says with
