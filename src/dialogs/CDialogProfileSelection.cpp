@@ -45,6 +45,7 @@ CDialogProfileSelection::CDialogProfileSelection(QWidget* parent) : QDialog(pare
     labelDescription = new QLabel(this);
     labelDescription->setObjectName("labelDescription");
     labelDescription->setWordWrap(true);
+    labelDescription->setTextFormat(Qt::PlainText); // a profile file's own text
     labelDescription->setMinimumHeight(40);
     labelDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(labelDescription);

@@ -68,7 +68,7 @@ private slots:
     void initTestCase()
     {
         CFiltersEnum::GetInstance()->GenerateList();
-        SaveUserProfile("mine.gbf", "My Look", "Sepia and a frame");
+        SaveUserProfile("mine.gbf", "My Look", "Sepia <b>and</b> a frame");
         SaveUserProfile("unnamed.gbf", "", "");
         QFile broken(CDialogProfileSelection::UserFolder() + "broken.gbf");
         QVERIFY(broken.open(QIODevice::WriteOnly));
@@ -158,6 +158,8 @@ private slots:
             list->setCurrentRow(row);
             QVERIFY(ok->isEnabled());
             QCOMPARE(chooser.findChild<QLabel*>("labelDescription")->text(), chooser.Entries()[row].description);
+            // A description is the file's text, shown as written.
+            QCOMPARE(chooser.findChild<QLabel*>("labelDescription")->textFormat(), Qt::PlainText);
             if (viaDoubleClick)
                 emit list->itemDoubleClicked(list->item(row));
             else
