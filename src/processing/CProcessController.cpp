@@ -244,6 +244,10 @@ void CProcessController::StartThreads()
     QList<SImageRecord> photos;
     for (const SImageRecord& photo : std::as_const(images->list))
         photos.append(COutputPaths::CleanRecord(photo));
+    for (const SImageRecord& photo : std::as_const(photos)) {
+        shared.sourcePaths.insert(photo.path);
+        shared.sourceKeys.insert(photo.path.toLower());
+    }
     shared.photos = HandOutOrder(photos, threadCount);
     for (int t = 0; t < threadCount; ++t) {
         auto thread = std::make_unique<CProcessThread>();

@@ -34,6 +34,11 @@ struct SProcessShared
     // server destinations); guarded by outputMutex.
     QList<QString> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
+    // The run's photos, as cleaned paths and in lower case: no output may
+    // replace another photo of the run. Filled by the controller before the
+    // workers start, read-only afterwards.
+    QSet<QString> sourcePaths;
+    QSet<QString> sourceKeys;
     QSet<QString> cleanedFolders; // output folders rid of stale temporaries; guarded by folderMutex
 
     // The run's photos in the order they are handed out: a worker takes the
@@ -159,8 +164,8 @@ private:
     void AskOverwrite(bool& skip);
     void AcceptRenamedPath(const QString& path);
     // The first "baseName (n).extension" in folder, from n = 2, that no
-    // photo of the run has taken (and, with onDisk, that names no file);
-    // the caller holds chosenMutex.
+    // photo of the run has taken or is read from (and, with onDisk, that
+    // names no file); the caller holds chosenMutex.
     QString FreeNumberedName(const QString& folder, const QString& baseName, const QString& extension,
                              bool onDisk) const;
     // The files the current photo's output at `path` takes: a multi-page

@@ -130,7 +130,12 @@ void CProcessThread::ResolveDuplicateFilenames(QString folder, QString baseName,
     // Names are kept apart without regard to case, so outputs stay distinct
     // on file systems that ignore case too.
     const QMutexLocker lock(&shared->chosenMutex);
-    if (shared->chosenKeys.contains(outputPath.toLower()))
+    // Another photo of the run is no target either: it may not have been
+    // read yet (its own output may replace a photo, after the question).
+    const QString key = outputPath.toLower();
+    const bool otherPhoto = (shared->sourcePaths.contains(outputPath) && outputPath != current.path) ||
+                            (shared->sourceKeys.contains(key) && key != current.path.toLower());
+    if (shared->chosenKeys.contains(key) || otherPhoto)
         outputPath = FreeNumberedName(folder, baseName, extension, false);
     shared->chosenKeys.insert(outputPath.toLower());
 }
@@ -140,7 +145,9 @@ QString CProcessThread::FreeNumberedName(const QString& folder, const QString& b
 {
     for (int n = 2;; ++n) {
         const QString candidate = COutputPaths::NumberedName(folder, baseName, extension, n);
-        if (!shared->chosenKeys.contains(candidate.toLower()) && !(onDisk && !ExistingOutput(candidate).isEmpty()))
+        const QString key = candidate.toLower();
+        if (!shared->chosenKeys.contains(key) && !shared->sourceKeys.contains(key) &&
+            !(onDisk && !ExistingOutput(candidate).isEmpty()))
             return candidate;
     }
 }

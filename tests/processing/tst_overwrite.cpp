@@ -30,6 +30,8 @@ private slots:
     void skippedAfterMultipageIsLoggedSkipped();
     void existingPageFileOfMultipageOutput_data();
     void existingPageFileOfMultipageOutput();
+    void sourceOfTheRunIsNoTarget_data();
+    void sourceOfTheRunIsNoTarget();
     void pauseThenResumeOrStop_data();
     void pauseThenResumeOrStop();
     void closeRequestAsksThenStops();
@@ -216,6 +218,34 @@ void TestOverwrite::existingPageFileOfMultipageOutput()
     QCOMPARE(ReadAll(out + "/doc-1.png") == "old", kept);
     if (!written.isEmpty())
         QVERIFY2(QFile::exists(out + "/" + written), qPrintable(FilesIn(out).join(", ")));
+}
+
+// Two photos of one name, written into the folder of the second: the first
+// one's output must not replace the second photo before it is read, even
+// when every existing file may be replaced without a question.
+void TestOverwrite::sourceOfTheRunIsNoTarget_data()
+{
+    QTest::addColumn<bool>("deleteSource");
+    QTest::newRow("copies") << false;
+    QTest::newRow("moves") << true;
+}
+
+void TestOverwrite::sourceOfTheRunIsNoTarget()
+{
+    QFETCH(bool, deleteSource);
+    const QString root = TestEnv::NewFolder("sources");
+    const QString first = MakePhoto(root + "/b", "x.png", 24, 16, qRgb(10, 20, 200));
+    const QString second = MakePhoto(root + "/a", "x.png", 24, 16, qRgb(200, 20, 10));
+    const QImage secondPixels(second);
+    ResetJob(root + "/a");
+    CUserProfile::GetInstance()->DisableNotifications = true;
+    CUserProfile::GetInstance()->DeleteSource = deleteSource;
+    SetPhotos({first, second});
+    QVERIFY(Run());
+    int kept = 0;
+    for (const QString& name : FilesIn(root + "/a"))
+        kept += SamePixels(QImage(root + "/a/" + name), secondPixels);
+    QVERIFY2(kept > 0, qPrintable(FilesIn(root + "/a").join(", ")));
 }
 
 void TestOverwrite::pauseThenResumeOrStop_data()
