@@ -155,6 +155,11 @@ bool CImageManager::Read(QString path)
     shrunkFrom = QSize();
     shrunkTo = QSize();
 
+    if (IsSpecialFile(path)) {
+        readError = QStringLiteral("not a regular file");
+        SystemLogWrite("Read", "- " + readError + ": " + path);
+        return false;
+    }
     if (preview && cache->CheckAndLoad(path, image, &properties)) {
         SystemLogWrite("Read", "- Cache hit");
         // Cached pixels are sRGB and carry no profile of their own.
@@ -185,6 +190,12 @@ bool CImageManager::Read(QString path)
         cache->Write(path, image, properties, stamp);
     }
     return result;
+}
+
+bool CImageManager::IsSpecialFile(const QString& path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
 }
 
 int CImageManager::IdentifyImage(QString path) const
@@ -372,7 +383,7 @@ bool CImageManager::BuildImageFromRAW(const SRAWImage& record)
 
 bool CImageManager::Ping(QString path)
 {
-    if (path.isEmpty())
+    if (path.isEmpty() || IsSpecialFile(path))
         return false;
     if (IdentifyImage(path) == KindRAW) {
         image = Magick::Image();

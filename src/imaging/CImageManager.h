@@ -49,6 +49,10 @@ public:
     // 2 when the extension is one of the format table's RAW extensions
     // (ignoring case), else 1.
     int IdentifyImage(QString path) const;
+    // A FIFO, socket or device: never pinged or read, since opening a FIFO
+    // waits for a writer and a device may never end. Missing files and
+    // folders are none (their reads fail as they always did).
+    static bool IsSpecialFile(const QString& path);
     bool ReadMagick(QString path);
     bool ReadRAW(QString path);
     // Size and metadata without decoding pixels.

@@ -11,6 +11,8 @@
 
 int CImageManager::GetPageCount(QString path)
 {
+    if (IsSpecialFile(path))
+        return 0;
     // A TIFF-based RAW file holds previews in further directories: it is one
     // photo for the RAW decoder, whatever a ping would count.
     if (IdentifyImage(path) == KindRAW)
@@ -40,6 +42,11 @@ bool CImageManager::ReadMultipage(QString path)
     shrunkFrom = QSize();
     shrunkTo = QSize();
     const int layerMode = profile ? profile->multipageWrite : EveryLayer;
+    if (IsSpecialFile(path)) {
+        readError = QStringLiteral("not a regular file");
+        image = Magick::Image();
+        return false;
+    }
     if (!CheckDeclaredSize(path)) {
         image = Magick::Image();
         return false;

@@ -13,7 +13,7 @@
 CPhotoPing::Facts CPhotoPing::Ping(CImageManager& manager, const QString& path)
 {
     Facts facts;
-    if (path.isEmpty())
+    if (path.isEmpty() || CImageManager::IsSpecialFile(path))
         return facts;
     if (manager.IdentifyImage(path) == CImageManager::KindRAW) {
         facts.ok = manager.Ping(path);

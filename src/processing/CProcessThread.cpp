@@ -272,7 +272,7 @@ void CProcessThread::LightProcessing(bool& done)
     if (!CheckLightProcessing())
         return;
     done = true;
-    if (!QFile::exists(current.path)) {
+    if (!QFile::exists(current.path) || CImageManager::IsSpecialFile(current.path)) {
         LogFailure(tr("Failed to load"), current.path, 32);
         return;
     }

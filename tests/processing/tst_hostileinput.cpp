@@ -20,6 +20,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QSignalSpy>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <unistd.h>
 
@@ -67,6 +71,8 @@ private slots:
     void outputsStayInDestination();
     void costlyFilterFailsAtOnce();
     void oversizedPhotoRefused();
+    void photoThatIsNoFileRefused_data();
+    void photoThatIsNoFileRefused();
     void controlCharactersNeitherInNamesNorLog_data();
     void controlCharactersNeitherInNamesNorLog();
     void staleCopyTemporariesRemoved();
@@ -204,6 +210,40 @@ void TestHostileInput::oversizedPhotoRefused()
     QVERIFY2(log.contains(" - Failed to load " + bomb + "\r\n"
                           " - 30000 x 30000 pixels is more than one photo may have here ("),
              qPrintable(log));
+    QCOMPARE(FilesIn(root + "/out"), QStringList{"good.png"});
+}
+
+// A FIFO named like a photo: opening it to read waits for a writer that
+// never comes, so the run must refuse it rather than wait.
+void TestHostileInput::photoThatIsNoFileRefused_data()
+{
+    QTest::addColumn<bool>("filtered");
+    QTest::newRow("re-encoded") << true;
+    QTest::newRow("copied unchanged") << false;
+}
+
+void TestHostileInput::photoThatIsNoFileRefused()
+{
+    QFETCH(bool, filtered);
+    const QString root = NewJob("fifo");
+    const QString good = MakePhoto(root, "good.png");
+    const QString fifo = root + "/pipe.png";
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    SetPhotos({fifo, good});
+    if (filtered)
+        SetFilters({Filter(3080, "Negative")});
+
+    auto controller = std::make_unique<CProcessController>();
+    QSignalSpy finished(controller.get(), &CProcessController::RunFinished);
+    if (!controller->IsRunFinished() && !finished.wait(30000)) {
+        // A writer that closes at once ends the worker's wait.
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        QFAIL("the run waits for the FIFO");
+    }
+    QCOMPARE(controller->ErrorCount(), 1);
+    QVERIFY2(controller->LogBuffer().contains(" - Failed to load " + fifo + "\r\n"), qPrintable(controller->LogBuffer()));
     QCOMPARE(FilesIn(root + "/out"), QStringList{"good.png"});
 }
 
