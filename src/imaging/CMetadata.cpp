@@ -3,6 +3,7 @@
 #include <Magick++.h>
 
 #include <QFile>
+#include <QFileInfo>
 #include <QIODevice>
 
 #include <cmath>
@@ -128,6 +129,10 @@ void CMetadata::CheckThumbnail()
 
 bool CMetadata::ReadJpegFile(const QString& path, ReadMode_t mode)
 {
+    // A FIFO, socket or device is never opened: a FIFO waits for a writer.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile() && !info.isDir())
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "can't open '%s'\n", path.toUtf8().constData());

@@ -16,6 +16,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <future>
+
+#include <sys/stat.h>
 
 using namespace JpegFixtures;
 
@@ -139,6 +142,7 @@ private slots:
     void truncatedRealPhotos();
     void diagnosticsOnlyForFailures_data();
     void diagnosticsOnlyForFailures();
+    void fifoIsNotOpened();
 };
 
 void TestMetadata::handMadeFiles_data()
@@ -467,4 +471,26 @@ void TestMetadata::diagnosticsOnlyForFailures()
 }
 
 GB_TEST_MAIN(TestMetadata)
+// The thumbnail list reads every photo it shows: a FIFO named like one
+// would keep it waiting for a writer.
+void TestMetadata::fifoIsNotOpened()
+{
+    const QString fifo = TestEnv::NewFolder("fifo") + "/pipe.jpg";
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    auto read = std::async(std::launch::async, [fifo] {
+        CMetadata metadata;
+        metadata.Read(fifo);
+        return metadata.GetThumbnailSize();
+    });
+    if (read.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        // A writer that closes at once ends the wait.
+        const int writer = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+        if (writer >= 0)
+            ::close(writer);
+        read.wait();
+        QFAIL("the FIFO was opened");
+    }
+    QCOMPARE(read.get(), 0);
+}
+
 #include "tst_metadata.moc"
