@@ -37,7 +37,10 @@ void CMainPanel1::StartPreview(bool keepPath)
     if (row < 0 || row >= count || ui->scrollImage->imagePath == photoList->list.at(row).path)
         return;
     ui->scrollImage->ClearFiltersList();
-    ui->scrollImage->StartPreview(userProfile->previewPath);
+    // A photo whose file has gone is refused: the view must not go on
+    // showing the photo chosen before it.
+    if (!ui->scrollImage->StartPreview(userProfile->previewPath) && ui->scrollImage->previewOn)
+        BlankPreview();
 }
 
 void CMainPanel1::BlankPreview()

@@ -153,6 +153,9 @@ private:
     void StartActivePreview();
     void StartPreviewFilters();
     void StartPreviewOriginal();
+    // Starts `view` on the preview photo; blank when it is refused (the
+    // photo's file is gone) with the preview on.
+    void StartOrBlank(CControlImage* view);
     // The rows selected in the filter view, ascending.
     QList<int> SelectedFilterRows() const;
     // The common end of the list commands: rebuild the view, restart the

@@ -86,14 +86,24 @@ void CMainPanel2::StartPreviewFilters()
     CControlImage* view = ui->scrollImageFilters;
     view->ClearFiltersList();
     view->AddFiltersList(&filterList->list);
-    view->StartPreview(userProfile->previewPath);
+    StartOrBlank(view);
 }
 
 void CMainPanel2::StartPreviewOriginal()
 {
     CControlImage* view = ui->scrollImageOriginal;
     view->ClearFiltersList();
-    view->StartPreview(userProfile->previewPath);
+    StartOrBlank(view);
+}
+
+void CMainPanel2::StartOrBlank(CControlImage* view)
+{
+    // A photo whose file has gone is refused: the view must not go on
+    // showing the photo chosen before it.
+    if (view->StartPreview(userProfile->previewPath) || !view->previewOn)
+        return;
+    view->ShowBlank();
+    view->Cleanup();
 }
 
 void CMainPanel2::StartActivePreview()

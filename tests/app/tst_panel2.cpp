@@ -449,6 +449,44 @@ private slots:
         QCOMPARE(states->GetTotal(), snapshots);
     }
 
+    // A photo whose file has gone since it was added is not shown as the
+    // photo chosen before it: the preview goes blank, in either step.
+    void photoFileGoneBlanksThePreview_data()
+    {
+        QTest::addColumn<int>("step");
+        QTest::newRow("step 1") << 0;
+        QTest::newRow("step 2") << 1;
+    }
+
+    void photoFileGoneBlanksThePreview()
+    {
+        QFETCH(int, step);
+        const QStringList photos = CopyPhotos("Holiday", 2);
+        if (photos.isEmpty())
+            QSKIP("the shared photos are not there");
+        AddPhotos(photos);
+        window->ChangePanel(step);
+        CMainPanel1* panel1 = window->Panel1();
+        CControlImage* view = step == 0 ? panel1->findChild<CControlImage*>("scrollImage") : panel->FilteredView();
+        const auto choose = [&](int row) {
+            if (step == 0) {
+                panel1->photoListView->setCurrentRow(row);
+                panel1->StartPreview();
+            } else {
+                panel->PhotoStrip()->setCurrentRow(row);
+                panel->StartCurrentPreview();
+            }
+        };
+        choose(0);
+        QTRY_VERIFY_WITH_TIMEOUT(view->shown && view->imagePath == photos[0] && !view->busy, 30000);
+
+        QVERIFY(QFile::remove(photos[1]));
+        choose(1);
+        QCOMPARE(profile->previewPath, photos[1]);
+        QVERIFY2(view->imagePath != photos[0], qPrintable(view->imagePath));
+        QVERIFY(!view->shown);
+    }
+
     void cleanUpAfterAFailingFilter()
     {
         const QStringList photos = PhotosInStep2(1);
