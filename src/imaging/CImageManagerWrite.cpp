@@ -1,6 +1,7 @@
 #include "CImageManager.h"
 
 #include "AtomicWrite.h"
+#include "Common.h"
 #include "CICCProfiles.h"
 #include "COutputFormat.h"
 #include "CUserProfile.h"
@@ -27,7 +28,14 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
 {
     target.magick(coder);
     Magick::Blob blob;
-    target.write(&blob);
+    try {
+        target.write(&blob);
+    } catch (const Magick::Warning& warning) {
+        // Raised once the coder has finished: the bytes are complete. A PNG
+        // of grey pixels, for one, drops an RGB colour profile it cannot
+        // carry and says so.
+        SystemLogWrite("WriteOne", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
+    }
     return SaveBlob(blob, path, flush);
 }
 

@@ -135,6 +135,24 @@ private slots:
             QVERIFY(rgba[0] >= 250 && rgba[1] <= 5 && rgba[2] <= 5);
     }
 
+    // Grey pixels in a photo that carries an RGB colour profile (a
+    // black-and-white photo kept as RGB, or a CMYK photo given sRGB on
+    // reading and covered by a grey mask): the PNG coder writes a grey PNG
+    // and drops the profile with a warning, which is no failure.
+    void greyPixelsWithAnRgbProfileAreWritten()
+    {
+        const QString resources = QString::fromLocal8Bit(m_originalResources);
+        const QString photo = m_folder + "/profiled.jpg";
+        QVERIFY(RunConvert({m_folder + "/grey.png", "-type", "TrueColor", "-profile", resources + "/sRGB.icm", photo}));
+        CImageManager manager;
+        QVERIFY(manager.Read(photo));
+        const QString written = m_folder + "/profiled.png";
+        QVERIFY(manager.Write(written));
+        const Magick::Image result = Load(written);
+        QCOMPARE(int(result.columns()), kWidth);
+        QCOMPARE(int(result.rows()), kHeight);
+    }
+
 private:
     QString m_folder;
     QByteArray m_originalResources;
