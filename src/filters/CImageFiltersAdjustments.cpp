@@ -8,6 +8,20 @@
 // Adjustments (4000-4090). Level points and the sigmoidal midpoint are
 // written for 8-bit channels and scaled to this build's quantum range.
 
+namespace {
+// The library's gamma correction also multiplies the image's gamma tag by
+// the correction, and a PNG writes that tag as its gAMA: viewers would then
+// correct the corrected pixels again. The pixels change; the tag stays.
+template <class Correction>
+void CorrectKeepingGammaTag(Magick::Image& image, Correction correct)
+{
+    const double tag = image.gamma();
+    correct();
+    image.modifyImage();
+    image.image()->gamma = tag;
+}
+} // namespace
+
 bool CImageFilters::ApplyAdjustment(quint32 id)
 {
     switch (id) {
@@ -74,7 +88,7 @@ bool CImageFilters::FilterAutoGamma()
     const double pixels = double(m_target->rows()) * double(m_target->columns());
     const double mean = (sumRed / pixels + sumGreen / pixels + sumBlue / pixels) / 3.0;
     const double gamma = std::clamp(2.0 * (1.0 - MagickCompat::To8(mean) / 255.0), 0.1, 1.9);
-    m_target->gamma(gamma);
+    CorrectKeepingGammaTag(*m_target, [&] { m_target->gamma(gamma); });
     return true;
 }
 
@@ -87,7 +101,7 @@ bool CImageFilters::FilterAutoLevel()
 bool CImageFilters::FilterBrightness()
 {
     m_target->modulate(FilterScales::ModulatePercent(P(0)), 100.0, 100.0);
-    m_target->gamma(FilterScales::BrightnessGamma(P(1)));
+    CorrectKeepingGammaTag(*m_target, [&] { m_target->gamma(FilterScales::BrightnessGamma(P(1))); });
     return true;
 }
 
@@ -106,8 +120,10 @@ bool CImageFilters::FilterContrast()
 
 bool CImageFilters::FilterColorBalance()
 {
-    m_target->gamma(FilterScales::ChannelGamma(P(0)), FilterScales::ChannelGamma(P(1)),
-                    FilterScales::ChannelGamma(P(2)));
+    CorrectKeepingGammaTag(*m_target, [&] {
+        m_target->gamma(FilterScales::ChannelGamma(P(0)), FilterScales::ChannelGamma(P(1)),
+                        FilterScales::ChannelGamma(P(2)));
+    });
     return true;
 }
 

@@ -235,6 +235,31 @@ private slots:
         QVERIFY2(difference >= 0 && difference <= 1, qPrintable(QString::number(difference)));
     }
 
+    // The gamma corrections change the pixels only: the image's gamma tag,
+    // which a PNG carries as its gAMA, stays that of sRGB.
+    void gammaCorrectionsKeepTheGammaTag_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QList<double>>("params");
+        QTest::newRow("4003 auto gamma") << 4003 << QList<double>{};
+        QTest::newRow("4010 brightness") << 4010 << QList<double>{0, 40};
+        QTest::newRow("4030 colour balance") << 4030 << QList<double>{10, 10, -5};
+    }
+
+    void gammaCorrectionsKeepTheGammaTag()
+    {
+        QFETCH(int, id);
+        QFETCH(QList<double>, params);
+        Magick::Image image = Load(m_pattern);
+        const double before = image.gamma();
+        QVERIFY(ApplyRecord(image, Record(quint32(id), params)));
+        const QString written = m_folder + QString("/gamma-%1.png").arg(id);
+        image.write(written.toStdString());
+        const Magick::Image result = Load(written);
+        QVERIFY2(std::abs(result.gamma() - before) < 0.001, qPrintable(QString::number(result.gamma())));
+        QCOMPARE(result.colorSpace(), MagickCore::sRGBColorspace);
+    }
+
     void unknownIdsLeaveImageUntouched_data()
     {
         QTest::addColumn<int>("id");
