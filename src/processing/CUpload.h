@@ -50,7 +50,8 @@ public:
                               QString remotePath, bool sftp);
 
     // The folder shared by all paths of the list, compared by whole path
-    // components ("" when they share none). A monitor run uses `tempFolder`.
+    // components ("" when they share none). A monitor run uses `tempFolder`
+    // when every path lies below it.
     QString FindCommonPath(QList<QString>& files, QString tempFolder);
 
     // The e-mail hand-off: composes a message with the existing files of the

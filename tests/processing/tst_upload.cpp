@@ -105,6 +105,7 @@ private slots:
 
     void uploadsUnderExactNames_data();
     void uploadsUnderExactNames();
+    void keepsSubfoldersAndKeptFiles_data();
     void keepsSubfoldersAndKeptFiles();
     void otherFilesOfTheTemporaryFolderStay();
     void stopsAtFirstFailedTransfer();
@@ -270,7 +271,12 @@ void TestUpload::commonPath_data()
         << QStringList{"/out/a/x.jpg", "/out/ab/y.jpg"} << false << "/out";
     QTest::newRow("nothing shared") << QStringList{"/a/x.jpg", "/b/y.jpg"} << false << "";
     QTest::newRow("no files") << QStringList{} << false << "";
-    QTest::newRow("monitor run") << QStringList{"/out/x.jpg"} << true << "/tmp/GlimmerboxTemp";
+    QTest::newRow("monitor run") << QStringList{"/tmp/GlimmerboxTemp/x.jpg", "/tmp/GlimmerboxTemp/a/y.jpg"}
+                                 << true << "/tmp/GlimmerboxTemp";
+    QTest::newRow("monitor run, no files") << QStringList{} << true << "/tmp/GlimmerboxTemp";
+    // Outputs kept on disk keep their sub-folders apart in a monitor run too.
+    QTest::newRow("monitor run, outputs kept on disk")
+        << QStringList{"/out/a/x.jpg", "/out/b/x.jpg"} << true << "/out";
 }
 
 void TestUpload::commonPath()
@@ -317,19 +323,30 @@ void TestUpload::uploadsUnderExactNames()
     QVERIFY(!QFileInfo::exists(temp));
 }
 
+void TestUpload::keepsSubfoldersAndKeptFiles_data()
+{
+    QTest::addColumn<bool>("monitor");
+    QTest::newRow("batch run") << false;
+    QTest::newRow("monitor run") << true;
+}
+
 void TestUpload::keepsSubfoldersAndKeptFiles()
 {
+    QFETCH(bool, monitor);
     UseServer(false);
     CUserProfile* profile = CUserProfile::GetInstance();
-    profile->FTPFolder = "/tree/";
+    profile->monitorRun = monitor;
+    const QString folder = monitor ? "/tree-monitor/" : "/tree/";
+    profile->FTPFolder = folder;
     profile->SaveOnDiskFTP = true;
     const QString out = TestEnv::NewFolder("out");
-    const QList<QString> files = WriteOutputs(out, {"2024/a.png", "2025/b.png"});
+    // One name in two folders: each must arrive as a file of its own.
+    const QList<QString> files = WriteOutputs(out, {"2024/a.png", "2025/b.png", "2025/a.png"});
 
     const Outcome outcome = RunUpload(files);
-    QCOMPARE(outcome.count, 2);
+    QCOMPARE(outcome.count, 3);
     for (const QString& name : m_written.keys())
-        QCOMPARE(ReadFile(m_ftp.Root() + "/tree/" + name), m_written.value(name));
+        QCOMPARE(ReadFile(m_ftp.Root() + folder + name), m_written.value(name));
     QVERIFY(AllExist(files));
 }
 
