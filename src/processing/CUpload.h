@@ -99,6 +99,8 @@ signals:
     void AppendLog(QString text, int mode = 0);
 
 private:
+    // Why an FTP login with a line break in its user name or password is refused.
+    static QString LoginLineBreakText();
     bool SilentRun() const;
     // After a complete delivery: the temporary copies and the folders they
     // leave empty; files of other runs in the temporary folder stay.

@@ -109,6 +109,8 @@ private slots:
     void keepsSubfoldersAndKeptFiles();
     void otherFilesOfTheTemporaryFolderStay();
     void stopsAtFirstFailedTransfer();
+    void lineBreakInLoginSendsNothing_data();
+    void lineBreakInLoginSendsNothing();
     void timeLimits_data();
     void timeLimits();
 
@@ -389,6 +391,59 @@ void TestUpload::stopsAtFirstFailedTransfer()
     QVERIFY(!lines.first().isEmpty());
     QVERIFY(lines.last().contains(temp));
     QVERIFY(AllExist(files));
+}
+
+void TestUpload::lineBreakInLoginSendsNothing_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("connectionTest");
+    // Each line after the first would reach the server as a command of its own.
+    const QString deleteVictim = QStringLiteral("DELE victim.png");
+    QTest::newRow("password, upload") << kUser << kPassword + "\r\n" + deleteVictim << false;
+    QTest::newRow("password, connection test") << kUser << kPassword + "\n" + deleteVictim << true;
+    QTest::newRow("user name, upload")
+        << kUser + "\r\nPASS " + kPassword + "\r\n" + deleteVictim << kPassword << false;
+}
+
+void TestUpload::lineBreakInLoginSendsNothing()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, connectionTest);
+    UseServer(false, password);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FTPUser = user;
+    profile->FTPFolder = "/";
+    const QString victim = m_ftp.Root() + "/victim.png";
+    QVERIFY(WriteFile(victim, "precious"));
+
+    QString result;
+    if (connectionTest) {
+        CUploadThread thread;
+        thread.testMode = true;
+        thread.TakeServerSettings();
+        QSignalSpy done(&thread, &CUploadThread::ConnectionTestFinished);
+        thread.start();
+        QVERIFY(done.wait(20000));
+        result = done.first().at(0).toString();
+    } else {
+        const QString temp = MadeTemporaryFolder();
+        QVERIFY(!temp.isEmpty());
+        const QList<QString> files = WriteOutputs(temp, {"sent.png"});
+        CUpload upload;
+        upload.UploadFTP(profile->FTPHost, profile->FTPUser, profile->FTPPassword,
+                         profile->FTPPort.toLong(), files, "/", false);
+        QCOMPARE(ReadFile(victim), QByteArray("precious"));
+        QCOMPARE(upload.UploadedCount(), 0);
+        QVERIFY(!upload.DeliveryComplete());
+        QVERIFY(AllExist(files));
+        QVERIFY(!QFileInfo::exists(m_ftp.Root() + "/sent.png"));
+        QVERIFY2(upload.ErrorText().contains("line break"), qPrintable(upload.ErrorText()));
+        result = upload.FailureText();
+    }
+    QCOMPARE(ReadFile(victim), QByteArray("precious"));
+    QVERIFY2(result.contains("line break"), qPrintable(result));
 }
 
 void TestUpload::timeLimits_data()
