@@ -2182,6 +2182,10 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>No transfer could be set up.</source>
         <translation>Es konnte keine Übertragung eingerichtet werden.</translation>
     </message>
+    <message>
+        <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
+        <translation>Der Benutzername oder das Passwort enthält einen Zeilenumbruch, den der FTP-Server als eigenen Befehl lesen würde: Es wurde nichts gesendet.</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2182,6 +2182,10 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>No transfer could be set up.</source>
         <translation>No se pudo preparar ninguna transferencia.</translation>
     </message>
+    <message>
+        <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
+        <translation>El nombre de usuario o la contraseña contiene un salto de línea, que el servidor FTP tomaría por una orden aparte: no se ha enviado nada.</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

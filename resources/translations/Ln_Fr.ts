@@ -2182,6 +2182,10 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <source>No transfer could be set up.</source>
         <translation>Aucun transfert n&apos;a pu être préparé.</translation>
     </message>
+    <message>
+        <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
+        <translation>Le nom d'utilisateur ou le mot de passe contient un saut de ligne, que le serveur FTP prendrait pour une commande à part : rien n'a été envoyé.</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

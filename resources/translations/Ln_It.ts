@@ -2182,6 +2182,10 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>No transfer could be set up.</source>
         <translation>Impossibile predisporre il trasferimento.</translation>
     </message>
+    <message>
+        <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
+        <translation>Il nome utente o la password contiene un a capo, che il server FTP prenderebbe per un comando a sé: non è stato inviato nulla.</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

@@ -2182,6 +2182,10 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>No transfer could be set up.</source>
         <translation>転送を準備できませんでした。</translation>
     </message>
+    <message>
+        <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
+        <translation>ユーザー名またはパスワードに改行が含まれています。FTP サーバーが別のコマンドとして扱うため、何も送信しませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>CWizardStart</name>

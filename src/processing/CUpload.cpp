@@ -11,6 +11,7 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
 #include <mutex>
 
 namespace {
@@ -98,7 +99,14 @@ QString CUpload::FindCommonPath(QList<QString>& files, QString tempFolder)
     if (m_profile->monitorRun) {
         if (tempFolder.endsWith('/'))
             tempFolder.chop(1);
-        return tempFolder;
+        // Outputs kept on disk lie outside the temporary folder: measured
+        // from it they would keep only their names, and two photos of one
+        // name from different folders would land on one remote file.
+        const bool allInside = std::all_of(files.cbegin(), files.cend(), [&](const QString& file) {
+            return file.startsWith(tempFolder + '/');
+        });
+        if (allInside)
+            return tempFolder;
     }
     return CommonFolder(files);
 }

@@ -50,7 +50,8 @@ public:
                               QString remotePath, bool sftp);
 
     // The folder shared by all paths of the list, compared by whole path
-    // components ("" when they share none). A monitor run uses `tempFolder`.
+    // components ("" when they share none). A monitor run uses `tempFolder`
+    // when every path lies below it.
     QString FindCommonPath(QList<QString>& files, QString tempFolder);
 
     // The e-mail hand-off: composes a message with the existing files of the
@@ -98,6 +99,8 @@ signals:
     void AppendLog(QString text, int mode = 0);
 
 private:
+    // Why an FTP login with a line break in its user name or password is refused.
+    static QString LoginLineBreakText();
     bool SilentRun() const;
     // After a complete delivery: the temporary copies and the folders they
     // leave empty; files of other runs in the temporary folder stay.

@@ -79,6 +79,14 @@ Login MakeLogin(const QString& user, const QString& password, long port)
     return login;
 }
 
+// An FTP server reads its commands line by line: a line break in the user
+// name or the password would send whatever follows it as a command of its own.
+bool BreaksFtpLine(const Login& login)
+{
+    const auto breaks = [](const QByteArray& text) { return text.contains('\r') || text.contains('\n'); };
+    return breaks(login.user) || breaks(login.password);
+}
+
 void SetSessionOptions(CURL* curl, const Login& login, bool sftp, long connectSeconds,
                        long stallSeconds, const std::atomic<bool>* abortFlag, char* errorBuffer)
 {
@@ -123,8 +131,14 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
         SystemLogWrite("UploadFTP", file);
 
     const Login login = MakeLogin(user, password, port);
+    const bool unsafeLogin = !sftp && BreaksFtpLine(login);
     char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
-    CurlHandle curl(curl_easy_init());
+    CurlHandle curl(unsafeLogin ? nullptr : curl_easy_init());
+    if (unsafeLogin) {
+        SystemLogWrite("UploadFTP", "line break in the user name or password: nothing is sent");
+        m_failure = LoginLineBreakText();
+        m_errorText += m_failure;
+    }
     if (curl) {
         curl_easy_setopt(curl.get(), CURLOPT_READFUNCTION, ReadCallback);
         curl_easy_setopt(curl.get(), CURLOPT_UPLOAD, 1L);
@@ -143,6 +157,8 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
 
     int handled = 0;
     for (const QString& file : qAsConst(files)) {
+        if (unsafeLogin)
+            break;
         if (m_abort.load()) {
             SystemLogWrite("UploadFTP", "User aborted!");
             m_failure = tr("The upload was stopped.");
@@ -222,6 +238,10 @@ QString CUpload::TestFTPConnection(QString host, QString user, QString password,
     if (!remotePath.endsWith('/'))
         remotePath += '/';
     const QString address = BuildAddress(host, remotePath, QString(), sftp);
+    if (!sftp && BreaksFtpLine(login)) {
+        SystemLogWrite("TestFTPConnection", "line break in the user name or password: nothing is sent");
+        return LoginLineBreakText();
+    }
 
     char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
     CurlHandle curl(curl_easy_init());
@@ -237,4 +257,10 @@ QString CUpload::TestFTPConnection(QString host, QString user, QString password,
         return QStringLiteral("Success");
     SystemLogWrite("TestFTPConnection", Describe(code, errorBuffer));
     return QString::fromUtf8(curl_easy_strerror(code));
+}
+
+QString CUpload::LoginLineBreakText()
+{
+    return tr("The user name or the password holds a line break, which the FTP server would take "
+              "for a command of its own: nothing was sent.");
 }

@@ -105,9 +105,12 @@ private slots:
 
     void uploadsUnderExactNames_data();
     void uploadsUnderExactNames();
+    void keepsSubfoldersAndKeptFiles_data();
     void keepsSubfoldersAndKeptFiles();
     void otherFilesOfTheTemporaryFolderStay();
     void stopsAtFirstFailedTransfer();
+    void lineBreakInLoginSendsNothing_data();
+    void lineBreakInLoginSendsNothing();
     void timeLimits_data();
     void timeLimits();
 
@@ -270,7 +273,12 @@ void TestUpload::commonPath_data()
         << QStringList{"/out/a/x.jpg", "/out/ab/y.jpg"} << false << "/out";
     QTest::newRow("nothing shared") << QStringList{"/a/x.jpg", "/b/y.jpg"} << false << "";
     QTest::newRow("no files") << QStringList{} << false << "";
-    QTest::newRow("monitor run") << QStringList{"/out/x.jpg"} << true << "/tmp/GlimmerboxTemp";
+    QTest::newRow("monitor run") << QStringList{"/tmp/GlimmerboxTemp/x.jpg", "/tmp/GlimmerboxTemp/a/y.jpg"}
+                                 << true << "/tmp/GlimmerboxTemp";
+    QTest::newRow("monitor run, no files") << QStringList{} << true << "/tmp/GlimmerboxTemp";
+    // Outputs kept on disk keep their sub-folders apart in a monitor run too.
+    QTest::newRow("monitor run, outputs kept on disk")
+        << QStringList{"/out/a/x.jpg", "/out/b/x.jpg"} << true << "/out";
 }
 
 void TestUpload::commonPath()
@@ -317,19 +325,30 @@ void TestUpload::uploadsUnderExactNames()
     QVERIFY(!QFileInfo::exists(temp));
 }
 
+void TestUpload::keepsSubfoldersAndKeptFiles_data()
+{
+    QTest::addColumn<bool>("monitor");
+    QTest::newRow("batch run") << false;
+    QTest::newRow("monitor run") << true;
+}
+
 void TestUpload::keepsSubfoldersAndKeptFiles()
 {
+    QFETCH(bool, monitor);
     UseServer(false);
     CUserProfile* profile = CUserProfile::GetInstance();
-    profile->FTPFolder = "/tree/";
+    profile->monitorRun = monitor;
+    const QString folder = monitor ? "/tree-monitor/" : "/tree/";
+    profile->FTPFolder = folder;
     profile->SaveOnDiskFTP = true;
     const QString out = TestEnv::NewFolder("out");
-    const QList<QString> files = WriteOutputs(out, {"2024/a.png", "2025/b.png"});
+    // One name in two folders: each must arrive as a file of its own.
+    const QList<QString> files = WriteOutputs(out, {"2024/a.png", "2025/b.png", "2025/a.png"});
 
     const Outcome outcome = RunUpload(files);
-    QCOMPARE(outcome.count, 2);
+    QCOMPARE(outcome.count, 3);
     for (const QString& name : m_written.keys())
-        QCOMPARE(ReadFile(m_ftp.Root() + "/tree/" + name), m_written.value(name));
+        QCOMPARE(ReadFile(m_ftp.Root() + folder + name), m_written.value(name));
     QVERIFY(AllExist(files));
 }
 
@@ -372,6 +391,59 @@ void TestUpload::stopsAtFirstFailedTransfer()
     QVERIFY(!lines.first().isEmpty());
     QVERIFY(lines.last().contains(temp));
     QVERIFY(AllExist(files));
+}
+
+void TestUpload::lineBreakInLoginSendsNothing_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("connectionTest");
+    // Each line after the first would reach the server as a command of its own.
+    const QString deleteVictim = QStringLiteral("DELE victim.png");
+    QTest::newRow("password, upload") << kUser << kPassword + "\r\n" + deleteVictim << false;
+    QTest::newRow("password, connection test") << kUser << kPassword + "\n" + deleteVictim << true;
+    QTest::newRow("user name, upload")
+        << kUser + "\r\nPASS " + kPassword + "\r\n" + deleteVictim << kPassword << false;
+}
+
+void TestUpload::lineBreakInLoginSendsNothing()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, password);
+    QFETCH(bool, connectionTest);
+    UseServer(false, password);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->FTPUser = user;
+    profile->FTPFolder = "/";
+    const QString victim = m_ftp.Root() + "/victim.png";
+    QVERIFY(WriteFile(victim, "precious"));
+
+    QString result;
+    if (connectionTest) {
+        CUploadThread thread;
+        thread.testMode = true;
+        thread.TakeServerSettings();
+        QSignalSpy done(&thread, &CUploadThread::ConnectionTestFinished);
+        thread.start();
+        QVERIFY(done.wait(20000));
+        result = done.first().at(0).toString();
+    } else {
+        const QString temp = MadeTemporaryFolder();
+        QVERIFY(!temp.isEmpty());
+        const QList<QString> files = WriteOutputs(temp, {"sent.png"});
+        CUpload upload;
+        upload.UploadFTP(profile->FTPHost, profile->FTPUser, profile->FTPPassword,
+                         profile->FTPPort.toLong(), files, "/", false);
+        QCOMPARE(ReadFile(victim), QByteArray("precious"));
+        QCOMPARE(upload.UploadedCount(), 0);
+        QVERIFY(!upload.DeliveryComplete());
+        QVERIFY(AllExist(files));
+        QVERIFY(!QFileInfo::exists(m_ftp.Root() + "/sent.png"));
+        QVERIFY2(upload.ErrorText().contains("line break"), qPrintable(upload.ErrorText()));
+        result = upload.FailureText();
+    }
+    QCOMPARE(ReadFile(victim), QByteArray("precious"));
+    QVERIFY2(result.contains("line break"), qPrintable(result));
 }
 
 void TestUpload::timeLimits_data()
