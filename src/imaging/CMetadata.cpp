@@ -1,9 +1,10 @@
 #include "CMetadata.h"
 
+#include "CImageManager.h"
+
 #include <Magick++.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QIODevice>
 
 #include <cmath>
@@ -130,8 +131,7 @@ void CMetadata::CheckThumbnail()
 bool CMetadata::ReadJpegFile(const QString& path, ReadMode_t mode)
 {
     // A FIFO, socket or device is never opened: a FIFO waits for a writer.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile() && !info.isDir())
+    if (CImageManager::IsSpecialFile(path))
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
