@@ -17,6 +17,10 @@
 
 void CMainPanel1::StartPreview(bool keepPath)
 {
+    // A script runs its batch and quits: nobody sees a preview, and a render
+    // would only take a core from the run.
+    if (userProfile->scriptRun)
+        return;
     const int row = DetailsShown() ? detailsView->currentRow() : photoListView->currentRow();
     const int count = int(photoList->list.size());
     if (!keepPath) {

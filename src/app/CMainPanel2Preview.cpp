@@ -98,6 +98,10 @@ void CMainPanel2::StartPreviewOriginal()
 
 void CMainPanel2::StartOrBlank(CControlImage* view)
 {
+    // A script runs its batch and quits: nobody sees a preview, and a render
+    // would only take a core from the run.
+    if (userProfile->scriptRun)
+        return;
     // A photo whose file has gone is refused: the view must not go on
     // showing the photo chosen before it.
     if (view->StartPreview(userProfile->previewPath) || !view->previewOn)

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <stdio.h> // renameat2
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -58,31 +59,72 @@ QString TemporaryPrefix()
 
 bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush)
 {
+    return WriteBytes(path, data, size, flush, true) == Placed::Done;
+}
+
+Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush, bool replace)
+{
     QByteArray temporary;
     const int fd = CreateSibling(path, temporary);
     if (fd < 0) {
-        SystemLogWrite("AtomicWrite::ReplaceWithBytes", "cannot create a file beside " + path + ": " +
-                                                            QString::fromLocal8Bit(std::strerror(errno)));
-        return false;
+        SystemLogWrite("AtomicWrite::WriteBytes", "cannot create a file beside " + path + ": " +
+                                                      QString::fromLocal8Bit(std::strerror(errno)));
+        return Placed::Failed;
     }
     const QByteArray target = QFile::encodeName(path);
     struct stat existing {};
     bool ok = WriteAll(fd, data, size);
     // A regular file keeps its mode; a link's own mode means nothing.
-    if (ok && ::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
+    if (ok && replace && ::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
     if (flush)
         ok = ::fsync(fd) == 0 && ok;
     ok = ::close(fd) == 0 && ok;
+    Placed placed = ok ? Placed::Done : Placed::Failed;
     // rename() replaces a link at the target's name, never its target.
-    if (ok)
-        ok = std::rename(temporary.constData(), target.constData()) == 0;
-    if (!ok) {
-        SystemLogWrite("AtomicWrite::ReplaceWithBytes",
-                       "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(errno)));
+    if (ok && replace)
+        placed = std::rename(temporary.constData(), target.constData()) == 0 ? Placed::Done : Placed::Failed;
+    else if (ok)
+        placed = RenameNoReplace(temporary, target);
+    if (placed != Placed::Done) {
+        if (placed == Placed::Failed)
+            SystemLogWrite("AtomicWrite::WriteBytes",
+                           "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(errno)));
+        else
+            SystemLogWrite("AtomicWrite::WriteBytes", "the name was taken meanwhile: " + path);
         ::unlink(temporary.constData());
     }
-    return ok;
+    return placed;
+}
+
+Placed RenameNoReplace(const QByteArray& from, const QByteArray& to)
+{
+    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
+        return Placed::Done;
+    if (errno == EEXIST)
+        return Placed::Taken;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+        return Placed::Failed;
+    // A file system without that kind of rename: a second name for the file
+    // is only made where none exists.
+    if (::link(from.constData(), to.constData()) == 0) {
+        ::unlink(from.constData());
+        return Placed::Done;
+    }
+    if (errno == EEXIST)
+        return Placed::Taken;
+    // Nor links (FAT, say): claim the name with an empty file first, made
+    // only where none exists, then move the bytes over our own claim.
+    const int claim = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (claim < 0)
+        return errno == EEXIST ? Placed::Taken : Placed::Failed;
+    ::close(claim);
+    if (std::rename(from.constData(), to.constData()) == 0)
+        return Placed::Done;
+    const int error = errno;
+    ::unlink(to.constData());
+    errno = error;
+    return Placed::Failed;
 }
 
 } // namespace AtomicWrite

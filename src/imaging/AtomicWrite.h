@@ -22,4 +22,18 @@ QString TemporaryPrefix();
 // temporary file left, on any failure.
 bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush = true);
 
+// What became of a write that may not replace anything.
+enum class Placed { Done, Taken, Failed };
+
+// Writes as ReplaceWithBytes does when `replace`; otherwise the new file
+// takes the name only while nothing (no file, folder or link) has it, in one
+// step, so that a file another program or run put there after any earlier
+// check stays as it is: Taken then, with nothing changed and nothing left.
+Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush, bool replace);
+
+// Gives the file `from` the name `to` only while `to` is free, in one step
+// (no check-then-rename gap). Taken leaves both as they were; Failed (errno
+// set) likewise.
+Placed RenameNoReplace(const QByteArray& from, const QByteArray& to);
+
 } // namespace AtomicWrite

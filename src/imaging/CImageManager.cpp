@@ -17,10 +17,6 @@
 #include <memory>
 #include <utility>
 
-#ifdef _OPENMP
-#include <omp.h>
-#endif
-
 namespace {
 struct FreeDeleter
 {
@@ -55,10 +51,7 @@ bool RunStep(const char* function, Step&& step)
 // many processing threads decoding at once do not multiply the threads.
 void LimitDecoderThreads()
 {
-#ifdef _OPENMP
-    const MagickCore::MagickSizeType limit = MagickCore::GetMagickResourceLimit(MagickCore::ThreadResource);
-    omp_set_num_threads(int(qBound<MagickCore::MagickSizeType>(1, limit, 256)));
-#endif
+    CMagickRuntime::FollowThreadShare();
 }
 
 // The most a JPEG decode asked for at least `hint` gives per side: the

@@ -107,6 +107,11 @@ public:
     // half-written file, and should the system go down before the bytes
     // reach the disk, the source is there to write the photo again.
     bool flushWrites = true;
+    // A write replaces a file at its name (the default). Without, it only
+    // takes a free name, in one step: a file that appeared there after the
+    // caller's own check stays, the write fails and targetTaken says why.
+    bool replaceExisting = true;
+    bool targetTaken = false;
     // The writer's option steps for an output format name ("JPG", "TIFF" ...).
     void SelectCompAlgorithm(Magick::Image& target, QString format);
     void SelectImageType(Magick::Image& target, QString format);

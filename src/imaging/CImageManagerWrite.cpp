@@ -8,23 +8,37 @@
 #include "LayerMode.h"
 #include "MagickCompat.h"
 
+#include <QFile>
+
 #include <algorithm>
 #include <vector>
 
 namespace {
-// Replaces path with the bytes only once they are all written (with
-// `flush`, on the disk): a failed write leaves an existing file as it was,
-// and a link at the name is replaced, never written through. The file keeps
-// the mode of the file it replaces.
-bool SaveBlob(const Magick::Blob& blob, const QString& path, bool flush)
+// How a write places its file: wait for the disk or not, replace a file at
+// the name or only take a free name (`taken` is then set when it was not).
+struct SPlacement
+{
+    bool flush = true;
+    bool replace = true;
+    bool* taken = nullptr;
+};
+
+// Gives path the bytes only once they are all written (with `flush`, on the
+// disk): a failed write leaves an existing file as it was, and a link at
+// the name is replaced, never written through. A replaced file's mode stays.
+bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& how)
 {
     if (blob.length() == 0)
         return false;
-    return AtomicWrite::ReplaceWithBytes(path, static_cast<const char*>(blob.data()),
-                                         static_cast<qint64>(blob.length()), flush);
+    const AtomicWrite::Placed placed =
+        AtomicWrite::WriteBytes(path, static_cast<const char*>(blob.data()),
+                                static_cast<qint64>(blob.length()), how.flush, how.replace);
+    if (placed == AtomicWrite::Placed::Taken && how.taken)
+        *how.taken = true;
+    return placed == AtomicWrite::Placed::Done;
 }
 
-bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, bool flush)
+bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
 {
     target.magick(coder);
     Magick::Blob blob;
@@ -36,7 +50,7 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
         // carry and says so.
         SystemLogWrite("WriteOne", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
     }
-    return SaveBlob(blob, path, flush);
+    return SaveBlob(blob, path, how);
 }
 
 // A GIF's logical screen is taken from its first picture, and readers cut
@@ -220,6 +234,8 @@ bool CImageManager::Write(QString path)
 bool CImageManager::Write(const QString& path, const SOutputFormat& format, QList<QString>& written)
 {
     written.clear();
+    targetTaken = false;
+    const SPlacement how{flushWrites, replaceExisting, &targetTaken};
     try {
         if (!image.isValid())
             return false;
@@ -229,7 +245,7 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
         if (format.sizeCap)
             image.defineValue("jpeg", "extent",
                               QString::asprintf("%lldkb", static_cast<long long>(format.sizeCapKb)).toStdString());
-        if (!WriteOne(image, path, format.coder.toStdString(), flushWrites))
+        if (!WriteOne(image, path, format.coder.toStdString(), how))
             return false;
     } catch (const Magick::Exception&) {
         return false;
@@ -250,6 +266,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                                    QList<QString>& written)
 {
     written.clear();
+    targetTaken = false;
+    const SPlacement how{flushWrites, replaceExisting, &targetTaken};
     const std::string coder = format.coder.toStdString();
     const int layerMode = profile->multipageWrite;
 
@@ -269,7 +287,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
         if (layerMode == FirstLayerOnly) {
             Magick::Image first = pages.first();
             SetWriteOptions(first, format, profile->Quality);
-            if (!WriteOne(first, path, coder, flushWrites))
+            if (!WriteOne(first, path, coder, how))
                 return false;
             files.append(path);
         } else {
@@ -285,14 +303,21 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                     FitGifScreen(list);
                 Magick::Blob blob;
                 Magick::writeImages(list.begin(), list.end(), &blob, true);
-                if (!SaveBlob(blob, path, flushWrites))
+                if (!SaveBlob(blob, path, how))
                     return false;
                 files.append(path);
             } else {
                 for (size_t i = 0; i < list.size(); ++i) {
                     const QString pagePath = PageFilePath(path, int(i));
-                    if (!WriteOne(list[i], pagePath, coder, flushWrites))
+                    if (!WriteOne(list[i], pagePath, coder, how)) {
+                        // A page whose name was taken meanwhile: the pages
+                        // placed so far are this write's own and go again.
+                        if (targetTaken) {
+                            for (const QString& placed : std::as_const(files))
+                                QFile::remove(placed);
+                        }
                         return false;
+                    }
                     files.append(pagePath);
                 }
             }

@@ -20,6 +20,10 @@
 
 #include <unistd.h>
 
+#ifdef _OPENMP
+#include <omp.h>
+#endif
+
 namespace {
 using MagickSize = MagickCore::MagickSizeType;
 
@@ -32,8 +36,10 @@ std::atomic<bool> s_policyApplied{false};
 MagickSize s_memoryCeiling = 0;
 MagickSize s_mapCeiling = 0;
 MagickSize s_diskCeiling = 0;
-std::mutex s_limitsMutex; // guards the worker count and the limits set from it
+std::mutex s_limitsMutex; // guards the worker count
 int s_workers = 1;
+// Threads per operation while a run is on; 0 outside a run.
+std::atomic<int> s_threadShare{0};
 
 bool ApplyPolicy(const QString& path)
 {
@@ -129,23 +135,42 @@ bool CMagickRuntime::IsInitialized()
     return s_initialized;
 }
 
-void CMagickRuntime::SetThreadLimit(int threads)
-{
-    MagickCompat::SetThreadLimit(static_cast<unsigned long>(threads > 0 ? threads : 1));
-}
-
 int CMagickRuntime::ThreadLimit()
 {
-    return static_cast<int>(MagickCompat::ThreadLimit());
+    return std::max(1, static_cast<int>(MagickCompat::ThreadLimit()));
+}
+
+void CMagickRuntime::SetRunWorkers(int workers)
+{
+    const int limit = ThreadLimit();
+    s_threadShare = workers > 0 ? std::max(1, limit / workers) : 0;
+    SetWorkerCount(workers > 0 ? workers : DefaultWorkers());
+}
+
+int CMagickRuntime::ThreadShare()
+{
+    const int share = s_threadShare.load();
+    return share > 0 ? share : ThreadLimit();
+}
+
+void CMagickRuntime::FollowThreadShare()
+{
+#ifdef _OPENMP
+    const int limit = ThreadLimit();
+    const int share = std::min(ThreadShare(), limit);
+    // ImageMagick asks each parallel loop for a team by its thread limit;
+    // with dynamic teams the runtime holds this thread's teams to its own
+    // thread count instead. Teams only ever get smaller than the buffers
+    // ImageMagick sized for them.
+    omp_set_dynamic(share < limit ? 1 : 0);
+    omp_set_num_threads(share);
+#endif
 }
 
 void CMagickRuntime::SetWorkerCount(int workers)
 {
     const std::lock_guard<std::mutex> lock(s_limitsMutex);
     s_workers = std::clamp(workers, 1, 32);
-    // The free disk space may have changed since the last run.
-    if (s_initialized)
-        ApplyResourceLimits();
 }
 
 int CMagickRuntime::WorkerCount()

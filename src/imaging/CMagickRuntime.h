@@ -16,15 +16,30 @@ public:
     static bool IsInitialized();
     static QString PolicyPath();
 
-    // ImageMagick's own threads per operation; a batch lowers it so that
-    // workers x these threads stay within the cores.
-    static void SetThreadLimit(int threads);
+    // ImageMagick's own threads per operation. Fixed once at start-up (the
+    // cores, or what MAGICK_THREAD_LIMIT or the policy says) and never
+    // changed: operations size their per-thread buffers by it while other
+    // threads run theirs, so a change in flight would overrun them.
     static int ThreadLimit();
 
-    // ImageMagick's memory, map and disk limits, set at start-up below the
-    // policy file's ceilings: memory and map a quarter of the machine's
-    // memory each, disk half the free space of the temporary folder. Outside
-    // a run the workers are the cores (at most 32); a run sets its own count.
+    // The threads one operation should use while a run keeps `workers`
+    // photos in work at once: the thread limit shared among them (at least
+    // 1). Outside a run (workers 0) an operation may use them all. The run
+    // sets it at its start and clears it at its end; nothing of
+    // ImageMagick's changes.
+    static void SetRunWorkers(int workers);
+    static int ThreadShare();
+    // Holds the calling thread's own parallel teams (ImageMagick's and the
+    // RAW decoder's) to the current share. Affects no other thread and never
+    // raises a team above the thread limit, so it is safe at any time; a
+    // worker calls it when it starts, a preview before each render.
+    static void FollowThreadShare();
+
+    // The memory share of one photo: the run's workers (at most 32), or the
+    // cores outside a run. ImageMagick's memory, map and disk limits are set
+    // once at start-up below the policy file's ceilings (memory and map a
+    // quarter of the machine's memory each, disk half the free space of the
+    // temporary folder) and stay fixed as well.
     static void SetWorkerCount(int workers);
     static int WorkerCount();
 

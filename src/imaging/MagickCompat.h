@@ -155,12 +155,6 @@ inline bool IsCMYK(const Magick::Image& image)
     return image.colorSpace() == MagickCore::CMYKColorspace;
 }
 
-// Limits ImageMagick's own OpenMP threads per operation.
-inline void SetThreadLimit(unsigned long threads)
-{
-    Magick::ResourceLimits::thread(threads > 0 ? threads : 1);
-}
-
 // Sets the resolution; version 6 takes a geometry, version 7 a point.
 inline void SetDensity(Magick::Image& image, double x, double y)
 {

@@ -33,6 +33,15 @@ QString GetResourcesFolder()
     return QString::fromUtf8(GB_INSTALL_RESOURCES);
 }
 
+QString TemporaryRoot()
+{
+    // Qt gives "" for a $TMPDIR that names no folder.
+    const QString folder = QDir::tempPath();
+    if (!folder.isEmpty() && folder != QLatin1String("/") && QFileInfo(folder).isDir())
+        return folder;
+    return QStringLiteral("/tmp");
+}
+
 bool OpenExternal(const QString& fileOrUrl)
 {
     const QString opener = qEnvironmentVariable("GLIMMERBOX_OPENER");

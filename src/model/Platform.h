@@ -6,6 +6,11 @@
 // "Resources" beside the executable's folder, else the installed copy.
 QString GetResourcesFolder();
 
+// The system's temporary folder: $TMPDIR when it names a folder (Qt's
+// QDir::tempPath), else "/tmp". Never empty and never the root of the file
+// system, whatever the environment says.
+QString TemporaryRoot();
+
 // Opens a file, folder, e-mail message or web address with the desktop's
 // handler. When $GLIMMERBOX_OPENER names a program, that program is started
 // with the argument instead (tests record what would have been opened).

@@ -164,19 +164,29 @@ bool CEmail::ComposeMessage(QByteArray& message, QString* unreadable) const
     return true;
 }
 
+void CEmail::SetMessageFolder(const QString& folder)
+{
+    m_folder = folder;
+}
+
 bool CEmail::WriteMessageFile(const QByteArray& message)
 {
-    if (!CUpload::MakeTemporaryFolder()) {
-        m_failure = tr("The e-mail message could not be written: the temporary folder %1 cannot be used.")
-                        .arg(EscapeForLog(CUpload::TemporaryFolder()));
-        return false;
+    QString folder = m_folder;
+    if (folder.isEmpty()) {
+        folder = CUpload::TemporaryFolder();
+        if (!CUpload::MakeTemporaryFolder()) {
+            m_failure = tr("The e-mail message could not be written: the temporary folder %1 cannot be used.")
+                            .arg(EscapeForLog(folder));
+            return false;
+        }
+    } else if (!folder.endsWith('/')) {
+        folder += '/';
     }
     // A name that is taken (a message of the same second) gets the next number,
     // so an earlier message that the mail program may still read stays intact.
     const qint64 seconds = QDateTime::currentSecsSinceEpoch();
     for (qint64 number = seconds; number < seconds + 1000; ++number) {
-        const QString path =
-            CUpload::TemporaryFolder() + QString("ComposedEmail-%1.eml").arg(number);
+        const QString path = folder + QString("ComposedEmail-%1.eml").arg(number);
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (file.exists())
@@ -197,7 +207,7 @@ bool CEmail::WriteMessageFile(const QByteArray& message)
         return written;
     }
     m_failure = tr("The e-mail message could not be written: every name in %1 is taken.")
-                    .arg(EscapeForLog(CUpload::TemporaryFolder()));
+                    .arg(EscapeForLog(folder));
     return false;
 }
 

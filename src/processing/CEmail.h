@@ -24,6 +24,10 @@ public:
     // (its path then in *unreadable).
     bool ComposeMessage(QByteArray& message, QString* unreadable = nullptr) const;
 
+    // The folder the message is written into: a run's own folder inside the
+    // temporary folder. Without one, the temporary folder itself.
+    void SetMessageFolder(const QString& folder);
+
     // Path of the written message; "" until one was created.
     QString MessagePath() const;
     // Why openInDefaultProgram failed, for the processing log: an attachment
@@ -40,6 +44,7 @@ private:
     bool WriteMessageFile(const QByteArray& message);
 
     SEmailRecord m_record;
+    QString m_folder;
     QString m_messagePath;
     QString m_failure;
 };

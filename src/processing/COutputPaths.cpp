@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "COutputNaming.h"
 #include "Common.h"
+#include "Platform.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -13,6 +14,7 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -140,12 +142,11 @@ bool COutputPaths::SameFile(const QString& a, const QString& b)
 
 QString COutputPaths::TempFolder()
 {
-    return QDir::tempPath() + QStringLiteral("/GlimmerboxTemp");
+    return TemporaryRoot() + QStringLiteral("/GlimmerboxTemp");
 }
 
 bool COutputPaths::PrepareTempFolder()
 {
-    QDir().mkpath(QDir::tempPath());
     const QByteArray path = QFile::encodeName(TempFolder());
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
         SystemLogWrite("PrepareTempFolder", "cannot create " + TempFolder());
@@ -174,6 +175,32 @@ bool COutputPaths::PrepareTempFolder()
             SystemLogWrite("PrepareTempFolder", "removed the link " + entry);
     }
     return true;
+}
+
+QString COutputPaths::CreateRunFolder()
+{
+    if (!PrepareTempFolder())
+        return QString();
+    QByteArray name = QFile::encodeName(TempFolder() + QStringLiteral("/run-XXXXXX"));
+    if (!::mkdtemp(name.data())) {
+        SystemLogWrite("CreateRunFolder", "cannot create a folder in " + TempFolder());
+        return QString();
+    }
+    return QFile::decodeName(name);
+}
+
+void COutputPaths::RemoveRunFolderIfEmpty(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (folder.isEmpty() || info.isSymLink() || !info.isDir())
+        return;
+    QDir dir(folder);
+    for (const QFileInfo& sub : dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot)) {
+        if (!sub.isSymLink())
+            RemoveRunFolderIfEmpty(sub.absoluteFilePath());
+    }
+    if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        dir.rmdir(dir.absolutePath());
 }
 
 namespace {
@@ -236,6 +263,30 @@ bool COutputPaths::MoveReplacing(const QString& source, const QString& target)
     if (!CopyReplacing(source, target))
         return false;
     return QFile::remove(source);
+}
+
+AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target)
+{
+    const QString temporary = CopyToSibling(source, target);
+    if (temporary.isEmpty())
+        return AtomicWrite::Placed::Failed;
+    const AtomicWrite::Placed placed =
+        AtomicWrite::RenameNoReplace(QFile::encodeName(temporary), QFile::encodeName(target));
+    if (placed != AtomicWrite::Placed::Done)
+        QFile::remove(temporary);
+    return placed;
+}
+
+AtomicWrite::Placed COutputPaths::MoveWithoutReplacing(const QString& source, const QString& target)
+{
+    const AtomicWrite::Placed placed =
+        AtomicWrite::RenameNoReplace(QFile::encodeName(source), QFile::encodeName(target));
+    if (placed != AtomicWrite::Placed::Failed || errno != EXDEV)
+        return placed;
+    const AtomicWrite::Placed copied = CopyWithoutReplacing(source, target);
+    if (copied != AtomicWrite::Placed::Done)
+        return copied;
+    return QFile::remove(source) ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
 }
 
 int COutputPaths::RemoveStaleTemporaries(const QString& folder)

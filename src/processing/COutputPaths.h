@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AtomicWrite.h"
 #include "SImageRecord.h"
 
 #include <QList>
@@ -50,7 +51,7 @@ public:
     // canonical paths are equal. Letter case counts.
     static bool SameFile(const QString& a, const QString& b);
 
-    // The run's temporary folder, QDir::tempPath() + "/GlimmerboxTemp"
+    // The temporary folder of every run, TemporaryRoot() + "/GlimmerboxTemp"
     // (no trailing "/").
     static QString TempFolder();
     // Creates the temporary folder with mode 0700, or accepts an existing one
@@ -59,6 +60,13 @@ public:
     // removed (never followed); its other files stay. False when it cannot
     // be used.
     static bool PrepareTempFolder();
+    // A run's own folder inside the temporary folder, made fresh with a
+    // unique name and mode 0700, so that runs at the same time never touch
+    // each other's files; "" when none could be made.
+    static QString CreateRunFolder();
+    // Removes the empty folders inside a run's folder and the folder itself
+    // once nothing is left in it; files in it stay. Links are never followed.
+    static void RemoveRunFolderIfEmpty(const QString& folder);
 
     // Copies source over target through a temporary file in the target's
     // folder, so a failed copy leaves an existing target as it was.
@@ -66,6 +74,11 @@ public:
     // Moves source over target (a rename, or copy and delete across file
     // systems). The source is removed only once the target is complete.
     static bool MoveReplacing(const QString& source, const QString& target);
+    // The same, except that the target takes its name only while nothing
+    // has it, in one step: Taken when a file got there first (after any
+    // earlier check), with the source and that file left as they were.
+    static AtomicWrite::Placed CopyWithoutReplacing(const QString& source, const QString& target);
+    static AtomicWrite::Placed MoveWithoutReplacing(const QString& source, const QString& target);
 
     // Removes the temporary files that a copy (CopyReplacing) or a write
     // (AtomicWrite) cut short by a killed run left in `folder`: ours by name

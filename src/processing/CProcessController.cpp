@@ -51,8 +51,6 @@ CProcessController::CProcessController(QWidget* parent)
         keepWrittenFiles = true;
         break;
     }
-    previousMagickThreads = CMagickRuntime::ThreadLimit();
-    previousMagickWorkers = CMagickRuntime::WorkerCount();
     // libcurl starts up before any transfer thread can exist.
     CUpload::InitializeTransfers();
     connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
@@ -71,8 +69,10 @@ CProcessController::~CProcessController()
     // Nor an upload: a transfer in flight ends at once.
     uploadThread.Upload().SetAbort(true);
     uploadThread.wait();
-    CMagickRuntime::SetThreadLimit(previousMagickThreads);
-    CMagickRuntime::SetWorkerCount(previousMagickWorkers);
+    if (runWorkersSet)
+        CMagickRuntime::SetRunWorkers(0);
+    // Whatever is still there (an e-mail message, kept outputs) stays.
+    COutputPaths::RemoveRunFolderIfEmpty(runFolder);
 }
 
 void CProcessController::BuildForm()
@@ -233,12 +233,21 @@ void CProcessController::StartThreads()
         return;
     }
 
-    // Workers x ImageMagick's own threads stay within the cores, and each
-    // worker's photo gets its share of ImageMagick's memory.
-    CMagickRuntime::SetThreadLimit(std::max(1, std::max(cores, 1) / threadCount));
-    CMagickRuntime::SetWorkerCount(threadCount);
+    // Workers x the threads of each operation stay within the cores, and
+    // each worker's photo gets its share of ImageMagick's memory. Nothing of
+    // ImageMagick's own settings changes: a preview may be rendering.
+    CMagickRuntime::SetRunWorkers(threadCount);
+    runWorkersSet = true;
 
     const QString destPath = COutputPaths::ExpandDestPath(profile->DestPath);
+    // A delivery's files (outputs not kept on disk, the e-mail message) go
+    // to a folder of this run's own: other runs use the temporary folder at
+    // the same time, often with the same photo names.
+    if (destination != COutputPaths::DestFolder) {
+        runFolder = COutputPaths::CreateRunFolder();
+        mailUpload.SetRunFolder(runFolder);
+        uploadThread.Upload().SetRunFolder(runFolder);
+    }
     // Clean paths, so that no "..", "." or relative folder in a photo's path
     // rebuilds an output folder outside the destination.
     QList<SImageRecord> photos;
@@ -270,6 +279,7 @@ void CProcessController::StartThreads()
         worker->threadIndex = t;
         worker->commonPath = commonPath;
         worker->destPath = destPath;
+        worker->tempFolder = runFolder;
         threads.push_back(std::move(thread));
     }
     finishedThreads = 0;

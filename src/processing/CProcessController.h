@@ -161,8 +161,8 @@ private:
     QString logBuffer;
     bool keepWrittenFiles = true;
     int destination = 1;
-    int previousMagickThreads = 0;
-    int previousMagickWorkers = 1;
+    bool runWorkersSet = false; // the run's share of the cores is set
+    QString runFolder;          // the run's own temporary folder ("" when it has none)
 
     // Delivery: the server upload runs on its own thread; the e-mail
     // hand-off uses the dialog's own upload object on the GUI thread.

@@ -3,6 +3,7 @@
 #include "CFormatsEnum.h"
 #include "CListFilters.h"
 #include "CListImages.h"
+#include "CMagickRuntime.h"
 #include "COutputFormat.h"
 #include "COutputNaming.h"
 #include "COutputPaths.h"
@@ -90,6 +91,8 @@ void CProcessThread::run()
     // Photo after photo of much the same size: the pixel memory of one is
     // taken again by the next.
     CPixelMemory::SetReuseOnThisThread(true);
+    // This worker's operations take its share of the cores.
+    CMagickRuntime::FollowThreadShare();
     // A folder-monitoring job that neither overwrites nor restarts the
     // counter per folder continues after the pictures it already wrote.
     if (profile->monitorRun && IsSilent() && !profile->Overwrite && !profile->CounterReset) {
@@ -100,11 +103,8 @@ void CProcessThread::run()
     filters = std::as_const(filterList->list);
 
     if (!saveOnDisk) {
-        {
-            const QMutexLocker lock(&shared->folderMutex);
-            tempFolderUsable = COutputPaths::PrepareTempFolder();
-        }
-        // Only our private temporary folder is written: replace silently.
+        tempFolderUsable = !tempFolder.isEmpty();
+        // Only the run's own temporary folder is written: replace silently.
         overwriteAll = true;
     }
 
@@ -154,6 +154,12 @@ void CProcessThread::ProcessPhoto()
     // A JPEG that the job makes smaller is decoded no larger than needed.
     shrinkHint = CShrinkOnLoad::ReadHint(filters, facts.format, facts.size, facts.orientation);
 
+    // Without the run's temporary folder an output that is only delivered
+    // has nowhere to go.
+    if (!saveOnDisk && !tempFolderUsable) {
+        LogFailure(tr("Failed to write"), current.path, 64);
+        return;
+    }
     bool skip = false;
     outputRefused.clear();
     GeneratePathName();
@@ -175,11 +181,6 @@ void CProcessThread::ProcessPhoto()
             return;
         }
         singleDocumentStarted = true;
-    }
-
-    if (!skip && !saveOnDisk && !tempFolderUsable) {
-        LogFailure(tr("Failed to write"), outputPath, 64);
-        return;
     }
 
     if (!skip) {
@@ -276,22 +277,31 @@ void CProcessThread::LightProcessing(bool& done)
         LogFailure(tr("Failed to load"), current.path, 32);
         return;
     }
-    DisableReadOnly(outputPath);
-    if (!COutputPaths::SameFile(current.path, outputPath)) {
-        // A source that must outlive the delivery is copied, not moved.
-        const bool move = profile->DeleteSource && !deferSourceDeletion;
-        const bool ok = move ? COutputPaths::MoveReplacing(current.path, outputPath)
-                             : COutputPaths::CopyReplacing(current.path, outputPath);
-        if (!ok) {
-            const bool renamed = filenameFilter.IsOutputModified();
-            QString message;
-            if (renamed)
-                message = move ? tr("Failed to Rename and Move") : tr("Failed to Rename and Copy");
-            else
-                message = move ? tr("Failed to Move") : tr("Failed to Copy");
-            LogFailure(message, current.path, 32);
-            return;
+    // A source that must outlive the delivery is copied, not moved.
+    const bool move = profile->DeleteSource && !deferSourceDeletion;
+    const Placement placement = PlaceOutput([&](bool replace) {
+        if (COutputPaths::SameFile(current.path, outputPath))
+            return AtomicWrite::Placed::Done;
+        if (replace) {
+            DisableReadOnly(outputPath);
+            const bool ok = move ? COutputPaths::MoveReplacing(current.path, outputPath)
+                                 : COutputPaths::CopyReplacing(current.path, outputPath);
+            return ok ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
         }
+        return move ? COutputPaths::MoveWithoutReplacing(current.path, outputPath)
+                    : COutputPaths::CopyWithoutReplacing(current.path, outputPath);
+    });
+    if (placement == Placement::Skipped)
+        return;
+    if (placement == Placement::Failed) {
+        const bool renamed = filenameFilter.IsOutputModified();
+        QString message;
+        if (renamed)
+            message = move ? tr("Failed to Rename and Move") : tr("Failed to Rename and Copy");
+        else
+            message = move ? tr("Failed to Move") : tr("Failed to Copy");
+        LogFailure(message, current.path, 32, outputRefused);
+        return;
     }
     outputWritten = true;
     writtenFiles = {outputPath};
@@ -367,16 +377,27 @@ void CProcessThread::WriteImage(bool& failed)
     failed = false;
     if (profile->Multipage)
         return; // the document is written once all its pages are in
-    DisableReadOnly(outputPath);
-    const SOutputFormat format = WriteFormat();
-    imageManager.flushWrites = OutputMustReachDisk();
-    const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false, format, writtenFiles)
-                                      : imageManager.Write(outputPath, format, writtenFiles);
-    if (!ok) {
-        LogFailure(tr("Failed to write"), outputPath, 64);
+    const Placement placement = PlaceOutput([this](bool replace) {
+        if (replace)
+            DisableReadOnly(outputPath);
+        // The name may have changed since the last round: it decides.
+        const SOutputFormat format = WriteFormat();
+        imageManager.flushWrites = OutputMustReachDisk();
+        imageManager.replaceExisting = replace;
+        const bool ok = multipageDocument ? imageManager.WriteMultipage(outputPath, false, format, writtenFiles)
+                                          : imageManager.Write(outputPath, format, writtenFiles);
+        if (ok)
+            return AtomicWrite::Placed::Done;
+        return imageManager.targetTaken ? AtomicWrite::Placed::Taken : AtomicWrite::Placed::Failed;
+    });
+    if (placement == Placement::Skipped)
+        return; // logged as skipped; the source stays
+    if (placement == Placement::Failed) {
+        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
         failed = true;
         return;
     }
+    const SOutputFormat format = WriteFormat();
     outputWritten = true;
     WarnAboveSizeCap(format);
     RecordWrittenOutputs();
@@ -407,13 +428,23 @@ void CProcessThread::WriteDocument()
     if (documentWritten || imageManager.pages.isEmpty())
         return;
     documentWritten = true;
-    DisableReadOnly(outputPath);
-    imageManager.flushWrites = OutputMustReachDisk();
-    if (!imageManager.WriteMultipage(outputPath, true, WriteFormat(), writtenFiles)) {
-        LogFailure(tr("Failed to write"), outputPath, 64);
+    const Placement placement = PlaceOutput([this](bool replace) {
+        if (replace)
+            DisableReadOnly(outputPath);
+        imageManager.flushWrites = OutputMustReachDisk();
+        imageManager.replaceExisting = replace;
+        if (imageManager.WriteMultipage(outputPath, true, WriteFormat(), writtenFiles))
+            return AtomicWrite::Placed::Done;
+        return imageManager.targetTaken ? AtomicWrite::Placed::Taken : AtomicWrite::Placed::Failed;
+    });
+    if (placement == Placement::Skipped) {
+        emit AppendLog(" - " + tr("Skipped") + " " + EscapeForLog(outputPath), 2);
         return;
     }
-    for (int i = 0; i < photosTaken; ++i)
+    if (placement == Placement::Failed) {
+        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
+        return;
+    }    for (int i = 0; i < photosTaken; ++i)
         emit IncProgressOperation();
     for (const QString& line : std::as_const(documentLines))
         emit AppendLog(line, 2);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CFilterFilename.h"
+#include "AtomicWrite.h"
 #include "CImageManager.h"
 #include "FileAttributes.h"
 #include "SFilterRecord.h"
@@ -15,6 +16,7 @@
 #include <QWaitCondition>
 
 #include <atomic>
+#include <functional>
 
 class CFormatsEnum;
 class CListFilters;
@@ -95,6 +97,9 @@ public:
     int threadIndex = 0;
     QString commonPath;
     QString destPath; // the destination folder with "#mypictures" expanded
+    // The run's own temporary folder, for outputs that are only delivered
+    // ("" when it could not be made: those outputs then fail).
+    QString tempFolder;
 
     // ---- Written by the controller while the worker runs ----
     std::atomic<bool> cancelRequested {false};
@@ -160,6 +165,19 @@ private:
     void ResolveDuplicateFilenames(QString folder, QString baseName, QString extension);
     void AddToOutputPaths(QString path);
     void CheckPathName(bool& skip);
+    // The existing-target rules for the current output path: number it,
+    // replace, skip or ask, as the job says.
+    void CheckExistingTarget(bool& skip);
+    // Whether the output may replace a file at its name: the job says so,
+    // or the person answered Yes or Yes to All.
+    bool MayReplace() const;
+    // What became of placing an output under its name.
+    enum class Placement { Written, Skipped, Failed };
+    // Runs `place` (told whether it may replace a file at the output's
+    // name) until the output has a name of its own: a name another program
+    // or run took after the check goes through the existing-target rules
+    // again. Failed with outputRefused set when the new name is refused.
+    Placement PlaceOutput(const std::function<AtomicWrite::Placed(bool replace)>& place);
     void NumberSilently();
     void AskOverwrite(bool& skip);
     void AcceptRenamedPath(const QString& path);

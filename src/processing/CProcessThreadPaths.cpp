@@ -35,7 +35,7 @@ SplitPath Split(const QString& path)
 
 QString CProcessThread::BaseFolder() const
 {
-    QString base = saveOnDisk ? destPath : COutputPaths::TempFolder();
+    QString base = saveOnDisk ? destPath : tempFolder;
     if (!base.endsWith('/'))
         base += '/';
     return base;
@@ -166,8 +166,11 @@ QStringList CProcessThread::OutputFiles(const QString& path) const
 
 QString CProcessThread::ExistingOutput(const QString& path) const
 {
+    // Whatever has the name counts, a link to nothing too: it could not be
+    // written without replacing it.
     for (const QString& file : OutputFiles(path)) {
-        if (QFileInfo::exists(file))
+        const QFileInfo info(file);
+        if (info.exists() || info.isSymLink())
             return file;
     }
     return QString();
@@ -194,6 +197,15 @@ void CProcessThread::CheckPathName(bool& skip)
     renameThis = false;
     if (singleDocumentStarted)
         return;
+    CheckExistingTarget(skip);
+}
+
+void CProcessThread::CheckExistingTarget(bool& skip)
+{
+    skip = false;
+    overwriteThis = false;
+    skipThis = false;
+    renameThis = false;
     targetExisted = !ExistingOutput(outputPath).isEmpty();
     if (!targetExisted)
         return;
@@ -213,6 +225,42 @@ void CProcessThread::CheckPathName(bool& skip)
         return;
     }
     AskOverwrite(skip);
+}
+
+bool CProcessThread::MayReplace() const
+{
+    // A silent run's own numbering sets overwriteAll too: only the job's
+    // word counts there.
+    if (IsSilent())
+        return profile->Overwrite;
+    return overwriteThis || overwriteAll.load();
+}
+
+CProcessThread::Placement
+CProcessThread::PlaceOutput(const std::function<AtomicWrite::Placed(bool replace)>& place)
+{
+    // Each round takes a name that was free a moment ago; only a busy
+    // folder that keeps taking them ends the tries.
+    constexpr int MaxRounds = 1000;
+    for (int round = 0; round < MaxRounds; ++round) {
+        switch (place(MayReplace())) {
+        case AtomicWrite::Placed::Done:
+            return Placement::Written;
+        case AtomicWrite::Placed::Failed:
+            return Placement::Failed;
+        case AtomicWrite::Placed::Taken:
+            break;
+        }
+        SystemLogWrite("PlaceOutput", "the name was taken meanwhile: " + outputPath);
+        bool skip = false;
+        CheckExistingTarget(skip);
+        if (skip || cancelRequested.load())
+            return Placement::Skipped;
+        outputRefused = CheckInsideDestination(outputPath);
+        if (!outputRefused.isEmpty())
+            return Placement::Failed;
+    }
+    return Placement::Failed;
 }
 
 void CProcessThread::NumberSilently()

@@ -35,23 +35,6 @@ QString CommonFolder(const QList<QString>& files)
     return candidate;
 }
 
-// Removes the empty folders below `path` and `path` itself when it ends up
-// empty. Links are never followed.
-void PruneEmptyFolders(const QString& path)
-{
-    const QFileInfo info(path);
-    if (info.isSymLink() || !info.isDir())
-        return;
-    QDir dir(path);
-    const QFileInfoList subfolders =
-        dir.entryInfoList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    for (const QFileInfo& sub : subfolders) {
-        if (!sub.isSymLink())
-            PruneEmptyFolders(sub.absoluteFilePath());
-    }
-    if (dir.isEmpty(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
-        dir.rmdir(dir.absolutePath());
-}
 } // namespace
 
 CUpload::CUpload(CUserProfile* profile, QObject* parent)
@@ -92,6 +75,16 @@ QString CUpload::TemporaryFolder()
 bool CUpload::MakeTemporaryFolder()
 {
     return COutputPaths::PrepareTempFolder();
+}
+
+void CUpload::SetRunFolder(const QString& folder)
+{
+    m_runFolder = QDir::cleanPath(folder);
+}
+
+QString CUpload::RunFolder() const
+{
+    return m_runFolder.isEmpty() ? QDir::cleanPath(TemporaryFolder()) : m_runFolder;
 }
 
 QString CUpload::FindCommonPath(QList<QString>& files, QString tempFolder)
@@ -141,14 +134,16 @@ void CUpload::DeleteTemporaryFiles()
 void CUpload::RemoveDeliveredCopies()
 {
     DeleteTemporaryFiles();
-    PruneEmptyFolders(QDir::cleanPath(TemporaryFolder()));
+    // Only the run's own folder: another run may be writing beside it.
+    if (!m_runFolder.isEmpty())
+        COutputPaths::RemoveRunFolderIfEmpty(m_runFolder);
 }
 
 QString CUpload::KeptFilesText() const
 {
     QString folder = CommonFolder(m_files);
     if (folder.isEmpty())
-        folder = QDir::cleanPath(TemporaryFolder());
+        folder = RunFolder();
     return tr("The written files are kept in %1").arg(EscapeForLog(folder));
 }
 

@@ -28,14 +28,21 @@ public:
     // it. libcurl is never shut down while the process runs.
     static void InitializeTransfers();
 
-    // QDir::tempPath() + "/GlimmerboxTemp/": where outputs that are only
-    // delivered are written, and where the e-mail message goes (the folder of
-    // COutputPaths::TempFolder, with a trailing "/").
+    // The temporary folder of every run (COutputPaths::TempFolder, with a
+    // trailing "/"). Each run writes the outputs it only delivers, and its
+    // e-mail message, into a folder of its own inside it.
     static QString TemporaryFolder();
     // Creates the temporary folder with mode 0700 when missing. Refuses (false)
     // a symbolic link, a non-folder or a folder owned by another user. Same as
     // COutputPaths::PrepareTempFolder.
     static bool MakeTemporaryFolder();
+
+    // The run's own folder inside the temporary folder (no trailing "/"):
+    // the written files of a monitor run are named on the server from it,
+    // the message goes there, and it is removed once emptied. Without one,
+    // the temporary folder itself serves and is left in place.
+    void SetRunFolder(const QString& folder);
+    QString RunFolder() const;
 
     // Sends every file to `remotePath` on the server (ftp:// or sftp://),
     // keeping the files' folders below their common folder. `password` is in
@@ -109,6 +116,7 @@ private:
 
     CUserProfile* m_profile = nullptr;
     std::atomic<bool> m_abort{false};
+    QString m_runFolder;
     QString m_errorText;
     QString m_failure;
     QList<QString> m_files;

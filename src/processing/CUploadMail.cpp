@@ -2,6 +2,7 @@
 #include "CUpload.h"
 
 #include "CEmail.h"
+#include "COutputPaths.h"
 #include "CPromptSeam.h"
 #include "Common.h"
 
@@ -19,6 +20,8 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
             record.attachments.append(file);
     }
     CEmail email(record);
+    if (!m_runFolder.isEmpty())
+        email.SetMessageFolder(m_runFolder);
     const bool opened = email.openInDefaultProgram();
     const bool removeCopies = deleteAfter && !m_keepFiles;
     m_complete = opened;
@@ -47,6 +50,8 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
         QFile::remove(email.MessagePath());
         if (removeCopies)
             DeleteTemporaryFiles();
+        if (!m_runFolder.isEmpty())
+            COutputPaths::RemoveRunFolderIfEmpty(m_runFolder);
         return true;
     }
 

@@ -152,7 +152,7 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
     if (!remotePath.endsWith('/'))
         remotePath += '/';
     SystemLogWrite("UploadFTP", "ftpPath: " + BuildAddress(host, remotePath, QString(), sftp));
-    const QString commonPath = FindCommonPath(files, TemporaryFolder());
+    const QString commonPath = FindCommonPath(files, RunFolder());
     SystemLogWrite("UploadFTP", "commonPath: " + commonPath);
 
     int handled = 0;

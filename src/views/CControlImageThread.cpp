@@ -1,6 +1,7 @@
 #include "CControlImageThread.h"
 
 #include "CFormatsEnum.h"
+#include "CMagickRuntime.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "MagickCompat.h"
@@ -156,6 +157,9 @@ void CControlImageThread::run()
         imageResized.progress.abort = false;
         locker.unlock();
 
+        // A render beside a run takes no more than a worker's share of
+        // the cores.
+        CMagickRuntime::FollowThreadShare();
         Outcome outcome = Aborted;
         switch (request.operation) {
         case SPreviewRequest::Load:

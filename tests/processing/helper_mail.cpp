@@ -4,6 +4,7 @@
 #include "TestEnv.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -58,7 +59,14 @@ QJsonArray Attachments(const QJsonObject& message)
 
 QStringList MessagesIn(const QString& folder)
 {
-    return QDir(folder).entryList({"ComposedEmail-*.eml"}, QDir::Files);
+    // A run writes its message into a folder of its own inside `folder`.
+    QStringList messages;
+    const QDir dir(folder);
+    QDirIterator it(folder, {"ComposedEmail-*.eml"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        messages.append(dir.relativeFilePath(it.next()));
+    messages.sort();
+    return messages;
 }
 
 QString MakeRecordingOpener()

@@ -266,8 +266,9 @@ void TestDelivery::emailRun()
 
     QTRY_COMPARE_WITH_TIMEOUT(Opened(m_opener).size(), 1, 10000);
     const QString message = Opened(m_opener).first();
+    // Each run writes its message into a folder of its own.
     QVERIFY2(QRegularExpression("^" + QRegularExpression::escape(m_temp) +
-                                "/ComposedEmail-\\d+\\.eml$")
+                                "/run-[A-Za-z0-9]{6}/ComposedEmail-\\d+\\.eml$")
                  .match(message)
                  .hasMatch(),
              qPrintable(message));
@@ -306,9 +307,9 @@ void TestDelivery::emailHandOffFails_data()
     QTest::addColumn<bool>("fullTemporaryFolder");
     QTest::addColumn<QString>("cause");
     QTest::newRow("mail program cannot be opened")
-        << false << "The mail program could not be opened for " + m_temp + "/ComposedEmail-";
+        << false << "The mail program could not be opened for " + m_temp + "/run-";
     QTest::newRow("temporary folder full")
-        << true << "The e-mail message " + m_temp + "/ComposedEmail-";
+        << true << "The e-mail message " + m_temp + "/run-";
 }
 
 // A message that did not reach the mail program fails the delivery: the
@@ -439,7 +440,8 @@ void TestDelivery::serverRun()
         // Delivered: the temporary copies and the sources are gone.
         QVERIFY2(!QFileInfo::exists(photos[i]), qPrintable(photos[i]));
     }
-    QVERIFY(!QFileInfo::exists(m_temp));
+    // The run's own folder went with its copies; the shared one stays.
+    QCOMPARE(QDir(m_temp).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
 }
 
 void TestDelivery::serverRunFails_data()

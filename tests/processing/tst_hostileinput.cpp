@@ -402,10 +402,15 @@ void TestHostileInput::linksInTemporaryFolderRemoved()
     QCOMPARE(ReadAll(root + "/victim/keep.txt"), QByteArray("keep me"));
     QCOMPARE(QDir(root + "/victim").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"keep.txt"});
     QVERIFY(!QFileInfo::exists(root + "/nowhere"));
-    for (const QString& name : {QString("a.png"), QString("b.png")}) {
-        const QFileInfo output(temp + "/" + name);
-        QVERIFY2(output.isFile() && !output.isSymLink(), qPrintable(name));
+    // The outputs go to the run's own folder; the links are gone.
+    const QList<QString> outputs = controller->OutputPaths();
+    QCOMPARE(outputs.size(), 2);
+    for (const QString& path : outputs) {
+        const QFileInfo output(path);
+        QVERIFY2(path.startsWith(temp + "/run-") && output.isFile() && !output.isSymLink(), qPrintable(path));
     }
+    for (const QString& name : {QString("a.png"), QString("b.png")})
+        QVERIFY2(!QFileInfo(temp + "/" + name).isSymLink(), qPrintable(name));
     QVERIFY(!QFileInfo(temp + "/inside").isSymLink());
     QCOMPARE(ReadAll(temp + "/earlier.txt"), QByteArray("an earlier run's"));
 }

@@ -7,6 +7,7 @@
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "MagickCompat.h"
 #include "MailFixtures.h"
 #include "ProcessTestKit.h"
 #include "ServerFixtures.h"
@@ -625,23 +626,34 @@ void TestProcessRun::deliveryOnlyOutputsGoToTemp()
     QVERIFY(!QFile::exists(root + "/dest"));
 }
 
+// A run shares the cores among its workers without touching ImageMagick's
+// process-wide settings: a preview may be inside an operation that sized
+// its buffers by them.
 void TestProcessRun::magickThreadsFollowWorkers()
 {
     const QString root = NewJob("mthreads");
     CUserProfile::GetInstance()->useMulticore = true;
     SetPhotos({MakePhoto(root, "0.png"), MakePhoto(root, "1.png")});
-    const int before = CMagickRuntime::ThreadLimit();
+    const auto settings = [] {
+        return QList<qulonglong>{Magick::ResourceLimits::thread(), Magick::ResourceLimits::memory(),
+                                 Magick::ResourceLimits::map(), Magick::ResourceLimits::disk(),
+                                 Magick::ResourceLimits::area()};
+    };
+    const QList<qulonglong> before = settings();
+    const int limit = CMagickRuntime::ThreadLimit();
+    QCOMPARE(CMagickRuntime::ThreadShare(), limit);
     {
         CProcessController controller;
         const int workers = controller.ThreadCount();
         QVERIFY(workers >= 1 && workers <= 2);
-        const int cores = std::max(1, QThread::idealThreadCount());
-        QCOMPARE(CMagickRuntime::ThreadLimit(), std::max(1, cores / workers));
-        QVERIFY(workers * CMagickRuntime::ThreadLimit() <= std::max(cores, workers));
+        QCOMPARE(settings(), before);
+        QCOMPARE(CMagickRuntime::ThreadShare(), std::max(1, limit / workers));
+        QVERIFY(workers * CMagickRuntime::ThreadShare() <= std::max(limit, workers));
         QSignalSpy finished(&controller, &CProcessController::RunFinished);
         QVERIFY(finished.wait(30000));
     }
-    QCOMPARE(CMagickRuntime::ThreadLimit(), before);
+    QCOMPARE(settings(), before);
+    QCOMPARE(CMagickRuntime::ThreadShare(), limit);
 }
 
 void TestProcessRun::namesFromCaptureDate()

@@ -1,3 +1,4 @@
+#include "COutputPaths.h"
 #include "CUpload.h"
 #include "CUploadThread.h"
 #include "CUserProfile.h"
@@ -34,9 +35,13 @@ struct Outcome
 
 // Runs the upload thread with the profile as it stands and collects what it
 // reports.
+// The run's own temporary folder of the current test ("" when it uses none).
+QString g_runFolder;
+
 Outcome RunUpload(const QList<QString>& files, const std::function<void(CUploadThread&)>& tune = {})
 {
     CUploadThread thread;
+    thread.Upload().SetRunFolder(g_runFolder);
     thread.files = files;
     thread.TakeServerSettings();
     if (tune)
@@ -165,6 +170,7 @@ void TestUpload::init()
     profile->monitorRun = false;
     profile->silentScript = true;
     RemoveDir(QDir::cleanPath(CUpload::TemporaryFolder()));
+    g_runFolder.clear();
     QFile::remove(QDir::homePath() + "/.ssh/known_hosts");
     m_written.clear();
 }
@@ -214,7 +220,8 @@ QList<QString> TestUpload::WriteOutputs(const QString& folder, const QStringList
 
 QString TestUpload::MadeTemporaryFolder()
 {
-    return CUpload::MakeTemporaryFolder() ? QDir::cleanPath(CUpload::TemporaryFolder()) : QString();
+    g_runFolder = COutputPaths::CreateRunFolder();
+    return g_runFolder;
 }
 
 void TestUpload::addresses_data()
