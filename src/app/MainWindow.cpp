@@ -137,7 +137,7 @@ void MainWindow::CleanMagickTemporaryFiles()
     // The temporary folder is shared with other users and with other running
     // copies of the program: remove only our own leftovers, and only those
     // that no running ImageMagick can still be using (older than a day).
-    QDir temp(QDir::tempPath());
+    QDir temp(TemporaryRoot());
     const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
     const uint me = uint(getuid());
     const QFileInfoList entries =

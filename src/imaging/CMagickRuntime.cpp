@@ -71,7 +71,7 @@ qint64 FreeTemporarySpace()
 {
     QString folder = qEnvironmentVariable("MAGICK_TEMPORARY_PATH");
     if (folder.isEmpty())
-        folder = QDir::tempPath();
+        folder = TemporaryRoot();
     const QStorageInfo storage(folder);
     return storage.isValid() ? storage.bytesAvailable() : -1;
 }
@@ -114,6 +114,10 @@ bool CMagickRuntime::Initialize(const char* programPath)
         const QString resources = GetResourcesFolder();
         if (QFileInfo(resources).isDir())
             setenv("MAGICK_CONFIGURE_PATH", resources.toLocal8Bit().constData(), 1);
+        // ImageMagick keeps its disk caches in $TMPDIR too: one that names
+        // no folder would fail every large photo.
+        if (qEnvironmentVariableIsEmpty("MAGICK_TEMPORARY_PATH") && TemporaryRoot() != QDir::tempPath())
+            setenv("MAGICK_TEMPORARY_PATH", QFile::encodeName(TemporaryRoot()).constData(), 1);
         CPixelMemory::Install();
         Magick::InitializeMagick(programPath);
         s_policyApplied = ApplyPolicy(PolicyPath());

@@ -1,13 +1,19 @@
 #include "COutputPaths.h"
 #include "CProcessController.h"
 #include "Common.h"
+#include "Platform.h"
+#include "ProcessTestKit.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <sys/stat.h>
+
+using ProcessTestKit::ReadAll;
 
 class TestOutputPaths : public QObject
 {
@@ -25,6 +31,11 @@ private slots:
     void tempFolderIsPrivate();
     void tempFolderRefusesLink();
     void replacingCopyAndMove();
+    void placingWithoutReplacing_data();
+    void placingWithoutReplacing();
+    void runFoldersApart();
+    void temporaryRootOfBadTmpdir_data();
+    void temporaryRootOfBadTmpdir();
     void timeTexts_data();
     void timeTexts();
 };
@@ -163,6 +174,111 @@ void TestOutputPaths::replacingCopyAndMove()
     QVERIFY(QFile::exists(folder + "/moved"));
     // No temporary file is left behind.
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+void TestOutputPaths::placingWithoutReplacing_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("inTheWay"); // "" (name free), "file", "link", "dangling", "folder"
+    for (const char* road : {"write", "copy", "move"}) {
+        for (const char* way : {"", "file", "link", "dangling", "folder"})
+            QTest::newRow(qPrintable(QString("%1, %2").arg(road, *way ? way : "free"))) << road << way;
+    }
+}
+
+// Whatever took the name after the caller's check stays untouched and the
+// placement says Taken; a free name is taken. Nothing is left behind.
+void TestOutputPaths::placingWithoutReplacing()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, inTheWay);
+    const QString folder = TestEnv::NewFolder("noreplace");
+    const QString target = folder + "/out.jpg";
+    const QString source = folder + "/in.jpg";
+    QVERIFY(ServerFixtures::WriteFile(source, "new"));
+    QVERIFY(ServerFixtures::WriteFile(folder + "/victim", "the link's target"));
+    if (inTheWay == "file")
+        QVERIFY(ServerFixtures::WriteFile(target, "another run's"));
+    else if (inTheWay == "link")
+        QVERIFY(QFile::link(folder + "/victim", target));
+    else if (inTheWay == "dangling")
+        QVERIFY(QFile::link(folder + "/nowhere", target));
+    else if (inTheWay == "folder")
+        QVERIFY(QDir().mkpath(target));
+
+    AtomicWrite::Placed placed = AtomicWrite::Placed::Failed;
+    if (road == "write")
+        placed = AtomicWrite::WriteBytes(target, "new", 3, false, false);
+    else if (road == "copy")
+        placed = COutputPaths::CopyWithoutReplacing(source, target);
+    else
+        placed = COutputPaths::MoveWithoutReplacing(source, target);
+
+    const QStringList before = {"in.jpg", "victim"};
+    if (inTheWay.isEmpty()) {
+        QVERIFY(placed == AtomicWrite::Placed::Done);
+        QCOMPARE(ReadAll(target), QByteArray("new"));
+        QCOMPARE(QFile::exists(source), road != "move");
+    } else {
+        QVERIFY(placed == AtomicWrite::Placed::Taken);
+        QVERIFY(QFile::exists(source));
+        const QFileInfo info(target);
+        QCOMPARE(info.isSymLink(), inTheWay == "link" || inTheWay == "dangling");
+        if (inTheWay == "file")
+            QCOMPARE(ReadAll(target), QByteArray("another run's"));
+    }
+    QCOMPARE(ReadAll(folder + "/victim"), QByteArray("the link's target"));
+    // No temporary file is left behind.
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(".gb"), QStringList());
+}
+
+// Every run gets a folder of its own, private to the user; it goes once
+// emptied, never while something is left in it.
+void TestOutputPaths::runFoldersApart()
+{
+    const QString first = COutputPaths::CreateRunFolder();
+    const QString second = COutputPaths::CreateRunFolder();
+    QVERIFY(!first.isEmpty() && !second.isEmpty() && first != second);
+    for (const QString& folder : {first, second}) {
+        QCOMPARE(QFileInfo(folder).absolutePath(), COutputPaths::TempFolder());
+        struct stat info {};
+        QCOMPARE(::lstat(QFile::encodeName(folder).constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 0777), 0700);
+    }
+    QVERIFY(QDir().mkpath(first + "/a/b"));
+    QVERIFY(ServerFixtures::WriteFile(second + "/sub/ComposedEmail-1.eml", "waiting"));
+    COutputPaths::RemoveRunFolderIfEmpty(first);
+    COutputPaths::RemoveRunFolderIfEmpty(second);
+    QVERIFY(!QFileInfo::exists(first));
+    QCOMPARE(ReadAll(second + "/sub/ComposedEmail-1.eml"), QByteArray("waiting"));
+    QVERIFY(QFileInfo(COutputPaths::TempFolder()).isDir());
+}
+
+void TestOutputPaths::temporaryRootOfBadTmpdir_data()
+{
+    QTest::addColumn<QString>("tmpdir"); // relative to a fresh folder; "*" for none
+    QTest::addColumn<bool>("usable");
+    QTest::newRow("an existing folder") << "tmp" << true;
+    QTest::newRow("a missing folder") << "missing/tmp" << false;
+    QTest::newRow("a file") << "file" << false;
+    QTest::newRow("the root") << "/" << false;
+}
+
+// A TMPDIR that names no folder gives the system's own temporary folder,
+// never the root of the file system.
+void TestOutputPaths::temporaryRootOfBadTmpdir()
+{
+    QFETCH(QString, tmpdir);
+    QFETCH(bool, usable);
+    const QString folder = TestEnv::NewFolder("tmproot");
+    QVERIFY(QDir().mkpath(folder + "/tmp"));
+    QVERIFY(ServerFixtures::WriteFile(folder + "/file", "x"));
+    const QByteArray saved = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", saved); });
+    const QString value = tmpdir.startsWith('/') ? tmpdir : folder + "/" + tmpdir;
+    qputenv("TMPDIR", QFile::encodeName(value));
+    QCOMPARE(TemporaryRoot(), usable ? value : QString("/tmp"));
+    QCOMPARE(COutputPaths::TempFolder(), (usable ? value : QString("/tmp")) + "/GlimmerboxTemp");
 }
 
 void TestOutputPaths::timeTexts_data()
