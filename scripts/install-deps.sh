@@ -11,6 +11,9 @@ PACKAGES=(
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils
   librsvg2-bin
+  # The install test: the desktop entry, software-centre listing and file-type
+  # package are validated, and the file types' database is built.
+  desktop-file-utils appstream libxml2-utils shared-mime-info
   # Qt's own translations (standard buttons, wizard and file dialogs) and
   # a Japanese font, so the translated interface is drawn in full.
   qt6-translations-l10n fonts-ipafont-gothic

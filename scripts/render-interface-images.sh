@@ -2,7 +2,9 @@
 # Renders the interface images (toolbar icons, icon strips, banners, the
 # application icon) from their SVG sources in resources/images/src/ into the
 # PNG files under resources/images/, and lists them in resources/interface.qrc,
-# which the build compiles in.
+# which the build compiles in. The application icon is also rendered for the
+# desktop into resources/desktop/icons/, which the install step puts in the
+# icon theme.
 # Every image is written at its normal size and as an "@2x" twin at twice the
 # size. Themed images are rendered twice from one source: "-Light" (dark ink,
 # for light backgrounds) as drawn, and "-Dark" (light ink, for dark
@@ -72,8 +74,16 @@ for s in 16 24 32 48 64 128; do
 done
 "$CONVERT" "$TMP"/icon-{16,24,32,48,64,128}.png "$OUT/Glimmerbox.ico"
 
+# Desktop icons: the application icon at the sizes menus and software
+# centres look for (the SVG source is installed as the scalable one).
+DESKTOP_ICONS=resources/desktop/icons
+mkdir -p "$DESKTOP_ICONS"
+for s in 48 128 256; do
+    "$RSVG" -w $s -h $s -o "$DESKTOP_ICONS/AppIcon-$s.png" "$SRC/AppIcon.svg"
+done
+
 # Smaller files: drop text chunks and timestamps so reruns give the same bytes.
-for f in "$OUT"/*.png; do
+for f in "$OUT"/*.png "$DESKTOP_ICONS"/*.png; do
     "$CONVERT" "$f" -strip -define png:exclude-chunks=date,time "$f.tmp.png" && mv "$f.tmp.png" "$f"
 done
 # The resource list: every file under its plain name at the root (":/Add.png").
@@ -88,4 +98,4 @@ done
     echo '  </qresource>'
     echo '</RCC>'
 } > resources/interface.qrc
-echo "Rendered $(ls "$OUT"/*.png | wc -l) PNG files and Glimmerbox.ico into $OUT"
+echo "Rendered $(ls "$OUT"/*.png | wc -l) PNG files and Glimmerbox.ico into $OUT, and the desktop icons into $DESKTOP_ICONS"

@@ -3,6 +3,7 @@
 #include "NativeLookingApplication.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QString>
 
 #include <memory>
@@ -13,6 +14,9 @@ int main(int argc, char** argv)
     qputenv("QT_DEVICE_PIXEL_RATIO", "auto");
     QCoreApplication::setOrganizationName(OrganizationName());
     QCoreApplication::setApplicationName(ApplicationName());
+    // The installed desktop entry: the desktop shows its name and icon for
+    // the program's windows.
+    QGuiApplication::setDesktopFileName(QStringLiteral(GB_APP_ID));
 
     NativeLookingApplication::ChoosePlatform(argc, argv);
     auto app = std::make_unique<NativeLookingApplication>(argc, argv);

@@ -15,22 +15,36 @@
 #ifndef GB_WEB_SITE_URL
 #define GB_WEB_SITE_URL ""
 #endif
+// The build names where an installed copy keeps its Resources folder: the
+// full path under the install prefix, and the same seen from the installed
+// program's folder, which still holds when the installed tree is moved.
 #ifndef GB_INSTALL_RESOURCES
-#define GB_INSTALL_RESOURCES "/usr/local/share/glimmerbox/Resources"
+#define GB_INSTALL_RESOURCES "/usr/local/share/glimmerbox"
 #endif
+#ifndef GB_RESOURCES_FROM_BIN
+#define GB_RESOURCES_FROM_BIN "../share/glimmerbox"
+#endif
+
+QString ResourcesFolderFor(const QString& fromEnvironment, const QString& programFolder)
+{
+    if (!fromEnvironment.isEmpty())
+        return QDir::cleanPath(fromEnvironment);
+    if (!programFolder.isEmpty()) {
+        const QDir dir(programFolder);
+        for (const char* relative : {GB_RESOURCES_FROM_BIN, "../Resources"}) {
+            const QString candidate = QDir::cleanPath(dir.absoluteFilePath(QString::fromUtf8(relative)));
+            if (QFileInfo(candidate).isDir())
+                return candidate;
+        }
+    }
+    return QString::fromUtf8(GB_INSTALL_RESOURCES);
+}
 
 QString GetResourcesFolder()
 {
-    const QString fromEnvironment = qEnvironmentVariable("GLIMMERBOX_RESOURCES");
-    if (!fromEnvironment.isEmpty())
-        return QDir::cleanPath(fromEnvironment);
-    if (QCoreApplication::instance()) {
-        QDir dir(QCoreApplication::applicationDirPath());
-        const QString beside = QDir::cleanPath(dir.absoluteFilePath("../Resources"));
-        if (QFileInfo(beside).isDir())
-            return beside;
-    }
-    return QString::fromUtf8(GB_INSTALL_RESOURCES);
+    const QString programFolder =
+        QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QString();
+    return ResourcesFolderFor(qEnvironmentVariable("GLIMMERBOX_RESOURCES"), programFolder);
 }
 
 QString TemporaryRoot()

@@ -2,9 +2,15 @@
 
 #include <QString>
 
-// The Resources folder: $GLIMMERBOX_RESOURCES when set, else the folder
-// "Resources" beside the executable's folder, else the installed copy.
+// The Resources folder: $GLIMMERBOX_RESOURCES when set, else the installed
+// copy "../share/glimmerbox" seen from the executable's folder, else the
+// folder "Resources" beside the executable's folder (the build tree), else
+// the installed copy under the prefix the program was built for.
 QString GetResourcesFolder();
+
+// The same choice for a given value of $GLIMMERBOX_RESOURCES and a given
+// executable's folder (empty: none known).
+QString ResourcesFolderFor(const QString& fromEnvironment, const QString& programFolder);
 
 // The system's temporary folder: $TMPDIR when it names a folder (Qt's
 // QDir::tempPath), else "/tmp". Never empty and never the root of the file

@@ -47,15 +47,18 @@ struct RunResult {
     bool finished = false; // ended by itself within the timeout
     QString out;
     QString err;           // without the trace lines
+    QString trace;         // the trace lines alone
     QString home;          // the run's HOME
 };
 
-// Runs build/bin/glimmerbox with `arguments` in `workDir`, with a fresh HOME,
-// settings store, runtime and temporary folder (all under `sandbox`) and the
-// offscreen platform; killed after `timeoutMs`. The variables named in
-// `unset` are removed from its environment (QT_QPA_PLATFORM too).
+// Runs build/bin/glimmerbox (or `program`) with `arguments` in `workDir`,
+// with a fresh HOME, settings store, runtime and temporary folder (all under
+// `sandbox`) and the offscreen platform; killed after `timeoutMs`. The
+// variables named in `unset` are removed from its environment
+// (QT_QPA_PLATFORM too).
 RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
-                     int timeoutMs = 60000, const QStringList& unset = {});
+                     int timeoutMs = 60000, const QStringList& unset = {},
+                     const QString& program = QString());
 
 // Path of the program under test.
 QString ProgramPath();

@@ -93,7 +93,7 @@ QString ProgramPath()
 }
 
 RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
-                     int timeoutMs, const QStringList& unset)
+                     int timeoutMs, const QStringList& unset, const QString& program)
 {
     RunResult result;
     result.home = sandbox + "/home";
@@ -119,7 +119,7 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     QProcess process;
     process.setProcessEnvironment(env);
     process.setWorkingDirectory(workDir);
-    process.start(ProgramPath(), arguments);
+    process.start(program.isEmpty() ? ProgramPath() : program, arguments);
     if (!process.waitForStarted(10000))
         return result;
     result.finished = process.waitForFinished(timeoutMs);
@@ -132,11 +132,15 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     // Trace lines start with the time; keep the rest.
     static const QRegularExpression trace("^\\d\\d:\\d\\d:\\d\\d\\.\\d+ ");
     QStringList kept;
+    QStringList traceLines;
     for (const QString& line : QString::fromUtf8(process.readAllStandardError()).split('\n')) {
-        if (!trace.match(line).hasMatch() && !line.trimmed().isEmpty())
+        if (trace.match(line).hasMatch())
+            traceLines.append(line);
+        else if (!line.trimmed().isEmpty())
             kept.append(line);
     }
     result.err = kept.join('\n');
+    result.trace = traceLines.join('\n');
     return result;
 }
 

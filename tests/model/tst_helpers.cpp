@@ -42,6 +42,8 @@ private slots:
     void randomNumberStaysInRange();
     void standardFoldersUseSlashes();
     void openerSeamRunsConfiguredProgram();
+    void resourcesFolderOrder_data();
+    void resourcesFolderOrder();
 };
 
 void TestHelpers::traceLineLayout_data()
@@ -239,6 +241,46 @@ void TestHelpers::openerSeamRunsConfiguredProgram()
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(recorded).size() > 0, 5000);
     QVERIFY(recorded.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(recorded.readAll()), QString("/some/file with blanks.eml"));
+}
+
+// Where the program looks for its Resources folder: the environment first,
+// then an installed tree seen from the program's folder (so a moved or
+// staged install runs from where it lands), then the build tree, then the
+// install prefix the program was built for.
+void TestHelpers::resourcesFolderOrder_data()
+{
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QStringList>("folders"); // made under the tree's root
+    QTest::addColumn<QString>("expected");    // under the root; "" the built-in path
+
+    QTest::newRow("environment wins") << "elsewhere" << QStringList{"share/glimmerbox", "Resources"}
+                                      << "elsewhere";
+    QTest::newRow("installed tree") << "" << QStringList{"share/glimmerbox"} << "share/glimmerbox";
+    QTest::newRow("installed tree before build tree")
+        << "" << QStringList{"share/glimmerbox", "Resources"} << "share/glimmerbox";
+    QTest::newRow("build tree") << "" << QStringList{"Resources"} << "Resources";
+    QTest::newRow("neither") << "" << QStringList{"share/other"} << "";
+}
+
+void TestHelpers::resourcesFolderOrder()
+{
+    QFETCH(QString, environment);
+    QFETCH(QStringList, folders);
+    QFETCH(QString, expected);
+    const QString root = TestEnv::NewFolder("tree");
+    QVERIFY(QDir().mkpath(root + "/bin"));
+    for (const QString& folder : folders)
+        QVERIFY(QDir().mkpath(root + "/" + folder));
+    const QString fromEnvironment = environment.isEmpty() ? QString() : root + "/" + environment;
+
+    const QString found = ResourcesFolderFor(fromEnvironment, root + "/bin");
+    if (expected.isEmpty()) {
+        // The prefix the program was built for.
+        QVERIFY2(found.endsWith("/share/glimmerbox") && QDir::isAbsolutePath(found), qPrintable(found));
+        QVERIFY(!found.startsWith(root));
+    } else {
+        QCOMPARE(found, root + "/" + expected);
+    }
 }
 
 GB_TEST_MAIN(TestHelpers)
