@@ -60,6 +60,14 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
                      int timeoutMs = 60000, const QStringList& unset = {},
                      const QString& program = QString());
 
+// Several copies of the program at once, started together in `workDir`
+// with one sandbox as RunProgram makes it (so they share HOME and the
+// temporary folder, as runs of one user do) and the `variables` added; each
+// killed after `timeoutMs`. The results in the order of `argumentLists`.
+QList<RunResult> RunTogether(const QList<QStringList>& argumentLists, const QString& workDir,
+                             const QString& sandbox, int timeoutMs,
+                             const QList<QPair<QString, QString>>& variables = {});
+
 // Path of the program under test.
 QString ProgramPath();
 

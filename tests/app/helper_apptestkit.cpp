@@ -15,6 +15,9 @@
 #include <QRegularExpression>
 #include <QSettings>
 
+#include <memory>
+#include <vector>
+
 namespace AppTestKit {
 
 namespace {
@@ -92,22 +95,23 @@ QString ProgramPath()
     return QString(GB_TEST_BINARY_DIR) + "/bin/glimmerbox";
 }
 
-RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
-                     int timeoutMs, const QStringList& unset, const QString& program)
+namespace {
+// A fresh HOME, settings store, runtime and temporary folder under `sandbox`
+// and the offscreen platform; `home` gets the HOME.
+QProcessEnvironment SandboxEnvironment(const QString& sandbox, const QStringList& unset, QString& home)
 {
-    RunResult result;
-    result.home = sandbox + "/home";
-    QDir().mkpath(result.home + "/Pictures");
-    QDir().mkpath(result.home + "/Documents");
+    home = sandbox + "/home";
+    QDir().mkpath(home + "/Pictures");
+    QDir().mkpath(home + "/Documents");
     QDir().mkpath(sandbox + "/tmp");
     QDir().mkpath(sandbox + "/runtime");
     QFile::setPermissions(sandbox + "/runtime", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", result.home);
-    env.insert("XDG_CONFIG_HOME", result.home + "/.config");
-    env.insert("XDG_DATA_HOME", result.home + "/.local/share");
-    env.insert("XDG_CACHE_HOME", result.home + "/.cache");
+    env.insert("HOME", home);
+    env.insert("XDG_CONFIG_HOME", home + "/.config");
+    env.insert("XDG_DATA_HOME", home + "/.local/share");
+    env.insert("XDG_CACHE_HOME", home + "/.cache");
     env.insert("XDG_RUNTIME_DIR", sandbox + "/runtime");
     env.insert("TMPDIR", sandbox + "/tmp");
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -115,13 +119,13 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     env.remove("GLIMMERBOX_UPDATE_URL");
     for (const QString& name : unset)
         env.remove(name);
+    return env;
+}
 
-    QProcess process;
-    process.setProcessEnvironment(env);
-    process.setWorkingDirectory(workDir);
-    process.start(program.isEmpty() ? ProgramPath() : program, arguments);
-    if (!process.waitForStarted(10000))
-        return result;
+// Waits for a started program (killed after `timeoutMs`) and takes its
+// status and output into `result`.
+void Finish(QProcess& process, int timeoutMs, RunResult& result)
+{
     result.finished = process.waitForFinished(timeoutMs);
     if (!result.finished) {
         process.kill();
@@ -141,7 +145,46 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     }
     result.err = kept.join('\n');
     result.trace = traceLines.join('\n');
+}
+} // namespace
+
+RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
+                     int timeoutMs, const QStringList& unset, const QString& program)
+{
+    RunResult result;
+    QProcess process;
+    process.setProcessEnvironment(SandboxEnvironment(sandbox, unset, result.home));
+    process.setWorkingDirectory(workDir);
+    process.start(program.isEmpty() ? ProgramPath() : program, arguments);
+    if (!process.waitForStarted(10000))
+        return result;
+    Finish(process, timeoutMs, result);
     return result;
+}
+
+QList<RunResult> RunTogether(const QList<QStringList>& argumentLists, const QString& workDir,
+                             const QString& sandbox, int timeoutMs,
+                             const QList<QPair<QString, QString>>& variables)
+{
+    QList<RunResult> results(argumentLists.size());
+    std::vector<std::unique_ptr<QProcess>> processes;
+    QString home;
+    QProcessEnvironment env = SandboxEnvironment(sandbox, {}, home);
+    for (const auto& [name, value] : variables)
+        env.insert(name, value);
+    for (const QStringList& arguments : argumentLists) {
+        auto process = std::make_unique<QProcess>();
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(workDir);
+        process->start(ProgramPath(), arguments);
+        processes.push_back(std::move(process));
+    }
+    for (size_t i = 0; i < processes.size(); ++i) {
+        results[qsizetype(i)].home = home;
+        if (processes[i]->waitForStarted(10000))
+            Finish(*processes[i], timeoutMs, results[qsizetype(i)]);
+    }
+    return results;
 }
 
 QStringList CopySharedPhotos(const QString& folder, int count)
