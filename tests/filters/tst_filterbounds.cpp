@@ -66,8 +66,12 @@ private slots:
         // A size of 0 that the mode uses leaves nothing to resize to.
         row("resize to 0 x 0", 5040, "Resize", {0, 0, 1, 0, 0, 0},
             "The 'Resize' filter's width of 0 is too small to resize to.");
-        row("resize to 0 pixels high", 5040, "Resize", {40, 0.4, 0, 3, 0, 0},
+        row("resize to a fixed width of 0", 5040, "Resize", {0, 100, 0, 1, 0, 0},
+            "The 'Resize' filter's width of 0 is too small to resize to.");
+        row("resize height rounds to 0", 5040, "Resize", {100, 0.4, 0, 0, 0, 0},
             "The 'Resize' filter's height of 0.4 is too small to resize to.");
+        row("resize to a negative size", 5040, "Resize", {-100, -100, 0, 3, 0, 0},
+            "The 'Resize' filter's width of -100 is too small to resize to.");
         row("resize to a fixed height of 0", 5040, "Resize", {20, 0, 1, 2, 0, 0},
             "The 'Resize' filter's height of 0 is too small to resize to.");
         row("resize to 0 percent", 5040, "Resize", {0, 50, 1, 0, 1, 0},
