@@ -2268,6 +2268,10 @@ Klicken Sie auf „Weiter“, um die Anleitungen zu sehen.</translation>
         <source>The &apos;%1&apos; filter&apos;s result of %2</source>
         <translation>Das Ergebnis des Filters „%1“ mit %2</translation>
     </message>
+    <message>
+        <source>The &apos;%1&apos; filter&apos;s %2 of %3 is too small to resize to.</source>
+        <translation>Filter „%1“: %2 %3 ist zu klein für eine Größenänderung.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -2268,6 +2268,10 @@ Pulse &apos;Siguiente&apos; para ver los tutoriales.</translation>
         <source>The &apos;%1&apos; filter&apos;s result of %2</source>
         <translation>El resultado del filtro &apos;%1&apos; de %2</translation>
     </message>
+    <message>
+        <source>The &apos;%1&apos; filter&apos;s %2 of %3 is too small to resize to.</source>
+        <translation>En el filtro &apos;%1&apos;, el valor %3 de %2 es demasiado pequeño para redimensionar.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -2268,6 +2268,10 @@ Cliquez sur «&#xa0;Suivant&#xa0;» pour voir les tutoriels.</translation>
         <source>The &apos;%1&apos; filter&apos;s result of %2</source>
         <translation>Le résultat du filtre «&#xa0;%1&#xa0;» de %2</translation>
     </message>
+    <message>
+        <source>The &apos;%1&apos; filter&apos;s %2 of %3 is too small to resize to.</source>
+        <translation>Filtre «&#xa0;%1&#xa0;»&#xa0;: %3 pour %2 est trop petit pour redimensionner.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -2268,6 +2268,10 @@ Premi &apos;Successivo&apos; per vedere i tutorial.</translation>
         <source>The &apos;%1&apos; filter&apos;s result of %2</source>
         <translation>Il risultato del filtro &apos;%1&apos; di %2</translation>
     </message>
+    <message>
+        <source>The &apos;%1&apos; filter&apos;s %2 of %3 is too small to resize to.</source>
+        <translation>Nel filtro &apos;%1&apos;, il valore %3 per %2 è troppo piccolo per ridimensionare.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

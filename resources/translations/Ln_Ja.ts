@@ -2268,6 +2268,10 @@ Press &apos;Next&apos; to see the tutorials.</source>
         <source>The &apos;%1&apos; filter&apos;s result of %2</source>
         <translation>フィルター「%1」の結果: %2</translation>
     </message>
+    <message>
+        <source>The &apos;%1&apos; filter&apos;s %2 of %3 is too small to resize to.</source>
+        <translation>フィルター「%1」の%2 %3 は小さすぎるため、サイズを変更できません。</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

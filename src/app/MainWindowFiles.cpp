@@ -60,11 +60,14 @@ QString AskSaveFileName(QWidget* parent, const QString& caption, const QString& 
     return dialog.selectedFiles().constFirst();
 }
 
-// A destination folder written as a relative path counts from the job
-// file's folder, as the job's folder searches do (the program's own current
-// folder is its application folder).
-void ResolveRelativeDestination(CUserProfile* profile, const QString& jobPath)
+// A destination folder that the job file gives as a relative path counts
+// from the job file's folder, as the job's folder searches do (the program's
+// own current folder is its application folder). A file without one leaves
+// the job's folder as it was, relative or not.
+void ResolveRelativeDestination(CUserProfile* profile, const CScripts& scripts, const QString& jobPath)
 {
+    if (!scripts.DestPathRead())
+        return;
     const QString destination = profile->DestPath;
     if (destination.isEmpty() || destination.startsWith('#') || !QDir::isRelativePath(destination))
         return;
@@ -159,7 +162,7 @@ bool MainWindow::ReadJobFile(CScripts& scripts, const QString& path, const QStri
         return false;
     }
     userProfile->detailsSortColumn = -1;
-    ResolveRelativeDestination(userProfile, path);
+    ResolveRelativeDestination(userProfile, scripts, path);
     panel2->ClearFilterList();
     RefreshPanels();
     return true;

@@ -5,6 +5,8 @@
 #include "CImageCache.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "CPromptSeam.h"
+#include "FilterBounds.h"
 
 #include "ui_CFilterSettings.h"
 
@@ -135,8 +137,18 @@ int CFilterSettings::exec()
 
 void CFilterSettings::accept()
 {
-    if (filterPage)
-        filterPage->Save(filterRecord);
+    if (filterPage) {
+        // Settings the filter would refuse on every photo (a resize to 0
+        // pixels, say) are not taken: the dialog says why and stays open.
+        SFilterRecord edited = filterRecord;
+        filterPage->Save(edited);
+        const QString refusal = FilterBounds::Check(edited);
+        if (!refusal.isEmpty()) {
+            CPromptSeam::Warning(this, CPromptSeam::Message, refusal);
+            return;
+        }
+        filterRecord = edited;
+    }
     QDialog::accept();
 }
 

@@ -9,6 +9,7 @@
 #include "ui_CFilterText.h"
 
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QTextCursor>
 #include <QMenu>
 #include <QTimer>
@@ -279,7 +280,7 @@ void CFilterText::TakeChosenFont(const QFont& font)
     RestartTimer();
 }
 
-void CFilterText::on_buttonFont_clicked()
+QFont CFilterText::DialogFont() const
 {
     QFont font(currentFont.family);
     font.setPointSize(currentFont.pointSize);
@@ -287,10 +288,31 @@ void CFilterText::on_buttonFont_clicked()
     font.setItalic(currentFont.italic);
     font.setUnderline(currentFont.underline);
     font.setStrikeOut(currentFont.strikeOut);
-    bool chosen = false;
-    const QFont answer = QFontDialog::getFont(&chosen, font, this, QString());
-    if (chosen)
-        TakeChosenFont(answer);
+    // The dialog looks the family and the style up by name: without a
+    // family of that name, or a style named as a weight ("Normal"), it
+    // falls back to the first in its lists. So it is given what the font
+    // matches: the installed family (Qt's substitute where the named one is
+    // missing) and that family's style of the mark's weight and slant.
+    const QFontInfo matched(font);
+    font.setFamily(matched.family());
+    font.setStyleName(matched.styleName());
+    return font;
+}
+
+void CFilterText::on_buttonFont_clicked()
+{
+    QFontDialog dialog(this);
+    dialog.setCurrentFont(DialogFont());
+    dialog.setWindowTitle(QString());
+    const QFont opened = dialog.currentFont();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // OK on the font it opened on changes nothing: the mark keeps its own
+    // family name, weight and slant, even where the dialog could only show
+    // a substitute or lacks a style of that weight.
+    if (dialog.selectedFont() == opened)
+        return;
+    TakeChosenFont(dialog.selectedFont());
 }
 
 void CFilterText::on_buttonBrowseTexture_clicked()

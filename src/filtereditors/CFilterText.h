@@ -57,6 +57,10 @@ public:
     // a weight above Medium, italic for any slanted style, underline and
     // strike-out.
     void TakeChosenFont(const QFont& font);
+    // The font the font dialog opens on: currentFont's size, weight (700
+    // bold, else 400), slant, underline and strike-out, in the installed
+    // family and style that match them.
+    QFont DialogFont() const;
     // The tag that keyword `id` appends ("" for an unknown id).
     static QString KeywordTag(int id);
 

@@ -1,6 +1,7 @@
 #include "FilterBounds.h"
 
 #include "CMagickRuntime.h"
+#include "TransformMath.h"
 
 #include <QCoreApplication>
 
@@ -47,6 +48,54 @@ constexpr Bound kBounds[] = {
     {5080, 1, 1.0, Kind::Pixels, QT_TRANSLATE_NOOP("FilterBounds", "height")},
 };
 
+// A size that a filter needs to be at least 1 pixel (or above 0 %): a
+// smaller one would leave the photo as it was while the filter counts as
+// applied.
+struct Minimum
+{
+    quint32 filterId;
+    int param;
+    bool (*used)(const SFilterRecord& record);
+    const char* what;
+};
+
+// The resize record's mode (3): 0 width and height, 1 the width alone, 2 the
+// height alone, 3 both exactly; its unit (4): 1 percent, else pixels.
+int ResizeMode(const SFilterRecord& record)
+{
+    return TransformMath::ToInt(record.params[3]);
+}
+
+bool ResizeUsesWidth(const SFilterRecord& record)
+{
+    const int mode = ResizeMode(record);
+    return mode == 0 || mode == 1 || mode == 3;
+}
+
+bool ResizeUsesHeight(const SFilterRecord& record)
+{
+    const int mode = ResizeMode(record);
+    return mode == 0 || mode == 2 || mode == 3;
+}
+
+bool InPercent(const SFilterRecord& record)
+{
+    return record.filterId == 5040 && TransformMath::ToInt(record.params[4]) == 1;
+}
+
+constexpr Minimum kMinimums[] = {
+    {5040, 0, ResizeUsesWidth, QT_TRANSLATE_NOOP("FilterBounds", "width")},
+    {5040, 1, ResizeUsesHeight, QT_TRANSLATE_NOOP("FilterBounds", "height")},
+};
+
+// Pixels are counted as the filter rounds them; a percentage must be above 0.
+bool TooSmall(const SFilterRecord& record, double value)
+{
+    if (InPercent(record))
+        return !(value > 0.0);
+    return !(TransformMath::RoundHalfUp(value) >= 1.0);
+}
+
 double LimitOf(Kind kind)
 {
     return kind == Kind::Radius ? MaxRadius : MaxPixels;
@@ -82,6 +131,15 @@ QString Check(const SFilterRecord& record)
         if (Beyond(value * bound.factor, limit))
             return Message(record, QCoreApplication::translate("FilterBounds", bound.what), value,
                            limit / bound.factor);
+    }
+    for (const Minimum& minimum : kMinimums) {
+        if (minimum.filterId != record.filterId || !minimum.used(record))
+            continue;
+        const double value = record.params[minimum.param];
+        if (TooSmall(record, value))
+            return QCoreApplication::translate("FilterBounds", "The '%1' filter's %2 of %3 is too small to resize to.")
+                .arg(FilterName(record), QCoreApplication::translate("FilterBounds", minimum.what),
+                     QString::number(value));
     }
     return QString();
 }

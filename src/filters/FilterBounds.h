@@ -7,9 +7,10 @@
 #include <stdexcept>
 
 // Bounds of the filter values whose cost grows without limit: blur and shadow
-// radii, and sizes and widths in pixels. One fixed table, the same for every
-// photo. A record with a value beyond its bound is not applied; values within
-// the bounds are handed on unchanged.
+// radii, and sizes and widths in pixels; and the least size a resize can be
+// made to. Fixed tables, the same for every photo. A record with a value
+// beyond its bound is not applied; values within the bounds are handed on
+// unchanged.
 namespace FilterBounds {
 
 // The largest blur or shadow radius handed to the image library (the
@@ -18,8 +19,9 @@ constexpr double MaxRadius = 99.0;
 // The largest size or width in pixels (the settings pages offer up to 30000).
 constexpr double MaxPixels = 30000.0;
 
-// Why the record must not be applied: its first value beyond its bound, as a
-// message naming the filter and the value. "" when every value is within.
+// Why the record must not be applied: its first value beyond its bound, or
+// a size it uses below 1 pixel (0 % in percent), as a message naming the
+// filter and the value. "" when every value is within.
 QString Check(const SFilterRecord& record);
 
 // The same for a size in pixels that a filter computes from its values (a

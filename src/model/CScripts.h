@@ -66,6 +66,10 @@ public:
 
     void SetWarningHandler(WarningHandler handler) { m_warningHandler = std::move(handler); }
 
+    // True when the last load took a destination folder (a non-empty
+    // DestPath) from the file; otherwise the job kept its own.
+    bool DestPathRead() const { return m_destPathRead; }
+
     // Photo paths of the last load that the photo list refused (unreadable
     // formats).
     const QList<QString>& RefusedPaths() const { return m_refused; }
@@ -132,4 +136,5 @@ private:
     QString m_versionWarning;
     QString m_text;
     WarningHandler m_warningHandler;
+    bool m_destPathRead = false;
 };

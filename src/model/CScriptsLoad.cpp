@@ -226,6 +226,7 @@ void CScripts::Warn(const QString& text) const
 bool CScripts::Load()
 {
     m_refused.clear();
+    m_destPathRead = false;
 
     QDomDocument document;
     if (!ReadDocument(document))
@@ -421,6 +422,8 @@ void CScripts::ParseProperties(const QString& className, const QDomNodeList& nod
             if (name != QLatin1String(property.name))
                 continue;
             StoreProperty(*m_profile, property, text);
+            if (name == QLatin1String("DestPath"))
+                m_destPathRead = true;
             if (name == QLatin1String("OutputFolderStruct"))
                 SystemLogWrite("ParseOutput", QStringLiteral("change1: %1").arg(m_profile->OutputFolderStruct));
             break;

@@ -266,8 +266,17 @@ bool CControlImage::Showup()
     // A result of an older request: the newer one is on its way.
     if (result.generation != m_generation)
         return false;
+    if (result.loadFailed) {
+        // A photo that cannot be read shows the placeholder, never the
+        // photo shown before it.
+        SystemLogWrite("Showup", "- the photo could not be read: " + imagePath);
+        ShowBlank();
+        Cleanup();
+        return false;
+    }
     if (!result.shown) {
-        // Failed or given up: the previous picture stays.
+        // A filter failed or the request was given up: the previous picture
+        // stays.
         busy = false;
         return false;
     }

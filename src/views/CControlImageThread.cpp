@@ -139,7 +139,7 @@ void CControlImageThread::run()
                 m_retrying = false;
                 locker.unlock();
                 SystemLogWrite("run", "- the load keeps failing, given up");
-                Publish(false);
+                Publish(false, true);
                 locker.lock();
             }
             opCount = 0;
@@ -176,7 +176,7 @@ void CControlImageThread::run()
             break;
         }
         if (outcome == LoadFailed && request.noRepeat) {
-            Publish(false);
+            Publish(false, true);
             outcome = Failed;
         }
 
@@ -203,11 +203,12 @@ void CControlImageThread::EndStatus()
     UpdateStatusBar(progress);
 }
 
-void CControlImageThread::Publish(bool shown)
+void CControlImageThread::Publish(bool shown, bool loadFailed)
 {
     SPreviewResult result;
     result.generation = request.generation;
     result.shown = shown;
+    result.loadFailed = loadFailed;
     if (shown) {
         result.full = SPreviewRender::Of(image);
         result.resized = SPreviewRender::Of(imageResized);

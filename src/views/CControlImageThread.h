@@ -75,7 +75,7 @@ private:
 
     bool Aborting() const;
     void EndStatus();
-    void Publish(bool shown);
+    void Publish(bool shown, bool loadFailed = false);
 
     CFormatsEnum* formats = nullptr;
     CUserProfile* userProfile = nullptr;

@@ -63,6 +63,9 @@ struct SPreviewResult
 {
     quint64 generation = 0;
     bool shown = false;
+    // The photo could not be read (given up after its tries): the view must
+    // not go on showing the photo it showed before.
+    bool loadFailed = false;
     // The full-size render and the render scaled to the zoom.
     SPreviewRender full;
     SPreviewRender resized;

@@ -337,6 +337,40 @@ private slots:
         QCOMPARE(ReadText(file), before);
     }
 
+    // A relative folder typed in step 3 stays as typed when a built-in
+    // profile (which names no folder) is loaded, and a saved script keeps it.
+    void loadedProfileKeepsARelativeFolder()
+    {
+        MainWindow* w = Start();
+        w->ChangePanel(2);
+        auto* modes = w->Panel3()->findChild<QComboBox*>("comboFolderStructure");
+        modes->setCurrentIndex(0);
+        emit modes->activated(0);
+        auto* folder = w->Panel3()->findChild<QLineEdit*>("editDestinationPath");
+        folder->selectAll();
+        QTest::keyClicks(folder, "relout");
+        QCOMPARE(Profile()->DestPath, QString("relout"));
+
+        const QString album = GetProfileDescription(14274);
+        QCOMPARE(album, QString("Convert to PDF Album"));
+        ChooseProfile(album);
+        Action("actionLoad_Profile")->trigger();
+        QCOMPARE(w->windowTitle(), "Glimmerbox - " + album);
+        QCOMPARE(Profile()->DestPath, QString("relout"));
+        QCOMPARE(folder->text(), QString("relout"));
+
+        const QString scripts = TestEnv::NewFolder("relscript");
+        CPromptSeam::SetAnswerer([](const CPromptSeam::SPrompt& prompt) -> std::optional<CPromptSeam::SAnswer> {
+            if (prompt.kind != CPromptSeam::ScriptNotifications)
+                return std::nullopt;
+            return CPromptSeam::SAnswer{QMessageBox::No, QString()};
+        });
+        AnswerSave(scripts, "album");
+        QVERIFY(w->on_actionSave_Script_As_triggered());
+        QVERIFY2(ReadText(scripts + "/album.gbs").contains("<Property Name=\"DestPath\">relout</Property>"),
+                 qPrintable(ReadText(scripts + "/album.gbs")));
+    }
+
     // Save Profile As: the folder is made, ".gbf" added, the window named as
     // the dialog says; loaded back, the job is the one saved.
     void saveProfileAsAndLoadBack()

@@ -263,6 +263,8 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("written");
         QTest::newRow("a damaged photo among good ones") << "damaged" << 2 << 1;
+        // A resize without sizes: the photo fails, its source stays.
+        QTest::newRow("a resize to 0 x 0, sources deleted") << "zerosize" << 2 << 1;
         QTest::newRow("no photos found") << "nophotos" << 3 << 0;
         QTest::newRow("destination cannot be created") << "baddest" << 3 << 0;
         QTest::newRow("missing destination is created") << "newdest" << 0 << 1;
@@ -292,6 +294,9 @@ private slots:
             QVERIFY(WriteFile(root + "/in/bad.jpg", QByteArray("\xff\xd8\xff\xe0 not really a JPEG")));
             setup.photos.append(root + "/in/bad.jpg");
             setup.filterIds = {3080}; // the photos must be read
+        } else if (kind == "zerosize") {
+            setup.filterIds = {5040}; // no parameters: 0 x 0 pixels
+            setup.deleteSource = true;
         } else if (kind == "nophotos") {
             setup.photos.clear();
             setup.searches = {"in/*.tif"};
@@ -324,6 +329,16 @@ private slots:
         QCOMPARE(FilesIn(out).size(), written);
         if (status == 3)
             QVERIFY2(!run.err.isEmpty(), "no reason given");
+        if (kind == "zerosize") {
+            QVERIFY(QFileInfo::exists(photo));
+            QVERIFY2(run.out.contains("1 error(s)"), qPrintable(run.out));
+            QFile log(run.home + "/Documents/Glimmerbox/Glimmerbox.log");
+            QVERIFY(log.open(QIODevice::ReadOnly));
+            const QString text = QString::fromUtf8(log.readAll());
+            QVERIFY2(text.contains(" - Failed to apply 'Resize' filter to " + photo + "\r\n"
+                                   " - The 'Resize' filter's width of 0 is too small to resize to.\r\n"),
+                     qPrintable(text));
+        }
         if (kind == "closedport")
             QVERIFY2(run.out.contains("\nglimmerbox: delivery failed: the upload to 127.0.0.1 did not complete: "
                                       "Couldn't connect to server"),

@@ -22,12 +22,15 @@
 #include "DngWriter.h"
 #include "JobFileProperties.h"
 #include "MainWindow.h"
+#include "ServerFixtures.h"
 #include "TestEnv.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCommandLinkButton>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -161,6 +164,13 @@ class TestPanel2 : public QObject
     }
 
     QLineEdit* NamePreview() const { return Find<QLineEdit>("editPreview"); }
+
+    // The view shows its placeholder, not a picture of a photo.
+    static void ShowsPlaceholder(CControlImage* view)
+    {
+        QVERIFY(view->imageLabel);
+        QCOMPARE(view->imageLabel->pixmap().toImage(), view->pixmapPlaceholder.toImage());
+    }
 
     // A job of filters built in code, shown as a freshly loaded job.
     void SetFilters(const QList<int>& ids)
@@ -449,21 +459,28 @@ private slots:
         QCOMPARE(states->GetTotal(), snapshots);
     }
 
-    // A photo whose file has gone since it was added is not shown as the
-    // photo chosen before it: the preview goes blank, in either step.
-    void photoFileGoneBlanksThePreview_data()
+    // A photo whose file has gone since it was added, or that cannot be
+    // decoded, is not shown as the photo chosen before it: the preview goes
+    // blank, in either step.
+    void unreadablePhotoBlanksThePreview_data()
     {
         QTest::addColumn<int>("step");
-        QTest::newRow("step 1") << 0;
-        QTest::newRow("step 2") << 1;
+        QTest::addColumn<bool>("decodable"); // false: the file is there but holds no photo
+        QTest::newRow("step 1, file gone") << 0 << true;
+        QTest::newRow("step 2, file gone") << 1 << true;
+        QTest::newRow("step 1, cannot be decoded") << 0 << false;
+        QTest::newRow("step 2, cannot be decoded") << 1 << false;
     }
 
-    void photoFileGoneBlanksThePreview()
+    void unreadablePhotoBlanksThePreview()
     {
         QFETCH(int, step);
+        QFETCH(bool, decodable);
         const QStringList photos = CopyPhotos("Holiday", 2);
         if (photos.isEmpty())
             QSKIP("the shared photos are not there");
+        if (!decodable)
+            QVERIFY(ServerFixtures::WriteFile(photos[1], QByteArray(4096, 'x')));
         AddPhotos(photos);
         window->ChangePanel(step);
         CMainPanel1* panel1 = window->Panel1();
@@ -480,11 +497,41 @@ private slots:
         choose(0);
         QTRY_VERIFY_WITH_TIMEOUT(view->shown && view->imagePath == photos[0] && !view->busy, 30000);
 
-        QVERIFY(QFile::remove(photos[1]));
+        if (decodable)
+            QVERIFY(QFile::remove(photos[1]));
         choose(1);
         QCOMPARE(profile->previewPath, photos[1]);
+        QTRY_VERIFY_WITH_TIMEOUT(!view->shown && !view->busy, 30000);
         QVERIFY2(view->imagePath != photos[0], qPrintable(view->imagePath));
-        QVERIFY(!view->shown);
+        ShowsPlaceholder(view);
+    }
+
+    // Undo in step 2 that makes a photo which cannot be decoded the first
+    // of the strip: its name and the placeholder are shown, not the picture
+    // of the photo shown before.
+    void undoToAnUndecodablePhotoBlanksThePreview()
+    {
+        const QStringList photos = CopyPhotos("Holiday", 2);
+        if (photos.isEmpty())
+            QSKIP("the shared photos are not there");
+        QVERIFY(ServerFixtures::WriteFile(photos[0], QByteArray(4096, 'x')));
+        AddPhotos(photos);
+        CMainPanel1* panel1 = window->Panel1();
+        panel1->photoListView->setCurrentRow(0);
+        panel1->RemoveSelectedPhotos();
+        QCOMPARE(CListImages::GetInstance()->list.size(), 1);
+        ShowStep2();
+        CControlImage* view = panel->FilteredView();
+        QTRY_VERIFY_WITH_TIMEOUT(view->shown && view->imagePath == photos[1] && !view->busy, 30000);
+
+        auto* undo = window->findChild<QAction*>("actionUndo");
+        QTRY_VERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(CListImages::GetInstance()->list.size(), 2);
+        QTRY_COMPARE(NamePreview()->text(), QFileInfo(photos[0]).fileName());
+        QTRY_VERIFY_WITH_TIMEOUT(!view->shown && !view->busy, 30000);
+        QVERIFY2(view->imagePath != photos[1], qPrintable(view->imagePath));
+        ShowsPlaceholder(view);
     }
 
     void cleanUpAfterAFailingFilter()

@@ -6,6 +6,7 @@
 #include "CFilterRotate.h"
 #include "CFilterSettings.h"
 #include "CFiltersEnum.h"
+#include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "DialogScript.h"
@@ -356,6 +357,35 @@ private slots:
         });
         QCOMPARE(got, int(QDialog::Accepted));
         QCOMPARE(QList<double>(dialog.filterRecord.params, dialog.filterRecord.params + 6), numbers);
+    }
+
+    // A resize added while no photo can be measured starts at 0 x 0: OK
+    // does not take that and says why; with a size typed, OK takes it.
+    void resizeOfZeroIsNotAccepted()
+    {
+        CFilterSettings dialog;
+        dialog.filterRecord.filterId = 5040;
+        dialog.filterRecord.name = "Resize";
+        QStringList warnings;
+        CPromptSeam::SetWarningAnswerer([&warnings](const QString& text) { warnings << text; });
+        bool stayedOpen = false;
+        const int got = RunDialog(dialog, [&] {
+            auto* width = dialog.findChild<QDoubleSpinBox*>("spinWidth");
+            QCOMPARE(width->value(), 0.0);
+            QPushButton* ok = dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Ok);
+            ok->click();
+            QCoreApplication::processEvents();
+            stayedOpen = dialog.isVisible();
+            QCOMPARE(warnings, QStringList({"The 'Resize' filter's width of 0 is too small to resize to."}));
+            width->setValue(800);
+            ok->click();
+        });
+        CPromptSeam::Reset();
+        QVERIFY(stayedOpen);
+        QCOMPARE(got, int(QDialog::Accepted));
+        QCOMPARE(warnings.size(), 1);
+        QCOMPARE(dialog.filterRecord.params[0], 800.0);
+        QCOMPARE(dialog.filterRecord.params[1], 800.0);
     }
 
     // A burst of drag results reaches the crop page as its last record, and

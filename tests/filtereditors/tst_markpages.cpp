@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -262,6 +263,60 @@ private slots:
             QCOMPARE(saved.texts[1], QString("Arial-Regular"));
             QVERIFY(!page.timer->isActive());
         }
+    }
+
+    // The font dialog opens, untitled and over the page, on the mark's size,
+    // weight and slant, in the mark's family or, where that is not
+    // installed, the family Qt puts in its place; OK without a change
+    // leaves the mark's font as it was.
+    void textFontDialogOpensOnTheMark_data()
+    {
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("bold");
+        QTest::addColumn<bool>("italic");
+        QTest::newRow("the default, not installed") << "Arial-Regular" << false << false;
+        QTest::newRow("not installed, bold italic") << "Arial-Regular" << true << true;
+        QTest::newRow("installed, regular") << "DejaVu Sans" << false << false;
+        QTest::newRow("installed, italic") << "DejaVu Sans" << false << true;
+        QTest::newRow("installed, bold") << "DejaVu Serif" << true << false;
+    }
+
+    void textFontDialogOpensOnTheMark()
+    {
+        QFETCH(QString, family);
+        QFETCH(bool, bold);
+        QFETCH(bool, italic);
+        CFilterText page(nullptr, 1000);
+        SFilterRecord record = Record(kTextDefaults, {"x", family, SamplePath()});
+        record.params[9] = 36;
+        record.params[10] = bold ? 1 : 0;
+        record.params[11] = italic ? 1 : 0;
+        page.Load(record, true);
+        page.timer->stop();
+        const SFilterRecord before = Saved(page);
+        bool seen = false;
+        QString title = "unseen";
+        QWidget* parent = nullptr;
+        QFont opened;
+        AnswerDialog<QFontDialog>(
+            [&](QFontDialog* dialog) {
+                title = dialog->windowTitle();
+                parent = dialog->parentWidget();
+                opened = dialog->currentFont();
+                dialog->accept();
+            },
+            &seen);
+        page.findChild<QPushButton*>("buttonFont")->click();
+        QVERIFY(seen);
+        QCOMPARE(opened.family(), QFontInfo(QFont(family)).family());
+        QCOMPARE(opened.pointSize(), 36);
+        QCOMPARE(opened.weight() > QFont::Medium, bold);
+        QCOMPARE(opened.style() != QFont::StyleNormal, italic);
+        const SFilterRecord after = Saved(page);
+        QCOMPARE(Texts(after), Texts(before));
+        QCOMPARE(Numbers(after), Numbers(before));
+        QCOMPARE(parent, &page);
+        QCOMPARE(title, QString());
     }
 
     // What a chosen font is stored as: bold above Medium, italic for any

@@ -63,6 +63,20 @@ private slots:
         row("resize to a fixed width, height follows", 5040, "Resize", {1000, 0, 1, 1, 0, 0},
             "The 'Resize' filter's height of 40000 is beyond its limit of 30000.", true);
         row("resize by percent", 5040, "Resize", {1000, 1000, 0, 0, 1, 0}, "");
+        // A size of 0 that the mode uses leaves nothing to resize to.
+        row("resize to 0 x 0", 5040, "Resize", {0, 0, 1, 0, 0, 0},
+            "The 'Resize' filter's width of 0 is too small to resize to.");
+        row("resize to a fixed width of 0", 5040, "Resize", {0, 100, 0, 1, 0, 0},
+            "The 'Resize' filter's width of 0 is too small to resize to.");
+        row("resize height rounds to 0", 5040, "Resize", {100, 0.4, 0, 0, 0, 0},
+            "The 'Resize' filter's height of 0.4 is too small to resize to.");
+        row("resize to a negative size", 5040, "Resize", {-100, -100, 0, 3, 0, 0},
+            "The 'Resize' filter's width of -100 is too small to resize to.");
+        row("resize to a fixed height of 0", 5040, "Resize", {20, 0, 1, 2, 0, 0},
+            "The 'Resize' filter's height of 0 is too small to resize to.");
+        row("resize to 0 percent", 5040, "Resize", {0, 50, 1, 0, 1, 0},
+            "The 'Resize' filter's width of 0 is too small to resize to.");
+        row("fixed width, the unused height 0", 5040, "Resize", {20, 0, 1, 1, 0, 0}, "");
         // Within the bounds, but more pixels than one photo may have.
         row("resize to 30000 x 30000", 5040, "Resize", {30000, 30000, 0, 0, 0, 0},
             "The 'Resize' filter's result of 30000 x 30000 pixels is more than one photo may have here");

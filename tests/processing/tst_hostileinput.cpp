@@ -27,7 +27,11 @@
 
 #include <unistd.h>
 
+#include <algorithm>
+
 using namespace ProcessTestKit;
+
+Q_DECLARE_METATYPE(QList<double>)
 
 namespace {
 // Every file and folder below root, relative to it, sorted.
@@ -69,7 +73,8 @@ private slots:
     void init();
     void outputsStayInDestination_data();
     void outputsStayInDestination();
-    void costlyFilterFailsAtOnce();
+    void refusedFilterFailsAtOnce_data();
+    void refusedFilterFailsAtOnce();
     void oversizedPhotoRefused();
     void photoThatIsNoFileRefused_data();
     void photoThatIsNoFileRefused();
@@ -166,28 +171,43 @@ void TestHostileInput::outputsStayInDestination()
                  qPrintable(controller->LogBuffer()));
 }
 
-// A shadow of size 1000 would take minutes on a 640 x 480 photo: the filter
-// fails at once with its reason, and the photo is written without it.
-void TestHostileInput::costlyFilterFailsAtOnce()
+// A shadow of size 1000 would take minutes on a 640 x 480 photo, and a
+// resize to 0 x 0 pixels cannot be done: the filter fails at once with its
+// reason, the photo counts as failed and is written without it.
+void TestHostileInput::refusedFilterFailsAtOnce_data()
 {
-    const QString root = NewJob("costly");
+    QTest::addColumn<quint32>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QList<double>>("params");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("shadow of size 1000") << 2020u << "Shadow" << QList<double>{50, 1000, 0, 0}
+                                         << "The 'Shadow' filter's size of 1000 is beyond its limit of 99.";
+    QTest::newRow("resize to 0 x 0 pixels") << 5040u << "Resize" << QList<double>{0, 0, 1, 0, 0, 0}
+                                            << "The 'Resize' filter's width of 0 is too small to resize to.";
+}
+
+void TestHostileInput::refusedFilterFailsAtOnce()
+{
+    QFETCH(quint32, id);
+    QFETCH(QString, name);
+    QFETCH(QList<double>, params);
+    QFETCH(QString, reason);
+    const QString root = NewJob("refused");
     const QString photo = MakePhoto(root, "a.png", 640, 480);
-    SFilterRecord shadow = Filter(2020, "Shadow");
-    shadow.numParams = 4;
-    shadow.params[0] = 50;
-    shadow.params[1] = 1000;
+    SFilterRecord refused = Filter(id, name);
+    refused.numParams = quint8(params.size());
+    std::copy(params.begin(), params.end(), refused.params);
     SetPhotos({photo});
-    SetFilters({shadow, Filter(3080, "Negative")});
+    SetFilters({refused, Filter(3080, "Negative")});
 
     auto controller = Run();
     QVERIFY(controller);
     QVERIFY2(controller->RunTimeMs() < 5000, qPrintable(QString::number(controller->RunTimeMs())));
     QCOMPARE(controller->ErrorCount(), 1);
     const QString log = controller->LogBuffer();
-    QVERIFY2(log.contains(" - Failed to apply 'Shadow' filter to " + photo + "\r\n"
-                          " - The 'Shadow' filter's size of 1000 is beyond its limit of 99.\r\n"),
+    QVERIFY2(log.contains(" - Failed to apply '" + name + "' filter to " + photo + "\r\n - " + reason + "\r\n"),
              qPrintable(log));
-    QVERIFY(controller->LogViewText().contains("The 'Shadow' filter's size of 1000 is beyond its limit of 99."));
+    QVERIFY(controller->LogViewText().contains(reason));
     QVERIFY(IsNegativeOf(QImage(root + "/out/a.png"), QImage(photo)));
 }
 
