@@ -6,10 +6,12 @@
 #include "CFormatsEnum.h"
 #include "CListImages.h"
 #include "CMainPanel3.h"
+#include "CPromptSeam.h"
 #include "CStatesList.h"
 #include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "JobFileProperties.h"
 #include "MainWindow.h"
 #include "ServerFixtures.h"
@@ -525,6 +527,8 @@ private slots:
         int seenPage = -1;
         bool hasWidget = false;
         TraceCapture trace;
+        QStringList said;
+        CPromptSeam::SetWarningAnswerer([&said](const QString& text) { said << text; });
         const int result = RunFormatSettings([&](CFormatSettings* dialog) {
             seenTitle = dialog->windowTitle();
             seenPage = dialog->page;
@@ -532,6 +536,9 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_F1);
             dialog->reject();
         });
+        CPromptSeam::Reset();
+        // Without a help address a page with help says so, once.
+        QCOMPARE(said, help.isEmpty() ? QStringList() : QStringList{HelpPages::NoHelpAddressText()});
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(seenTitle, title);
         QCOMPARE(seenPage, page);
