@@ -356,6 +356,10 @@ void MainWindow::ChangeTheme()
     palette.setColor(QPalette::All, QPalette::Midlight, Qt::red);
     palette.setColor(QPalette::All, QPalette::Mid, Qt::red);
     palette.setColor(QPalette::All, QPalette::Dark, Qt::gray);
+    // Disabled controls are told by their grey text.
+    const QColor disabledText(0xA0, 0xA0, 0xA0);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
     QApplication::setPalette(palette);
     qApp->setStyleSheet(
         "QScrollBar:vertical, QScrollBar:horizontal { border: none; background: white; width: 7px; "

@@ -178,6 +178,8 @@ private:
     void SynchronizeFriend();
     // The edit overlay of RedrawPreview (CControlImageEditing.cpp).
     void DrawEditOverlay(bool keepOverlayGeometry, bool noDarken);
+    // Masks the overlay label to the fitted photo.
+    void ClipOverlayToPhoto();
     bool ComputeFitGeometry();
     // One drag step of the edited record to position.
     void EditStep(QPoint position);
