@@ -2274,6 +2274,17 @@ Klicken Sie auf „Weiter“, um die Anleitungen zu sehen.</translation>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>This copy of Glimmerbox has no address for its help pages.</source>
+        <translation>Diese Kopie von Glimmerbox hat keine Adresse für ihre Hilfeseiten.</translation>
+    </message>
+    <message>
+        <source>This copy of Glimmerbox has no address for its web site.</source>
+        <translation>Diese Kopie von Glimmerbox hat keine Adresse für ihre Website.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Glimmerbox</source>

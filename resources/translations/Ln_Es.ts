@@ -2274,6 +2274,17 @@ Pulse &apos;Siguiente&apos; para ver los tutoriales.</translation>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>This copy of Glimmerbox has no address for its help pages.</source>
+        <translation>Esta copia de Glimmerbox no tiene ninguna dirección para sus páginas de ayuda.</translation>
+    </message>
+    <message>
+        <source>This copy of Glimmerbox has no address for its web site.</source>
+        <translation>Esta copia de Glimmerbox no tiene ninguna dirección para su sitio web.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Glimmerbox</source>

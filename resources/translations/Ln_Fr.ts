@@ -2274,6 +2274,17 @@ Cliquez sur «&#xa0;Suivant&#xa0;» pour voir les tutoriels.</translation>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>This copy of Glimmerbox has no address for its help pages.</source>
+        <translation>Cette copie de Glimmerbox n&apos;a aucune adresse pour ses pages d&apos;aide.</translation>
+    </message>
+    <message>
+        <source>This copy of Glimmerbox has no address for its web site.</source>
+        <translation>Cette copie de Glimmerbox n&apos;a aucune adresse pour son site web.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Glimmerbox</source>

@@ -2274,6 +2274,17 @@ Premi &apos;Successivo&apos; per vedere i tutorial.</translation>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>This copy of Glimmerbox has no address for its help pages.</source>
+        <translation>Questa copia di Glimmerbox non ha un indirizzo per le sue pagine di aiuto.</translation>
+    </message>
+    <message>
+        <source>This copy of Glimmerbox has no address for its web site.</source>
+        <translation>Questa copia di Glimmerbox non ha un indirizzo per il suo sito web.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Glimmerbox</source>

@@ -2274,6 +2274,17 @@ Press &apos;Next&apos; to see the tutorials.</source>
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>This copy of Glimmerbox has no address for its help pages.</source>
+        <translation>この Glimmerbox には、ヘルプページのアドレスが設定されていません。</translation>
+    </message>
+    <message>
+        <source>This copy of Glimmerbox has no address for its web site.</source>
+        <translation>この Glimmerbox には、Web サイトのアドレスが設定されていません。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Glimmerbox</source>

@@ -78,6 +78,10 @@ void CMainPanel1::Init()
 
     connect(ui->scrollImage, &CControlImage::UpdateZoomPercent, this, &CMainPanel1::UpdateZoomText,
             Qt::QueuedConnection);
+    // Queued as well, so that it follows a zoom announced before it.
+    connect(ui->scrollImage, &CControlImage::ZoomCleared, ui->textZoomPercent, &QLabel::clear,
+            Qt::QueuedConnection);
+    CControlImage::FitZoomLabel(ui->textZoomPercent);
 
     ui->viewImage->setBackgroundRole(QPalette::Base);
     ui->viewImage->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

@@ -62,9 +62,8 @@ void CMainPanel1::FinishAdding(int previewDelay, int hideAddTipDelay, int showSt
 
 void CMainPanel1::AddPhotos()
 {
-    QStringList names = QFileDialog::getOpenFileNames(this, tr("Select Photo(s)"),
-                                                      GetRegistryString("GUI/Step1.AddPhotosPath", GetMyPictures()),
-                                                      formats->dialogFilter);
+    const QString start = NearestExistingFolder(GetRegistryString("GUI/Step1.AddPhotosPath", GetMyPictures()));
+    QStringList names = QFileDialog::getOpenFileNames(this, tr("Select Photo(s)"), start, formats->dialogFilter);
     if (names.isEmpty())
         return;
     SortPaths(names);
@@ -78,9 +77,9 @@ void CMainPanel1::AddPhotos()
 
 void CMainPanel1::AddFolder(bool withSubfolders)
 {
-    const QString folder = QFileDialog::getExistingDirectory(
-        this, tr("Browse For Folder"), GetRegistryString("GUI/Step1.AddFolderPath", GetMyPictures()),
-        QFileDialog::ShowDirsOnly);
+    const QString start = NearestExistingFolder(GetRegistryString("GUI/Step1.AddFolderPath", GetMyPictures()));
+    const QString folder =
+        QFileDialog::getExistingDirectory(this, tr("Browse For Folder"), start, QFileDialog::ShowDirsOnly);
     if (folder.isEmpty())
         return;
     AddFolder(folder, withSubfolders);

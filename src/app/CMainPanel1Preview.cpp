@@ -76,7 +76,7 @@ void CMainPanel1::on_checkShowPreview_clicked(bool on)
 
 void CMainPanel1::UpdateZoomText(int percent)
 {
-    ui->textZoomPercent->setText(QString::asprintf("%d", percent) + "%");
+    ui->textZoomPercent->setText(CControlImage::ZoomText(percent));
 }
 
 void CMainPanel1::on_buttonZoomInImage_clicked()

@@ -154,7 +154,17 @@ void CMainPanel2::Init()
         view->setStyleSheet(background);
         connect(view, &CControlImage::UpdateZoomPercent, this, &CMainPanel2::UpdateZoomText,
                 Qt::QueuedConnection);
+        // The label speaks of the view on show: it goes blank with that
+        // view's picture (queued, to follow a zoom announced before it).
+        connect(
+            view, &CControlImage::ZoomCleared, this,
+            [this, view = view] {
+                if (ViewOfPage(ui->stackedWidget->currentIndex()) == view)
+                    ui->textZoomPercent->clear();
+            },
+            Qt::QueuedConnection);
     }
+    CControlImage::FitZoomLabel(ui->textZoomPercent);
     ui->scrollImageFilters->friendView = ui->scrollImageOriginal;
     ui->scrollImageOriginal->friendView = ui->scrollImageFilters;
     ui->scrollImageFilters->copyMinZoom = true;

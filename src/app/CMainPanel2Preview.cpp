@@ -228,7 +228,7 @@ void CMainPanel2::OnTimerResizePreview()
 
 void CMainPanel2::UpdateZoomText(int percent)
 {
-    ui->textZoomPercent->setText(QString::number(percent) + "%");
+    ui->textZoomPercent->setText(CControlImage::ZoomText(percent));
 }
 
 void CMainPanel2::on_buttonZoomInFilters_clicked()

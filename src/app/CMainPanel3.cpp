@@ -330,7 +330,7 @@ bool CMainPanel3::SelectFolder()
     QString folder;
     {
         const CStatesList::SuppressGuard suppress(states);
-        const QString start = GetRegistryString("GUI/Step3.OutputPath", GetMyPictures());
+        const QString start = NearestExistingFolder(GetRegistryString("GUI/Step3.OutputPath", GetMyPictures()));
         folder = QFileDialog::getExistingDirectory(
             this, tr("Select a folder for saving the resulting photos"), start,
             QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);

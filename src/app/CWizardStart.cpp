@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "Platform.h"
 #include "ui_CWizardStart.h"
 
@@ -100,5 +101,5 @@ void CWizardStart::on_checkShowSecond_clicked()
 
 void CWizardStart::on_linkTutorial_linkActivated()
 {
-    OpenHelpFile("tutorials_how-to-resize-and-rotate.htm");
+    HelpPages::Open(this, "tutorials_how-to-resize-and-rotate.htm");
 }

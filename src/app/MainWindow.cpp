@@ -15,6 +15,7 @@
 #include "CUserProfile.h"
 #include "CWizardStart.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "Platform.h"
 #include "ui_MainWindow.h"
 
@@ -35,6 +36,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+
+namespace {
+// The window is never lower than this, whatever its pages need.
+constexpr int kMinimumHeight = 640;
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow)
 {
@@ -163,18 +169,46 @@ QPoint MainWindow::CenteredPosition(const QRect& screen, const QSize& size)
 void MainWindow::InitWindowSettings()
 {
     SystemLogWrite("InitWindowSettings", QString());
-    setMinimumHeight(640);
+    setMinimumHeight(kMinimumHeight);
     const QByteArray geometry = GetRegistryByteArray("Settings/MainWindow.WindowGeometry", QByteArray());
     if (!geometry.isEmpty()) {
         restoreGeometry(geometry);
         restoreState(GetRegistryByteArray("Settings/MainWindow.WindowState", QByteArray()), 0);
         return;
     }
-    QRect screen(0, 0, 794, 672);
+    CentreDefaultGeometry(QSize(794, 672));
+}
+
+void MainWindow::CentreDefaultGeometry(const QSize& size)
+{
+    QRect screen(QPoint(0, 0), size);
     if (QScreen* primary = QGuiApplication::primaryScreen())
         screen = primary->availableGeometry();
-    const QSize size(794, 672);
     setGeometry(QRect(CenteredPosition(screen, size), size));
+    defaultGeometry = true;
+}
+
+void MainWindow::FitMinimumSizeToPages()
+{
+    // The form's minimum is only a floor: each step page needs at least what
+    // its layout asks for in the language in use (a longer translation, a
+    // wider form), and the window's minimum follows from the widest of them
+    // with the menus, the toolbar and the status bar around it.
+    for (QWidget* page : {static_cast<QWidget*>(panel1), static_cast<QWidget*>(panel2),
+                          static_cast<QWidget*>(panel3)}) {
+        if (page)
+            page->setMinimumSize(page->minimumSize().expandedTo(page->minimumSizeHint()));
+    }
+    QSize needed = minimumSize().expandedTo(QSize(0, kMinimumHeight));
+    if (layout()) {
+        layout()->invalidate();
+        needed = needed.expandedTo(layout()->minimumSize());
+    }
+    const QSize before = size();
+    setMinimumSize(needed);
+    // A default window that had to grow is centred again.
+    if (defaultGeometry && before != before.expandedTo(needed))
+        CentreDefaultGeometry(before.expandedTo(needed));
 }
 
 void MainWindow::SaveWindowSettings()
@@ -278,6 +312,8 @@ void MainWindow::Init()
     statusBar()->addWidget(spacer, 1);
     statusBar()->addWidget(&endStatusLabel, 0);
 
+    FitMinimumSizeToPages();
+
     scriptName.clear();
     ResetAppTitle();
 
@@ -295,7 +331,11 @@ void MainWindow::ChangeTheme()
     SystemLogWrite("ChangeTheme", QString());
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     userProfile->themeId = 0;
-    setStyleSheet("background-color: #F0F0F0;");
+    // The window's own background only: a sheet without a selector would
+    // reach every child, including the pop-up menus the window owns, which
+    // then lose the frame and shadow of the style, and buttons that lose
+    // their disabled look.
+    setStyleSheet("QMainWindow#MainWindow { background-color: #F0F0F0; }");
     QPalette palette;
     const QColor light(0xF0, 0xF0, 0xF0);
     const QColor white(0xFF, 0xFF, 0xFF);
@@ -316,6 +356,10 @@ void MainWindow::ChangeTheme()
     palette.setColor(QPalette::All, QPalette::Midlight, Qt::red);
     palette.setColor(QPalette::All, QPalette::Mid, Qt::red);
     palette.setColor(QPalette::All, QPalette::Dark, Qt::gray);
+    // Disabled controls are told by their grey text.
+    const QColor disabledText(0xA0, 0xA0, 0xA0);
+    for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
     QApplication::setPalette(palette);
     qApp->setStyleSheet(
         "QScrollBar:vertical, QScrollBar:horizontal { border: none; background: white; width: 7px; "
@@ -592,7 +636,7 @@ void MainWindow::ShowCurrentPanelHelp()
                                         "user-interface_step2_add-filters.htm",
                                         "user-interface_step3_setup.htm"};
     if (currentPage >= 0 && currentPage <= 2)
-        OpenHelpFile(pages[currentPage]);
+        HelpPages::Open(this, pages[currentPage]);
 }
 
 void MainWindow::OnButtonHelpClicked()

@@ -50,6 +50,9 @@ public:
 
     void InitWindowSettings();
     void SaveWindowSettings();
+    // Raises the window's minimum size (and each step page's) to what the
+    // widest step page needs in the language in use.
+    void FitMinimumSizeToPages();
     void Init();
     void ChangeTheme();
     void LoadLocalizedResource();
@@ -155,6 +158,8 @@ protected:
 
 private:
     void ShowStepPage(int step, bool transition);
+    // A window of `size` centred on the primary screen (no stored geometry).
+    void CentreDefaultGeometry(const QSize& size);
     void CleanMagickTemporaryFiles();
     // Shows the update-check dialog centred on the primary screen; an
     // automatic check runs only when due and speaks only of a new version.
@@ -204,6 +209,7 @@ private:
     // A file handed in (command line or file-open event), not yet loaded.
     QString pendingFile;
     bool initialised = false;
+    bool defaultGeometry = false; // no stored geometry: the window was centred
     bool fileGiven = false;
     int currentFileKind = 0;
     CCheckNew checkNew;

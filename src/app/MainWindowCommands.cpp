@@ -10,6 +10,7 @@
 #include "CStatesList.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "Platform.h"
 
 #include <QFileInfo>
@@ -93,32 +94,17 @@ void MainWindow::on_actionShow_Log_triggered()
 
 void MainWindow::on_actionHow_to_Resize_and_Rotate_Photos_triggered()
 {
-    OpenHelpFile("tutorials_how-to-resize-and-rotate.htm");
+    HelpPages::Open(this, "tutorials_how-to-resize-and-rotate.htm");
 }
-
-namespace {
-// A page of the product's web site; nothing while this build names none.
-void OpenWebPage(const QString& page)
-{
-    QString site = WebSiteAddress();
-    if (site.isEmpty()) {
-        SystemLogWrite("OpenWebPage", "no web site address configured: " + page);
-        return;
-    }
-    while (site.endsWith('/'))
-        site.chop(1);
-    OpenExternal(site + page);
-}
-} // namespace
 
 void MainWindow::on_actionOnline_Support_triggered()
 {
-    OpenWebPage("/support.html");
+    HelpPages::OpenWebPage(this, "/support.html");
 }
 
 void MainWindow::on_actionVisit_Our_Web_Site_triggered()
 {
-    OpenWebPage("/");
+    HelpPages::OpenWebPage(this, "/");
 }
 
 void MainWindow::on_actionWizard_Steps_triggered()

@@ -5,6 +5,7 @@
 #include "CScripts.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "Platform.h"
 
 #include <QCollator>
@@ -23,6 +24,9 @@ namespace {
 const char* const kUserDefined = "User-Defined";
 // Room of one profile: its 64-pixel icon and up to three lines of name.
 const QSize kCell(130, 118);
+// The general profile icon (the first cell of the filter icons): a profile
+// without an icon of its own, such as one the user saved, shows it.
+constexpr int kGeneralIcon = 0;
 } // namespace
 
 CDialogProfileSelection::CDialogProfileSelection(QWidget* parent) : QDialog(parent)
@@ -134,7 +138,14 @@ void CDialogProfileSelection::Init()
 
 void CDialogProfileSelection::AddEntries(const QList<SProfileEntry>& found)
 {
-    for (const SProfileEntry& entry : found) {
+    int iconCount = 0;
+    {
+        QMutexLocker locker(listProfiles->Mutex());
+        iconCount = listProfiles->Icons() ? int(listProfiles->Icons()->size()) : 0;
+    }
+    for (SProfileEntry entry : found) {
+        if (entry.icon < 0 || entry.icon >= iconCount)
+            entry.icon = kGeneralIcon;
         // The list keeps no path: a profile is XML, not a photo to look into.
         listProfiles->AddItem(entry.name, entry.description, QString(), true, entry.icon, true);
         if (QListWidgetItem* item = listProfiles->item(listProfiles->count() - 1))
@@ -170,7 +181,7 @@ void CDialogProfileSelection::accept()
 void CDialogProfileSelection::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelpFile("user-interface_profiles.htm");
+        HelpPages::Open(this, "user-interface_profiles.htm");
         return;
     }
     QDialog::keyPressEvent(event);

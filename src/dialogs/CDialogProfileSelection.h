@@ -28,7 +28,7 @@ public:
         QString name;
         QString description;
         QString category;
-        int icon = -1; // index into the chooser's icons; -1 none
+        int icon = -1; // index into the chooser's icons as the file gives it; -1 none
         bool builtIn = false;
     };
 
@@ -37,7 +37,8 @@ public:
 
     // Icons, then the profiles of both folders. The icons are the cells of
     // "Icons-Filters-64.png" followed by those of "Icons-Formats-64.png": a
-    // profile's Icon indexes them, and an unknown number shows no icon.
+    // profile's Icon indexes them; a profile without one, or with a number
+    // outside them, shows the general profile icon (the first).
     void Init();
 
     // The profiles of `folder` whose headers read, by name (a profile without

@@ -6,6 +6,7 @@
 #include "CUserProfile.h"
 #include "Common.h"
 
+#include "HelpPages.h"
 #include "ui_CDialogRename.h"
 
 #include <QKeyEvent>
@@ -190,7 +191,7 @@ void CDialogRename::accept()
 void CDialogRename::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelpFile("user-interface_rename.htm");
+        HelpPages::Open(this, "user-interface_rename.htm");
         return;
     }
     QDialog::keyPressEvent(event);

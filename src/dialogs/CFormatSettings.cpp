@@ -4,6 +4,7 @@
 #include "CICCProfiles.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -307,7 +308,7 @@ void CFormatSettings::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_F1) {
         const QString help = HelpPage(page);
         if (!help.isEmpty())
-            OpenHelpFile(help);
+            HelpPages::Open(this, help);
         return;
     }
     QDialog::keyPressEvent(event);

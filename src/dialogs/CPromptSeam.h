@@ -44,6 +44,8 @@ public:
         DiscardJob,            // Yes/No: New discards the job's settings, continue?
         ScriptNotifications,   // Yes/No/Cancel: disable every notification of the script?
         SaveOnClose,           // Yes/No/Cancel: save the job's file before closing?
+        // The help commands (HelpPages).
+        NoAddress,             // warning: this copy has no help or web site address
         // Any other warning of the window (job files, saving, settings).
         Message,
     };

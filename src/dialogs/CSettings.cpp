@@ -4,6 +4,7 @@
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -175,7 +176,7 @@ void CSettings::accept()
 void CSettings::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelpFile("user-interface_settings.htm");
+        HelpPages::Open(this, "user-interface_settings.htm");
         return;
     }
     QDialog::keyPressEvent(event);

@@ -6,6 +6,7 @@
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "WindowHelpers.h"
 
 #include "ui_CDialogFilterSelection.h"
@@ -165,7 +166,7 @@ void CDialogFilterSelection::on_Cancel_clicked()
 void CDialogFilterSelection::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_F1) {
-        OpenHelpFile("user-interface_select-filter.htm");
+        HelpPages::Open(this, "user-interface_select-filter.htm");
         return;
     }
     QDialog::keyPressEvent(event);

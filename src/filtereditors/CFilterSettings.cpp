@@ -8,6 +8,7 @@
 #include "CPromptSeam.h"
 #include "FilterBounds.h"
 
+#include "HelpPages.h"
 #include "ui_CFilterSettings.h"
 
 #include <QHBoxLayout>
@@ -48,9 +49,19 @@ CFilterSettings::~CFilterSettings()
 
 void CFilterSettings::Init()
 {
-    for (CControlImage* view : {ui->scrollFilter, ui->scrollOriginal})
+    for (CControlImage* view : {ui->scrollFilter, ui->scrollOriginal}) {
         connect(view, &CControlImage::UpdateZoomPercent, this, &CFilterSettings::UpdateZoomText,
                 Qt::QueuedConnection);
+        // Queued, to follow a zoom announced before it.
+        connect(
+            view, &CControlImage::ZoomCleared, this,
+            [this, view = view] {
+                if (ViewOfIndex(ui->stackedWidget->currentIndex()) == view)
+                    ui->textZoomPercent->clear();
+            },
+            Qt::QueuedConnection);
+    }
+    CControlImage::FitZoomLabel(ui->textZoomPercent);
 
     const QString background = userProfile->themeId != 0 ? "background-color: rgb( 30, 30, 30 );"
                                                          : "background-color: rgb( 255, 255, 255 );";
@@ -221,7 +232,7 @@ void CFilterSettings::OnTimerUpdateControls()
 
 void CFilterSettings::UpdateZoomText(int percent)
 {
-    ui->textZoomPercent->setText(QString::number(percent) + "%");
+    ui->textZoomPercent->setText(CControlImage::ZoomText(percent));
 }
 
 CControlImage* CFilterSettings::ViewOfIndex(int index) const
@@ -316,7 +327,7 @@ void CFilterSettings::keyPressEvent(QKeyEvent* event)
     if (event->key() == Qt::Key_F1) {
         const QString page = HelpPage(filterRecord.filterId);
         if (!page.isEmpty())
-            OpenHelpFile(page);
+            HelpPages::Open(this, page);
         return;
     }
     QDialog::keyPressEvent(event);

@@ -1,7 +1,10 @@
 #include "PagePaths.h"
 
+#include "Common.h"
+
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace PagePaths {
 
@@ -27,7 +30,9 @@ QString FolderOf(const QString& path)
 
 QString ChooseImage(QWidget* parent, const QString& title, const QString& start, const QString& filter)
 {
-    const QString chosen = QFileDialog::getOpenFileName(parent, title, start, filter);
+    // A folder that has gone would end up typed into the name field.
+    const QString from = QFileInfo::exists(start) ? start : NearestExistingFolder(start);
+    const QString chosen = QFileDialog::getOpenFileName(parent, title, from, filter);
     return ForRecord(chosen);
 }
 

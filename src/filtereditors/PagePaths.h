@@ -21,7 +21,8 @@ QString ForDisplay(const QString& path);
 QString FolderOf(const QString& path);
 
 // The open-file dialog of an image, starting at `start` (a folder or a
-// file) with the format table's filter of readable images. The chosen path
+// file; a folder that does not exist opens its nearest existing parent)
+// with the format table's filter of readable images. The chosen path
 // with "/" separators, or "" when the dialog was cancelled.
 QString ChooseImage(QWidget* parent, const QString& title, const QString& start, const QString& filter);
 

@@ -91,6 +91,23 @@ bool RemoveDir(const QString& path)
     return dir.rmdir(dir.absolutePath());
 }
 
+QString NearestExistingFolder(const QString& folder)
+{
+    QString path = folder.isEmpty() ? QString() : QDir::cleanPath(QDir::fromNativeSeparators(folder));
+    while (!path.isEmpty()) {
+        if (QFileInfo(path).isDir())
+            return path;
+        const qsizetype slash = path.lastIndexOf('/');
+        if (slash < 0)
+            break;
+        const QString parent = slash == 0 ? QStringLiteral("/") : path.left(slash);
+        if (parent == path)
+            break;
+        path = parent;
+    }
+    return QDir::homePath();
+}
+
 void OpenHelpFile(QString page, bool)
 {
     const QString base = HelpBaseAddress();

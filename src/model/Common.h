@@ -14,6 +14,11 @@ void SystemLogWrite(QString function, QString message);
 QString GetMyDocuments();
 QString GetMyPictures();
 bool RemoveDir(const QString& path);
+// The folder itself when it exists, else its nearest existing parent, else
+// the home folder: where a file dialog can open on a remembered folder that
+// has gone (it would otherwise type the missing folder's name into its name
+// field).
+QString NearestExistingFolder(const QString& folder);
 
 void OpenHelpFile(QString page, bool unused = false);
 QString GetDownloadSourceName();

@@ -10,7 +10,9 @@
 #include "TransformMath.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QResizeEvent>
 #include <QWheelEvent>
 
@@ -246,6 +248,35 @@ void CControlImage::Cleanup()
     shown = false;
     // Whatever was on its way is dropped with its generation.
     busy = false;
+    emit ZoomCleared();
+}
+
+int CControlImage::LargestZoomPercent()
+{
+    // A photo at least one pixel wide and high fits at no more than 100
+    // times the view's side in device pixels.
+    int side = 0;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QSize size = screen->size() * screen->devicePixelRatio();
+        side = std::max({side, size.width(), size.height()});
+    }
+    return 100 * std::max(side, 1);
+}
+
+QString CControlImage::ZoomText(int percent)
+{
+    return QString::number(percent) + "%";
+}
+
+void CControlImage::FitZoomLabel(QLabel* label)
+{
+    if (!label)
+        return;
+    const QString kept = label->text();
+    label->setText(ZoomText(LargestZoomPercent()));
+    const int width = std::max(label->minimumWidth(), label->sizeHint().width());
+    label->setText(kept);
+    label->setFixedWidth(width);
 }
 
 bool CControlImage::ThreadClose()

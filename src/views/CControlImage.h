@@ -68,6 +68,16 @@ public:
     bool ResizeFilters() const;
     bool DragAndDropFilters() const;
 
+    // ---- Zoom text ----
+    // The largest zoom a view can show, in percent: a photo of one pixel
+    // fitted into a view as large as the largest screen.
+    static int LargestZoomPercent();
+    // The text of a zoom ("250%").
+    static QString ZoomText(int percent);
+    // Gives `label` the width of the text of the largest zoom, so that no
+    // zoom text is cut.
+    static void FitZoomLabel(QLabel* label);
+
     // The edit lock: edit mode with one record that is edited on the
     // picture. The thread then renders the bare photo and zooming does
     // nothing.
@@ -151,6 +161,8 @@ public slots:
 
 signals:
     void UpdateZoomPercent(int percent);
+    // The view forgot its picture (Cleanup): no zoom to show.
+    void ZoomCleared();
     void UpdateFilterInterface(SFilterRecord record);
 
 protected:
@@ -166,6 +178,8 @@ private:
     void SynchronizeFriend();
     // The edit overlay of RedrawPreview (CControlImageEditing.cpp).
     void DrawEditOverlay(bool keepOverlayGeometry, bool noDarken);
+    // Masks the overlay label to the fitted photo.
+    void ClipOverlayToPhoto();
     bool ComputeFitGeometry();
     // One drag step of the edited record to position.
     void EditStep(QPoint position);

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <cmath>
@@ -132,11 +133,34 @@ void CControlImage::DrawEditOverlay(bool keepOverlayGeometry, bool noDarken)
         overlayLabel->hide();
         return;
     }
+    const QRect before = overlayLabel->isVisible() ? overlayLabel->geometry() : QRect();
     if (!keepOverlayGeometry)
         overlayLabel->setGeometry(rect);
+    ClipOverlayToPhoto();
     overlayLabel->setPixmap(pixmap);
     overlayLabel->show();
     overlayLabel->raise();
+    // What lay under the overlay before is painted again: a frame moved or
+    // shrunk by typed values leaves none of its old line behind (the clip
+    // of the old place no longer says which part was drawn).
+    if (before.isValid() && before != overlayLabel->geometry() && overlayLabel->parentWidget())
+        overlayLabel->parentWidget()->update(before);
+}
+
+void CControlImage::ClipOverlayToPhoto()
+{
+    // A mark can reach past the photo (a large text or logo, an offset past
+    // the edge, its shadow): only the part over the photo is shown.
+    const QRect place = overlayLabel->geometry();
+    const QRect photo(xOffset, yOffset, fitWidth, fitHeight);
+    if (photo.contains(place)) {
+        overlayLabel->clearMask();
+        return;
+    }
+    const QRect shown = photo.intersected(place).translated(-place.topLeft());
+    // An empty region would lift the mask: a pixel outside the label hides
+    // all of it.
+    overlayLabel->setMask(shown.isEmpty() ? QRegion(-1, -1, 1, 1) : QRegion(shown));
 }
 
 void CControlImage::RefreshRecord(QPixmap& pixmap, QRect& rect, SFilterRecord& record)
@@ -517,6 +541,7 @@ void CControlImage::EditStep(QPoint position)
         WriteBackMark(record, 1);
     else if (record.filterId == LogoMarkId && !corner && pressed != Area::Rotate)
         WriteBackMark(record, 0);
+    ClipOverlayToPhoto();
 
     filters.first() = record;
     emit UpdateFilterInterface(record);

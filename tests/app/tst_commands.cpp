@@ -22,6 +22,7 @@
 #include "CUserProfile.h"
 #include "CWizardStart.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "MainWindow.h"
 #include "ProfileDescriptions.h"
 #include "TestEnv.h"
@@ -619,18 +620,34 @@ private slots:
         QCOMPARE(warnings.size(), 1);
     }
 
-    // Help pages go through the help road; the web entries open nothing
-    // while the build names no site; Wizard Steps shows and hides the bar.
+    // Help pages go through the help road; while the build names no help
+    // address or web site, each help and web command says so in one
+    // message box (and opens nothing); Wizard Steps shows and hides the bar.
     void helpWebAndToolbarEntries()
     {
         MainWindow* w = Start();
         TraceCapture trace;
-        Action("actionHow_to_Resize_and_Rotate_Photos")->trigger();
+        const QString noHelp = HelpPages::NoHelpAddressText();
+        const QString noSite = HelpPages::NoWebSiteAddressText();
+        const QList<QPair<std::function<void()>, QString>> commands = {
+            {[w] { QTest::keyClick(w, Qt::Key_F1); }, noHelp},
+            {[w] { w->findChild<QAction*>("actionToolbarHelp")->trigger(); }, noHelp},
+            {[this] { Action("actionHelp_Manual")->trigger(); }, noHelp},
+            {[this] { Action("actionHow_to_Resize_and_Rotate_Photos")->trigger(); }, noHelp},
+            {[this] { Action("actionOnline_Support")->trigger(); }, noSite},
+            {[this] { Action("actionVisit_Our_Web_Site")->trigger(); }, noSite},
+        };
+        for (const auto& [command, text] : commands) {
+            warnings.clear();
+            command();
+            QCOMPARE(warnings, QStringList{text});
+        }
+        warnings.clear();
         QVERIFY(trace.Contains("OpenHelpFile", "tutorials_how-to-resize-and-rotate.htm"));
-        Action("actionOnline_Support")->trigger();
-        Action("actionVisit_Our_Web_Site")->trigger();
+        QVERIFY(trace.Contains("OpenHelpFile", "user-interface_step1_add-photos.htm"));
         QCOMPARE(trace.Count("no web site address configured"), 2);
         QVERIFY(trace.Contains("/support.html"));
+        QVERIFY(ReadText(openerLog).isEmpty());
         QVERIFY(!w->ToolBar()->isHidden());
         bool about = false;
         OnModals(watchers.get(), [&about](QDialog* dialog) {

@@ -296,6 +296,97 @@ private slots:
                                 .arg(middle.y())));
     }
 
+    // The zoom text of a tiny photo fits its label whole, and goes with the
+    // picture when the preview is switched off or the photo removed; both
+    // steps' labels have room for the largest zoom.
+    void zoomTextFitsAndGoesWithThePicture()
+    {
+        QImage tiny(16, 16, QImage::Format_RGB32);
+        tiny.fill(Qt::darkRed);
+        QVERIFY(tiny.save(root + "/tiny.png"));
+        panel->ListThumbDragDropFiles({root + "/tiny.png"});
+        auto* preview = panel->findChild<CControlImage*>("scrollImage");
+        auto* label = panel->findChild<QLabel*>("textZoomPercent");
+        panel->photoListView->setCurrentRow(0);
+        QTRY_VERIFY_WITH_TIMEOUT(preview->shown, 20000);
+        const QString text = CControlImage::ZoomText(qRound(preview->zoom));
+        QVERIFY2(preview->zoom > 1000, qPrintable(text)); // four digits at least
+        QTRY_COMPARE(label->text(), text);
+        const QString largest = CControlImage::ZoomText(CControlImage::LargestZoomPercent());
+        for (QLabel* zoomLabel : window->findChildren<QLabel*>("textZoomPercent")) {
+            const int room = zoomLabel->contentsRect().width();
+            QVERIFY2(zoomLabel->fontMetrics().horizontalAdvance(largest) <= room,
+                     qPrintable(QString("\"%1\" in %2 pixels").arg(largest).arg(room)));
+        }
+
+        panel->findChild<QCheckBox*>("checkShowPreview")->click();
+        QTRY_VERIFY(label->text().isEmpty());
+        panel->findChild<QCheckBox*>("checkShowPreview")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(preview->shown, 20000);
+        QTRY_COMPARE(label->text(), text);
+        panel->RemoveAllPhotos(false);
+        QTRY_VERIFY(label->text().isEmpty());
+    }
+
+    // A remembered folder that has gone (the Pictures folder of a new
+    // account, a folder deleted since): the dialog opens on the nearest
+    // folder that exists, with no name typed in.
+    void addPhotosOpensOnAnExistingFolder_data()
+    {
+        QTest::addColumn<QString>("remembered"); // "" : none, the Pictures folder
+        QTest::addColumn<QString>("opened");     // "HOME" for the home folder
+        QTest::newRow("no Pictures folder") << "" << "HOME";
+        QTest::newRow("a folder deleted since") << "ROOT/2019/summer" << "ROOT";
+    }
+
+    void addPhotosOpensOnAnExistingFolder()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(QString, opened);
+        QDir(GetMyPictures()).removeRecursively();
+        QVERIFY(!QFileInfo::exists(GetMyPictures()));
+        if (!remembered.isEmpty())
+            SetRegistryString("GUI/Step1.AddPhotosPath", remembered.replace("ROOT", root));
+        opened.replace("ROOT", root).replace("HOME", QDir::homePath());
+        QString folder;
+        QString name = "(no dialog)";
+        Answerer answer([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            if (!dialog)
+                return false;
+            folder = dialog->directory().absolutePath();
+            auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
+            name = edit ? edit->text() : QString("(no name field)");
+            dialog->reject();
+            return true;
+        });
+        panel->AddPhotos();
+        QCOMPARE(folder, opened);
+        QCOMPARE(name, QString());
+        QVERIFY(Photos().isEmpty());
+    }
+
+    // The Add... menu is drawn by the style, with its frame: the window's
+    // background colour stays with the window.
+    void addMenuHasItsFrame()
+    {
+        QImage shown;
+        Answerer answer([&](QWidget* modal) {
+            auto* menu = qobject_cast<QMenu*>(modal);
+            if (!menu)
+                return false;
+            shown = menu->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            menu->close();
+            return true;
+        });
+        window->findChild<QPushButton*>("buttonAdd")->click();
+        QTRY_VERIFY(!shown.isNull());
+        const int middle = shown.height() / 2;
+        const QRgb edge = shown.pixel(0, middle);
+        const QRgb inside = shown.pixel(shown.width() - 4, middle);
+        QVERIFY2(edge != inside, qPrintable(QString("edge %1, inside %2").arg(edge, 0, 16).arg(inside, 0, 16)));
+    }
+
     // Each tip at most once per run, and only in the first two launches.
     void tipsOnceInEarlyLaunches()
     {

@@ -96,7 +96,8 @@ private slots:
         QCOMPARE(w->windowTitle(), QString("Glimmerbox"));
         QVERIFY(w->IsInitialised());
         QCOMPARE(w->size(), QSize(794, 672));
-        QCOMPARE(w->minimumHeight(), 640);
+        // Never lower than 640; taller where a step page needs more.
+        QVERIFY(w->minimumHeight() >= 640);
         QVERIFY(!w->windowIcon().isNull());
 
         QStringList menus;

@@ -6,10 +6,12 @@
 #include "CFormatsEnum.h"
 #include "CListImages.h"
 #include "CMainPanel3.h"
+#include "CPromptSeam.h"
 #include "CStatesList.h"
 #include "CTextWidget.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "JobFileProperties.h"
 #include "MainWindow.h"
 #include "ServerFixtures.h"
@@ -22,6 +24,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +33,7 @@
 #include <QStackedWidget>
 #include <QTcpServer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -57,6 +61,19 @@ void OnNextModal(QObject* context, std::function<void(QDialog*)> act, QWidget* o
 }
 
 using AppTestKit::FormatItem;
+
+// The darkest grey inside a widget's frame as it is drawn: black text on an
+// enabled button, grey on a disabled one.
+int DarkestInside(QWidget* widget)
+{
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRect inside = QRect(QPoint(0, 0), drawn.size()).adjusted(6, 4, -6, -4);
+    int darkest = 255;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            darkest = std::min(darkest, qGray(drawn.pixel(x, y)));
+    return darkest;
+}
 
 } // namespace
 
@@ -391,6 +408,9 @@ private slots:
         QCOMPARE(profile->OutputFolderStruct, mode);
         QCOMPARE(Edit("editDestinationPath")->isEnabled(), pathEnabled);
         QCOMPARE(Find<QPushButton>("buttonSelectFolder")->isEnabled(), selectEnabled);
+        // And it looks it: a disabled button is drawn with grey text.
+        const int darkest = DarkestInside(Find<QPushButton>("buttonSelectFolder"));
+        QVERIFY2((darkest > 100) == !selectEnabled, qPrintable(QString("darkest grey %1").arg(darkest)));
         const QString expected = shown == "pictures" ? QDir::toNativeSeparators(GetMyPictures()) : shown;
         QCOMPARE(Edit("editDestinationPath")->text(), expected);
         if (tip.isEmpty())
@@ -403,6 +423,24 @@ private slots:
             QCOMPARE(Store().value("GUI/Step3.OutputFolder").toString(), QString("Small"));
             QCOMPARE(profile->DestPath, GetMyPictures());
         }
+    }
+
+    // In a large window the groups keep their own height, one under the
+    // other, and the room left over stays below them.
+    void roomBelowTheGroups()
+    {
+        Start();
+        window->resize(1600, 1000);
+        QTRY_VERIFY(panel->height() > 800);
+        QApplication::processEvents();
+        int bottom = 0;
+        for (const char* name : {"groupOutput", "groupFormat", "groupSettings"}) {
+            auto* group = Find<QGroupBox>(name);
+            QCOMPARE(group->height(), group->sizeHint().expandedTo(group->minimumSize()).height());
+            QVERIFY2(group->y() >= bottom, name);
+            bottom = group->geometry().bottom();
+        }
+        QVERIFY2(panel->height() - bottom > 200, qPrintable(QString::number(panel->height() - bottom)));
     }
 
     void deleteSourceTip()
@@ -525,6 +563,8 @@ private slots:
         int seenPage = -1;
         bool hasWidget = false;
         TraceCapture trace;
+        QStringList said;
+        CPromptSeam::SetWarningAnswerer([&said](const QString& text) { said << text; });
         const int result = RunFormatSettings([&](CFormatSettings* dialog) {
             seenTitle = dialog->windowTitle();
             seenPage = dialog->page;
@@ -532,6 +572,9 @@ private slots:
             QTest::keyClick(dialog, Qt::Key_F1);
             dialog->reject();
         });
+        CPromptSeam::Reset();
+        // Without a help address a page with help says so, once.
+        QCOMPARE(said, help.isEmpty() ? QStringList() : QStringList{HelpPages::NoHelpAddressText()});
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(seenTitle, title);
         QCOMPARE(seenPage, page);

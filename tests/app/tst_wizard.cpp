@@ -1,6 +1,8 @@
 // The first-run wizard.
+#include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "CWizardStart.h"
+#include "HelpPages.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
 
@@ -60,8 +62,13 @@ private slots:
         QVERIFY(link->text().contains(">Tutorial - How to Resize and Rotate</a>"));
         QVERIFY(!link->openExternalLinks());
         TraceCapture trace;
+        // Without a help address the link says so, once.
+        QStringList said;
+        CPromptSeam::SetWarningAnswerer([&said](const QString& text) { said << text; });
         emit link->linkActivated("https://elsewhere.invalid/");
+        CPromptSeam::Reset();
         QVERIFY(trace.Contains("OpenHelpFile", "tutorials_how-to-resize-and-rotate.htm"));
+        QCOMPARE(said, QStringList{HelpPages::NoHelpAddressText()});
     }
 };
 

@@ -11,6 +11,7 @@
 #include "CSettings.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "HelpPages.h"
 #include "ProfileDescriptions.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
@@ -115,8 +116,15 @@ private slots:
         QCOMPARE(mine.name, QString("My Look"));
         QVERIFY(!mine.builtIn);
         QCOMPARE(entries[files.size() + 1].name, QString("unnamed"));
-        // The user's profiles carry no icon number: they show none.
-        QVERIFY(list->item(files.size())->icon().isNull());
+        // The user's profiles carry no icon number: they show the general
+        // profile icon, laid out like every other profile.
+        const QImage general = list->Icons()->at(0).pixmap(64).toImage();
+        for (int row = int(files.size()); row < list->count(); ++row) {
+            QCOMPARE(entries[row].icon, 0);
+            QVERIFY(Drawn(list->item(row)->icon()));
+            QCOMPARE(list->item(row)->icon().pixmap(64).toImage(), general);
+            QCOMPARE(list->item(row)->sizeHint(), list->item(0)->sizeHint());
+        }
 
         // Reading the headers left the job alone.
         QCOMPARE(CListImages::GetInstance()->list.size(), 1);
@@ -170,12 +178,17 @@ private slots:
         QCOMPARE(CUserProfile::GetInstance()->builtInProfile, builtIn);
     }
 
+    // Without a help address F1 says so, in one message box.
     void helpKey()
     {
         CDialogProfileSelection chooser;
         TraceCapture trace;
+        QStringList said;
+        CPromptSeam::SetWarningAnswerer([&said](const QString& text) { said << text; });
         QTest::keyClick(&chooser, Qt::Key_F1);
+        CPromptSeam::Reset();
         QVERIFY(trace.Contains("OpenHelpFile", "user-interface_profiles.htm"));
+        QCOMPARE(said, QStringList{HelpPages::NoHelpAddressText()});
     }
 
     void saveDialog_data()
@@ -291,8 +304,12 @@ private slots:
         QCOMPARE(p->rawDemosaic, ok ? 4 : 0);
 
         TraceCapture trace;
+        warnings.clear();
+        CPromptSeam::SetWarningAnswerer([&warnings](const QString& text) { warnings << text; });
         QTest::keyClick(&dialog, Qt::Key_F1);
+        CPromptSeam::Reset();
         QVERIFY(trace.Contains("OpenHelpFile", "user-interface_settings.htm"));
+        QCOMPARE(warnings, QStringList{HelpPages::NoHelpAddressText()});
     }
 };
 

@@ -9,7 +9,9 @@
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "CPromptSeam.h"
 #include "DialogScript.h"
+#include "HelpPages.h"
 #include "TestEnv.h"
 #include "TraceCapture.h"
 
@@ -303,8 +305,13 @@ private slots:
         CFilterSettings dialog;
         dialog.filterRecord.filterId = filterId;
         TraceCapture trace;
+        // Without a help address the key says so, once.
+        QStringList said;
+        CPromptSeam::SetWarningAnswerer([&said](const QString& text) { said << text; });
         QTest::keyClick(&dialog, Qt::Key_F1);
+        CPromptSeam::Reset();
         QCOMPARE(trace.Count("OpenHelpFile", "no help address configured: " + page), page.isEmpty() ? 0 : 1);
+        QCOMPARE(said, page.isEmpty() ? QStringList() : QStringList{HelpPages::NoHelpAddressText()});
     }
 
     // A quarter turn of a real landscape photo renders a portrait picture in

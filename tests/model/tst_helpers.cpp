@@ -39,6 +39,8 @@ private slots:
     void encryptedPasswordRoundTrip_data();
     void encryptedPasswordRoundTrip();
     void removeDirDeletesTreeButNotLinkTargets();
+    void nearestExistingFolder_data();
+    void nearestExistingFolder();
     void randomNumberStaysInRange();
     void standardFoldersUseSlashes();
     void openerSeamRunsConfiguredProgram();
@@ -207,6 +209,32 @@ void TestHelpers::removeDirDeletesTreeButNotLinkTargets()
     QVERIFY(QFile::exists(outside + "/keep/precious.txt"));
 
     QVERIFY(RemoveDir(TestEnv::Root() + "/does/not/exist"));
+}
+
+// Where a file dialog opens on a remembered folder: the folder, or the
+// nearest one above it that still exists, or the home folder.
+void TestHelpers::nearestExistingFolder_data()
+{
+    QTest::addColumn<QString>("asked"); // "BASE" stands for a fresh folder
+    QTest::addColumn<QString>("opened"); // "HOME" for the home folder
+    QTest::newRow("existing") << "BASE/photos" << "BASE/photos";
+    QTest::newRow("gone") << "BASE/Pictures" << "BASE";
+    QTest::newRow("gone two levels down") << "BASE/photos/2019/summer/" << "BASE/photos";
+    QTest::newRow("a file") << "BASE/photos/a.txt" << "BASE/photos";
+    QTest::newRow("empty") << "" << "HOME";
+    QTest::newRow("relative and gone") << "nowhere/at/all" << "HOME";
+}
+
+void TestHelpers::nearestExistingFolder()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, opened);
+    const QString base = TestEnv::NewFolder("nearest");
+    QVERIFY(QDir().mkpath(base + "/photos"));
+    WriteFile(base + "/photos/a.txt", "a");
+    asked.replace("BASE", base);
+    opened.replace("BASE", base).replace("HOME", QDir::homePath());
+    QCOMPARE(NearestExistingFolder(asked), opened);
 }
 
 void TestHelpers::randomNumberStaysInRange()

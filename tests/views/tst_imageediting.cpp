@@ -3,9 +3,13 @@
 #include "TestEnv.h"
 #include "ViewInput.h"
 
+#include <QApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QSignalSpy>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -53,6 +57,8 @@ private slots:
     void cropHandlesSitOnTheFrameLine();
     void textCornerDragGrowsTheMark();
     void dragOutsideEditModeOnlyPans();
+    void markClippedToThePhoto();
+    void cropFrameRepaintedWhereItWas();
 
 private:
     QString m_folder;
@@ -304,6 +310,80 @@ void TestImageEditing::cropHandlesSitOnTheFrameLine()
     QCOMPARE(sideX, rightLine);
     const double sideY = BandMiddle(frame, true, h / 2 - 12, h / 2 + 12, w - 20, w, handle);
     QVERIFY(std::abs(sideY - h / 2.0) <= 1.0);
+}
+
+// A mark wider than the fitted photo shows only over the photo: the margin
+// beside a tall photo stays as it is.
+void TestImageEditing::markClippedToThePhoto()
+{
+    Host host(QSize(400, 300));
+    CControlImage* view = host.view;
+    view->editMode = true;
+    view->filters = {TextRecord("WWWWWWWWWWWW", 4, 40)};
+    const QString tall = WritePhoto(m_folder, "tall.png", 300, 600, "gray30");
+    QVERIFY(view->StartPreview(tall));
+    QVERIFY(WaitIdle(view));
+    QTRY_VERIFY(!host.overlay->isHidden());
+    const QRect photo(view->xOffset, view->yOffset, view->fitWidth, view->fitHeight);
+    QCOMPARE(photo, QRect(125, 0, 150, 300));
+    const QRect mark = host.overlay->geometry();
+    QVERIFY2(mark.left() < photo.left() && mark.right() > photo.right(),
+             qPrintable(QString("the mark (%1, %2) does not reach past the photo").arg(mark.left()).arg(mark.right())));
+    const QImage shown = host.window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb margin = shown.pixel(5, 5);
+    int drawn = 0;
+    for (int y = mark.top(); y <= mark.bottom(); ++y) {
+        for (int x = std::max(0, mark.left()); x < photo.left(); ++x)
+            drawn += shown.pixel(x, y) != margin;
+        for (int x = photo.right() + 1; x <= std::min(mark.right(), shown.width() - 1); ++x)
+            drawn += shown.pixel(x, y) != margin;
+    }
+    QCOMPARE(drawn, 0);
+    // Over the photo the mark is there.
+    const QRgb grey = shown.pixel(photo.left() + 2, 2);
+    int over = 0;
+    for (int y = mark.top(); y <= mark.bottom(); ++y)
+        for (int x = photo.left(); x <= photo.right(); ++x)
+            over += shown.pixel(x, y) != grey;
+    QVERIFY(over > 0);
+}
+
+// Typed values move and shrink the crop frame: where the old frame lay is
+// painted again, so no piece of its line stays on the picture.
+void TestImageEditing::cropFrameRepaintedWhereItWas()
+{
+    Host host;
+    CControlImage* view = host.view;
+    view->editMode = true;
+    view->filters = {CropRecord(200, 150, 400, 300)};
+    QVERIFY(view->StartPreview(m_photo));
+    QVERIFY(WaitIdle(view));
+    QTRY_VERIFY(!host.overlay->isHidden());
+    QApplication::processEvents();
+    const QRect old = host.overlay->geometry();
+    QCOMPARE(old, QRect(100, 75, 200, 150));
+
+    // What the picture under the overlay repaints from now on.
+    QRegion repainted;
+    struct PaintSpy : QObject
+    {
+        QRegion* region = nullptr;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                *region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } spy;
+    spy.region = &repainted;
+    host.label->installEventFilter(&spy);
+
+    view->filters = {CropRecord(20, 20, 100, 80)};
+    QVERIFY(view->StartPreview(m_photo));
+    QVERIFY(WaitIdle(view));
+    QTRY_COMPARE(host.overlay->geometry(), QRect(10, 10, 50, 40));
+    QTRY_VERIFY2(QRegion(old).subtracted(repainted).isEmpty(), "the old frame's place was not painted again");
+    host.label->removeEventFilter(&spy);
 }
 
 GB_TEST_MAIN(TestImageEditing)
