@@ -2000,6 +2000,14 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>The output %1 lies outside its destination folder %2.</source>
         <translation>Die Ausgabe %1 liegt außerhalb ihres Zielordners %2.</translation>
     </message>
+    <message>
+        <source>Warning: the source photos are kept, they are the pages of</source>
+        <translation>Warnung: Die Quellfotos bleiben erhalten, sie sind die Seiten von</translation>
+    </message>
+    <message>
+        <source>Warning: the source could not be deleted (%1):</source>
+        <translation>Warnung: Die Quelle konnte nicht gelöscht werden (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

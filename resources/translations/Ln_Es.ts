@@ -2000,6 +2000,14 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>The output %1 lies outside its destination folder %2.</source>
         <translation>La salida %1 queda fuera de su carpeta de destino %2.</translation>
     </message>
+    <message>
+        <source>Warning: the source photos are kept, they are the pages of</source>
+        <translation>Advertencia: se conservan las fotos de origen, son las páginas de</translation>
+    </message>
+    <message>
+        <source>Warning: the source could not be deleted (%1):</source>
+        <translation>Advertencia: no se pudo eliminar el origen (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

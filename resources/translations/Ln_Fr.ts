@@ -2000,6 +2000,14 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <source>The output %1 lies outside its destination folder %2.</source>
         <translation>La sortie %1 se trouve hors de son dossier de destination %2.</translation>
     </message>
+    <message>
+        <source>Warning: the source photos are kept, they are the pages of</source>
+        <translation>Avertissement : les photos sources sont conservées, elles sont les pages de</translation>
+    </message>
+    <message>
+        <source>Warning: the source could not be deleted (%1):</source>
+        <translation>Avertissement : la source n&apos;a pas pu être supprimée (%1) :</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

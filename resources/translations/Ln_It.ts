@@ -2000,6 +2000,14 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>The output %1 lies outside its destination folder %2.</source>
         <translation>L&apos;output %1 si trova fuori dalla sua cartella di destinazione %2.</translation>
     </message>
+    <message>
+        <source>Warning: the source photos are kept, they are the pages of</source>
+        <translation>Avviso: le foto di origine vengono mantenute, sono le pagine di</translation>
+    </message>
+    <message>
+        <source>Warning: the source could not be deleted (%1):</source>
+        <translation>Avviso: impossibile eliminare l&apos;origine (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2000,6 +2000,14 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>The output %1 lies outside its destination folder %2.</source>
         <translation>出力 %1 が出力先フォルダー %2 の外にあります。</translation>
     </message>
+    <message>
+        <source>Warning: the source photos are kept, they are the pages of</source>
+        <translation>警告: 元の写真は残しました。次の文書のページです:</translation>
+    </message>
+    <message>
+        <source>Warning: the source could not be deleted (%1):</source>
+        <translation>警告: 元の写真を削除できませんでした (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

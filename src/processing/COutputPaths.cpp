@@ -254,17 +254,6 @@ bool COutputPaths::CopyReplacing(const QString& source, const QString& target)
     return true;
 }
 
-bool COutputPaths::MoveReplacing(const QString& source, const QString& target)
-{
-    if (RenameOver(source, target))
-        return true;
-    if (errno != EXDEV)
-        return false;
-    if (!CopyReplacing(source, target))
-        return false;
-    return QFile::remove(source);
-}
-
 AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target)
 {
     const QString temporary = CopyToSibling(source, target);
@@ -277,16 +266,13 @@ AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, co
     return placed;
 }
 
-AtomicWrite::Placed COutputPaths::MoveWithoutReplacing(const QString& source, const QString& target)
+AtomicWrite::Placed COutputPaths::RenameInto(const QString& source, const QString& target, bool replace)
 {
-    const AtomicWrite::Placed placed =
-        AtomicWrite::RenameNoReplace(QFile::encodeName(source), QFile::encodeName(target));
-    if (placed != AtomicWrite::Placed::Failed || errno != EXDEV)
-        return placed;
-    const AtomicWrite::Placed copied = CopyWithoutReplacing(source, target);
-    if (copied != AtomicWrite::Placed::Done)
-        return copied;
-    return QFile::remove(source) ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
+    const QByteArray from = QFile::encodeName(source);
+    const QByteArray to = QFile::encodeName(target);
+    if (!replace)
+        return AtomicWrite::RenameNoReplace(from, to);
+    return RenameOver(source, target) ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
 }
 
 int COutputPaths::RemoveStaleTemporaries(const QString& folder)

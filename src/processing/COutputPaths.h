@@ -71,14 +71,15 @@ public:
     // Copies source over target through a temporary file in the target's
     // folder, so a failed copy leaves an existing target as it was.
     static bool CopyReplacing(const QString& source, const QString& target);
-    // Moves source over target (a rename, or copy and delete across file
-    // systems). The source is removed only once the target is complete.
-    static bool MoveReplacing(const QString& source, const QString& target);
-    // The same, except that the target takes its name only while nothing
-    // has it, in one step: Taken when a file got there first (after any
-    // earlier check), with the source and that file left as they were.
+    // The same without replacing: the target takes its name only while
+    // nothing has it, in one step; Taken when a file got there first (after
+    // any earlier check), with the source and that file left as they were.
     static AtomicWrite::Placed CopyWithoutReplacing(const QString& source, const QString& target);
-    static AtomicWrite::Placed MoveWithoutReplacing(const QString& source, const QString& target);
+    // Gives source the name target in one rename, replacing what is there or
+    // only taking a free name. Failed (errno set) where no rename can do it,
+    // across file systems or out of a folder that may not change, say: the
+    // caller copies instead.
+    static AtomicWrite::Placed RenameInto(const QString& source, const QString& target, bool replace);
 
     // Removes the temporary files that a copy (CopyReplacing) or a write
     // (AtomicWrite) cut short by a killed run left in `folder`: ours by name

@@ -82,6 +82,7 @@ void CProcessController::BuildForm()
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(this));
     progressBar = new QProgressBar(this);
+    progressBar->setObjectName("progressBar");
     progressBar->setMinimumHeight(24);
     progressBar->setTextVisible(true);
     progressBar->setFormat("%p%");
@@ -90,11 +91,13 @@ void CProcessController::BuildForm()
     auto* timeRow = new QHBoxLayout;
     timeRow->addWidget(new QLabel(this));
     textTime = new QLabel(this);
+    textTime->setObjectName("textTime");
     textTime->setEnabled(false);
     textTime->setMinimumWidth(80);
     timeRow->addWidget(textTime);
     timeRow->addStretch();
     textProgressCount = new QLabel(this);
+    textProgressCount->setObjectName("textProgressCount");
     textProgressCount->setEnabled(false);
     textProgressCount->setMinimumWidth(80);
     textProgressCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -159,6 +162,7 @@ void CProcessController::Init()
     totalOperations = operationsPerPhoto * photoCount;
     progressBar->setRange(0, std::max(totalOperations, 1));
     progressBar->setValue(0);
+    progressBar->setFormat("0%");
 
     buttonOKCancel->setText(tr("Cancel"));
     textProgressCount->setText(QStringLiteral("0 / %1").arg(photoCount));
@@ -333,10 +337,20 @@ qint64 CProcessController::RunTimeMs() const
 void CProcessController::ProgressOperation()
 {
     ++operationsDone;
-    progressBar->setValue(progressBar->value() + 1);
+    ShowProgress(operationsDone);
     if (operationsDone % 20 == 0)
         estimatedTotal = qint64(totalOperations) * (RunTimeMs() / operationsDone);
-    UpdateTitleText(progressBar->text());
+}
+
+void CProcessController::ShowProgress(int value)
+{
+    progressBar->setValue(std::clamp(value, progressBar->minimum(), progressBar->maximum()));
+    // One figure for the bar and the title.
+    const qint64 steps = qint64(progressBar->maximum()) - progressBar->minimum();
+    const qint64 percent = steps > 0 ? (qint64(progressBar->value()) - progressBar->minimum()) * 100 / steps : 100;
+    const QString text = QStringLiteral("%1%").arg(percent);
+    progressBar->setFormat(text);
+    UpdateTitleText(text);
 }
 
 void CProcessController::ProgressImage()
@@ -347,8 +361,16 @@ void CProcessController::ProgressImage()
 
 void CProcessController::OnTimer()
 {
-    textTime->setText(TimeN2LongS(RunTimeMs()) + " / " +
-                      (estimatedTotal < 1 ? QStringLiteral("NA") : TimeN2LongS(estimatedTotal)));
+    ShowTimes();
+}
+
+void CProcessController::ShowTimes()
+{
+    // The whole run never takes less than the time it has taken already.
+    const qint64 spent = RunTimeMs();
+    const QString total =
+        estimatedTotal < 1 ? QStringLiteral("NA") : TimeN2LongS(std::max(estimatedTotal, spent));
+    textTime->setText(TimeN2LongS(spent) + " / " + total);
 }
 
 QString CProcessController::TimeN2LongS(qint64 ms)
@@ -542,6 +564,15 @@ void CProcessController::EndOfRun()
     // The run time stops here (a pause has already stopped it).
     timeOffset = RunTimeMs();
     elapsed.invalidate();
+    if (!stoppedByUser) {
+        // Every photo is done, written or not.
+        photosDone = photoCount;
+        textProgressCount->setText(QStringLiteral("%1 / %2").arg(photoCount).arg(photoCount));
+        operationsDone = totalOperations;
+        ShowProgress(progressBar->maximum());
+        estimatedTotal = timeOffset;
+    }
+    ShowTimes();
     for (auto& thread : threads) {
         errorCount += int(thread->errorCount);
         warningCount += int(thread->warningCount);
@@ -654,8 +685,14 @@ void CProcessController::FinishDelivery(bool complete)
                            0);
         return;
     }
-    for (const QString& source : sources)
-        CProcessThread::RemoveSource(source);
+    for (const QString& source : sources) {
+        const QString reason = CProcessThread::RemoveSource(source);
+        if (reason.isEmpty())
+            continue;
+        UpdateLogOnNewLine(" - " + EscapeForLog(CProcessThread::SourceKeptText(reason)) + " " + EscapeForLog(source),
+                           0);
+        ++warningCount;
+    }
 }
 
 void CProcessController::UpdateLogOnNewLine(QString text, int mode)
@@ -676,8 +713,7 @@ void CProcessController::PrepareInterfaceForUpload()
     textProgressCount->setText(QStringLiteral("%1 / %2").arg(0).arg(files));
     textTime->clear();
     progressBar->setRange(0, std::max(files, 1));
-    progressBar->setValue(0);
-    UpdateTitleText("0%");
+    ShowProgress(0);
 }
 
 void CProcessController::ProgressImageUpload(double kbPerSecond)
@@ -685,9 +721,7 @@ void CProcessController::ProgressImageUpload(double kbPerSecond)
     const int files = int(OutputPaths().size());
     ++photosDone;
     textProgressCount->setText(QStringLiteral("%1 / %2").arg(photosDone).arg(files));
-    const int percent = files > 0 ? int(std::floor(photosDone * 100.0 / files + 0.5)) : 100;
-    UpdateTitleText(QStringLiteral("%1%").arg(percent));
-    progressBar->setValue(progressBar->value() + 1);
+    ShowProgress(progressBar->value() + 1);
     textTime->setText(QString::number(qint64(kbPerSecond)) + " KB/s");
 }
 

@@ -109,6 +109,11 @@ private:
     void BuildForm();
     void Init();
     void StartThreads();
+    // Sets the bar to `value` (kept within its range) and the title to the
+    // same percentage.
+    void ShowProgress(int value);
+    // The time text: run time, and the whole run's estimate.
+    void ShowTimes();
     void UpdateTitleText(QString text);
     QString FindCommonPath() const;
     void ComputeIdForPath();

@@ -122,6 +122,8 @@ void CProcessThread::run()
         ProcessPhoto();
         if (cancelRequested.load())
             break;
+        // Done however it ended: written, skipped or failed.
+        FinishPhotoProgress();
         if (profile->Multipage && documentAbandoned)
             return; // the declined single document: nothing to show
     }
@@ -146,6 +148,8 @@ void CProcessThread::ProcessPhoto()
     filtersFailed = false;
     sourceDamaged = false;
     writtenFiles.clear();
+
+    operationsThisPhoto = 0;
 
     // One ping gives the page count and the capture date.
     const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
@@ -199,8 +203,6 @@ void CProcessThread::ProcessPhoto()
                 if (PollStop())
                     return;
                 WriteImage(failed);
-                if (!failed)
-                    emit IncProgressImage();
             }
             // The pixels are not needed any more (a single document keeps
             // its pages until it is written).
@@ -261,9 +263,33 @@ void CProcessThread::LogFailure(const QString& message, const QString& path, int
 
 void CProcessThread::LogWarning(const QString& message, const QString& path, int dialogLength)
 {
-    emit AppendLog(" - " + message + " " + TruncateString(path, dialogLength, true), 1);
-    emit AppendLog(" - " + message + " " + path, 2);
+    // Escaped as on every other line: names from photos and job files may
+    // hold control characters.
+    const QString text = EscapeForLog(message);
+    const QString shownPath = EscapeForLog(path);
+    emit AppendLog(" - " + text + " " + TruncateString(shownPath, dialogLength, true), 1);
+    emit AppendLog(" - " + text + " " + shownPath, 2);
     ++warningCount;
+}
+
+void CProcessThread::CountOperation()
+{
+    ++operationsThisPhoto;
+    emit IncProgressOperation();
+}
+
+void CProcessThread::FinishPhotoProgress()
+{
+    // Read, each active filter, write; a page of the single document is
+    // written with the document.
+    int expected = 2;
+    for (const SFilterRecord& record : std::as_const(filters))
+        expected += record.active ? 1 : 0;
+    if (profile->Multipage)
+        --expected;
+    for (; operationsThisPhoto < expected; ++operationsThisPhoto)
+        emit IncProgressOperation();
+    emit IncProgressImage();
 }
 
 void CProcessThread::LightProcessing(bool& done)
@@ -279,17 +305,27 @@ void CProcessThread::LightProcessing(bool& done)
     }
     // A source that must outlive the delivery is copied, not moved.
     const bool move = profile->DeleteSource && !deferSourceDeletion;
+    bool sourceGone = false; // moved by the rename, or the output is the source itself
     const Placement placement = PlaceOutput([&](bool replace) {
-        if (COutputPaths::SameFile(current.path, outputPath))
+        if (COutputPaths::SameFile(current.path, outputPath)) {
+            sourceGone = true;
             return AtomicWrite::Placed::Done;
-        if (replace) {
-            DisableReadOnly(outputPath);
-            const bool ok = move ? COutputPaths::MoveReplacing(current.path, outputPath)
-                                 : COutputPaths::CopyReplacing(current.path, outputPath);
-            return ok ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
         }
-        return move ? COutputPaths::MoveWithoutReplacing(current.path, outputPath)
-                    : COutputPaths::CopyWithoutReplacing(current.path, outputPath);
+        if (replace)
+            DisableReadOnly(outputPath);
+        if (move) {
+            const AtomicWrite::Placed renamed = COutputPaths::RenameInto(current.path, outputPath, replace);
+            if (renamed != AtomicWrite::Placed::Failed) {
+                sourceGone = renamed == AtomicWrite::Placed::Done;
+                return renamed;
+            }
+            // No rename can do it (another file system, a folder that may
+            // not change): copied, and the source deleted afterwards.
+        }
+        if (replace)
+            return COutputPaths::CopyReplacing(current.path, outputPath) ? AtomicWrite::Placed::Done
+                                                                          : AtomicWrite::Placed::Failed;
+        return COutputPaths::CopyWithoutReplacing(current.path, outputPath);
     });
     if (placement == Placement::Skipped)
         return;
@@ -306,10 +342,11 @@ void CProcessThread::LightProcessing(bool& done)
     outputWritten = true;
     writtenFiles = {outputPath};
     RecordWrittenOutputs();
-    emit IncProgressOperation();
-    emit IncProgressOperation();
-    emit IncProgressImage();
+    CountOperation();
+    CountOperation();
     UpdateFileAttributes();
+    if (move && !sourceGone)
+        RemoveSourceOrWarn(current.path);
     if (deferSourceDeletion)
         DeleteSourceIfDone();
 }
@@ -343,7 +380,7 @@ void CProcessThread::ReadImage(bool& failed)
                                     : tr("Warning: damaged photo (%1):").arg(imageManager.readDamage);
         LogWarning(message, current.path, 32);
     }
-    emit IncProgressOperation();
+    CountOperation();
 }
 
 void CProcessThread::ApplyFilters()
@@ -362,7 +399,7 @@ void CProcessThread::ApplyFilters()
         else
             ok = imageManager.ApplyFilter(record);
         if (ok) {
-            emit IncProgressOperation();
+            CountOperation();
         } else {
             filtersFailed = true;
             LogFailure(tr("Failed to apply '%1' filter to").arg(record.name), current.path, 32,
@@ -401,7 +438,7 @@ void CProcessThread::WriteImage(bool& failed)
     outputWritten = true;
     WarnAboveSizeCap(format);
     RecordWrittenOutputs();
-    emit IncProgressOperation();
+    CountOperation();
     UpdateFileAttributes();
     DeleteSourceIfDone();
 }
@@ -437,6 +474,9 @@ void CProcessThread::WriteDocument()
             return AtomicWrite::Placed::Done;
         return imageManager.targetTaken ? AtomicWrite::Placed::Taken : AtomicWrite::Placed::Failed;
     });
+    // Every page's last step is done, however the document ended.
+    for (int i = 0; i < photosTaken; ++i)
+        emit IncProgressOperation();
     if (placement == Placement::Skipped) {
         emit AppendLog(" - " + tr("Skipped") + " " + EscapeForLog(outputPath), 2);
         return;
@@ -444,13 +484,16 @@ void CProcessThread::WriteDocument()
     if (placement == Placement::Failed) {
         LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
         return;
-    }    for (int i = 0; i < photosTaken; ++i)
-        emit IncProgressOperation();
+    }
     for (const QString& line : std::as_const(documentLines))
         emit AppendLog(line, 2);
     documentLines.clear();
     RecordWrittenOutputs();
     UpdateFileAttributes();
+    // The photos are the document's pages: they stay, and the user asked
+    // for them to go.
+    if (profile->DeleteSource)
+        LogWarning(tr("Warning: the source photos are kept, they are the pages of"), outputPath, 64);
 }
 
 void CProcessThread::DeleteSourceIfDone()
@@ -474,7 +517,7 @@ void CProcessThread::DeleteSourceIfDone()
         shared->pendingSources.append(current.path);
         return;
     }
-    RemoveSource(current.path);
+    RemoveSourceOrWarn(current.path);
 }
 
 bool CProcessThread::OutputMustReachDisk() const
@@ -487,13 +530,26 @@ bool CProcessThread::MustFlushOutput(bool deleteSource, const QString& source, c
     return deleteSource || COutputPaths::SameFile(source, output);
 }
 
-bool CProcessThread::RemoveSource(const QString& path)
+QString CProcessThread::RemoveSource(const QString& path)
 {
     DisableReadOnly(path);
-    if (QFile::remove(path))
-        return true;
-    SystemLogWrite("RemoveSource", "cannot delete source " + path);
-    return false;
+    QFile file(path);
+    if (file.remove())
+        return QString();
+    SystemLogWrite("RemoveSource", "cannot delete source " + path + ": " + file.errorString());
+    return file.errorString();
+}
+
+QString CProcessThread::SourceKeptText(const QString& reason)
+{
+    return tr("Warning: the source could not be deleted (%1):").arg(reason);
+}
+
+void CProcessThread::RemoveSourceOrWarn(const QString& path)
+{
+    const QString reason = RemoveSource(path);
+    if (!reason.isEmpty())
+        LogWarning(SourceKeptText(reason), path, 32);
 }
 
 void CProcessThread::LogAppendAction()

@@ -83,8 +83,11 @@ public:
     // page of the single multi-page document.
     bool MustReencode() const;
     static bool DisableReadOnly(QString path);
-    // Unlocks and deletes a source photo; false when it is still there.
-    static bool RemoveSource(const QString& path);
+    // Unlocks and deletes a source photo: "" once it is gone, else why it
+    // is still there.
+    static QString RemoveSource(const QString& path);
+    // The warning for a source that could not be deleted, before its path.
+    static QString SourceKeptText(const QString& reason);
     // Whether an output has to be on the disk before it takes its name:
     // when its source will be deleted, or when it replaces its own source.
     // Any other output can be written again from its source should the
@@ -147,6 +150,13 @@ private:
     void LogAppendAction();
     void PostProcessing();
     void DeleteSourceIfDone();
+    // Deletes a source; a warning line names it when it stays.
+    void RemoveSourceOrWarn(const QString& path);
+    // One step of the current photo done, for the progress bar.
+    void CountOperation();
+    // The photo is done, however it ended: the bar gets the steps it did not
+    // run, and the photo count goes up.
+    void FinishPhotoProgress();
     bool OutputMustReachDisk() const;
     // Waits while paused; true when the run is to stop.
     bool PollStop();
@@ -248,6 +258,7 @@ private:
     QList<QString> documentLines;     // action lines of the single document's photos, held until it is written
     QList<SFilterRecord> filters;     // the job's filter list, copied at start
     int photosTaken = 0;              // photos this worker took from the hand-out
+    int operationsThisPhoto = 0;      // progress steps counted for the current photo
 
     QMutex wakeMutex;
     QWaitCondition wakeCondition;

@@ -169,7 +169,7 @@ void TestOutputPaths::replacingCopyAndMove()
     // A missing source leaves the target alone.
     QVERIFY(!COutputPaths::CopyReplacing(folder + "/missing", folder + "/dst"));
     QVERIFY(QFile::exists(folder + "/dst"));
-    QVERIFY(COutputPaths::MoveReplacing(folder + "/src", folder + "/moved"));
+    QVERIFY(COutputPaths::RenameInto(folder + "/src", folder + "/moved", true) == AtomicWrite::Placed::Done);
     QVERIFY(!QFile::exists(folder + "/src"));
     QVERIFY(QFile::exists(folder + "/moved"));
     // No temporary file is left behind.
@@ -180,7 +180,7 @@ void TestOutputPaths::placingWithoutReplacing_data()
 {
     QTest::addColumn<QString>("road");
     QTest::addColumn<QString>("inTheWay"); // "" (name free), "file", "link", "dangling", "folder"
-    for (const char* road : {"write", "copy", "move"}) {
+    for (const char* road : {"write", "copy", "rename"}) {
         for (const char* way : {"", "file", "link", "dangling", "folder"})
             QTest::newRow(qPrintable(QString("%1, %2").arg(road, *way ? way : "free"))) << road << way;
     }
@@ -212,13 +212,13 @@ void TestOutputPaths::placingWithoutReplacing()
     else if (road == "copy")
         placed = COutputPaths::CopyWithoutReplacing(source, target);
     else
-        placed = COutputPaths::MoveWithoutReplacing(source, target);
+        placed = COutputPaths::RenameInto(source, target, false);
 
     const QStringList before = {"in.jpg", "victim"};
     if (inTheWay.isEmpty()) {
         QVERIFY(placed == AtomicWrite::Placed::Done);
         QCOMPARE(ReadAll(target), QByteArray("new"));
-        QCOMPARE(QFile::exists(source), road != "move");
+        QCOMPARE(QFile::exists(source), road != "rename");
     } else {
         QVERIFY(placed == AtomicWrite::Placed::Taken);
         QVERIFY(QFile::exists(source));

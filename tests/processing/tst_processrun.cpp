@@ -17,6 +17,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScopeGuard>
 #include <QSet>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -24,6 +27,7 @@
 #include <QThread>
 
 #include <algorithm>
+#include <sys/mount.h>
 #include <functional>
 
 using namespace ProcessTestKit;
@@ -51,6 +55,9 @@ private slots:
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
     void damagedPhotoIsWrittenWithAWarning();
+    void progressEndsFullWithFailedPhotos();
+    void sourcesThatStayAreWarnings_data();
+    void sourcesThatStayAreWarnings();
     void sizeCapNotMetIsAWarning();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
@@ -399,7 +406,8 @@ void TestProcessRun::damagedPhotoIsWrittenWithAWarning()
     const QString root = NewJob("damaged");
     const QString out = root + "/out";
     const QString good = MakePhoto(root, "good.png");
-    const QString cut = MakePhoto(root, "cut.jpg", 240, 160);
+    // Control characters in the name are escaped on the warning line too.
+    const QString cut = MakePhoto(root, "cut\x1b[31m\a.jpg", 240, 160);
     QFile cutFile(cut);
     QVERIFY(cutFile.resize(cutFile.size() * 6 / 10));
     CUserProfile::GetInstance()->DeleteSource = true;
@@ -409,16 +417,128 @@ void TestProcessRun::damagedPhotoIsWrittenWithAWarning()
     QVERIFY(controller);
     QCOMPARE(controller->ErrorCount(), 0);
     QCOMPARE(controller->WarningCount(), 1);
-    QCOMPARE(FilesIn(out), QStringList({"cut.png", "good.png"}));
+    QCOMPARE(FilesIn(out).size(), 2);
     QVERIFY(QFile::exists(cut));
     QVERIFY(!QFile::exists(good));
     const QString buffer = controller->LogBuffer();
-    QVERIFY2(buffer.contains(" - Warning: damaged photo (Premature end of JPEG file), source kept: " + cut + "\r\n"),
+    QVERIFY2(buffer.contains(" - Warning: damaged photo (Premature end of JPEG file), source kept: " +
+                             EscapeForLog(cut) + "\r\n"),
              qPrintable(buffer));
-    QVERIFY(buffer.contains(" - Processed " + cut));
+    QVERIFY(buffer.contains(" - Processed " + EscapeForLog(cut)));
+    QVERIFY(!buffer.contains(QChar(0x1b)) && !buffer.contains(QChar(0x07)));
+    QVERIFY(!controller->LogViewText().contains(QChar(0x1b)));
     QVERIFY(buffer.contains("\r\nWarning: Process completed without errors, with 1 warning(s). For details see the log "
                             "above.\r\n"));
     QVERIFY(controller->LogViewText().contains("Warning: damaged photo (Premature end of JPEG file), source kept: "));
+}
+
+// A photo that fails counts as done: the bar ends full, the count at N / N,
+// the estimate never below the time taken; the title and the bar always
+// show one percentage.
+void TestProcessRun::progressEndsFullWithFailedPhotos()
+{
+    const QString root = NewJob("progress");
+    const QString broken = root + "/broken.jpg";
+    QVERIFY(ServerFixtures::WriteFile(broken, "not a photo at all"));
+    QStringList photos{broken};
+    for (int i = 0; i < 5; ++i)
+        photos << MakePhoto(root, QString("p%1.png").arg(i), 64, 48);
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative"), Filter(3080, "Negative")});
+    CUserProfile::GetInstance()->useMulticore = true;
+
+    auto controller = std::make_unique<CProcessController>();
+    auto* bar = controller->findChild<QProgressBar*>("progressBar");
+    QVERIFY(bar);
+    QStringList mismatches;
+    const auto compare = [&] {
+        const QString title = controller->windowTitle();
+        if (!title.endsWith("(" + bar->text() + ")"))
+            mismatches << title + " / " + bar->text();
+    };
+    // Looked at once each change has been shown in full.
+    connect(bar, &QProgressBar::valueChanged, controller.get(), compare, Qt::QueuedConnection);
+    QSignalSpy finished(controller.get(), &CProcessController::RunFinished);
+    QVERIFY(controller->IsRunFinished() || finished.wait(60000));
+    compare();
+    QCOMPARE(controller->ErrorCount(), 1);
+    QCOMPARE(bar->value(), bar->maximum());
+    QCOMPARE(bar->text(), QString("100%"));
+    QVERIFY2(controller->windowTitle().endsWith("(100%)"), qPrintable(controller->windowTitle()));
+    QCOMPARE(controller->findChild<QLabel*>("textProgressCount")->text(), QString("6 / 6"));
+    const QStringList times = controller->findChild<QLabel*>("textTime")->text().split(" / ");
+    QCOMPARE(times.size(), 2);
+    QVERIFY2(times[1] == "NA" || times[1] >= times[0], qPrintable(times.join(" / ")));
+    QVERIFY2(mismatches.isEmpty(), qPrintable(mismatches.join(", ")));
+}
+
+void TestProcessRun::sourcesThatStayAreWarnings_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::newRow("re-encoded") << "reencode";
+    QTest::newRow("moved unchanged") << "copy";
+    QTest::newRow("e-mail delivery") << "mail";
+    QTest::newRow("multi-page document") << "document";
+}
+
+// With Delete source, every output that was written counts as written;
+// each source that stays gets a warning line naming it and the reason,
+// counted in the summary.
+void TestProcessRun::sourcesThatStayAreWarnings()
+{
+    QFETCH(QString, road);
+    const QString root = NewJob("kept");
+    const QString out = root + "/out";
+    const QString in = root + "/in";
+    QVERIFY(QDir().mkpath(in));
+    // The sources lie on a file system that cannot change (the document's
+    // stay anyway).
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(QFile::encodeName(in).constData(), MNT_DETACH);
+    });
+    if (road != "document") {
+        mounted = ::mount("tmpfs", QFile::encodeName(in).constData(), "tmpfs", 0, "size=1m") == 0;
+        if (!mounted)
+            QSKIP("a file system cannot be mounted here (needs root)");
+    }
+    const QStringList photos = {MakePhoto(in, "a.png"), MakePhoto(in, "b.png"), MakePhoto(in, "c.png")};
+    if (mounted)
+        QCOMPARE(::mount(nullptr, QFile::encodeName(in).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->DeleteSource = true;
+    SetPhotos(photos);
+    SetFilters(road == "copy" ? QList<SFilterRecord>{} : QList<SFilterRecord>{Filter(3080, "Negative")});
+    if (road == "mail") {
+        profile->Destination = 2;
+        profile->SaveOnDiskMail = true;
+        profile->silentScript = true;
+        qputenv("GLIMMERBOX_OPENER", MailFixtures::MakeRecordingOpener().toLocal8Bit());
+    } else if (road == "document") {
+        profile->Multipage = true;
+        profile->OutputFormat = "TIF";
+    }
+    auto controller = Run();
+    qunsetenv("GLIMMERBOX_OPENER");
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 0);
+    const QString buffer = controller->LogBuffer();
+    for (const QString& photo : photos)
+        QVERIFY2(QFile::exists(photo), qPrintable(photo));
+    if (road == "document") {
+        QCOMPARE(controller->OutputPaths().size(), 1);
+        QCOMPARE(controller->WarningCount(), 1);
+        QVERIFY2(buffer.contains(" - Warning: the source photos are kept, they are the pages of " + out + "/a.tif"),
+                 qPrintable(buffer));
+        return;
+    }
+    QCOMPARE(controller->OutputPaths().size(), 3);
+    QCOMPARE(controller->WarningCount(), 3);
+    for (const QString& photo : photos)
+        QVERIFY2(buffer.contains(" - Warning: the source could not be deleted (Read-only file system): " + photo),
+                 qPrintable(buffer));
 }
 
 // A JPEG that cannot reach its fixed size even at the lowest quality is
