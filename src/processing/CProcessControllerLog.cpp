@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QScrollBar>
+#include <QTemporaryFile>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -113,14 +115,22 @@ void CProcessController::SaveLog()
 bool CProcessController::SaveLogToDisk(QString path)
 {
     QDir().mkpath(path.left(path.lastIndexOf('/')));
+    // Runs of other copies of the program write the same log: one at a
+    // time, or the later one would drop the earlier one's lines. A lock
+    // left by a copy that was killed is taken over.
+    QLockFile lock(path + ".lock");
+    lock.setStaleLockTime(60000);
+    if (!lock.tryLock(30000))
+        SystemLogWrite("SaveLogToDisk", "the log stays locked by another run; writing all the same");
     QFile previous(path);
     const bool hasPrevious = previous.open(QIODevice::ReadOnly);
-    const QString temporaryPath = path + ".tmp";
-    QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+    QTemporaryFile temporary(path + ".XXXXXX");
+    temporary.setAutoRemove(false);
+    if (!temporary.open()) {
         ShowLogWarning(tr("Could not save log."));
         return false;
     }
+    const QString temporaryPath = temporary.fileName();
     bool ok = temporary.write(kByteOrderMark, 3) == 3;
     const QByteArray text = logBuffer.toUtf8();
     ok = ok && temporary.write(text) == text.size();
@@ -134,8 +144,7 @@ bool CProcessController::SaveLogToDisk(QString path)
     // The new log replaces the old one in one step, so there is always a log.
     if (!ok || std::rename(QFile::encodeName(temporaryPath).constData(),
                            QFile::encodeName(path).constData()) != 0) {
-        if (!ok)
-            QFile::remove(temporaryPath);
+        QFile::remove(temporaryPath);
         ShowLogWarning(tr("Could not save log."));
         return false;
     }

@@ -151,6 +151,10 @@ void TestConcurrentRuns::twoRunsIntoOneFolder()
     int strangers = 0;
     QCOMPARE(CountByRun(out, &strangers), (QList<int>{kPhotos, kPhotos}));
     QCOMPARE(strangers, 0);
+    // One user, one log: both runs are in it.
+    QFile log(runs[0].home + "/Documents/Glimmerbox/Glimmerbox.log");
+    QVERIFY(log.open(QIODevice::ReadOnly));
+    QCOMPARE(log.readAll().count("Process started at "), 2);
 }
 
 // Uploads with Delete source and no copy kept on disk, same photo names,
