@@ -4,6 +4,7 @@
 #include "Common.h"
 #include "CICCProfiles.h"
 #include "COutputFormat.h"
+#include "CPngCodec.h"
 #include "CUserProfile.h"
 #include "LayerMode.h"
 #include "MagickCompat.h"
@@ -26,6 +27,17 @@ bool SaveBlob(const Magick::Blob& blob, const QString& path, bool flush)
 
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, bool flush)
 {
+    if (coder == "PNG") {
+        // Not through ImageMagick's PNG coder, which writes one PNG at a
+        // time for the whole process.
+        QByteArray bytes;
+        QString error;
+        if (!CPngCodec::Encode(target, bytes, &error)) {
+            SystemLogWrite("WriteOne", "PNG: " + error);
+            return false;
+        }
+        return AtomicWrite::ReplaceWithBytes(path, bytes.constData(), bytes.size(), flush);
+    }
     target.magick(coder);
     Magick::Blob blob;
     try {
@@ -280,7 +292,11 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 SetWriteOptions(page, format, profile->Quality);
                 page.magick(coder);
             }
-            if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
+            if (list.size() == 1 && coder == "PNG") {
+                if (!WriteOne(list.front(), path, coder, flushWrites))
+                    return false;
+                files.append(path);
+            } else if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
                 if (coder == "GIF")
                     FitGifScreen(list);
                 Magick::Blob blob;

@@ -1,0 +1,918 @@
+#include "CPngCodec.h"
+
+#include "MagickCompat.h"
+
+#include <spng.h>
+
+#include <QDateTime>
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct ContextDeleter
+{
+    void operator()(spng_ctx* context) const { spng_ctx_free(context); }
+};
+using Context = std::unique_ptr<spng_ctx, ContextDeleter>;
+
+struct FreeDeleter
+{
+    void operator()(void* memory) const { std::free(memory); }
+};
+
+constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+// Text, profiles and other chunks that are not pixels: what one of them may
+// hold, and all of them together, once inflated.
+constexpr size_t kChunkLimit = 64u << 20;
+constexpr size_t kChunkCacheLimit = 128u << 20;
+// The EXIF block in ImageMagick's "exif" profile starts with this header,
+// which the PNG chunk leaves out.
+constexpr char kExifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+// Text chunks at least this long are compressed, as ImageMagick does.
+constexpr size_t kCompressTextFrom = 128;
+
+QString Reason(int code)
+{
+    return QString::fromUtf8(spng_strerror(code));
+}
+
+// ---- Reading ----
+
+// ImageMagick's "Raw profile type NAME" text: a line with the name, a line
+// with the byte count, then the bytes in hexadecimal.
+std::string DecodeRawProfile(const char* text, size_t length)
+{
+    const char* end = text + length;
+    const char* p = text;
+    int newlines = 0;
+    while (p < end && newlines < 3) {
+        if (*p == '\n')
+            ++newlines;
+        ++p;
+    }
+    if (newlines < 3)
+        return std::string();
+    // The count line: "   1234"
+    const char* countLine = text;
+    for (int seen = 0; countLine < end && seen < 2; ++countLine)
+        seen += *countLine == '\n' ? 1 : 0;
+    const size_t declared = size_t(std::strtoul(std::string(countLine, std::min<size_t>(size_t(end - countLine), 24)).c_str(), nullptr, 10));
+    std::string bytes;
+    bytes.reserve(std::min(declared, size_t(end - p) / 2));
+    int high = -1;
+    for (; p < end && bytes.size() < declared; ++p) {
+        const char c = *p;
+        int value = -1;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            value = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            value = c - 'A' + 10;
+        if (value < 0)
+            continue;
+        if (high < 0) {
+            high = value;
+        } else {
+            bytes.push_back(char(high * 16 + value));
+            high = -1;
+        }
+    }
+    return bytes;
+}
+
+void SetProfile(Magick::Image& image, const std::string& name, const std::string& bytes)
+{
+    if (bytes.empty())
+        return;
+    image.profile(name, Magick::Blob(bytes.data(), bytes.size()));
+}
+
+void ReadText(spng_ctx* context, Magick::Image& image)
+{
+    uint32_t count = 0;
+    if (spng_get_text(context, nullptr, &count) != 0 || count == 0)
+        return;
+    std::vector<spng_text> texts(count);
+    if (spng_get_text(context, texts.data(), &count) != 0)
+        return;
+    for (const spng_text& text : texts) {
+        const std::string key(text.keyword, strnlen(text.keyword, sizeof text.keyword));
+        const std::string value(text.text ? text.text : "", text.text ? text.length : 0);
+        static const std::string rawProfile = "Raw profile type ";
+        if (key.compare(0, rawProfile.size(), rawProfile) == 0) {
+            std::string name = key.substr(rawProfile.size());
+            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+            if (name == "app1")
+                name = value.size() > 4 && DecodeRawProfile(value.data(), value.size()).compare(0, 4, "Exif") == 0 ? "exif" : "xmp";
+            if (name == "icm")
+                name = "icc";
+            if (!name.empty())
+                SetProfile(image, name, DecodeRawProfile(value.data(), value.size()));
+            continue;
+        }
+        if (key == "XML:com.adobe.xmp") {
+            SetProfile(image, "xmp", value);
+            continue;
+        }
+        if (!key.empty())
+            image.attribute(key, value);
+    }
+}
+
+void ReadColourChunks(spng_ctx* context, Magick::Image& image, bool grey)
+{
+    spng_iccp iccp {};
+    const bool hasIcc = spng_get_iccp(context, &iccp) == 0 && iccp.profile && iccp.profile_len > 0;
+    if (hasIcc) {
+        image.profile("icc", Magick::Blob(iccp.profile, iccp.profile_len));
+        // The profile's description, maker and model as properties, as
+        // ImageMagick's readers leave them.
+        image.attribute("icc:description");
+    }
+
+    uint8_t intent = 0;
+    if (spng_get_srgb(context, &intent) == 0) {
+        static const Magick::RenderingIntent intents[] = {Magick::PerceptualIntent, Magick::RelativeIntent,
+                                                          Magick::SaturationIntent, Magick::AbsoluteIntent};
+        image.renderingIntent(intents[std::min<int>(intent, 3)]);
+        MagickCompat::SetGammaTag(image, double(float(0.45455)));
+        MagickCompat::SetChromaticity(image, {{0.3127, 0.329}, {0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}});
+    }
+    uint32_t gammaValue = 0;
+    if (spng_get_gama_int(context, &gammaValue) == 0 && gammaValue > 0) {
+        // Kept in single precision, as ImageMagick keeps it.
+        const double gamma = double(float(gammaValue / 100000.0));
+        // A file gamma far from sRGB's (towards linear light): ImageMagick
+        // takes the pixels as linear.
+        if (gamma > 0.75)
+            MagickCompat::TagLinear(image, grey);
+        MagickCompat::SetGammaTag(image, gamma);
+    }
+    spng_chrm chrm {};
+    if (spng_get_chrm(context, &chrm) == 0) {
+        MagickCompat::SetChromaticity(image, {{chrm.white_point_x, chrm.white_point_y},
+                                              {chrm.red_x, chrm.red_y},
+                                              {chrm.green_x, chrm.green_y},
+                                              {chrm.blue_x, chrm.blue_y}});
+    }
+}
+
+void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& header)
+{
+    spng_phys phys {};
+    if (spng_get_phys(context, &phys) == 0) {
+        if (phys.unit_specifier == 1) {
+            image.resolutionUnits(Magick::PixelsPerCentimeterResolution);
+            MagickCompat::SetResolution(image, phys.ppu_x / 100.0, phys.ppu_y / 100.0);
+        } else {
+            MagickCompat::SetResolution(image, phys.ppu_x, phys.ppu_y);
+        }
+    }
+    spng_bkgd background {};
+    if (spng_get_bkgd(context, &background) == 0) {
+        const int scale = header.bit_depth == 16 ? 1 : 65535 / ((1 << header.bit_depth) - 1);
+        if (header.color_type == SPNG_COLOR_TYPE_INDEXED) {
+            spng_plte palette {};
+            if (spng_get_plte(context, &palette) == 0 && background.plte_index < palette.n_entries) {
+                const spng_plte_entry& e = palette.entries[background.plte_index];
+                MagickCompat::SetBackground16(image, e.red * 257u, e.green * 257u, e.blue * 257u);
+            }
+        } else if (header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
+                   || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) {
+            const unsigned grey = unsigned(std::min(65535, background.gray * scale));
+            MagickCompat::SetBackground16(image, grey, grey, grey);
+        } else {
+            MagickCompat::SetBackground16(image, unsigned(std::min(65535, background.red * scale)),
+                                          unsigned(std::min(65535, background.green * scale)),
+                                          unsigned(std::min(65535, background.blue * scale)));
+        }
+    }
+    spng_exif exif {};
+    if (spng_get_exif(context, &exif) == 0 && exif.data && exif.length > 0) {
+        std::string bytes(kExifHeader, sizeof kExifHeader);
+        bytes.append(exif.data, exif.length);
+        SetProfile(image, "exif", bytes);
+    }
+    ReadText(context, image);
+}
+
+// The orientation as ImageMagick's readers leave it: from the EXIF
+// orientation (the profile or a text chunk), else a TIFF orientation text.
+void TakeOrientation(Magick::Image& image)
+{
+    std::string value = image.attribute("exif:Orientation");
+    if (value.empty())
+        value = image.attribute("tiff:Orientation");
+    if (value.empty())
+        return;
+    const long orientation = std::strtol(value.c_str(), nullptr, 10);
+    if (orientation >= 0 && orientation <= 8)
+        image.orientation(Magick::OrientationType(orientation));
+    MagickCompat::DeleteProperty(image, "exif:Orientation");
+    MagickCompat::DeleteProperty(image, "tiff:Orientation");
+}
+
+// Keeps the channels the image has: grey or RGB, with alpha or without,
+// moving the samples to the front of the decoded RGBA buffer.
+template <typename Sample>
+void CompactSamples(std::vector<unsigned char>& buffer, size_t pixels, bool alpha)
+{
+    if (alpha)
+        return;
+    auto* samples = reinterpret_cast<Sample*>(buffer.data());
+    for (size_t i = 0; i < pixels; ++i) {
+        samples[i * 3] = samples[i * 4];
+        samples[i * 3 + 1] = samples[i * 4 + 1];
+        samples[i * 3 + 2] = samples[i * 4 + 2];
+    }
+}
+
+// ---- Writing ----
+
+struct Layout
+{
+    uint8_t colourType = SPNG_COLOR_TYPE_TRUECOLOR;
+    uint8_t bitDepth = 8;
+    std::vector<uint32_t> palette; // RGBA, packed as R | G << 8 | B << 16 | A << 24
+    bool keyed = false;  // transparent pixels are those of colour `key` (RGB)
+    uint32_t key = 0;
+};
+
+uint32_t Pack(const unsigned char* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+// The smallest bit depth (1, 2, 4 or 8) that holds every grey level.
+uint8_t GreyDepth(const std::vector<unsigned char>& rgba)
+{
+    bool fits1 = true, fits2 = true, fits4 = true;
+    for (size_t i = 0; i < rgba.size() && fits4; i += 4) {
+        const unsigned v = rgba[i];
+        fits1 = fits1 && (v == 0 || v == 255);
+        fits2 = fits2 && v % 85 == 0;
+        fits4 = fits4 && v % 17 == 0;
+    }
+    return fits1 ? 1 : fits2 ? 2 : fits4 ? 4 : 8;
+}
+
+// A colour that no opaque pixel has, to stand for the transparent pixels of
+// an image whose pixels are either opaque or wholly transparent; grey when
+// `grey`. The first transparent pixel's own colour when it will do.
+bool FindKey(const std::vector<unsigned char>& rgba, bool grey, uint32_t& key)
+{
+    std::vector<bool> used(size_t(1) << 24, false);
+    size_t firstTransparent = rgba.size();
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        if (rgba[i + 3] == 255)
+            used[Pack(&rgba[i]) & 0xffffff] = true;
+        else if (firstTransparent == rgba.size())
+            firstTransparent = i;
+    }
+    const uint32_t own = Pack(&rgba[firstTransparent]) & 0xffffff;
+    const bool ownIsGrey = rgba[firstTransparent] == rgba[firstTransparent + 1]
+        && rgba[firstTransparent] == rgba[firstTransparent + 2];
+    if (!used[own] && (!grey || ownIsGrey)) {
+        key = own;
+        return true;
+    }
+    for (uint32_t level = 0; level < 256; ++level) {
+        const uint32_t candidate = grey ? level * 0x010101u : level;
+        if (!used[candidate]) {
+            key = candidate;
+            return true;
+        }
+    }
+    return false;
+}
+
+Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
+{
+    bool opaque = true;
+    bool binary = true;      // every alpha is 0 or 255
+    bool grey = true;        // every pixel is grey
+    bool greyOpaque = true;  // every opaque pixel is grey
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        const unsigned char alpha = mayHaveAlpha ? rgba[i + 3] : 255;
+        const bool isGrey = rgba[i] == rgba[i + 1] && rgba[i] == rgba[i + 2];
+        opaque = opaque && alpha == 255;
+        binary = binary && (alpha == 0 || alpha == 255);
+        grey = grey && isGrey;
+        greyOpaque = greyOpaque && (isGrey || alpha != 255);
+    }
+    if (!mayHaveAlpha) {
+        for (size_t i = 3; i < rgba.size(); i += 4)
+            rgba[i] = 255;
+    }
+    Layout layout;
+    // Binary transparency goes into one key colour where one is free, as
+    // ImageMagick's coder writes it.
+    if (!opaque && binary && FindKey(rgba, greyOpaque, layout.key)) {
+        layout.keyed = true;
+        for (size_t i = 0; i < rgba.size(); i += 4) {
+            if (rgba[i + 3] == 0) {
+                rgba[i] = uint8_t(layout.key);
+                rgba[i + 1] = uint8_t(layout.key >> 8);
+                rgba[i + 2] = uint8_t(layout.key >> 16);
+            }
+        }
+        grey = greyOpaque;
+    }
+    const bool noAlphaChannel = opaque || layout.keyed;
+    if (grey && noAlphaChannel) {
+        layout.colourType = SPNG_COLOR_TYPE_GRAYSCALE;
+        layout.bitDepth = GreyDepth(rgba);
+        return layout;
+    }
+    if (grey) {
+        layout.colourType = SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
+        return layout;
+    }
+    std::unordered_map<uint32_t, int> seen;
+    seen.reserve(512);
+    for (size_t i = 0; i < rgba.size(); i += 4) {
+        if (seen.emplace(Pack(&rgba[i]), 0).second && seen.size() > 256)
+            break;
+    }
+    if (seen.size() <= 256) {
+        layout.keyed = false;
+        layout.colourType = SPNG_COLOR_TYPE_INDEXED;
+        // Transparent entries first, so the transparency chunk stays short.
+        for (const auto& entry : seen)
+            layout.palette.push_back(entry.first);
+        std::sort(layout.palette.begin(), layout.palette.end(), [](uint32_t a, uint32_t b) {
+            const uint32_t alphaA = a >> 24, alphaB = b >> 24;
+            return alphaA != alphaB ? alphaA < alphaB : (a & 0xffffff) < (b & 0xffffff);
+        });
+        const size_t n = layout.palette.size();
+        layout.bitDepth = n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8;
+        return layout;
+    }
+    layout.colourType = noAlphaChannel ? SPNG_COLOR_TYPE_TRUECOLOR : SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
+    return layout;
+}
+
+// The rows in the layout's own format, samples of less than 8 bits packed
+// from the high bit down.
+std::vector<unsigned char> PackRows(const std::vector<unsigned char>& rgba, size_t width, size_t height,
+                                    const Layout& layout)
+{
+    const size_t pixels = width * height;
+    std::vector<unsigned char> out;
+    switch (layout.colourType) {
+    case SPNG_COLOR_TYPE_TRUECOLOR:
+        out.resize(pixels * 3);
+        for (size_t i = 0; i < pixels; ++i)
+            std::memcpy(&out[i * 3], &rgba[i * 4], 3);
+        return out;
+    case SPNG_COLOR_TYPE_TRUECOLOR_ALPHA:
+        return rgba;
+    case SPNG_COLOR_TYPE_GRAYSCALE_ALPHA:
+        out.resize(pixels * 2);
+        for (size_t i = 0; i < pixels; ++i) {
+            out[i * 2] = rgba[i * 4];
+            out[i * 2 + 1] = rgba[i * 4 + 3];
+        }
+        return out;
+    default:
+        break;
+    }
+    std::unordered_map<uint32_t, uint8_t> index;
+    for (size_t i = 0; i < layout.palette.size(); ++i)
+        index.emplace(layout.palette[i], uint8_t(i));
+    const unsigned depth = layout.bitDepth;
+    const size_t rowBytes = (width * depth + 7) / 8;
+    out.assign(rowBytes * height, 0);
+    for (size_t y = 0; y < height; ++y) {
+        unsigned char* row = &out[y * rowBytes];
+        for (size_t x = 0; x < width; ++x) {
+            const unsigned char* p = &rgba[(y * width + x) * 4];
+            unsigned value;
+            if (layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE)
+                value = depth == 8 ? p[0] : p[0] / (255u / ((1u << depth) - 1));
+            else
+                value = index.at(Pack(p));
+            if (depth == 8) {
+                row[x] = uint8_t(value);
+            } else {
+                const size_t bit = x * depth;
+                row[bit / 8] |= uint8_t(value << (8 - depth - bit % 8));
+            }
+        }
+    }
+    return out;
+}
+
+// The zlib settings of an ImageMagick quality, as its PNG coder takes it:
+// the tens give the level (below 10: Huffman coding only, unfiltered); the
+// units 1 to 4 leave the rows unfiltered, 0 and 5 to 7 filter them
+// adaptively, 8 and 9 filter adaptively with run-length coding. No quality
+// (0) stands for 75.
+struct Compression
+{
+    int level = 7;
+    int strategy = 0;
+    int filters = SPNG_FILTER_CHOICE_ALL;
+};
+
+Compression CompressionOf(size_t quality, const Layout& layout)
+{
+    constexpr int zDefault = 0, zFiltered = 1, zHuffmanOnly = 2, zRle = 3;
+    if (quality == 0)
+        quality = 75;
+    quality = std::min<size_t>(quality, 100);
+    Compression c;
+    if (quality < 10) {
+        c.level = 6;
+        c.strategy = zHuffmanOnly;
+        c.filters = SPNG_FILTER_CHOICE_NONE;
+        return c;
+    }
+    const unsigned units = unsigned(quality % 10);
+    c.level = int(std::min<size_t>(quality / 10, 9));
+    // Palettes and samples of less than 8 bits are never filtered.
+    const bool packed = layout.colourType == SPNG_COLOR_TYPE_INDEXED || layout.bitDepth < 8;
+    if ((units >= 1 && units <= 4) || packed) {
+        c.filters = SPNG_FILTER_CHOICE_NONE;
+        c.strategy = zDefault;
+    } else {
+        c.filters = SPNG_FILTER_CHOICE_ALL;
+        c.strategy = units >= 8 ? zRle : zFiltered;
+    }
+    return c;
+}
+
+// ICC profiles of sRGB that ImageMagick writes as the sRGB chunk instead, by
+// length, with the rendering intent they stand for.
+int SrgbProfileIntent(const Magick::Blob& icc)
+{
+    static const struct { size_t length; int intent; } known[] = {
+        {3048, 0}, {3052, 1}, {60988, 0}, {60960, 0}, {3024, 1}, {3144, 0},
+    };
+    if (icc.length() < 132)
+        return -1;
+    const std::string bytes(static_cast<const char*>(icc.data()), icc.length());
+    if (bytes.find("sRGB") == std::string::npos)
+        return -1;
+    for (const auto& entry : known) {
+        if (entry.length == icc.length())
+            return entry.intent;
+    }
+    return -1;
+}
+
+// libspng keeps pointers to the data of the chunks it is given until the
+// file is encoded: the blobs live here until then.
+struct ChunkData
+{
+    Magick::Blob icc;
+    Magick::Blob exif;
+    std::vector<std::string> texts;
+};
+
+bool SetColourChunks(spng_ctx* context, const Magick::Image& image, const Layout& layout, ChunkData& keep)
+{
+    const bool grey = layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE
+        || layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
+    keep.icc = image.profile("icc");
+    const Magick::Blob& icc = keep.icc;
+    if (icc.length() > 0) {
+        const int intent = SrgbProfileIntent(icc);
+        if (intent >= 0)
+            return spng_set_srgb(context, uint8_t(intent)) == 0;
+        // A grey PNG cannot carry an RGB profile: it is left out.
+        const bool greyProfile = icc.length() >= 20 && std::memcmp(static_cast<const char*>(icc.data()) + 16, "GRAY", 4) == 0;
+        if (grey == greyProfile) {
+            spng_iccp iccp {};
+            std::strcpy(iccp.profile_name, "icc");
+            iccp.profile_len = icc.length();
+            iccp.profile = const_cast<char*>(static_cast<const char*>(icc.data()));
+            spng_set_iccp(context, &iccp);
+        }
+    } else if (image.gamma() > 0.0) {
+        spng_set_gama_int(context, uint32_t(std::lround(image.gamma() * 100000.0)));
+    }
+    if (!grey) {
+        const MagickCompat::Chromaticity c = MagickCompat::GetChromaticity(image);
+        if (c.white[0] > 0.0 && c.white[1] > 0.0) {
+            spng_chrm chrm {c.white[0], c.white[1], c.red[0], c.red[1], c.green[0], c.green[1], c.blue[0], c.blue[1]};
+            spng_set_chrm(context, &chrm);
+        }
+    }
+    return true;
+}
+
+void SetResolution(spng_ctx* context, const Magick::Image& image)
+{
+    const double x = MagickCompat::XResolution(image);
+    const double y = MagickCompat::YResolution(image);
+    if (x <= 0.0 || y <= 0.0)
+        return;
+    spng_phys phys {};
+    switch (image.resolutionUnits()) {
+    case Magick::PixelsPerInchResolution:
+        phys = {uint32_t(std::lround(x * 100.0 / 2.54)), uint32_t(std::lround(y * 100.0 / 2.54)), 1};
+        break;
+    case Magick::PixelsPerCentimeterResolution:
+        phys = {uint32_t(std::lround(x * 100.0)), uint32_t(std::lround(y * 100.0)), 1};
+        break;
+    default:
+        phys = {uint32_t(std::lround(x)), uint32_t(std::lround(y)), 0};
+        break;
+    }
+    if (phys.ppu_x > 0 && phys.ppu_y > 0)
+        spng_set_phys(context, &phys);
+}
+
+void SetBackground(spng_ctx* context, const Magick::Image& image, const Layout& layout)
+{
+    if (layout.colourType == SPNG_COLOR_TYPE_INDEXED)
+        return;
+    unsigned r = 0, g = 0, b = 0;
+    MagickCompat::GetBackground8(image, r, g, b);
+    spng_bkgd background {};
+    if (layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE || layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) {
+        const unsigned maxValue = (1u << layout.bitDepth) - 1;
+        background.gray = uint16_t((r * maxValue + 127) / 255);
+    } else {
+        background.red = uint16_t(r);
+        background.green = uint16_t(g);
+        background.blue = uint16_t(b);
+    }
+    spng_set_bkgd(context, &background);
+}
+
+void SetTime(spng_ctx* context)
+{
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    spng_time time {uint16_t(now.date().year()), uint8_t(now.date().month()), uint8_t(now.date().day()),
+                    uint8_t(now.time().hour()), uint8_t(now.time().minute()), uint8_t(now.time().second())};
+    spng_set_time(context, &time);
+}
+
+void SetExif(spng_ctx* context, const Magick::Image& image, ChunkData& keep)
+{
+    keep.exif = image.profile("exif");
+    const Magick::Blob& profile = keep.exif;
+    const char* data = static_cast<const char*>(profile.data());
+    size_t length = profile.length();
+    if (length >= sizeof kExifHeader && std::memcmp(data, kExifHeader, sizeof kExifHeader) == 0) {
+        data += sizeof kExifHeader;
+        length -= sizeof kExifHeader;
+    }
+    if (length < 8)
+        return;
+    spng_exif exif {length, const_cast<char*>(data)};
+    spng_set_exif(context, &exif);
+}
+
+// A keyword PNG allows: 1 to 79 printable Latin-1 characters, no space at
+// either end and no two in a row.
+bool IsKeyword(const std::string& key)
+{
+    if (key.empty() || key.size() > 79 || key.front() == ' ' || key.back() == ' ')
+        return false;
+    for (size_t i = 0; i < key.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(key[i]);
+        if (c < 32 || (c > 126 && c < 161) || (c == ' ' && key[i + 1] == ' '))
+            return false;
+    }
+    return true;
+}
+
+bool IsPrintableLatin1(const std::string& text)
+{
+    for (unsigned char c : text) {
+        if ((c < 32 && c != '\n') || (c > 126 && c < 161))
+            return false;
+    }
+    return true;
+}
+
+// A property that holds an orientation: the EXIF profile is the one record
+// of it that a written file keeps.
+bool IsOrientationProperty(const std::string& name)
+{
+    static const std::string suffix = ":orientation";
+    if (name.size() < suffix.size())
+        return false;
+    std::string tail = name.substr(name.size() - suffix.size());
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+    return tail == suffix;
+}
+
+// The properties as text chunks, as ImageMagick writes them: all but its
+// own notes on the PNG and JPEG read, the resolution (the pHYs chunk holds
+// it) and the orientation.
+void SetText(spng_ctx* context, const Magick::Image& image, std::vector<std::string>& keep)
+{
+    std::vector<spng_text> texts;
+    const auto properties = MagickCompat::Properties(image);
+    keep.reserve(properties.size() * 2);
+    for (const auto& [name, value] : properties) {
+        if (name.compare(0, 4, "png:") == 0 || name.compare(0, 5, "jpeg:") == 0 || name == "density"
+            || name == "units" || IsOrientationProperty(name) || !IsKeyword(name))
+            continue;
+        spng_text text {};
+        std::strncpy(text.keyword, name.c_str(), sizeof text.keyword - 1);
+        if (IsPrintableLatin1(value)) {
+            text.type = value.size() >= kCompressTextFrom ? SPNG_ZTXT : SPNG_TEXT;
+        } else {
+            // Anything else is taken as UTF-8 text.
+            text.type = SPNG_ITXT;
+            text.compression_flag = value.size() >= kCompressTextFrom ? 1 : 0;
+        }
+        keep.push_back(value);
+        texts.push_back(text);
+    }
+    static char empty[] = "";
+    for (size_t i = 0; i < texts.size(); ++i) {
+        texts[i].text = keep[i].data();
+        texts[i].length = keep[i].size();
+        texts[i].language_tag = empty;
+        texts[i].translated_keyword = empty;
+    }
+    if (!texts.empty() && spng_set_text(context, texts.data(), uint32_t(texts.size())) != 0) {
+        // One entry libspng refuses (iTXt that is not UTF-8, say) would lose
+        // them all: set them one at a time and leave the bad ones out.
+        std::vector<spng_text> good;
+        for (const spng_text& text : texts) {
+            Context probe(spng_ctx_new(SPNG_CTX_ENCODER));
+            spng_text copy = text;
+            if (probe && spng_set_text(probe.get(), &copy, 1) == 0)
+                good.push_back(text);
+        }
+        if (!good.empty())
+            spng_set_text(context, good.data(), uint32_t(good.size()));
+    }
+}
+
+} // namespace
+
+bool CPngCodec::IsPng(const char* data, size_t size)
+{
+    return data && size >= sizeof kSignature && std::memcmp(data, kSignature, sizeof kSignature) == 0;
+}
+
+bool CPngCodec::IsPngFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(sizeof kSignature);
+    return IsPng(head.constData(), size_t(head.size()));
+}
+
+bool CPngCodec::DeclaredSize(const QString& path, size_t& width, size_t& height)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(33);
+    Context context(spng_ctx_new(0));
+    if (!context || !IsPng(head.constData(), size_t(head.size())))
+        return false;
+    spng_set_png_buffer(context.get(), head.constData(), size_t(head.size()));
+    spng_ihdr header {};
+    if (spng_get_ihdr(context.get(), &header) != 0)
+        return false;
+    width = header.width;
+    height = header.height;
+    return true;
+}
+
+void CPngCodec::ReadImageFile(const QString& path, Magick::Image& image)
+{
+    if (!IsPngFile(path)) {
+        image.read(MagickCompat::FileToRead(path));
+        return;
+    }
+    const ReadResult result = ReadFile(path, image);
+    if (!result.ok)
+        throw Magick::ErrorCorruptImage(result.error.toStdString() + " `" + path.toStdString() + "'");
+    if (!result.damage.isEmpty())
+        throw Magick::WarningCorruptImage(result.damage.toStdString() + " `" + path.toStdString() + "'");
+}
+
+CPngCodec::ReadResult CPngCodec::ReadFile(const QString& path, Magick::Image& image)
+{
+    ReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    return Decode(bytes.constData(), size_t(bytes.size()), image);
+}
+
+CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::Image& image)
+{
+    ReadResult result;
+    if (!IsPng(data, size)) {
+        result.error = QStringLiteral("not a PNG file");
+        return result;
+    }
+    Context context(spng_ctx_new(0));
+    if (!context) {
+        result.error = QStringLiteral("out of memory");
+        return result;
+    }
+    spng_set_chunk_limits(context.get(), kChunkLimit, kChunkCacheLimit);
+    int code = spng_set_png_buffer(context.get(), data, size);
+    spng_ihdr header {};
+    if (code == 0)
+        code = spng_get_ihdr(context.get(), &header);
+    if (code != 0) {
+        result.error = Reason(code);
+        return result;
+    }
+
+    const bool wide = header.bit_depth == 16;
+    const int format = wide ? SPNG_FMT_RGBA16 : SPNG_FMT_RGBA8;
+    spng_trns transparency {};
+    const bool alpha = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA
+        || header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || spng_get_trns(context.get(), &transparency) == 0;
+    const bool grey = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
+        || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
+    size_t length = 0;
+    code = spng_decoded_image_size(context.get(), format, &length);
+    const size_t rowBytes = size_t(header.width) * (wide ? 8 : 4);
+    if (code == 0 && (rowBytes == 0 || length / rowBytes != header.height))
+        code = SPNG_EOVERFLOW;
+    std::vector<unsigned char> pixels;
+    if (code == 0) {
+        try {
+            pixels.assign(length, 0);
+        } catch (const std::bad_alloc&) {
+            code = SPNG_EMEM;
+        }
+    }
+    if (code == 0)
+        code = spng_decode_image(context.get(), nullptr, 0, format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
+    if (code != 0) {
+        result.error = Reason(code);
+        return result;
+    }
+
+    // Row by row, so that a file cut short keeps the rows it holds.
+    size_t rowsDone = 0;
+    spng_row_info row {};
+    do {
+        code = spng_get_row_info(context.get(), &row);
+        if (code != 0)
+            break;
+        code = spng_decode_row(context.get(), pixels.data() + size_t(row.row_num) * rowBytes, rowBytes);
+        if (code == 0 || code == SPNG_EOI)
+            ++rowsDone;
+    } while (code == 0);
+    if (code != SPNG_EOI) {
+        if (rowsDone == 0) {
+            result.error = Reason(code);
+            return result;
+        }
+        result.damage = QString("%1 (image data ends after %2 of %3 rows)")
+                            .arg(Reason(code))
+                            .arg(row.pass > 0 ? header.height : qMin<size_t>(rowsDone, header.height))
+                            .arg(header.height);
+        if (row.pass > 0)
+            result.damage = QString("%1 (interlace pass %2 of 7 incomplete)").arg(Reason(code)).arg(row.pass + 1);
+    } else {
+        // Chunks after the image data (text, EXIF); damage there costs no pixel.
+        spng_decode_chunks(context.get());
+    }
+
+    const size_t count = size_t(header.width) * header.height;
+    if (wide)
+        CompactSamples<uint16_t>(pixels, count, alpha);
+    else
+        CompactSamples<uint8_t>(pixels, count, alpha);
+    try {
+        Magick::Image built;
+        built.read(header.width, header.height, alpha ? "RGBA" : "RGB",
+                   wide ? Magick::ShortPixel : Magick::CharPixel, pixels.data());
+        pixels = std::vector<unsigned char>();
+        built.magick("PNG");
+        built.depth(wide ? 16 : 8);
+        if (grey)
+            MagickCompat::TagGrey(built);
+        if (!alpha)
+            MagickCompat::SetAlpha(built, false);
+        ReadColourChunks(context.get(), built, grey);
+        ReadOtherChunks(context.get(), built, header);
+        TakeOrientation(built);
+        image = built;
+    } catch (const Magick::Exception& error) {
+        result.error = QString::fromUtf8(error.what());
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+bool CPngCodec::Encode(const Magick::Image& source, QByteArray& out, QString* error)
+{
+    const auto fail = [&](const QString& why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    try {
+        Magick::Image image = source;
+        if (MagickCompat::IsCMYK(image))
+            image.colorSpace(MagickCore::sRGBColorspace);
+        // The EXIF orientation and resolution follow the image.
+        if (image.profile("exif").length() > 0)
+            MagickCompat::SyncProfiles(image);
+        const size_t width = image.columns();
+        const size_t height = image.rows();
+        if (width == 0 || height == 0 || width > 0x7fffffff || height > 0x7fffffff)
+            return fail("empty image");
+        std::vector<unsigned char> rgba(width * height * 4);
+        image.write(0, 0, width, height, "RGBA", Magick::CharPixel, rgba.data());
+        const Layout layout = ChooseLayout(rgba, MagickCompat::HasAlpha(image));
+        std::vector<unsigned char> rows = PackRows(rgba, width, height, layout);
+        rgba = std::vector<unsigned char>();
+
+        Context context(spng_ctx_new(SPNG_CTX_ENCODER));
+        if (!context)
+            return fail("out of memory");
+        spng_ctx* c = context.get();
+        spng_set_option(c, SPNG_ENCODE_TO_BUFFER, 1);
+        const Compression compression = CompressionOf(image.quality(), layout);
+        spng_set_option(c, SPNG_IMG_COMPRESSION_LEVEL, compression.level);
+        spng_set_option(c, SPNG_IMG_COMPRESSION_STRATEGY, compression.strategy);
+        spng_set_option(c, SPNG_FILTER_CHOICE, compression.filters);
+
+        spng_ihdr header {};
+        header.width = uint32_t(width);
+        header.height = uint32_t(height);
+        header.bit_depth = layout.bitDepth;
+        header.color_type = layout.colourType;
+        const Magick::InterlaceType interlace = MagickCompat::WriteInterlace(image);
+        header.interlace_method = interlace != Magick::NoInterlace && interlace != Magick::UndefinedInterlace
+            ? SPNG_INTERLACE_ADAM7 : SPNG_INTERLACE_NONE;
+        int code = spng_set_ihdr(c, &header);
+        if (code == 0 && layout.colourType == SPNG_COLOR_TYPE_INDEXED) {
+            spng_plte palette {};
+            spng_trns transparency {};
+            palette.n_entries = uint32_t(layout.palette.size());
+            for (size_t i = 0; i < layout.palette.size(); ++i) {
+                const uint32_t colour = layout.palette[i];
+                palette.entries[i] = {uint8_t(colour), uint8_t(colour >> 8), uint8_t(colour >> 16), 255};
+                if ((colour >> 24) != 0xff)
+                    transparency.type3_alpha[transparency.n_type3_entries++] = uint8_t(colour >> 24);
+            }
+            code = spng_set_plte(c, &palette);
+            if (code == 0 && transparency.n_type3_entries > 0)
+                code = spng_set_trns(c, &transparency);
+        }
+        if (code == 0 && layout.keyed) {
+            spng_trns transparency {};
+            const unsigned step = 255u / ((1u << layout.bitDepth) - 1);
+            transparency.gray = uint16_t((layout.key & 0xff) / step);
+            transparency.red = uint16_t(layout.key & 0xff);
+            transparency.green = uint16_t((layout.key >> 8) & 0xff);
+            transparency.blue = uint16_t((layout.key >> 16) & 0xff);
+            code = spng_set_trns(c, &transparency);
+        }
+        ChunkData keep;
+        if (code == 0 && !SetColourChunks(c, image, layout, keep))
+            code = SPNG_EINTERNAL;
+        if (code != 0)
+            return fail(Reason(code));
+        SetBackground(c, image, layout);
+        SetResolution(c, image);
+        SetTime(c);
+        SetExif(c, image, keep);
+        SetText(c, image, keep.texts);
+
+        code = spng_encode_image(c, rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE);
+        if (code != 0)
+            return fail(Reason(code));
+        size_t length = 0;
+        std::unique_ptr<void, FreeDeleter> buffer(spng_get_png_buffer(c, &length, &code));
+        if (!buffer || code != 0)
+            return fail(Reason(code));
+        out = QByteArray(static_cast<const char*>(buffer.get()), qsizetype(length));
+        return true;
+    } catch (const Magick::Exception& e) {
+        return fail(QString::fromUtf8(e.what()));
+    } catch (const std::exception& e) {
+        return fail(QString::fromUtf8(e.what()));
+    }
+}
