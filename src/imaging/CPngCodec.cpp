@@ -1,6 +1,7 @@
 #include "CPngCodec.h"
 
 #include "MagickCompat.h"
+#include "XmpOrientation.h"
 
 #include <spng.h>
 
@@ -484,7 +485,7 @@ bool SetColourChunks(spng_ctx* context, const Magick::Image& image, const Layout
 {
     const bool grey = layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE
         || layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
-    keep.icc = image.profile("icc");
+    keep.icc = MagickCompat::StoredProfile(image, "icc");
     const Magick::Blob& icc = keep.icc;
     if (icc.length() > 0) {
         const int intent = SrgbProfileIntent(icc);
@@ -499,7 +500,8 @@ bool SetColourChunks(spng_ctx* context, const Magick::Image& image, const Layout
             iccp.profile = const_cast<char*>(static_cast<const char*>(icc.data()));
             spng_set_iccp(context, &iccp);
         }
-    } else if (image.gamma() > 0.0) {
+    } else if (image.gamma() > 0.0 && MagickCompat::StoredProfile(image, "xmp").length() == 0) {
+        // (ImageMagick's writer leaves the gamma out beside an XMP packet.)
         spng_set_gama_int(context, uint32_t(std::lround(image.gamma() * 100000.0)));
     }
     if (!grey) {
@@ -521,13 +523,13 @@ void SetResolution(spng_ctx* context, const Magick::Image& image)
     spng_phys phys {};
     switch (image.resolutionUnits()) {
     case Magick::PixelsPerInchResolution:
-        phys = {uint32_t(std::lround(x * 100.0 / 2.54)), uint32_t(std::lround(y * 100.0 / 2.54)), 1};
+        phys = {uint32_t((100.0 * x + 0.5) / 2.54), uint32_t((100.0 * y + 0.5) / 2.54), 1};
         break;
     case Magick::PixelsPerCentimeterResolution:
-        phys = {uint32_t(std::lround(x * 100.0)), uint32_t(std::lround(y * 100.0)), 1};
+        phys = {uint32_t(100.0 * x + 0.5), uint32_t(100.0 * y + 0.5), 1};
         break;
     default:
-        phys = {uint32_t(std::lround(x)), uint32_t(std::lround(y)), 0};
+        phys = {uint32_t(x + 0.5), uint32_t(y + 0.5), 0};
         break;
     }
     if (phys.ppu_x > 0 && phys.ppu_y > 0)
@@ -562,7 +564,7 @@ void SetTime(spng_ctx* context)
 
 void SetExif(spng_ctx* context, const Magick::Image& image, ChunkData& keep)
 {
-    keep.exif = image.profile("exif");
+    keep.exif = MagickCompat::StoredProfile(image, "exif");
     const Magick::Blob& profile = keep.exif;
     const char* data = static_cast<const char*>(profile.data());
     size_t length = profile.length();
@@ -574,6 +576,35 @@ void SetExif(spng_ctx* context, const Magick::Image& image, ChunkData& keep)
         return;
     spng_exif exif {length, const_cast<char*>(data)};
     spng_set_exif(context, &exif);
+}
+
+// ImageMagick's "Raw profile type NAME" text for a profile's bytes.
+std::string EncodeRawProfile(const std::string& name, const QByteArray& bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string text = "\n" + name + "\n" + QString::number(bytes.size()).rightJustified(8).toStdString();
+    text.reserve(text.size() + size_t(bytes.size()) * 2 + size_t(bytes.size()) / 36 + 2);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (i % 36 == 0)
+            text += '\n';
+        const unsigned char c = static_cast<unsigned char>(bytes[i]);
+        text += digits[c >> 4];
+        text += digits[c & 15];
+    }
+    text += '\n';
+    return text;
+}
+
+// The XMP packet as ImageMagick's raw profile text, its orientation that
+// of the image (as the EXIF record's is).
+void AddXmp(const Magick::Image& image, std::vector<std::pair<std::string, std::string>>& properties)
+{
+    const Magick::Blob blob = MagickCompat::StoredProfile(image, "xmp");
+    if (blob.length() == 0)
+        return;
+    QByteArray packet(static_cast<const char*>(blob.data()), qsizetype(blob.length()));
+    packet = XmpOrientation::WithOrientation(packet, int(image.orientation()));
+    properties.emplace_back("Raw profile type xmp", EncodeRawProfile("xmp", packet));
 }
 
 // A keyword PNG allows: 1 to 79 printable Latin-1 characters, no space at
@@ -617,7 +648,8 @@ bool IsOrientationProperty(const std::string& name)
 void SetText(spng_ctx* context, const Magick::Image& image, std::vector<std::string>& keep)
 {
     std::vector<spng_text> texts;
-    const auto properties = MagickCompat::Properties(image);
+    auto properties = MagickCompat::Properties(image);
+    AddXmp(image, properties);
     keep.reserve(properties.size() * 2);
     for (const auto& [name, value] : properties) {
         if (name.compare(0, 4, "png:") == 0 || name.compare(0, 5, "jpeg:") == 0 || name == "density"
@@ -625,7 +657,9 @@ void SetText(spng_ctx* context, const Magick::Image& image, std::vector<std::str
             continue;
         spng_text text {};
         std::strncpy(text.keyword, name.c_str(), sizeof text.keyword - 1);
-        if (IsPrintableLatin1(value)) {
+        if (name.compare(0, 17, "Raw profile type ") == 0) {
+            text.type = SPNG_ZTXT;
+        } else if (IsPrintableLatin1(value)) {
             text.type = value.size() >= kCompressTextFrom ? SPNG_ZTXT : SPNG_TEXT;
         } else {
             // Anything else is taken as UTF-8 text.
@@ -836,7 +870,7 @@ bool CPngCodec::Encode(const Magick::Image& source, QByteArray& out, QString* er
         if (MagickCompat::IsCMYK(image))
             image.colorSpace(MagickCore::sRGBColorspace);
         // The EXIF orientation and resolution follow the image.
-        if (image.profile("exif").length() > 0)
+        if (MagickCompat::StoredProfile(image, "exif").length() > 0)
             MagickCompat::SyncProfiles(image);
         const size_t width = image.columns();
         const size_t height = image.rows();

@@ -613,6 +613,17 @@ inline void TagGrey(Magick::Image& image)
     MagickCore::SetImageColorspace(image.image(), MagickCore::GRAYColorspace);
 }
 
+// The profile stored under `name` (empty when there is none). Magick++ 6's
+// profile() would otherwise try to make one by encoding the image in the
+// format of that name.
+inline Magick::Blob StoredProfile(const Magick::Image& image, const char* name)
+{
+    const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(image.constImage(), name);
+    if (!profile)
+        return Magick::Blob();
+    return Magick::Blob(MagickCore::GetStringInfoDatum(profile), MagickCore::GetStringInfoLength(profile));
+}
+
 // Marks the pixels as linear-light RGB (or grey) without converting them.
 inline void TagLinear(Magick::Image& image, bool grey)
 {
