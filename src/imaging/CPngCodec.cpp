@@ -1,5 +1,6 @@
 #include "CPngCodec.h"
 
+#include "CMagickRuntime.h"
 #include "MagickCompat.h"
 #include "XmpOrientation.h"
 
@@ -775,6 +776,14 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
         result.error = Reason(code);
         return result;
     }
+
+    // A header that declares more pixels than one photo may have is refused
+    // before any memory is taken for them.
+    result.error = CMagickRuntime::CheckPhotoSize(header.width, header.height);
+    if (result.error.isEmpty() && !MagickCompat::WithinSizeLimits(header.width, header.height))
+        result.error = QStringLiteral("width or height exceeds limit");
+    if (!result.error.isEmpty())
+        return result;
 
     const bool wide = header.bit_depth == 16;
     const int format = wide ? SPNG_FMT_RGBA16 : SPNG_FMT_RGBA8;

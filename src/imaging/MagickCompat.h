@@ -624,6 +624,15 @@ inline Magick::Blob StoredProfile(const Magick::Image& image, const char* name)
     return Magick::Blob(MagickCore::GetStringInfoDatum(profile), MagickCore::GetStringInfoLength(profile));
 }
 
+// Whether the library takes an image of this size at all (its width and
+// height limits); building a larger one from pixels in memory would fail
+// inside the library.
+inline bool WithinSizeLimits(size_t width, size_t height)
+{
+    return width <= MagickCore::GetMagickResourceLimit(MagickCore::WidthResource)
+        && height <= MagickCore::GetMagickResourceLimit(MagickCore::HeightResource);
+}
+
 // Marks the pixels as linear-light RGB (or grey) without converting them.
 inline void TagLinear(Magick::Image& image, bool grey)
 {
