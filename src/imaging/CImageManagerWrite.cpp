@@ -38,6 +38,12 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
         }
         return AtomicWrite::ReplaceWithBytes(path, bytes.constData(), bytes.size(), flush);
     }
+    // An image that did not come from a file would otherwise be written in
+    // the format it was built as, under a name that says another.
+    if (!MagickCompat::CoderCanWrite(coder)) {
+        SystemLogWrite("WriteOne", QString("no coder writes %1").arg(QString::fromStdString(coder)));
+        return false;
+    }
     target.magick(coder);
     Magick::Blob blob;
     try {

@@ -752,7 +752,11 @@ CPngCodec::ReadResult CPngCodec::ReadFile(const QString& path, Magick::Image& im
         result.error = file.errorString();
         return result;
     }
-    return Decode(bytes.constData(), size_t(bytes.size()), image);
+    result = Decode(bytes.constData(), size_t(bytes.size()), image);
+    // The file's name goes with the image, as with ImageMagick's readers.
+    if (result.ok)
+        image.fileName(MagickCompat::FileToRead(path));
+    return result;
 }
 
 CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::Image& image)

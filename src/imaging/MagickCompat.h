@@ -257,6 +257,14 @@ inline bool CoderCanAdjoin(const std::string& coder)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
+// Whether the library has a coder of that name that writes files.
+inline bool CoderCanWrite(const std::string& coder)
+{
+    CoreException exception;
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
+    return info && MagickCore::GetImageEncoder(info) != nullptr;
+}
+
 // Noise types by name: the numbers differ between versions.
 enum class NoiseKind { Gaussian, MultiplicativeGaussian, Impulse, Laplacian, Poisson };
 
