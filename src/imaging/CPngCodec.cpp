@@ -182,7 +182,10 @@ void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& h
     }
     spng_bkgd background {};
     if (spng_get_bkgd(context, &background) == 0) {
-        const int scale = header.bit_depth == 16 ? 1 : 65535 / ((1 << header.bit_depth) - 1);
+        // Samples of the file's depth to 16 bits; a value beyond the depth
+        // (a damaged chunk) is taken as the largest.
+        const unsigned scale = header.bit_depth >= 16 ? 1u : 65535u / ((1u << header.bit_depth) - 1u);
+        const auto wide = [scale](uint16_t value) { return unsigned(std::min<uint64_t>(65535u, uint64_t(value) * scale)); };
         if (header.color_type == SPNG_COLOR_TYPE_INDEXED) {
             spng_plte palette {};
             if (spng_get_plte(context, &palette) == 0 && background.plte_index < palette.n_entries) {
@@ -191,12 +194,10 @@ void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& h
             }
         } else if (header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
                    || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) {
-            const unsigned grey = unsigned(std::min(65535, background.gray * scale));
+            const unsigned grey = wide(background.gray);
             MagickCompat::SetBackground16(image, grey, grey, grey);
         } else {
-            MagickCompat::SetBackground16(image, unsigned(std::min(65535, background.red * scale)),
-                                          unsigned(std::min(65535, background.green * scale)),
-                                          unsigned(std::min(65535, background.blue * scale)));
+            MagickCompat::SetBackground16(image, wide(background.red), wide(background.green), wide(background.blue));
         }
     }
     spng_exif exif {};
