@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -225,14 +226,10 @@ void TakeOrientation(Magick::Image& image)
     MagickCompat::DeleteProperty(image, "tiff:Orientation");
 }
 
-// Keeps the channels the image has: grey or RGB, with alpha or without,
-// moving the samples to the front of the decoded RGBA buffer.
-template <typename Sample>
-void CompactSamples(std::vector<unsigned char>& buffer, size_t pixels, bool alpha)
+// Moves the red, green and blue samples of RGBA pixels to the front,
+// leaving RGB pixels.
+void DropAlpha(uint16_t* samples, size_t pixels)
 {
-    if (alpha)
-        return;
-    auto* samples = reinterpret_cast<Sample*>(buffer.data());
     for (size_t i = 0; i < pixels; ++i) {
         samples[i * 3] = samples[i * 4];
         samples[i * 3 + 1] = samples[i * 4 + 1];
@@ -251,17 +248,30 @@ struct Layout
     uint32_t key = 0;
 };
 
-uint32_t Pack(const unsigned char* p)
+// The image's 8-bit samples, RGB (3 per pixel) for an image without alpha,
+// else RGBA (4).
+struct Samples
 {
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
+    std::vector<unsigned char> data;
+    size_t channels = 3;
+
+    size_t Size() const { return data.size(); }
+    unsigned char Alpha(size_t i) const { return channels == 4 ? data[i + 3] : 255; }
+    // R | G << 8 | B << 16 | A << 24 of the pixel at sample i.
+    uint32_t Pack(size_t i) const
+    {
+        return uint32_t(data[i]) | uint32_t(data[i + 1]) << 8 | uint32_t(data[i + 2]) << 16
+            | uint32_t(Alpha(i)) << 24;
+    }
+    bool IsGrey(size_t i) const { return data[i] == data[i + 1] && data[i] == data[i + 2]; }
+};
 
 // The smallest bit depth (1, 2, 4 or 8) that holds every grey level.
-uint8_t GreyDepth(const std::vector<unsigned char>& rgba)
+uint8_t GreyDepth(const Samples& samples)
 {
     bool fits1 = true, fits2 = true, fits4 = true;
-    for (size_t i = 0; i < rgba.size() && fits4; i += 4) {
-        const unsigned v = rgba[i];
+    for (size_t i = 0; i < samples.Size() && fits4; i += samples.channels) {
+        const unsigned v = samples.data[i];
         fits1 = fits1 && (v == 0 || v == 255);
         fits2 = fits2 && v % 85 == 0;
         fits4 = fits4 && v % 17 == 0;
@@ -272,20 +282,20 @@ uint8_t GreyDepth(const std::vector<unsigned char>& rgba)
 // A colour that no opaque pixel has, to stand for the transparent pixels of
 // an image whose pixels are either opaque or wholly transparent; grey when
 // `grey`. The first transparent pixel's own colour when it will do.
-bool FindKey(const std::vector<unsigned char>& rgba, bool grey, uint32_t& key)
+bool FindKey(const Samples& samples, bool grey, uint32_t& key)
 {
     std::vector<bool> used(size_t(1) << 24, false);
-    size_t firstTransparent = rgba.size();
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        if (rgba[i + 3] == 255)
-            used[Pack(&rgba[i]) & 0xffffff] = true;
-        else if (firstTransparent == rgba.size())
+    size_t firstTransparent = samples.Size();
+    for (size_t i = 0; i < samples.Size(); i += samples.channels) {
+        if (samples.Alpha(i) == 255)
+            used[samples.Pack(i) & 0xffffff] = true;
+        else if (firstTransparent == samples.Size())
             firstTransparent = i;
     }
-    const uint32_t own = Pack(&rgba[firstTransparent]) & 0xffffff;
-    const bool ownIsGrey = rgba[firstTransparent] == rgba[firstTransparent + 1]
-        && rgba[firstTransparent] == rgba[firstTransparent + 2];
-    if (!used[own] && (!grey || ownIsGrey)) {
+    if (firstTransparent == samples.Size())
+        return false;
+    const uint32_t own = samples.Pack(firstTransparent) & 0xffffff;
+    if (!used[own] && (!grey || samples.IsGrey(firstTransparent))) {
         key = own;
         return true;
     }
@@ -299,34 +309,31 @@ bool FindKey(const std::vector<unsigned char>& rgba, bool grey, uint32_t& key)
     return false;
 }
 
-Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
+Layout ChooseLayout(Samples& samples)
 {
     bool opaque = true;
     bool binary = true;      // every alpha is 0 or 255
     bool grey = true;        // every pixel is grey
     bool greyOpaque = true;  // every opaque pixel is grey
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        const unsigned char alpha = mayHaveAlpha ? rgba[i + 3] : 255;
-        const bool isGrey = rgba[i] == rgba[i + 1] && rgba[i] == rgba[i + 2];
+    const size_t n = samples.channels;
+    for (size_t i = 0; i < samples.Size() && (grey || greyOpaque || n == 4); i += n) {
+        const unsigned char alpha = samples.Alpha(i);
+        const bool isGrey = samples.IsGrey(i);
         opaque = opaque && alpha == 255;
         binary = binary && (alpha == 0 || alpha == 255);
         grey = grey && isGrey;
         greyOpaque = greyOpaque && (isGrey || alpha != 255);
     }
-    if (!mayHaveAlpha) {
-        for (size_t i = 3; i < rgba.size(); i += 4)
-            rgba[i] = 255;
-    }
     Layout layout;
     // Binary transparency goes into one key colour where one is free, as
     // ImageMagick's coder writes it.
-    if (!opaque && binary && FindKey(rgba, greyOpaque, layout.key)) {
+    if (!opaque && binary && FindKey(samples, greyOpaque, layout.key)) {
         layout.keyed = true;
-        for (size_t i = 0; i < rgba.size(); i += 4) {
-            if (rgba[i + 3] == 0) {
-                rgba[i] = uint8_t(layout.key);
-                rgba[i + 1] = uint8_t(layout.key >> 8);
-                rgba[i + 2] = uint8_t(layout.key >> 16);
+        for (size_t i = 0; i < samples.Size(); i += n) {
+            if (samples.Alpha(i) == 0) {
+                samples.data[i] = uint8_t(layout.key);
+                samples.data[i + 1] = uint8_t(layout.key >> 8);
+                samples.data[i + 2] = uint8_t(layout.key >> 16);
             }
         }
         grey = greyOpaque;
@@ -334,7 +341,7 @@ Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
     const bool noAlphaChannel = opaque || layout.keyed;
     if (grey && noAlphaChannel) {
         layout.colourType = SPNG_COLOR_TYPE_GRAYSCALE;
-        layout.bitDepth = GreyDepth(rgba);
+        layout.bitDepth = GreyDepth(samples);
         return layout;
     }
     if (grey) {
@@ -343,8 +350,8 @@ Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
     }
     std::unordered_map<uint32_t, int> seen;
     seen.reserve(512);
-    for (size_t i = 0; i < rgba.size(); i += 4) {
-        if (seen.emplace(Pack(&rgba[i]), 0).second && seen.size() > 256)
+    for (size_t i = 0; i < samples.Size(); i += n) {
+        if (seen.emplace(samples.Pack(i), 0).second && seen.size() > 256)
             break;
     }
     if (seen.size() <= 256) {
@@ -357,8 +364,8 @@ Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
             const uint32_t alphaA = a >> 24, alphaB = b >> 24;
             return alphaA != alphaB ? alphaA < alphaB : (a & 0xffffff) < (b & 0xffffff);
         });
-        const size_t n = layout.palette.size();
-        layout.bitDepth = n <= 2 ? 1 : n <= 4 ? 2 : n <= 16 ? 4 : 8;
+        const size_t entries = layout.palette.size();
+        layout.bitDepth = entries <= 2 ? 1 : entries <= 4 ? 2 : entries <= 16 ? 4 : 8;
         return layout;
     }
     layout.colourType = noAlphaChannel ? SPNG_COLOR_TYPE_TRUECOLOR : SPNG_COLOR_TYPE_TRUECOLOR_ALPHA;
@@ -366,25 +373,27 @@ Layout ChooseLayout(std::vector<unsigned char>& rgba, bool mayHaveAlpha)
 }
 
 // The rows in the layout's own format, samples of less than 8 bits packed
-// from the high bit down.
-std::vector<unsigned char> PackRows(const std::vector<unsigned char>& rgba, size_t width, size_t height,
-                                    const Layout& layout)
+// from the high bit down. The samples are taken over where they already are
+// in that format.
+std::vector<unsigned char> PackRows(Samples& samples, size_t width, size_t height, const Layout& layout)
 {
     const size_t pixels = width * height;
+    const size_t n = samples.channels;
     std::vector<unsigned char> out;
+    if ((layout.colourType == SPNG_COLOR_TYPE_TRUECOLOR && n == 3)
+        || (layout.colourType == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA && n == 4))
+        return std::move(samples.data);
     switch (layout.colourType) {
     case SPNG_COLOR_TYPE_TRUECOLOR:
         out.resize(pixels * 3);
         for (size_t i = 0; i < pixels; ++i)
-            std::memcpy(&out[i * 3], &rgba[i * 4], 3);
+            std::memcpy(&out[i * 3], &samples.data[i * n], 3);
         return out;
-    case SPNG_COLOR_TYPE_TRUECOLOR_ALPHA:
-        return rgba;
     case SPNG_COLOR_TYPE_GRAYSCALE_ALPHA:
         out.resize(pixels * 2);
         for (size_t i = 0; i < pixels; ++i) {
-            out[i * 2] = rgba[i * 4];
-            out[i * 2 + 1] = rgba[i * 4 + 3];
+            out[i * 2] = samples.data[i * n];
+            out[i * 2 + 1] = samples.Alpha(i * n);
         }
         return out;
     default:
@@ -399,12 +408,12 @@ std::vector<unsigned char> PackRows(const std::vector<unsigned char>& rgba, size
     for (size_t y = 0; y < height; ++y) {
         unsigned char* row = &out[y * rowBytes];
         for (size_t x = 0; x < width; ++x) {
-            const unsigned char* p = &rgba[(y * width + x) * 4];
+            const size_t at = (y * width + x) * n;
             unsigned value;
             if (layout.colourType == SPNG_COLOR_TYPE_GRAYSCALE)
-                value = depth == 8 ? p[0] : p[0] / (255u / ((1u << depth) - 1));
+                value = depth == 8 ? samples.data[at] : samples.data[at] / (255u / ((1u << depth) - 1));
             else
-                value = index.at(Pack(p));
+                value = index.at(samples.Pack(at));
             if (depth == 8) {
                 row[x] = uint8_t(value);
             } else {
@@ -791,25 +800,30 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
         return result;
 
     const bool wide = header.bit_depth == 16;
-    const int format = wide ? SPNG_FMT_RGBA16 : SPNG_FMT_RGBA8;
     spng_trns transparency {};
     const bool alpha = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA
         || header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || spng_get_trns(context.get(), &transparency) == 0;
     const bool grey = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
         || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
+    // 8-bit samples of an opaque file come as RGB; everything else as RGBA
+    // (alpha dropped afterwards from 16-bit samples of an opaque file).
+    const bool rgb = !wide && !alpha;
+    const int format = wide ? SPNG_FMT_RGBA16 : rgb ? SPNG_FMT_RGB8 : SPNG_FMT_RGBA8;
+    const size_t rowBytes = size_t(header.width) * (rgb ? 3 : 4) * (wide ? 2 : 1);
     size_t length = 0;
     code = spng_decoded_image_size(context.get(), format, &length);
-    const size_t rowBytes = size_t(header.width) * (wide ? 8 : 4);
     if (code == 0 && (rowBytes == 0 || length / rowBytes != header.height))
         code = SPNG_EOVERFLOW;
-    std::vector<unsigned char> pixels;
+    std::unique_ptr<unsigned char[]> pixels;
     if (code == 0) {
-        try {
-            pixels.assign(length, 0);
-        } catch (const std::bad_alloc&) {
-            code = SPNG_EMEM;
-        }
+        pixels.reset(new (std::nothrow) unsigned char[length]);
+        code = pixels ? 0 : SPNG_EMEM;
     }
+    const bool interlaced = header.interlace_method != SPNG_INTERLACE_NONE;
+    // The passes of an interlaced file fill the rows piecemeal: should the
+    // data end early, the pixels not reached stay black.
+    if (code == 0 && interlaced)
+        std::memset(pixels.get(), 0, length);
     if (code == 0)
         code = spng_decode_image(context.get(), nullptr, 0, format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
     if (code != 0) {
@@ -824,7 +838,7 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
         code = spng_get_row_info(context.get(), &row);
         if (code != 0)
             break;
-        code = spng_decode_row(context.get(), pixels.data() + size_t(row.row_num) * rowBytes, rowBytes);
+        code = spng_decode_row(context.get(), pixels.get() + size_t(row.row_num) * rowBytes, rowBytes);
         if (code == 0 || code == SPNG_EOI)
             ++rowsDone;
     } while (code == 0);
@@ -833,27 +847,29 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
             result.error = Reason(code);
             return result;
         }
-        result.damage = QString("%1 (image data ends after %2 of %3 rows)")
-                            .arg(Reason(code))
-                            .arg(row.pass > 0 ? header.height : qMin<size_t>(rowsDone, header.height))
-                            .arg(header.height);
-        if (row.pass > 0)
+        if (interlaced) {
             result.damage = QString("%1 (interlace pass %2 of 7 incomplete)").arg(Reason(code)).arg(row.pass + 1);
+        } else {
+            const size_t kept = std::min<size_t>(rowsDone, header.height);
+            std::memset(pixels.get() + kept * rowBytes, 0, (header.height - kept) * rowBytes);
+            result.damage = QString("%1 (image data ends after %2 of %3 rows)")
+                                .arg(Reason(code))
+                                .arg(kept)
+                                .arg(header.height);
+        }
     } else {
         // Chunks after the image data (text, EXIF); damage there costs no pixel.
         spng_decode_chunks(context.get());
     }
 
     const size_t count = size_t(header.width) * header.height;
-    if (wide)
-        CompactSamples<uint16_t>(pixels, count, alpha);
-    else
-        CompactSamples<uint8_t>(pixels, count, alpha);
+    if (wide && !alpha)
+        DropAlpha(reinterpret_cast<uint16_t*>(pixels.get()), count);
     try {
         Magick::Image built;
         built.read(header.width, header.height, alpha ? "RGBA" : "RGB",
-                   wide ? Magick::ShortPixel : Magick::CharPixel, pixels.data());
-        pixels = std::vector<unsigned char>();
+                   wide ? Magick::ShortPixel : Magick::CharPixel, pixels.get());
+        pixels.reset();
         built.magick("PNG");
         built.depth(wide ? 16 : 8);
         if (grey)
@@ -890,11 +906,14 @@ bool CPngCodec::Encode(const Magick::Image& source, QByteArray& out, QString* er
         const size_t height = image.rows();
         if (width == 0 || height == 0 || width > 0x7fffffff || height > 0x7fffffff)
             return fail("empty image");
-        std::vector<unsigned char> rgba(width * height * 4);
-        image.write(0, 0, width, height, "RGBA", Magick::CharPixel, rgba.data());
-        const Layout layout = ChooseLayout(rgba, MagickCompat::HasAlpha(image));
-        std::vector<unsigned char> rows = PackRows(rgba, width, height, layout);
-        rgba = std::vector<unsigned char>();
+        Samples samples;
+        samples.channels = MagickCompat::HasAlpha(image) ? 4 : 3;
+        samples.data.resize(width * height * samples.channels);
+        image.write(0, 0, width, height, samples.channels == 4 ? "RGBA" : "RGB", Magick::CharPixel,
+                    samples.data.data());
+        const Layout layout = ChooseLayout(samples);
+        std::vector<unsigned char> rows = PackRows(samples, width, height, layout);
+        samples.data = std::vector<unsigned char>();
 
         Context context(spng_ctx_new(SPNG_CTX_ENCODER));
         if (!context)
