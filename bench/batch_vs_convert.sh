@@ -124,9 +124,15 @@ run_convert() { # JOB IN OUT
 timed() {
   local file=$1
   shift
+  if [ "$(type -t "$1")" = function ]; then
+    # A function of this script runs in a shell of its own, under the timer.
+    set -- bash -c '"$@"' _ "$@"
+  fi
   /usr/bin/time -f "%e %U %S %M" -o "$WORK/time" "$@"
   awk '{ printf "%.2f %.2f %d\n", $1, $2 + $3, $4 }' "$WORK/time" > "$file"
 }
+export WORK PROGRAM CORES PNG_PHOTOS
+export -f write_script job_script run_ours run_convert convert_ops convert_ext
 min_of() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
 ratio() { echo "scale=3; $1 / $2" | bc -l | sed 's/^\./0./'; }
 count_files() { find "$1" -maxdepth 1 -type f | wc -l; }
@@ -178,7 +184,7 @@ if [ "${SKIP_EFFICIENCY:-0}" != 1 ]; then
   for round in $(seq 1 "$ROUNDS"); do
     rm -rf "$WORK/ours"; mkdir -p "$WORK/ours"
     job_script negate "$WORK/ours"
-    timed "$WORK/t" taskset -c 0 "$PROGRAM" "$WORK/job.gbs"
+    timed "$WORK/t" taskset -c 0 "$PROGRAM" "$WORK/job.gbs" > "$WORK/ours.log" 2>&1
     read -r w _ _ < "$WORK/t"
     best_one=$(min_of "$best_one" "$w")
     rm -rf "$WORK/ours"; mkdir -p "$WORK/ours"
@@ -205,7 +211,7 @@ if [ "${SKIP_MEMORY:-0}" != 1 ]; then
     for _ in 1 2 3; do
       rm -rf "$WORK/out"; mkdir -p "$WORK/out"
       write_script "$WORK/job.gbs" "$1" jpg "$WORK/out" JPG 3080
-      timed "$WORK/t" "$PROGRAM" "$WORK/job.gbs"
+      timed "$WORK/t" "$PROGRAM" "$WORK/job.gbs" > "$WORK/ours.log" 2>&1
       read -r _ _ kb < "$WORK/t"
       [ "$kb" -gt "$best" ] && best=$kb
     done
