@@ -28,6 +28,8 @@
 // quality picks the compression as ImageMagick's does (tens: zlib level,
 // 0 for Huffman coding only; units: the row filter), its interlace type
 // Adam7 interlacing.
+//
+// Reading is in CPngCodec.cpp, writing in CPngCodecWrite.cpp.
 class CPngCodec
 {
 public:
