@@ -1,168 +1,218 @@
 #!/usr/bin/env bash
-# Times batches of the program against ImageMagick's convert doing the same
-# work on the same photos, one convert process per core:
-#   negate    negate, JPEG quality 88          (convert -negate)
-#   downsize  resize to fit 1600 x 1200, JPEG 88 (convert -scale 1600x1200)
-# Then the parallel efficiency (one core against all) and the peak memory of
-# a 400-photo and a 40-photo run.
+# Times the program itself (build/bin/glimmerbox on a silent script, the
+# whole process from start to exit) against ImageMagick's convert doing the
+# same work on the same photos, one convert process per core:
+#   negate    negate, JPEG quality 88                (convert -negate -quality 88)
+#   fit       fit 1600 x 1200, JPEG 88               (convert -scale 1600x1200 -quality 88)
+#   pngwrite  PNG_PHOTOS photos written as PNG, best compression
+#                                                    (convert -quality 90: the same zlib settings)
+#   pngread   the same PNGs read and written as JPEG 88 (convert -quality 88)
+# Then the parallel efficiency (one worker on one core against all cores)
+# and the peak memory of a 40-photo and a 400-photo run.
 #
-#   bench/batch_vs_convert.sh [PHOTOS=100] [WIDTH=4000] [HEIGHT=3000]
+#   bench/batch_vs_convert.sh [PHOTOS=40] [WIDTH=4000] [HEIGHT=3000]
 #
-# Environment: ROUNDS (3), JOBS ("negate downsize"), SKIP_EFFICIENCY=1,
-# SKIP_MEMORY=1, GLIMMERBOX_BUILD_DIR (build).
+# Environment: ROUNDS (3), JOBS ("negate fit pngwrite pngread"), PNG_PHOTOS
+# (16), SKIP_EFFICIENCY=1, SKIP_MEMORY=1, GLIMMERBOX_BUILD_DIR (build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_DIR="${GLIMMERBOX_BUILD_DIR:-build}"
-BENCH="$BUILD_DIR/bin/gb_batchbench"
-[ -x "$BENCH" ] || { echo "build first: $BENCH is missing" >&2; exit 2; }
-COUNT="${1:-100}"
+PROGRAM="$(pwd)/$BUILD_DIR/bin/glimmerbox"
+[ -x "$PROGRAM" ] || { echo "build first: $PROGRAM is missing" >&2; exit 2; }
+COUNT="${1:-40}"
 WIDTH="${2:-4000}"
 HEIGHT="${3:-3000}"
 CORES="$(nproc)"
 ROUNDS="${ROUNDS:-3}"
-JOBS="${JOBS:-negate downsize}"
+JOBS="${JOBS:-negate fit pngwrite pngread}"
+PNG_PHOTOS="${PNG_PHOTOS:-16}"
 
 WORK="$(mktemp -d)"
 trap 'rm -rf "$WORK"' EXIT
 export HOME="$WORK/home" XDG_CONFIG_HOME="$WORK/home/.config" TMPDIR="$WORK/tmp" XDG_RUNTIME_DIR="$WORK/runtime"
 export QT_QPA_PLATFORM=offscreen GLIMMERBOX_RESOURCES="$(cd "$BUILD_DIR" && pwd)/Resources"
-export MAGICK_CONFIGURE_PATH="$GLIMMERBOX_RESOURCES"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"; mkdir -p "$HOME/Documents" "$HOME/Pictures" "$TMPDIR" "$WORK/in"
 
-# Eight different photos, copied up to COUNT files (each one is decoded anew).
+# Eight different photos with grain, so that they compress as real ones do
+# (about 5 MB each at quality 92), copied up to COUNT files.
 echo "generating $COUNT photos of ${WIDTH}x${HEIGHT}..."
 for i in $(seq 0 7); do
-  convert -seed "$i" -size "${WIDTH}x${HEIGHT}" "plasma:fractal" -quality 92 "$WORK/seed$i.jpg" &
+  convert -seed "$i" -size "${WIDTH}x${HEIGHT}" "plasma:fractal" -attenuate 0.3 +noise Gaussian \
+    -quality 92 "$WORK/seed$i.jpg" &
 done
 wait
 for i in $(seq 1 "$COUNT"); do
   cp "$WORK/seed$((i % 8)).jpg" "$WORK/in/$(printf 'p%04d' "$i").jpg"
 done
+mkdir -p "$WORK/png"
+for i in $(seq 1 "$PNG_PHOTOS"); do
+  ln "$WORK/in/$(printf 'p%04d' "$i").jpg" "$WORK/png/$(printf 'p%04d' "$i").jpg"
+done
 sync
 echo "load: $(uptime)"
 
-# The program's filter and convert's operations of each job.
-filter_of() {
-  case "$1" in
-    negate) echo 3080 ;;
-    downsize) echo 5040:1600,1200,1,3,0,0 ;;
-  esac
-}
-# convert's read settings (before the input) and operations (after it).
-read_settings_of() {
-  case "$1" in
-    downsize-hint) echo "-define jpeg:size=1600x1200" ;;
-    *) echo "" ;;
-  esac
-}
-convert_ops_of() {
-  case "$1" in
-    negate) echo "-negate" ;;
-    downsize | downsize-hint) echo "-scale 1600x1200" ;;
-  esac
-}
-convert_line_of() { echo "$(read_settings_of "$1") IN $(convert_ops_of "$1")" | sed 's/^ //'; }
+# ---- The program on a script ----
 
-run_ours() { "$BENCH" "$1" "$2" "$3" 88; }
-run_convert() { # IN OUT SIDE
-  local in=$1 out=$2 pre ops
-  pre=$(read_settings_of "$3")
-  ops=$(convert_ops_of "$3")
+# JOB FILE: a silent script over IN/*.EXT, with FILTER (id, then its
+# parameters; empty for none), written as FORMAT into OUT.
+write_script() { # FILE IN EXT OUT FORMAT FILTER...
+  local file=$1 in=$2 ext=$3 out=$4 format=$5
+  shift 5
+  {
+    echo '<?xml version="1.0" encoding="utf-16"?>'
+    echo '<Script Version="1" Mode="Silent">'
+    echo '<Properties Class="Script"><Property Name="DisableNotifications">1</Property>'
+    echo '<Property Name="HideProcessing">0</Property></Properties>'
+    echo "<Images><Search Path=\"$in/*.$ext\" Subfolders=\"0\" /></Images>"
+    echo '<Filters>'
+    if [ $# -gt 0 ]; then
+      echo "<Filter Id=\"$1\">"
+      shift
+      for p in "$@"; do echo "<Param Type=\"float\">$p</Param>"; done
+      echo '</Filter>'
+    fi
+    echo '</Filters>'
+    echo '<Properties Class="Output"><Property Name="Destination">1</Property>'
+    echo '<Property Name="OutputFolderStruct">0</Property>'
+    echo "<Property Name=\"DestPath\">$out</Property>"
+    echo '<Property Name="OpenOutputFolder">0</Property><Property Name="DeleteSource">0</Property></Properties>'
+    echo "<Properties Class=\"Format\"><Property Name=\"OutputFormat\">$format</Property>"
+    echo '<Property Name="Quality">88</Property><Property Name="PNGComp">1</Property>'
+    echo '<Property Name="JpegType">1</Property></Properties>'
+    echo '</Script>'
+  } > "$file"
+}
+
+# Each job: the program's script and convert's command line for one photo.
+job_script() { # JOB OUT
+  case "$1" in
+    negate) write_script "$WORK/job.gbs" "$WORK/in" jpg "$2" JPG 3080 ;;
+    fit) write_script "$WORK/job.gbs" "$WORK/in" jpg "$2" JPG 5040 1600 1200 1 3 0 0 ;;
+    pngwrite) write_script "$WORK/job.gbs" "$WORK/png" jpg "$2" PNG ;;
+    pngread) write_script "$WORK/job.gbs" "$WORK/pngs" png "$2" JPG ;;
+  esac
+}
+job_input() { case "$1" in pngread) echo "$WORK/pngs" ;; pngwrite) echo "$WORK/png" ;; *) echo "$WORK/in" ;; esac; }
+job_count() { case "$1" in png*) echo "$PNG_PHOTOS" ;; *) echo "$COUNT" ;; esac; }
+# convert's operations and output extension of each job, and its command line.
+convert_ops() {
+  case "$1" in
+    negate) echo "-negate -quality 88" ;;
+    fit) echo "-scale 1600x1200 -quality 88" ;;
+    pngwrite) echo "-quality 90" ;;
+    pngread) echo "-quality 88" ;;
+  esac
+}
+convert_ext() { case "$1" in pngwrite) echo png ;; *) echo jpg ;; esac; }
+convert_line() { echo "convert IN $(convert_ops "$1") OUT.$(convert_ext "$1")"; }
+
+run_ours() { # JOB OUT
+  job_script "$1" "$2"
+  "$PROGRAM" "$WORK/job.gbs" > "$WORK/ours.log" 2>&1
+}
+run_convert() { # JOB IN OUT
+  local ops ext
+  ops=$(convert_ops "$1")
+  ext=$(convert_ext "$1")
   # shellcheck disable=SC2086
-  ls "$in" | MAGICK_THREAD_LIMIT=1 xargs -P "$CORES" -I{} convert $pre "$in/{}" $ops -quality 88 "$out/{}"
+  ls "$2" | MAGICK_THREAD_LIMIT=1 xargs -P "$CORES" -I{} convert "$2/{}" $ops "$3/{}.$ext"
 }
-# OUT_FILE COMMAND...: runs the command, writes "wall cpu" in seconds (cpu =
-# user + system time of the command and every process it waited for).
+
+# OUT_FILE COMMAND...: runs the command; writes "wall cpu peak_kb" (cpu:
+# user + system time of the command and every process it waited for; peak:
+# the largest resident size of one of them).
 timed() {
-  local file=$1 TIMEFORMAT='%R %U %S'
+  local file=$1
   shift
-  { time "$@" > "$WORK/last.out" 2> "$WORK/last.err"; } 2> "$WORK/time"
-  awk '{ printf "%.2f %.2f\n", $1, $2 + $3 }' "$WORK/time" > "$file"
+  if [ "$(type -t "$1")" = function ]; then
+    # A function of this script runs in a shell of its own, under the timer.
+    set -- bash -c '"$@"' _ "$@"
+  fi
+  /usr/bin/time -f "%e %U %S %M" -o "$WORK/time" "$@"
+  awk '{ printf "%.2f %.2f %d\n", $1, $2 + $3, $4 }' "$WORK/time" > "$file"
 }
+export WORK PROGRAM CORES PNG_PHOTOS
+export -f write_script job_script run_ours run_convert convert_ops convert_ext
 min_of() { if [ -z "$1" ] || [ "$(echo "$2 < $1" | bc)" = 1 ]; then echo "$2"; else echo "$1"; fi; }
 ratio() { echo "scale=3; $1 / $2" | bc -l | sed 's/^\./0./'; }
+count_files() { find "$1" -maxdepth 1 -type f | wc -l; }
 
+# The PNGs that the reading job starts from.
+if [[ " $JOBS " == *" pngread "* ]]; then
+  mkdir -p "$WORK/pngs"
+  ls "$WORK/png" | MAGICK_THREAD_LIMIT=1 xargs -P "$CORES" -I{} convert "$WORK/png/{}" -quality 90 "$WORK/pngs/{}.png"
+fi
+
+declare -A SUMMARY
 # The machine may be shared: the sides alternate, ROUNDS times, and the best
 # wall time and the best CPU time of each side count.
 bench_job() {
-  local job=$1 filter sides side
-  filter=$(filter_of "$job")
-  sides="convert"
-  [ "$job" = downsize ] && sides="convert downsize-hint"
-  declare -A wall cpu
+  local job=$1 expected w c m
+  expected=$(job_count "$job")
+  local best_ow="" best_oc="" best_cw="" best_cc=""
   for round in $(seq 1 "$ROUNDS"); do
-    rm -rf "$WORK/ours"
-    mkdir -p "$WORK/ours"
-    timed "$WORK/t" run_ours "$WORK/in" "$WORK/ours" "$filter"
-    [ "$(ls "$WORK/ours" | wc -l)" -eq "$COUNT" ] || { echo "our run wrote too few files" >&2; exit 1; }
-    local ours_line
-    ours_line="$(cat "$WORK/last.out")"
-    read -r w c < "$WORK/t"
-    wall[ours]=$(min_of "${wall[ours]:-}" "$w"); cpu[ours]=$(min_of "${cpu[ours]:-}" "$c")
+    rm -rf "$WORK/ours" "$WORK/ref"
+    mkdir -p "$WORK/ours" "$WORK/ref"
+    timed "$WORK/t" run_ours "$job" "$WORK/ours"
+    [ "$(count_files "$WORK/ours")" -eq "$expected" ] || { echo "our $job run wrote $(count_files "$WORK/ours") of $expected files" >&2; cat "$WORK/ours.log" >&2; exit 1; }
+    read -r w c m < "$WORK/t"
+    best_ow=$(min_of "$best_ow" "$w"); best_oc=$(min_of "$best_oc" "$c")
     local line="round $round: ours $w s (cpu $c s)"
-    for side in $sides; do
-      local what=$side
-      [ "$side" = convert ] && what=$job
-      rm -rf "$WORK/ref"
-      mkdir -p "$WORK/ref"
-      timed "$WORK/t" run_convert "$WORK/in" "$WORK/ref" "$what"
-      [ "$(ls "$WORK/ref" | wc -l)" -eq "$COUNT" ] || { echo "convert wrote too few files" >&2; exit 1; }
-      read -r w c < "$WORK/t"
-      wall[$side]=$(min_of "${wall[$side]:-}" "$w"); cpu[$side]=$(min_of "${cpu[$side]:-}" "$c")
-      line="$line, $side $w s (cpu $c s)"
-    done
-    echo "$job $line"
-    echo "  $ours_line"
+    timed "$WORK/t" run_convert "$job" "$(job_input "$job")" "$WORK/ref"
+    [ "$(count_files "$WORK/ref")" -eq "$expected" ] || { echo "convert wrote too few files" >&2; exit 1; }
+    read -r w c m < "$WORK/t"
+    best_cw=$(min_of "$best_cw" "$w"); best_cc=$(min_of "$best_cc" "$c")
+    echo "$job $line, convert $w s (cpu $c s)"
   done
-  printf '%s: ours %.2f s (cpu %.2f s)   convert -P %d "%s" %.2f s (cpu %.2f s)   ratio %s (cpu %s)\n' \
-    "$job" "${wall[ours]}" "${cpu[ours]}" "$CORES" "$(convert_line_of "$job")" "${wall[convert]}" "${cpu[convert]}" \
-    "$(ratio "${wall[ours]}" "${wall[convert]}")" "$(ratio "${cpu[ours]}" "${cpu[convert]}")"
-  if [ "$job" = downsize ]; then
-    printf '%s: convert -P %d "%s" %.2f s (cpu %.2f s)   ours against it: ratio %s (cpu %s)\n' \
-      "$job" "$CORES" "$(convert_line_of downsize-hint)" "${wall[downsize-hint]}" "${cpu[downsize-hint]}" \
-      "$(ratio "${wall[ours]}" "${wall[downsize-hint]}")" "$(ratio "${cpu[ours]}" "${cpu[downsize-hint]}")"
-  fi
+  local summary
+  summary=$(printf '%-9s %3d photos: ours %6.2f s (cpu %6.2f s)  -P %d "%s" %6.2f s (cpu %6.2f s)  ratio %s (cpu %s)' \
+    "$job" "$expected" "$best_ow" "$best_oc" "$CORES" "$(convert_line "$job")" "$best_cw" "$best_cc" \
+    "$(ratio "$best_ow" "$best_cw")" "$(ratio "$best_oc" "$best_cc")")
+  SUMMARY[$job]=$summary
+  echo "$summary"
 }
 
 for job in $JOBS; do
   bench_job "$job"
 done
 
-# Parallel efficiency: the negate job on one core (one worker, one
-# ImageMagick thread) against all cores: time on 1 / (cores x time on all).
+# Parallel efficiency: the negate job with one worker on one core against
+# all workers on all cores: time on 1 / (cores x time on all).
 if [ "${SKIP_EFFICIENCY:-0}" != 1 ]; then
   best_one=""
   best_all=""
   for round in $(seq 1 "$ROUNDS"); do
-    rm -rf "$WORK/ours"
-    timed "$WORK/t" taskset -c 0 "$BENCH" "$WORK/in" "$WORK/ours" 3080 88
-    read -r w _ < "$WORK/t"
+    rm -rf "$WORK/ours"; mkdir -p "$WORK/ours"
+    job_script negate "$WORK/ours"
+    timed "$WORK/t" taskset -c 0 "$PROGRAM" "$WORK/job.gbs" > "$WORK/ours.log" 2>&1
+    read -r w _ _ < "$WORK/t"
     best_one=$(min_of "$best_one" "$w")
-    rm -rf "$WORK/ours"
-    timed "$WORK/t" run_ours "$WORK/in" "$WORK/ours" 3080
-    read -r w _ < "$WORK/t"
+    rm -rf "$WORK/ours"; mkdir -p "$WORK/ours"
+    timed "$WORK/t" run_ours negate "$WORK/ours"
+    read -r w _ _ < "$WORK/t"
     best_all=$(min_of "$best_all" "$w")
   done
   rm -rf "$WORK/ours"
-  printf 'parallel efficiency (negate): 1 core %.2f s, %d cores %.2f s, efficiency %s\n' \
-    "$best_one" "$CORES" "$best_all" "$(echo "scale=3; $best_one / ($CORES * $best_all)" | bc -l | sed 's/^\./0./')"
+  SUMMARY[efficiency]=$(printf 'parallel efficiency (negate, %d photos): 1 core %.2f s, %d cores %.2f s, efficiency %s' \
+    "$COUNT" "$best_one" "$CORES" "$best_all" "$(echo "scale=3; $best_one / ($CORES * $best_all)" | bc -l | sed 's/^\./0./')")
+  echo "${SUMMARY[efficiency]}"
 fi
 
-# Peak memory depends on the thread count, not on the number of photos. The
-# peak of one run depends on how often all workers hold a decoded photo at
-# the same moment, so each size runs three times and the highest peak counts.
+# Peak memory depends on the number of workers, not on the number of
+# photos; the highest of three runs each counts.
 if [ "${SKIP_MEMORY:-0}" != 1 ]; then
   mkdir -p "$WORK/in40" "$WORK/in400"
   for i in $(seq 1 400); do
     ln "$WORK/seed$((i % 8)).jpg" "$WORK/in400/$(printf 'p%04d' "$i").jpg"
     [ "$i" -le 40 ] && ln "$WORK/seed$((i % 8)).jpg" "$WORK/in40/$(printf 'p%04d' "$i").jpg"
   done
-  rm -rf "$WORK/ours" "$WORK/ref"
   peak_of() {
     local best=0 kb
     for _ in 1 2 3; do
-      rm -rf "$WORK/out"
-      kb=$(run_ours "$1" "$WORK/out" 3080 | sed 's/.*peak_kb //')
+      rm -rf "$WORK/out"; mkdir -p "$WORK/out"
+      write_script "$WORK/job.gbs" "$1" jpg "$WORK/out" JPG 3080
+      timed "$WORK/t" "$PROGRAM" "$WORK/job.gbs" > "$WORK/ours.log" 2>&1
+      read -r _ _ kb < "$WORK/t"
       [ "$kb" -gt "$best" ] && best=$kb
     done
     rm -rf "$WORK/out"
@@ -170,7 +220,14 @@ if [ "${SKIP_MEMORY:-0}" != 1 ]; then
   }
   P40=$(peak_of "$WORK/in40")
   P400=$(peak_of "$WORK/in400")
-  printf 'peak memory (highest of 3 runs): 40 photos %d MB, 400 photos %d MB, ratio %.3f\n' \
-    $((P40 / 1024)) $((P400 / 1024)) "$(echo "$P400 / $P40" | bc -l)"
+  SUMMARY[memory]=$(printf 'peak memory (negate, highest of 3 runs): 40 photos %d MB, 400 photos %d MB, ratio %.3f' \
+    $((P40 / 1024)) $((P400 / 1024)) "$(echo "$P400 / $P40" | bc -l)")
+  echo "${SUMMARY[memory]}"
 fi
+
+echo
+echo "== summary (best of $ROUNDS, sides alternating) =="
+for key in $JOBS efficiency memory; do
+  [ -n "${SUMMARY[$key]:-}" ] && echo "${SUMMARY[$key]}"
+done
 echo "load: $(uptime)"

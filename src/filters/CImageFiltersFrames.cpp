@@ -2,6 +2,7 @@
 
 #include "Common.h"
 #include "FilterBounds.h"
+#include "CPngCodec.h"
 #include "MagickCompat.h"
 #include "Platform.h"
 
@@ -159,7 +160,7 @@ const Magick::Image* CImageFilters::LoadFrame(FrameKind kind, int styleParam, bo
     const QString path = GetResourcesFolder() + "/Frames/" + name;
     Magick::Image frame;
     try {
-        frame.read(MagickCompat::FileToRead(path));
+        CPngCodec::ReadImageFile(path, frame);
     } catch (const Magick::Warning& warning) {
         SystemLogWrite("LoadFrame", QString("Warning reading %1: %2").arg(path, QString::fromUtf8(warning.what())));
     }

@@ -1,5 +1,6 @@
 #include "CImageFilters.h"
 
+#include "CPngCodec.h"
 #include "Common.h"
 #include "DisplayConversions.h"
 #include "MagickCompat.h"
@@ -22,7 +23,7 @@ int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QStrin
             return 0;
         Magick::Image read;
         try {
-            read.read(MagickCompat::FileToRead(path));
+            CPngCodec::ReadImageFile(path, read);
         } catch (const Magick::Warning& warning) {
             SystemLogWrite("LoadImage", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
         } catch (const Magick::Exception&) {

@@ -3,6 +3,7 @@
 #include "FilterBounds.h"
 #include "MagickCompat.h"
 #include "TransformMath.h"
+#include "XmpOrientation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -104,6 +105,15 @@ bool CImageFilters::FilterAutoRotate()
         break;
     }
     image.orientation(Magick::TopLeftOrientation);
+    // The XMP packet's record of the turn goes with it (the writers bring
+    // the EXIF record in line with the image themselves).
+    const Magick::Blob xmp = image.profile("xmp");
+    if (xmp.length() > 0) {
+        const QByteArray packet(static_cast<const char*>(xmp.data()), qsizetype(xmp.length()));
+        const QByteArray upright = XmpOrientation::WithOrientation(packet, 1);
+        if (upright != packet)
+            image.profile("xmp", Magick::Blob(upright.constData(), size_t(upright.size())));
+    }
     return true;
 }
 

@@ -5,6 +5,7 @@
 #include "CICCProfiles.h"
 #include "CIMImageCache.h"
 #include "CMagickRuntime.h"
+#include "CPngCodec.h"
 #include "CUserProfile.h"
 #include "Common.h"
 #include "MagickCompat.h"
@@ -14,6 +15,7 @@
 
 #include <climits>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -126,8 +128,18 @@ bool CImageManager::CheckDeclaredSize(const QString& path, QSize sizeHint)
 {
     std::string coder;
     QList<QSize> frames;
-    for (const auto& [width, height] : MagickCompat::PingFrameSizes(MagickCompat::FileToRead(path), &coder))
+    const auto add = [&](size_t width, size_t height) {
         frames.append(QSize(int(std::min<size_t>(width, INT_MAX)), int(std::min<size_t>(height, INT_MAX))));
+    };
+    size_t pngWidth = 0;
+    size_t pngHeight = 0;
+    if (CPngCodec::DeclaredSize(path, pngWidth, pngHeight)) {
+        // A PNG is one image, and its header says how large it is.
+        add(pngWidth, pngHeight);
+    } else {
+        for (const auto& [width, height] : MagickCompat::PingFrameSizes(MagickCompat::FileToRead(path), &coder))
+            add(width, height);
+    }
     if (sizeHint.isValid() && coder == "JPEG" && frames.size() == 1)
         frames.first() = ShrunkDecodeBound(frames.first(), sizeHint);
     readError = CMagickRuntime::CheckFrameSizes(frames);
@@ -235,10 +247,13 @@ bool CImageManager::ReadMagick(QString path)
             throw;
         }
     };
-    if (!RunStep("ReadMagick", read)) {
+    const bool png = CPngCodec::IsPngFile(path);
+    if (!RunStep("ReadMagick", png ? std::function<void()>([&] { ReadPng(path); }) : std::function<void()>(read))) {
         image = Magick::Image();
         return false;
     }
+    if (png && preview)
+        InstallProgressMonitor(image);
     if (Aborted()) {
         SystemLogWrite("ReadMagick", "- cancelled");
         image = Magick::Image();
@@ -262,6 +277,18 @@ bool CImageManager::ReadMagick(QString path)
         return false;
     }
     return true;
+}
+
+// PNG goes through its own codec, which several threads run at once.
+void CImageManager::ReadPng(const QString& path)
+{
+    const CPngCodec::ReadResult result = CPngCodec::ReadFile(path, image);
+    if (!result.ok)
+        throw Magick::ErrorCorruptImage(result.error.toStdString());
+    if (!result.damage.isEmpty()) {
+        readDamage = result.damage;
+        SystemLogWrite("ReadMagick", "Warning: " + result.damage);
+    }
 }
 
 void CImageManager::NoteShrunkRead()

@@ -165,6 +165,9 @@ private:
     // After a read with a size hint and its properties: notes whether the
     // decoder shrank the photo, and keeps the stored size in the properties.
     void NoteShrunkRead();
+    // Reads a PNG file into the image (throws when nothing could be read;
+    // notes damage in readDamage).
+    void ReadPng(const QString& path);
     void InstallProgressMonitor(Magick::Image& target);
     bool Aborted() const;
     bool ConvertCMYKToSRGB();

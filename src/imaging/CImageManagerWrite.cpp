@@ -4,6 +4,7 @@
 #include "Common.h"
 #include "CICCProfiles.h"
 #include "COutputFormat.h"
+#include "CPngCodec.h"
 #include "CUserProfile.h"
 #include "LayerMode.h"
 #include "MagickCompat.h"
@@ -40,6 +41,23 @@ bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& h
 
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
 {
+    if (coder == "PNG") {
+        // Not through ImageMagick's PNG coder, which writes one PNG at a
+        // time for the whole process.
+        QByteArray bytes;
+        QString error;
+        if (!CPngCodec::Encode(target, bytes, &error)) {
+            SystemLogWrite("WriteOne", "PNG: " + error);
+            return false;
+        }
+        return AtomicWrite::ReplaceWithBytes(path, bytes.constData(), bytes.size(), flush);
+    }
+    // An image that did not come from a file would otherwise be written in
+    // the format it was built as, under a name that says another.
+    if (!MagickCompat::CoderCanWrite(coder)) {
+        SystemLogWrite("WriteOne", QString("no coder writes %1").arg(QString::fromStdString(coder)));
+        return false;
+    }
     target.magick(coder);
     Magick::Blob blob;
     try {
@@ -298,7 +316,11 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 SetWriteOptions(page, format, profile->Quality);
                 page.magick(coder);
             }
-            if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
+            if (list.size() == 1 && coder == "PNG") {
+                if (!WriteOne(list.front(), path, coder, flushWrites))
+                    return false;
+                files.append(path);
+            } else if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
                 if (coder == "GIF")
                     FitGifScreen(list);
                 Magick::Blob blob;

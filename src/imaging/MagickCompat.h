@@ -251,6 +251,14 @@ inline bool CoderCanAdjoin(const std::string& coder)
     return info && MagickCore::GetMagickAdjoin(info) != MagickCore::MagickFalse;
 }
 
+// Whether the library has a coder of that name that writes files.
+inline bool CoderCanWrite(const std::string& coder)
+{
+    CoreException exception;
+    const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
+    return info && MagickCore::GetImageEncoder(info) != nullptr;
+}
+
 // Noise types by name: the numbers differ between versions.
 enum class NoiseKind { Gaussian, MultiplicativeGaussian, Impulse, Laplacian, Poisson };
 
@@ -563,6 +571,134 @@ inline constexpr std::size_t PixelBytes = sizeof(MagickCore::PixelPacket) + size
 inline unsigned long ThreadLimit()
 {
     return static_cast<unsigned long>(Magick::ResourceLimits::thread());
+}
+
+
+// ---- What the PNG codec (CPngCodec) reads from and sets on an image ----
+
+// Every property (attribute) of the image as name and value, in the
+// library's order.
+inline std::vector<std::pair<std::string, std::string>> Properties(const Magick::Image& image)
+{
+    std::vector<std::pair<std::string, std::string>> list;
+    const MagickCore::Image* core = image.constImage();
+    if (!core)
+        return list;
+    MagickCore::ResetImagePropertyIterator(core);
+    for (const char* name = MagickCore::GetNextImageProperty(core); name;
+         name = MagickCore::GetNextImageProperty(core)) {
+        const char* value = MagickCore::GetImageProperty(core, name);
+        list.emplace_back(name, value ? value : "");
+    }
+    return list;
+}
+
+inline void DeleteProperty(Magick::Image& image, const char* name)
+{
+    image.modifyImage();
+    MagickCore::DeleteImageProperty(image.image(), name);
+}
+
+// Brings the EXIF profile's orientation and resolution tags in line with
+// the image, as the library's writers do before they write a file.
+inline void SyncProfiles(Magick::Image& image)
+{
+    image.modifyImage();
+    MagickCore::SyncImageProfiles(image.image());
+}
+
+// Marks the pixels as grey (or back as sRGB) without converting them: every
+// pixel already holds equal red, green and blue.
+inline void TagGrey(Magick::Image& image)
+{
+    image.modifyImage();
+    MagickCore::SetImageColorspace(image.image(), MagickCore::GRAYColorspace);
+}
+
+// The profile stored under `name` (empty when there is none). Magick++ 6's
+// profile() would otherwise try to make one by encoding the image in the
+// format of that name.
+inline Magick::Blob StoredProfile(const Magick::Image& image, const char* name)
+{
+    const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(image.constImage(), name);
+    if (!profile)
+        return Magick::Blob();
+    return Magick::Blob(MagickCore::GetStringInfoDatum(profile), MagickCore::GetStringInfoLength(profile));
+}
+
+// Whether the library takes an image of this size at all (its width and
+// height limits); building a larger one from pixels in memory would fail
+// inside the library.
+inline bool WithinSizeLimits(size_t width, size_t height)
+{
+    return width <= MagickCore::GetMagickResourceLimit(MagickCore::WidthResource)
+        && height <= MagickCore::GetMagickResourceLimit(MagickCore::HeightResource);
+}
+
+// Marks the pixels as linear-light RGB (or grey) without converting them.
+inline void TagLinear(Magick::Image& image, bool grey)
+{
+    image.modifyImage();
+    MagickCore::SetImageColorspace(image.image(), grey ? MagickCore::LinearGRAYColorspace : MagickCore::RGBColorspace);
+}
+
+// The interlace a write of the image uses (the write settings', not the
+// one the image was read with).
+inline Magick::InterlaceType WriteInterlace(const Magick::Image& image)
+{
+    return image.constImageInfo()->interlace;
+}
+
+// Chromaticities: white point, red, green and blue primaries (x, y each).
+struct Chromaticity
+{
+    double white[2], red[2], green[2], blue[2];
+};
+
+inline Chromaticity GetChromaticity(const Magick::Image& image)
+{
+    const MagickCore::ChromaticityInfo& c = image.constImage()->chromaticity;
+    return {{c.white_point.x, c.white_point.y},
+            {c.red_primary.x, c.red_primary.y},
+            {c.green_primary.x, c.green_primary.y},
+            {c.blue_primary.x, c.blue_primary.y}};
+}
+
+inline void SetChromaticity(Magick::Image& image, const Chromaticity& value)
+{
+    image.modifyImage();
+    MagickCore::ChromaticityInfo& c = image.image()->chromaticity;
+    c.white_point.x = value.white[0];
+    c.white_point.y = value.white[1];
+    c.red_primary.x = value.red[0];
+    c.red_primary.y = value.red[1];
+    c.green_primary.x = value.green[0];
+    c.green_primary.y = value.green[1];
+    c.blue_primary.x = value.blue[0];
+    c.blue_primary.y = value.blue[1];
+}
+
+// The gamma tag, without the correction that Magick++'s gamma() applies.
+inline void SetGammaTag(Magick::Image& image, double gamma)
+{
+    image.modifyImage();
+    image.image()->gamma = gamma;
+}
+
+// The background colour as 16-bit red, green and blue.
+inline void SetBackground16(Magick::Image& image, unsigned r, unsigned g, unsigned b)
+{
+    const double scale = QuantumMax() / 65535.0;
+    image.backgroundColor(Magick::Color(Magick::Quantum(r * scale + 0.5), Magick::Quantum(g * scale + 0.5),
+                                        Magick::Quantum(b * scale + 0.5)));
+}
+
+inline void GetBackground8(const Magick::Image& image, unsigned& r, unsigned& g, unsigned& b)
+{
+    const Magick::Color colour = image.backgroundColor();
+    r = QuantumToChar(colour.redQuantum());
+    g = QuantumToChar(colour.greenQuantum());
+    b = QuantumToChar(colour.blueQuantum());
 }
 
 } // namespace MagickCompat

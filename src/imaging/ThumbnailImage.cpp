@@ -1,5 +1,6 @@
 #include "ThumbnailImage.h"
 
+#include "CPngCodec.h"
 #include "Common.h"
 #include "DisplayConversions.h"
 #include "MagickCompat.h"
@@ -48,7 +49,15 @@ QImage MakeShadowedThumbnail(const char* bytes, int size, int side)
     Magick::Image image;
     try {
         try {
-            image.read(Magick::Blob(bytes, size_t(size)));
+            if (CPngCodec::IsPng(bytes, size_t(size))) {
+                const CPngCodec::ReadResult result = CPngCodec::Decode(bytes, size_t(size), image);
+                if (!result.ok)
+                    return QImage();
+                if (!result.damage.isEmpty())
+                    SystemLogWrite("MakeShadowedThumbnail", result.damage);
+            } else {
+                image.read(Magick::Blob(bytes, size_t(size)));
+            }
         } catch (const Magick::Warning& warning) {
             // A thumbnail cut short still decodes most of its rows.
             SystemLogWrite("MakeShadowedThumbnail", QString::fromLocal8Bit(warning.what()));

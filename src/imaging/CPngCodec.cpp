@@ -1,0 +1,429 @@
+#include "CPngCodec.h"
+
+#include "CMagickRuntime.h"
+#include "MagickCompat.h"
+
+#include <spng.h>
+
+#include <QFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+// Reading; writing is in CPngCodecWrite.cpp.
+
+namespace {
+
+struct ContextDeleter
+{
+    void operator()(spng_ctx* context) const { spng_ctx_free(context); }
+};
+using Context = std::unique_ptr<spng_ctx, ContextDeleter>;
+
+constexpr unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+// Text, profiles and other chunks that are not pixels: what one of them may
+// hold, and all of them together, once inflated.
+constexpr size_t kChunkLimit = 64u << 20;
+constexpr size_t kChunkCacheLimit = 128u << 20;
+// The EXIF block in ImageMagick's "exif" profile starts with this header,
+// which the PNG chunk leaves out.
+constexpr char kExifHeader[6] = {'E', 'x', 'i', 'f', 0, 0};
+
+QString Reason(int code)
+{
+    return QString::fromUtf8(spng_strerror(code));
+}
+
+// ImageMagick's "Raw profile type NAME" text: a line with the name, a line
+// with the byte count, then the bytes in hexadecimal.
+std::string DecodeRawProfile(const char* text, size_t length)
+{
+    const char* end = text + length;
+    const char* p = text;
+    int newlines = 0;
+    while (p < end && newlines < 3) {
+        if (*p == '\n')
+            ++newlines;
+        ++p;
+    }
+    if (newlines < 3)
+        return std::string();
+    // The count line: "   1234"
+    const char* countLine = text;
+    for (int seen = 0; countLine < end && seen < 2; ++countLine)
+        seen += *countLine == '\n' ? 1 : 0;
+    const size_t declared = size_t(std::strtoul(std::string(countLine, std::min<size_t>(size_t(end - countLine), 24)).c_str(), nullptr, 10));
+    std::string bytes;
+    bytes.reserve(std::min(declared, size_t(end - p) / 2));
+    int high = -1;
+    for (; p < end && bytes.size() < declared; ++p) {
+        const char c = *p;
+        int value = -1;
+        if (c >= '0' && c <= '9')
+            value = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            value = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            value = c - 'A' + 10;
+        if (value < 0)
+            continue;
+        if (high < 0) {
+            high = value;
+        } else {
+            bytes.push_back(char(high * 16 + value));
+            high = -1;
+        }
+    }
+    return bytes;
+}
+
+void SetProfile(Magick::Image& image, const std::string& name, const std::string& bytes)
+{
+    if (bytes.empty())
+        return;
+    image.profile(name, Magick::Blob(bytes.data(), bytes.size()));
+}
+
+void ReadText(spng_ctx* context, Magick::Image& image)
+{
+    uint32_t count = 0;
+    if (spng_get_text(context, nullptr, &count) != 0 || count == 0)
+        return;
+    std::vector<spng_text> texts(count);
+    if (spng_get_text(context, texts.data(), &count) != 0)
+        return;
+    for (const spng_text& text : texts) {
+        const std::string key(text.keyword, strnlen(text.keyword, sizeof text.keyword));
+        const std::string value(text.text ? text.text : "", text.text ? text.length : 0);
+        static const std::string rawProfile = "Raw profile type ";
+        if (key.compare(0, rawProfile.size(), rawProfile) == 0) {
+            std::string name = key.substr(rawProfile.size());
+            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+            if (name == "app1")
+                name = value.size() > 4 && DecodeRawProfile(value.data(), value.size()).compare(0, 4, "Exif") == 0 ? "exif" : "xmp";
+            if (name == "icm")
+                name = "icc";
+            if (!name.empty())
+                SetProfile(image, name, DecodeRawProfile(value.data(), value.size()));
+            continue;
+        }
+        if (key == "XML:com.adobe.xmp") {
+            SetProfile(image, "xmp", value);
+            continue;
+        }
+        if (!key.empty())
+            image.attribute(key, value);
+    }
+}
+
+void ReadColourChunks(spng_ctx* context, Magick::Image& image, bool grey)
+{
+    spng_iccp iccp {};
+    const bool hasIcc = spng_get_iccp(context, &iccp) == 0 && iccp.profile && iccp.profile_len > 0;
+    if (hasIcc) {
+        image.profile("icc", Magick::Blob(iccp.profile, iccp.profile_len));
+        // The profile's description, maker and model as properties, as
+        // ImageMagick's readers leave them.
+        image.attribute("icc:description");
+    }
+
+    uint8_t intent = 0;
+    if (spng_get_srgb(context, &intent) == 0) {
+        static const Magick::RenderingIntent intents[] = {Magick::PerceptualIntent, Magick::RelativeIntent,
+                                                          Magick::SaturationIntent, Magick::AbsoluteIntent};
+        image.renderingIntent(intents[std::min<int>(intent, 3)]);
+        MagickCompat::SetGammaTag(image, double(float(0.45455)));
+        MagickCompat::SetChromaticity(image, {{0.3127, 0.329}, {0.64, 0.33}, {0.30, 0.60}, {0.15, 0.06}});
+    }
+    uint32_t gammaValue = 0;
+    if (spng_get_gama_int(context, &gammaValue) == 0 && gammaValue > 0) {
+        // Kept in single precision, as ImageMagick keeps it.
+        const double gamma = double(float(gammaValue / 100000.0));
+        // A file gamma far from sRGB's (towards linear light): ImageMagick
+        // takes the pixels as linear.
+        if (gamma > 0.75)
+            MagickCompat::TagLinear(image, grey);
+        MagickCompat::SetGammaTag(image, gamma);
+    }
+    spng_chrm chrm {};
+    if (spng_get_chrm(context, &chrm) == 0) {
+        MagickCompat::SetChromaticity(image, {{chrm.white_point_x, chrm.white_point_y},
+                                              {chrm.red_x, chrm.red_y},
+                                              {chrm.green_x, chrm.green_y},
+                                              {chrm.blue_x, chrm.blue_y}});
+    }
+}
+
+void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& header)
+{
+    spng_phys phys {};
+    if (spng_get_phys(context, &phys) == 0) {
+        if (phys.unit_specifier == 1) {
+            image.resolutionUnits(Magick::PixelsPerCentimeterResolution);
+            MagickCompat::SetResolution(image, phys.ppu_x / 100.0, phys.ppu_y / 100.0);
+        } else {
+            MagickCompat::SetResolution(image, phys.ppu_x, phys.ppu_y);
+        }
+    }
+    spng_bkgd background {};
+    if (spng_get_bkgd(context, &background) == 0) {
+        // Samples of the file's depth to 16 bits; a value beyond the depth
+        // (a damaged chunk) is taken as the largest.
+        const unsigned scale = header.bit_depth >= 16 ? 1u : 65535u / ((1u << header.bit_depth) - 1u);
+        const auto wide = [scale](uint16_t value) { return unsigned(std::min<uint64_t>(65535u, uint64_t(value) * scale)); };
+        if (header.color_type == SPNG_COLOR_TYPE_INDEXED) {
+            spng_plte palette {};
+            if (spng_get_plte(context, &palette) == 0 && background.plte_index < palette.n_entries) {
+                const spng_plte_entry& e = palette.entries[background.plte_index];
+                MagickCompat::SetBackground16(image, e.red * 257u, e.green * 257u, e.blue * 257u);
+            }
+        } else if (header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
+                   || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA) {
+            const unsigned grey = wide(background.gray);
+            MagickCompat::SetBackground16(image, grey, grey, grey);
+        } else {
+            MagickCompat::SetBackground16(image, wide(background.red), wide(background.green), wide(background.blue));
+        }
+    }
+    spng_exif exif {};
+    if (spng_get_exif(context, &exif) == 0 && exif.data && exif.length > 0) {
+        std::string bytes(kExifHeader, sizeof kExifHeader);
+        bytes.append(exif.data, exif.length);
+        SetProfile(image, "exif", bytes);
+    }
+    ReadText(context, image);
+}
+
+// The orientation as ImageMagick's readers leave it: from the EXIF
+// orientation (the profile or a text chunk), else a TIFF orientation text.
+void TakeOrientation(Magick::Image& image)
+{
+    std::string value = image.attribute("exif:Orientation");
+    if (value.empty())
+        value = image.attribute("tiff:Orientation");
+    if (value.empty())
+        return;
+    const long orientation = std::strtol(value.c_str(), nullptr, 10);
+    if (orientation >= 0 && orientation <= 8)
+        image.orientation(Magick::OrientationType(orientation));
+    MagickCompat::DeleteProperty(image, "exif:Orientation");
+    MagickCompat::DeleteProperty(image, "tiff:Orientation");
+}
+
+// Moves the red, green and blue samples of RGBA pixels to the front,
+// leaving RGB pixels.
+void DropAlpha(uint16_t* samples, size_t pixels)
+{
+    for (size_t i = 0; i < pixels; ++i) {
+        samples[i * 3] = samples[i * 4];
+        samples[i * 3 + 1] = samples[i * 4 + 1];
+        samples[i * 3 + 2] = samples[i * 4 + 2];
+    }
+}
+
+// The pixels of a PNG as decoded: RGB or RGBA, 8 or 16 bits a sample.
+struct DecodedPixels
+{
+    std::unique_ptr<unsigned char[]> data;
+    bool alpha = false;
+    bool wide = false;
+};
+
+// Decodes the image data row by row, so that a file cut short keeps the
+// rows it holds. 0, or the error when not a row could be read; `damage` says
+// where the data ended early. Pixels not reached stay black.
+int DecodeRows(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels, QString& damage)
+{
+    spng_trns transparency {};
+    pixels.wide = header.bit_depth == 16;
+    pixels.alpha = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA
+        || header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || spng_get_trns(context, &transparency) == 0;
+    // 8-bit samples of an opaque file come as RGB; everything else as RGBA
+    // (alpha dropped afterwards from 16-bit samples of an opaque file).
+    const bool rgb = !pixels.wide && !pixels.alpha;
+    const int format = pixels.wide ? SPNG_FMT_RGBA16 : rgb ? SPNG_FMT_RGB8 : SPNG_FMT_RGBA8;
+    const size_t rowBytes = size_t(header.width) * (rgb ? 3 : 4) * (pixels.wide ? 2 : 1);
+    size_t length = 0;
+    int code = spng_decoded_image_size(context, format, &length);
+    if (code == 0 && (rowBytes == 0 || length / rowBytes != header.height))
+        code = SPNG_EOVERFLOW;
+    if (code == 0) {
+        pixels.data.reset(new (std::nothrow) unsigned char[length]);
+        code = pixels.data ? 0 : SPNG_EMEM;
+    }
+    // The passes of an interlaced file fill the rows piecemeal.
+    const bool interlaced = header.interlace_method != SPNG_INTERLACE_NONE;
+    if (code == 0 && interlaced)
+        std::memset(pixels.data.get(), 0, length);
+    if (code == 0)
+        code = spng_decode_image(context, nullptr, 0, format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
+    if (code != 0)
+        return code;
+
+    size_t rowsDone = 0;
+    spng_row_info row {};
+    do {
+        code = spng_get_row_info(context, &row);
+        if (code != 0)
+            break;
+        code = spng_decode_row(context, pixels.data.get() + size_t(row.row_num) * rowBytes, rowBytes);
+        if (code == 0 || code == SPNG_EOI)
+            ++rowsDone;
+    } while (code == 0);
+    if (code == SPNG_EOI) {
+        // Chunks after the image data (text, EXIF); damage there costs no pixel.
+        spng_decode_chunks(context);
+    } else {
+        if (rowsDone == 0)
+            return code;
+        if (interlaced) {
+            damage = QString("%1 (interlace pass %2 of 7 incomplete)").arg(Reason(code)).arg(row.pass + 1);
+        } else {
+            const size_t kept = std::min<size_t>(rowsDone, header.height);
+            std::memset(pixels.data.get() + kept * rowBytes, 0, (header.height - kept) * rowBytes);
+            damage = QString("%1 (image data ends after %2 of %3 rows)").arg(Reason(code)).arg(kept).arg(header.height);
+        }
+    }
+    if (pixels.wide && !pixels.alpha)
+        DropAlpha(reinterpret_cast<uint16_t*>(pixels.data.get()), size_t(header.width) * header.height);
+    return 0;
+}
+
+// The image of the decoded pixels with what the chunks say about it.
+Magick::Image BuildImage(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels)
+{
+    const bool grey = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
+        || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
+    Magick::Image built;
+    built.read(header.width, header.height, pixels.alpha ? "RGBA" : "RGB",
+               pixels.wide ? Magick::ShortPixel : Magick::CharPixel, pixels.data.get());
+    pixels.data.reset();
+    built.magick("PNG");
+    built.depth(pixels.wide ? 16 : 8);
+    if (grey)
+        MagickCompat::TagGrey(built);
+    if (!pixels.alpha)
+        MagickCompat::SetAlpha(built, false);
+    ReadColourChunks(context, built, grey);
+    ReadOtherChunks(context, built, header);
+    TakeOrientation(built);
+    return built;
+}
+
+} // namespace
+
+bool CPngCodec::IsPng(const char* data, size_t size)
+{
+    return data && size >= sizeof kSignature && std::memcmp(data, kSignature, sizeof kSignature) == 0;
+}
+
+bool CPngCodec::IsPngFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(sizeof kSignature);
+    return IsPng(head.constData(), size_t(head.size()));
+}
+
+bool CPngCodec::DeclaredSize(const QString& path, size_t& width, size_t& height)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(33);
+    Context context(spng_ctx_new(0));
+    if (!context || !IsPng(head.constData(), size_t(head.size())))
+        return false;
+    spng_set_png_buffer(context.get(), head.constData(), size_t(head.size()));
+    spng_ihdr header {};
+    if (spng_get_ihdr(context.get(), &header) != 0)
+        return false;
+    width = header.width;
+    height = header.height;
+    return true;
+}
+
+void CPngCodec::ReadImageFile(const QString& path, Magick::Image& image)
+{
+    if (!IsPngFile(path)) {
+        image.read(MagickCompat::FileToRead(path));
+        return;
+    }
+    const ReadResult result = ReadFile(path, image);
+    if (!result.ok)
+        throw Magick::ErrorCorruptImage(result.error.toStdString() + " `" + path.toStdString() + "'");
+    if (!result.damage.isEmpty())
+        throw Magick::WarningCorruptImage(result.damage.toStdString() + " `" + path.toStdString() + "'");
+}
+
+CPngCodec::ReadResult CPngCodec::ReadFile(const QString& path, Magick::Image& image)
+{
+    ReadResult result;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    result = Decode(bytes.constData(), size_t(bytes.size()), image);
+    // The file's name goes with the image, as with ImageMagick's readers.
+    if (result.ok)
+        image.fileName(MagickCompat::FileToRead(path));
+    return result;
+}
+
+CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::Image& image)
+{
+    ReadResult result;
+    if (!IsPng(data, size)) {
+        result.error = QStringLiteral("not a PNG file");
+        return result;
+    }
+    Context context(spng_ctx_new(0));
+    if (!context) {
+        result.error = QStringLiteral("out of memory");
+        return result;
+    }
+    spng_set_chunk_limits(context.get(), kChunkLimit, kChunkCacheLimit);
+    int code = spng_set_png_buffer(context.get(), data, size);
+    spng_ihdr header {};
+    if (code == 0)
+        code = spng_get_ihdr(context.get(), &header);
+    if (code != 0) {
+        result.error = Reason(code);
+        return result;
+    }
+    // A header that declares more pixels than one photo may have is refused
+    // before any memory is taken for them.
+    result.error = CMagickRuntime::CheckPhotoSize(header.width, header.height);
+    if (result.error.isEmpty() && !MagickCompat::WithinSizeLimits(header.width, header.height))
+        result.error = QStringLiteral("width or height exceeds limit");
+    if (!result.error.isEmpty())
+        return result;
+
+    DecodedPixels pixels;
+    code = DecodeRows(context.get(), header, pixels, result.damage);
+    if (code != 0) {
+        result.error = Reason(code);
+        return result;
+    }
+    try {
+        image = BuildImage(context.get(), header, pixels);
+    } catch (const Magick::Exception& error) {
+        result.error = QString::fromUtf8(error.what());
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
