@@ -27,16 +27,19 @@ struct SPlacement
 // Gives path the bytes only once they are all written (with `flush`, on the
 // disk): a failed write leaves an existing file as it was, and a link at
 // the name is replaced, never written through. A replaced file's mode stays.
-bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& how)
+bool SaveBytes(const char* data, qint64 size, const QString& path, const SPlacement& how)
 {
-    if (blob.length() == 0)
+    if (size <= 0)
         return false;
-    const AtomicWrite::Placed placed =
-        AtomicWrite::WriteBytes(path, static_cast<const char*>(blob.data()),
-                                static_cast<qint64>(blob.length()), how.flush, how.replace);
+    const AtomicWrite::Placed placed = AtomicWrite::WriteBytes(path, data, size, how.flush, how.replace);
     if (placed == AtomicWrite::Placed::Taken && how.taken)
         *how.taken = true;
     return placed == AtomicWrite::Placed::Done;
+}
+
+bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& how)
+{
+    return SaveBytes(static_cast<const char*>(blob.data()), static_cast<qint64>(blob.length()), path, how);
 }
 
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
@@ -50,7 +53,7 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
             SystemLogWrite("WriteOne", "PNG: " + error);
             return false;
         }
-        return AtomicWrite::ReplaceWithBytes(path, bytes.constData(), bytes.size(), flush);
+        return SaveBytes(bytes.constData(), bytes.size(), path, how);
     }
     // An image that did not come from a file would otherwise be written in
     // the format it was built as, under a name that says another.
@@ -317,7 +320,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 page.magick(coder);
             }
             if (list.size() == 1 && coder == "PNG") {
-                if (!WriteOne(list.front(), path, coder, flushWrites))
+                if (!WriteOne(list.front(), path, coder, how))
                     return false;
                 files.append(path);
             } else if (list.size() == 1 || (adjoin && MagickCompat::CoderCanAdjoin(coder))) {
