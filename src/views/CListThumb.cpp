@@ -72,7 +72,7 @@ CListThumb::~CListThumb()
 {
     requests->Stop();
     // The thread reads the lists below: it ends first.
-    thread->stopThread = true;
+    thread->Stop();
     thread->wait();
     thread.reset();
 }

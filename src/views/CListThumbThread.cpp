@@ -11,8 +11,15 @@ CListThumbThread::CListThumbThread() = default;
 
 CListThumbThread::~CListThumbThread()
 {
-    stopThread = true;
+    Stop();
     wait();
+}
+
+void CListThumbThread::Stop()
+{
+    const QMutexLocker lock(&wakeMutex);
+    stopThread = true;
+    wakeCondition.wakeAll();
 }
 
 void CListThumbThread::Init()
@@ -38,14 +45,21 @@ void CListThumbThread::SetPixelRatio(int ratio)
 
 void CListThumbThread::LoadThumbnails()
 {
+    const QMutexLocker lock(&wakeMutex);
     requestLoad = true;
+    wakeCondition.wakeAll();
 }
 
 void CListThumbThread::run()
 {
     SystemLogWrite("CListThumbThread::run", QString());
     while (!stopThread) {
-        msleep(50);
+        {
+            // Requests are looked at every 50 ms at the latest.
+            QMutexLocker lock(&wakeMutex);
+            if (!stopThread && !requestLoad)
+                wakeCondition.wait(&wakeMutex, 50);
+        }
         if (stopThread)
             break;
         if (requestLoad.exchange(false))

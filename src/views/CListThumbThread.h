@@ -4,7 +4,9 @@
 
 #include <QIcon>
 #include <QList>
+#include <QMutex>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <atomic>
 
@@ -43,6 +45,9 @@ public:
     // found and stored.
     bool CreateThumbnail(int recordIndex, const QString& path);
 
+    // Ends the loop at once, also in the middle of its wait between polls.
+    void Stop();
+
     // Written by the owning view(s), read by the loop between records.
     std::atomic<bool> stopThread{false};
     std::atomic<bool> requestLoad{false};
@@ -69,5 +74,8 @@ private:
     QList<int>* rowMap = nullptr;
     QList<QIcon>* icons = nullptr;
     QBasicMutex* mutex = nullptr;
+    // The loop's wait between polls; Stop and LoadThumbnails end it early.
+    QMutex wakeMutex;
+    QWaitCondition wakeCondition;
     std::atomic<int> pixelRatio{1};
 };
