@@ -21,9 +21,12 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 
 namespace {
+std::atomic<int> detailReads{0};
+
 int IntAt(const QString& text, int position, int length)
 {
     bool ok = false;
@@ -191,6 +194,7 @@ void CListThumb::LoadImageExif(SThumb* thumb)
 {
     if (!thumb)
         return;
+    ++detailReads;
     CImageManager manager;
     if (!manager.Ping(thumb->path))
         return;
@@ -216,6 +220,11 @@ void CListThumb::LoadImageExif(SThumb* thumb)
         thumb->colour = "sRGB";
     else if (p.colorSpace == 2)
         thumb->colour = tr("Uncalibrated");
+}
+
+int CListThumb::DetailReadCount()
+{
+    return detailReads;
 }
 
 void CListThumb::AdjustLight(QImage* image, int amount)

@@ -62,6 +62,8 @@ public:
 
     // Fills the detail texts of a record from a ping of its path.
     static void LoadImageExif(SThumb* thumb);
+    // How many photos LoadImageExif has read so far (for tests and benches).
+    static int DetailReadCount();
     // Darkens (amount below 0) or lightens (above 0) an image in place; pure
     // black and fully transparent pixels stay.
     static void AdjustLight(QImage* image, int amount);

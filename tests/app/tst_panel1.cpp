@@ -9,6 +9,7 @@
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
 #include "CMainPanel1.h"
+#include "CMainPanel2.h"
 #include "CPromptSeam.h"
 #include "CTextWidget.h"
 #include "CUserProfile.h"
@@ -16,6 +17,7 @@
 #include "MainWindow.h"
 #include "TestEnv.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -363,6 +365,66 @@ private slots:
             QCOMPARE(table->item(row, 0)->text(), Photos()[row].baseName);
         QCOMPARE(CUserProfile::GetInstance()->detailsSortColumn, 0);
         CheckViewsFollowPhotos(panel);
+    }
+
+    // The views are rebuilt from the photo list on every step change, view
+    // change, sort, undo and redo. A photo is read again only when its file
+    // changed (size or modification time), whichever view asks first.
+    void rebuildsReadOnlyChangedFiles()
+    {
+        const int count = 60;
+        for (int i = 0; i < count; ++i)
+            WriteJpeg(QString("%1/p%2.jpg").arg(root).arg(i, 2, 10, QChar('0')));
+        CListThumb* strip = window->Panel2()->PhotoStrip();
+        auto* table = window->findChild<CListThumbDetails*>("listImagesDetails");
+        auto* undo = window->findChild<QAction*>("actionUndo");
+        auto* redo = window->findChild<QAction*>("actionRedo");
+        panel->ListThumbDragDropFiles({root});
+        QTRY_COMPARE(strip->count(), count);
+        const auto sortBy = [&](int column, Qt::SortOrder order) {
+            table->horizontalHeader()->setSortIndicator(column, order);
+            table->SortByColumn(column);
+        };
+        const QList<QPair<const char*, std::function<void()>>> actions = {
+            {"step 2", [&] { window->ChangePanel(1); }},
+            {"step 1", [&] { window->ChangePanel(0); }},
+            {"details view", [&] { panel->ChangeViewMode(0); }},
+            {"sort", [&] { sortBy(CListThumbDetails::ColumnName, Qt::DescendingOrder); }},
+            {"undo", [&] { undo->trigger(); }},
+            {"redo", [&] { redo->trigger(); }},
+            {"icon view", [&] { panel->ChangeViewMode(2); }},
+        };
+        for (const auto& [name, action] : actions) {
+            const int reads = CListThumb::DetailReadCount();
+            action();
+            // The strip follows through a queued signal.
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QVERIFY2(CListThumb::DetailReadCount() == reads,
+                     qPrintable(QString("%1 read %2 photos again").arg(name).arg(CListThumb::DetailReadCount() - reads)));
+            QCOMPARE(strip->count(), count);
+        }
+        QCOMPARE(PhotoNames().constFirst(), QString("p59.jpg"));
+
+        // One photo grows, another only gets a new time: both are read again
+        // (once each, for both views), the others not.
+        QImage bigger(64, 48, QImage::Format_RGB32);
+        bigger.fill(Qt::red);
+        QVERIFY(bigger.save(root + "/p10.jpg", "JPG"));
+        QFile touched(root + "/p20.jpg");
+        QVERIFY(touched.open(QIODevice::ReadWrite));
+        QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        touched.close();
+        const int reads = CListThumb::DetailReadCount();
+        undo->trigger();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QCOMPARE(CListThumb::DetailReadCount() - reads, 2);
+        QCOMPARE(PhotoNames().constFirst(), QString("p00.jpg"));
+        QMutexLocker locker(panel->photoListView->Mutex());
+        const QList<SThumb>& records = *panel->photoListView->Records();
+        QCOMPARE(records.at(panel->photoListView->RowMap()->at(10)).dimensions, QString("64 x 48"));
+        QCOMPARE(records.at(panel->photoListView->RowMap()->at(11)).dimensions, QString("32 x 24"));
     }
 };
 
