@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CImageManager.h"
 #include "CListThumbThread.h"
+#include "CPhotoDetails.h"
 #include "CThumbRequests.h"
 #include "Common.h"
 #include "ImageProperties.h"
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <functional>
 #include <cmath>
 
 namespace {
@@ -40,20 +42,6 @@ long long RoundHalfUp(double value)
     return (long long)std::floor(value + 0.5);
 }
 
-QString OrientationText(int orientation)
-{
-    switch (orientation) {
-    case 1: return CListThumb::tr("Top-Left");
-    case 2: return CListThumb::tr("Top-Right");
-    case 3: return CListThumb::tr("Bottom-Right");
-    case 4: return CListThumb::tr("Bottom-Left");
-    case 5: return CListThumb::tr("Left-Top");
-    case 6: return CListThumb::tr("Right-Top");
-    case 7: return CListThumb::tr("Right-Bottom");
-    case 8: return CListThumb::tr("Left-Bottom");
-    default: return QString();
-    }
-}
 } // namespace
 
 CListThumb::CListThumb(QWidget* parent)
@@ -143,14 +131,14 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
     record.loaded = loaded;
     record.hasOwnIcon = loaded;
     record.iconIndex = iconIndex;
-    record.size = SizeText(QFileInfo(path).size());
     const int slash = int(path.lastIndexOf('/'));
     const int dot = int(path.lastIndexOf('.'));
     record.location = slash >= 0 ? path.left(slash) : QString();
     record.name = path.mid(slash + 1, dot > slash ? dot - slash - 1 : -1);
     record.type = dot > slash ? path.mid(dot + 1).toUpper() : QString();
-    // The ping reads the file: without the mutex, so the loader is not held up.
-    LoadImageExif(&record);
+    // Size and detail texts; a photo is read only when its file is new or
+    // changed. Without the mutex, so the loader is not held up.
+    CPhotoDetails::Fill(record);
 
     int row = 0;
     {
@@ -190,15 +178,17 @@ QIcon CListThumb::ItemIcon(const SThumb& record) const
     return QIcon(QPixmap::fromImage(image));
 }
 
-void CListThumb::LoadImageExif(SThumb* thumb)
+bool CListThumb::LoadImageExif(SThumb* thumb, SImageProperties* properties)
 {
     if (!thumb)
-        return;
+        return false;
     ++detailReads;
     CImageManager manager;
     if (!manager.Ping(thumb->path))
-        return;
+        return false;
     const SImageProperties& p = manager.properties;
+    if (properties)
+        *properties = p;
     thumb->dimensions = QString("%1 x %2").arg(p.width).arg(p.height);
     const QString date = p.dateTimeOriginal;
     if (date.isEmpty())
@@ -216,10 +206,32 @@ void CListThumb::LoadImageExif(SThumb* thumb)
     thumb->orientation = OrientationText(p.orientation);
     const double factor = p.resolutionUnits == 2 ? 2.54 : 1.0;
     thumb->dpi = QString("%1 x %2").arg(RoundHalfUp(p.densityX * factor)).arg(RoundHalfUp(p.densityY * factor));
-    if (p.colorSpace == 1)
-        thumb->colour = "sRGB";
-    else if (p.colorSpace == 2)
-        thumb->colour = tr("Uncalibrated");
+    thumb->colour = ColourText(p.colorSpace);
+    return true;
+}
+
+QString CListThumb::OrientationText(int orientation)
+{
+    switch (orientation) {
+    case 1: return tr("Top-Left");
+    case 2: return tr("Top-Right");
+    case 3: return tr("Bottom-Right");
+    case 4: return tr("Bottom-Left");
+    case 5: return tr("Left-Top");
+    case 6: return tr("Right-Top");
+    case 7: return tr("Right-Bottom");
+    case 8: return tr("Left-Bottom");
+    default: return QString();
+    }
+}
+
+QString CListThumb::ColourText(int colourSpace)
+{
+    if (colourSpace == 1)
+        return "sRGB";
+    if (colourSpace == 2)
+        return tr("Uncalibrated");
+    return QString();
 }
 
 int CListThumb::DetailReadCount()
@@ -269,8 +281,12 @@ void CListThumb::UpdateItemImageIndex(int row)
     SThumb& record = (*records)[index];
     TakePendingImage(record, icons.get());
     QListWidgetItem* target = item(row);
-    target->setIcon(ItemIcon(record));
-    target->setToolTip(record.tooltip);
+    // Only what changed: each change is a signal and a new layout of the item.
+    const QIcon icon = ItemIcon(record);
+    if (target->icon().cacheKey() != icon.cacheKey())
+        target->setIcon(icon);
+    if (target->toolTip() != record.tooltip)
+        target->setToolTip(record.tooltip);
 }
 
 void CListThumb::UpdateItemsImageIndex(int first, int last)
@@ -327,13 +343,22 @@ void CListThumb::RemoveItem(int row)
 
 void CListThumb::RemoveAll()
 {
-    qsizetype total = 0;
-    {
-        QMutexLocker locker(mutex);
-        total = records->size();
+    // RemoveItem's rules for every record at once: the step 1 list frees the
+    // icon slots of the thumbnails it made, other lists keep their slots.
+    QMutexLocker locker(mutex);
+    if (listType == TypePhotos) {
+        QList<int> ownIcons;
+        for (const SThumb& record : std::as_const(*records)) {
+            if (record.loaded && record.hasOwnIcon && record.iconIndex >= 0 && record.iconIndex < icons->size())
+                ownIcons.append(record.iconIndex);
+        }
+        std::sort(ownIcons.begin(), ownIcons.end(), std::greater<int>());
+        ownIcons.erase(std::unique(ownIcons.begin(), ownIcons.end()), ownIcons.end());
+        for (int index : std::as_const(ownIcons))
+            icons->removeAt(index);
     }
-    for (qsizetype i = 0; i < total; ++i)
-        RemoveItem(0);
+    records->clear();
+    rowMap->clear();
 }
 
 void CListThumb::ChangeView(int mode)
@@ -378,8 +403,11 @@ void CListThumb::ReloadToolTips()
     const int rows = std::min(count(), int(rowMap->size()));
     for (int row = 0; row < rows; ++row) {
         const int index = rowMap->at(row);
-        if (index >= 0 && index < records->size())
-            item(row)->setToolTip(records->at(index).tooltip);
+        if (index < 0 || index >= records->size())
+            continue;
+        QListWidgetItem* target = item(row);
+        if (target->toolTip() != records->at(index).tooltip)
+            target->setToolTip(records->at(index).tooltip);
     }
 }
 

@@ -13,6 +13,7 @@
 #include <memory>
 
 class CImageCache;
+struct SImageProperties;
 class CListThumbThread;
 class CThumbRequests;
 
@@ -60,8 +61,10 @@ public:
     void RemoveItem(int row);
     void RemoveAll();
 
-    // Fills the detail texts of a record from a ping of its path.
-    static void LoadImageExif(SThumb* thumb);
+    // Fills the detail texts of a record from a ping of its path; false (and
+    // the texts left as they were) when the photo cannot be pinged. The
+    // properties read go to `properties` where given.
+    static bool LoadImageExif(SThumb* thumb, SImageProperties* properties = nullptr);
     // How many photos LoadImageExif has read so far (for tests and benches).
     static int DetailReadCount();
     // Darkens (amount below 0) or lightens (above 0) an image in place; pure
@@ -69,6 +72,10 @@ public:
     static void AdjustLight(QImage* image, int amount);
     // "N/A", "120.56 KB", "1.20 MB".
     static QString SizeText(qint64 bytes);
+    // The texts of an EXIF orientation (1 "Top-Left" ... 8 "Left-Bottom") and
+    // of a colour-space code (1 "sRGB", 2 "Uncalibrated"); empty for others.
+    static QString OrientationText(int orientation);
+    static QString ColourText(int colourSpace);
 
     // Brings items up to date with their records. UpdateItemImageIndex needs
     // the mutex held by the caller; the others take it.
