@@ -267,8 +267,7 @@ void CMainPanel1::ListThumbDetailsSort(QList<int> order)
     const int current = detailsView->currentRow();
 
     photoList->Sort(order);
-    photoListView->AssignThumbnails();
-    detailsView->AssignThumbnails();
+    // The rebuild brings both views' items up to date with the new order.
     SynchronizeListImages(false, 0);
 
     QList<int> moved;
