@@ -403,6 +403,12 @@ private slots:
             QVERIFY2(CListThumb::DetailReadCount() == reads,
                      qPrintable(QString("%1 read %2 photos again").arg(name).arg(CListThumb::DetailReadCount() - reads)));
             QCOMPARE(strip->count(), count);
+            CheckViewsFollowPhotos(panel);
+            if (panel->DetailsShown()) {
+                QCOMPARE(table->rowCount(), count);
+                for (int row = 0; row < count; ++row)
+                    QCOMPARE(table->item(row, CListThumbDetails::ColumnName)->text(), Photos()[row].baseName);
+            }
         }
         QCOMPARE(PhotoNames().constFirst(), QString("p59.jpg"));
 
@@ -425,6 +431,13 @@ private slots:
         const QList<SThumb>& records = *panel->photoListView->Records();
         QCOMPARE(records.at(panel->photoListView->RowMap()->at(10)).dimensions, QString("64 x 48"));
         QCOMPARE(records.at(panel->photoListView->RowMap()->at(11)).dimensions, QString("32 x 24"));
+        locker.unlock();
+
+        // The table, hidden meanwhile, shows the restored order once shown.
+        panel->ChangeViewMode(0);
+        QCOMPARE(table->item(10, CListThumbDetails::ColumnDimensions)->text(), QString("64 x 48"));
+        for (int row = 0; row < count; ++row)
+            QCOMPARE(table->item(row, CListThumbDetails::ColumnName)->text(), Photos()[row].baseName);
     }
 };
 
