@@ -28,6 +28,7 @@
 
 namespace {
 std::atomic<int> detailReads{0};
+std::atomic<int> windowDetailReads{0};
 
 int IntAt(const QString& text, int position, int length)
 {
@@ -136,9 +137,11 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
     record.location = slash >= 0 ? path.left(slash) : QString();
     record.name = path.mid(slash + 1, dot > slash ? dot - slash - 1 : -1);
     record.type = dot > slash ? path.mid(dot + 1).toUpper() : QString();
-    // Size and detail texts; a photo is read only when its file is new or
-    // changed. Without the mutex, so the loader is not held up.
-    CPhotoDetails::Fill(record);
+    // Size and detail texts, kept from an earlier read while the file is
+    // unchanged. A new or changed photo is read here, or later by the
+    // loader (ReadsDetailsOnAdd). Without the mutex, so the loader is not
+    // held up.
+    record.detailed = CPhotoDetails::Fill(record, ReadsDetailsOnAdd());
 
     int row = 0;
     {
@@ -146,6 +149,8 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
         row = int(records->size());
         records->append(record);
         rowMap->append(row);
+        if (!record.detailed && listType == TypePhotos)
+            thread->detailsWanted = true;
     }
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::ToolTipRole, tooltip);
@@ -156,6 +161,15 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
         item->setIcon(ItemIcon(record));
     }
     insertItem(row, item);
+}
+
+bool CListThumb::ReadsDetailsOnAdd() const
+{
+    // The strip shows no details: it takes those known and reads none.
+    if (listType == TypeImageThumbs)
+        return false;
+    // The step 1 list's loader reads them, off the GUI thread.
+    return !(listType == TypePhotos && thread->isRunning());
 }
 
 QIcon CListThumb::IconAt(const QList<QIcon>* iconList, int index)
@@ -183,6 +197,8 @@ bool CListThumb::LoadImageExif(SThumb* thumb, SImageProperties* properties)
     if (!thumb)
         return false;
     ++detailReads;
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
+        ++windowDetailReads;
     CImageManager manager;
     if (!manager.Ping(thumb->path))
         return false;
@@ -237,6 +253,11 @@ QString CListThumb::ColourText(int colourSpace)
 int CListThumb::DetailReadCount()
 {
     return detailReads;
+}
+
+int CListThumb::WindowDetailReadCount()
+{
+    return windowDetailReads;
 }
 
 void CListThumb::AdjustLight(QImage* image, int amount)

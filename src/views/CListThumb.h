@@ -21,7 +21,9 @@ class CThumbRequests;
 // Each item is backed by an SThumb record; a row map gives the record of
 // each row and an icon list the icons the records point at. Photo
 // thumbnails are made lazily, off the GUI thread, for the visible rows only
-// (a CListThumbThread started by InitThread). Overlays (texts, images) are
+// (a CListThumbThread started by InitThread). A photo's details are kept
+// from an earlier read while its file is unchanged (CPhotoDetails); the step
+// 1 list has its loader read new photos. Overlays (texts, images) are
 // painted over the view, e.g. the invitation of an empty photo list.
 //
 // Files dropped from outside are reported as a sorted list of paths; moves
@@ -65,8 +67,10 @@ public:
     // the texts left as they were) when the photo cannot be pinged. The
     // properties read go to `properties` where given.
     static bool LoadImageExif(SThumb* thumb, SImageProperties* properties = nullptr);
-    // How many photos LoadImageExif has read so far (for tests and benches).
+    // How many photos LoadImageExif has read so far, on any thread and on
+    // the GUI thread (for tests and benches).
     static int DetailReadCount();
+    static int WindowDetailReadCount();
     // Darkens (amount below 0) or lightens (above 0) an image in place; pure
     // black and fully transparent pixels stay.
     static void AdjustLight(QImage* image, int amount);
@@ -154,6 +158,10 @@ private:
     // Whether drops inside the view reorder it (the lists whose owner applies
     // the moves).
     bool AllowsInternalMoves() const;
+    // Whether AddItem reads the details of a new or changed photo itself:
+    // not where the loader reads them (the step 1 list with its thread
+    // running), nor in the step 2 strip, which shows none.
+    bool ReadsDetailsOnAdd() const;
     QIcon ItemIcon(const SThumb& record) const;
 
     CImageCache* imageCache = nullptr;

@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CListThumb.h"
 #include "CListThumbThread.h"
+#include "CPhotoDetails.h"
 #include "CThumbRequests.h"
 #include "Common.h"
 #include "ListMoves.h"
@@ -221,6 +222,10 @@ void CListThumbDetails::SortByColumn(int column)
         // rebuilding; a sort then would mix photos up.
         if (rowMap->size() != rowCount())
             return;
+        // Photos added a moment ago may still wait for their details: a
+        // column of details sorts with all of them.
+        if (column != ColumnName && column != ColumnType && column != ColumnSize && column != ColumnLocation)
+            ReadMissingDetails();
         listIdx.clear();
         listSort.clear();
         for (int r = 0; r < rowMap->size(); ++r) {
@@ -243,6 +248,14 @@ void CListThumbDetails::SortByColumn(int column)
         *rowMap = sorted;
     }
     emit SignalSort(listIdx);
+}
+
+void CListThumbDetails::ReadMissingDetails()
+{
+    for (SThumb& record : *records) {
+        if (!record.detailed)
+            record.detailed = CPhotoDetails::Fill(record, true);
+    }
 }
 
 void CListThumbDetails::HorizontalHeaderRightClick(QPoint)

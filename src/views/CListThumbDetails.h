@@ -111,6 +111,8 @@ private:
     bool HasShared() const { return records && rowMap && icons && mutex; }
     // Hidden by the panel (which shows the photo list instead): no cells.
     bool HiddenByOwner() const;
+    // Reads now the details of the records still without them (mutex held).
+    void ReadMissingDetails();
     void DefaultLayout();
     int DateTakenWidth() const;
 

@@ -15,12 +15,19 @@ QCache<QString, CPhotoDetails::SEntry>& CPhotoDetails::Entries()
     return entries;
 }
 
+QMutex& CPhotoDetails::Lock()
+{
+    static QMutex lock;
+    return lock;
+}
+
 void CPhotoDetails::Forget()
 {
+    const QMutexLocker locker(&Lock());
     Entries().clear();
 }
 
-void CPhotoDetails::Fill(SThumb& thumb)
+bool CPhotoDetails::Fill(SThumb& thumb, bool readNew)
 {
     // One look at the file's status tells whether it changed since it was
     // read (a file put in its place is another inode).
@@ -37,21 +44,45 @@ void CPhotoDetails::Fill(SThumb& thumb)
     if (!exists) {
         // Nothing to read: no detail texts.
         Copy(SEntry(), thumb);
-        return;
+        return true;
     }
-
-    QCache<QString, SEntry>& entries = Entries();
-    if (const SEntry* kept = entries.object(thumb.path)) {
-        if (kept->size == now.size && kept->modifiedSeconds == now.modifiedSeconds &&
-            kept->modifiedNanoseconds == now.modifiedNanoseconds && kept->inode == now.inode) {
-            Copy(*kept, thumb);
-            return;
+    {
+        const QMutexLocker locker(&Lock());
+        if (const SEntry* kept = Entries().object(thumb.path)) {
+            if (kept->size == now.size && kept->modifiedSeconds == now.modifiedSeconds &&
+                kept->modifiedNanoseconds == now.modifiedNanoseconds && kept->inode == now.inode) {
+                Copy(*kept, thumb);
+                return true;
+            }
         }
     }
+    if (!readNew) {
+        Copy(SEntry(), thumb);
+        return false;
+    }
+    // The file is read with the lock free.
     auto entry = std::make_unique<SEntry>(now);
     Read(thumb.path, *entry);
     Copy(*entry, thumb);
-    entries.insert(thumb.path, entry.release());
+    const QMutexLocker locker(&Lock());
+    Entries().insert(thumb.path, entry.release());
+    return true;
+}
+
+void CPhotoDetails::CopyDetails(const SThumb& from, SThumb& to)
+{
+    to.size = from.size;
+    to.dateTaken = from.dateTaken;
+    to.dimensions = from.dimensions;
+    to.camera = from.camera;
+    to.coordinates = from.coordinates;
+    to.altitude = from.altitude;
+    to.fStop = from.fStop;
+    to.exposure = from.exposure;
+    to.iso = from.iso;
+    to.dpi = from.dpi;
+    to.orientation = from.orientation;
+    to.colour = from.colour;
 }
 
 void CPhotoDetails::Read(const QString& path, SEntry& entry)

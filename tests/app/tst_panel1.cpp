@@ -32,6 +32,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -89,6 +90,14 @@ public:
     QTimer timer;
     QPointer<QWidget> last;
 };
+
+// Every photo of the step 1 list has its details.
+bool AllDetailed(CMainPanel1* panel)
+{
+    QMutexLocker locker(panel->photoListView->Mutex());
+    const QList<SThumb>& records = *panel->photoListView->Records();
+    return std::all_of(records.begin(), records.end(), [](const SThumb& record) { return record.detailed; });
+}
 
 // The views show the photo list: each row's record is that row's photo.
 void CheckViewsFollowPhotos(CMainPanel1* panel)
@@ -367,9 +376,10 @@ private slots:
         CheckViewsFollowPhotos(panel);
     }
 
-    // The views are rebuilt from the photo list on every step change, view
-    // change, sort, undo and redo. A photo is read again only when its file
-    // changed (size or modification time), whichever view asks first.
+    // New photos are read off the window's thread. The views are rebuilt
+    // from the photo list on every step change, view change, sort, undo and
+    // redo; a photo is read again only when its file changed (size or
+    // modification time), once for both views.
     void rebuildsReadOnlyChangedFiles()
     {
         const int count = 60;
@@ -379,7 +389,11 @@ private slots:
         auto* table = window->findChild<CListThumbDetails*>("listImagesDetails");
         auto* undo = window->findChild<QAction*>("actionUndo");
         auto* redo = window->findChild<QAction*>("actionRedo");
+        // New photos are read by the loader, not while the window waits.
+        const int windowReads = CListThumb::WindowDetailReadCount();
         panel->ListThumbDragDropFiles({root});
+        QCOMPARE(CListThumb::WindowDetailReadCount(), windowReads);
+        QTRY_VERIFY(AllDetailed(panel));
         QTRY_COMPARE(strip->count(), count);
         const auto sortBy = [&](int column, Qt::SortOrder order) {
             table->horizontalHeader()->setSortIndicator(column, order);
@@ -423,15 +437,15 @@ private slots:
         touched.close();
         const int reads = CListThumb::DetailReadCount();
         undo->trigger();
-        QCoreApplication::processEvents();
-        QCoreApplication::processEvents();
-        QCOMPARE(CListThumb::DetailReadCount() - reads, 2);
         QCOMPARE(PhotoNames().constFirst(), QString("p00.jpg"));
-        QMutexLocker locker(panel->photoListView->Mutex());
-        const QList<SThumb>& records = *panel->photoListView->Records();
-        QCOMPARE(records.at(panel->photoListView->RowMap()->at(10)).dimensions, QString("64 x 48"));
-        QCOMPARE(records.at(panel->photoListView->RowMap()->at(11)).dimensions, QString("32 x 24"));
-        locker.unlock();
+        QTRY_VERIFY(AllDetailed(panel));
+        QCOMPARE(CListThumb::DetailReadCount() - reads, 2);
+        const auto dimensionsAt = [&](int row) {
+            QMutexLocker locker(panel->photoListView->Mutex());
+            return panel->photoListView->Records()->at(panel->photoListView->RowMap()->at(row)).dimensions;
+        };
+        QCOMPARE(dimensionsAt(10), QString("64 x 48"));
+        QCOMPARE(dimensionsAt(11), QString("32 x 24"));
 
         // The table, hidden meanwhile, shows the restored order once shown.
         panel->ChangeViewMode(0);

@@ -150,7 +150,7 @@ private slots:
         SThumb first;
         first.path = path;
         const int before = CListThumb::DetailReadCount();
-        CPhotoDetails::Fill(first);
+        QVERIFY(CPhotoDetails::Fill(first, true));
         QCOMPARE(CListThumb::DetailReadCount() - before, 1);
         QCOMPARE(first.dimensions, QString("32 x 24"));
 
@@ -166,7 +166,7 @@ private slots:
         SThumb again;
         again.path = path;
         const int between = CListThumb::DetailReadCount();
-        CPhotoDetails::Fill(again);
+        QVERIFY(CPhotoDetails::Fill(again, true));
         QCOMPARE(CListThumb::DetailReadCount() - between, reads);
         QCOMPARE(again.dimensions, dimensions);
         QCOMPARE(again.size, CListThumb::SizeText(QFileInfo(path).size()));
