@@ -39,3 +39,7 @@ struct SThumb
     // that happens frees it with the record.
     QImage pendingImage;
 };
+
+// Moved in memory as a whole when a list shifts its elements (removing a
+// photo from a list of thousands).
+Q_DECLARE_TYPEINFO(SThumb, Q_RELOCATABLE_TYPE);
