@@ -16,6 +16,7 @@
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
 #include "CMainPanel1.h"
+#include "CPromptSeam.h"
 #include "Common.h"
 #include "MainWindow.h"
 
@@ -25,6 +26,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QMutexLocker>
 #include <QPainter>
 #include <QProcess>
@@ -177,6 +179,7 @@ int main(int argc, char** argv)
     }
     MainWindow window;
     window.show();
+    CPromptSeam::SetQuestionAnswerer([](const QString&) { return true; });
     CMainPanel1* panel = window.Panel1();
     auto* details = panel->findChild<CListThumbDetails*>("listImagesDetails");
     auto* undo = window.findChild<QAction*>("actionUndo");
@@ -218,6 +221,19 @@ int main(int argc, char** argv)
         {"undo", [&] { undo->trigger(); }, {}, {}},
         {"redo", [&] { redo->trigger(); }, {}, {}},
         {"icon view", [&] { panel->ChangeViewMode(2); }, {}, {}},
+        // Every other photo removed, then brought back.
+        {"remove half", [&] {
+             // One selection change, as a click with Shift or Ctrl+A makes.
+             QItemSelection every;
+             const QAbstractItemModel* model = panel->photoListView->model();
+             for (int row = 0; row < panel->photoListView->count(); row += 2)
+                 every.select(model->index(row, 0), model->index(row, 0));
+             panel->photoListView->selectionModel()->select(every, QItemSelectionModel::ClearAndSelect);
+             panel->RemoveSelectedPhotos();
+         }, {}, {}},
+        {"undo remove", [&] { undo->trigger(); }, {}, {}},
+        {"remove all", [&] { panel->RemoveAllPhotos(false); }, {}, {}},
+        {"undo remove all", [&] { undo->trigger(); }, {}, {}},
     };
     for (int round = 0; round < rounds; ++round) {
         for (Scenario& scenario : scenarios) {
