@@ -23,8 +23,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <functional>
 #include <cmath>
+#include <functional>
 
 namespace {
 std::atomic<int> detailReads{0};
@@ -380,6 +380,56 @@ void CListThumb::RemoveAll()
     }
     records->clear();
     rowMap->clear();
+}
+
+void CListThumb::RemoveItems(QList<int> rows)
+{
+    QMutexLocker locker(mutex);
+    // The records of the rows, and the icon slots the step 1 list frees
+    // with them.
+    QList<bool> dropRecord(records->size(), false);
+    QList<bool> dropRow(rowMap->size(), false);
+    QList<int> freedIcons;
+    for (int row : std::as_const(rows)) {
+        if (row < 0 || row >= rowMap->size() || dropRow[row])
+            continue;
+        dropRow[row] = true;
+        const int index = rowMap->at(row);
+        if (index < 0 || index >= records->size())
+            continue;
+        dropRecord[index] = true;
+        const SThumb& record = records->at(index);
+        if (listType == TypePhotos && record.loaded && record.hasOwnIcon && record.iconIndex >= 0 &&
+            record.iconIndex < icons->size())
+            freedIcons.append(record.iconIndex);
+    }
+    std::sort(freedIcons.begin(), freedIcons.end());
+    freedIcons.erase(std::unique(freedIcons.begin(), freedIcons.end()), freedIcons.end());
+
+    QList<int> newIndex(records->size(), -1);
+    QList<SThumb> kept;
+    kept.reserve(records->size());
+    for (int index = 0; index < records->size(); ++index) {
+        if (dropRecord[index])
+            continue;
+        SThumb record = records->at(index);
+        // Each freed slot below a record's icon moves it down by one.
+        const auto below = std::lower_bound(freedIcons.cbegin(), freedIcons.cend(), record.iconIndex);
+        record.iconIndex -= qint32(below - freedIcons.cbegin());
+        newIndex[index] = int(kept.size());
+        kept.append(record);
+    }
+    QList<int> keptRows;
+    keptRows.reserve(rowMap->size());
+    for (int row = 0; row < rowMap->size(); ++row) {
+        const int index = rowMap->at(row);
+        if (!dropRow[row] && index >= 0 && index < newIndex.size() && newIndex[index] >= 0)
+            keptRows.append(newIndex[index]);
+    }
+    for (auto freed = freedIcons.crbegin(); freed != freedIcons.crend(); ++freed)
+        icons->removeAt(*freed);
+    *records = std::move(kept);
+    *rowMap = std::move(keptRows);
 }
 
 void CListThumb::ChangeView(int mode)

@@ -62,6 +62,9 @@ public:
     // Remove records; the widget's items are the caller's to remove.
     void RemoveItem(int row);
     void RemoveAll();
+    // RemoveItem for several rows at once (rows as they are before the call;
+    // those outside the list are ignored), in one pass over the list.
+    void RemoveItems(QList<int> rows);
 
     // Fills the detail texts of a record from a ping of its path; false (and
     // the texts left as they were) when the photo cannot be pinged. The

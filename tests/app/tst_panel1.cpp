@@ -1,6 +1,7 @@
 // The step 1 panel in the main window, along the roads a user takes:
 // adding (files, folders, the search, drops), removing, reordering and
-// sorting, with the unsupported-files dialog and the title mark.
+// sorting, with the unsupported-files dialog and the title mark, and which
+// photos the views read again when they are rebuilt.
 #include "AppTestKit.h"
 #include "CControlImage.h"
 #include "CDialogSearch.h"

@@ -409,6 +409,49 @@ private slots:
         QCOMPARE(last, 2);
     }
 
+    // Removing many rows at once leaves the records, rows and icon slots
+    // that removing them one by one leaves.
+    void removeManyAsOneByOne()
+    {
+        const auto build = [](CListThumb& list) {
+            list.Initialize(CListThumb::TypePhotos, false, false);
+            list.LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
+            QMutexLocker locker(list.Mutex());
+            for (int i = 0; i < 40; ++i) {
+                SThumb record;
+                record.path = QString("/p/%1.jpg").arg(i);
+                record.iconIndex = 2;
+                // Every third photo has a thumbnail of its own.
+                if (i % 3 == 0) {
+                    record.loaded = record.hasOwnIcon = true;
+                    record.iconIndex = int(list.Icons()->size());
+                    list.Icons()->append(QIcon());
+                }
+                list.Records()->append(record);
+            }
+            // Rows in another order than the records (a sort).
+            for (int i = 0; i < 40; ++i)
+                list.RowMap()->append((i * 7) % 40);
+        };
+        const QList<int> rows = {0, 3, 4, 9, 17, 18, 30, 39};
+        CListThumb once;
+        CListThumb oneByOne;
+        build(once);
+        build(oneByOne);
+        once.RemoveItems(rows);
+        for (int i = int(rows.size()) - 1; i >= 0; --i)
+            oneByOne.RemoveItem(rows[i]);
+        QMutexLocker lockOnce(once.Mutex());
+        QMutexLocker lockOther(oneByOne.Mutex());
+        QCOMPARE(*once.RowMap(), *oneByOne.RowMap());
+        QCOMPARE(once.Icons()->size(), oneByOne.Icons()->size());
+        QCOMPARE(once.Records()->size(), oneByOne.Records()->size());
+        for (int i = 0; i < once.Records()->size(); ++i) {
+            QCOMPARE(once.Records()->at(i).path, oneByOne.Records()->at(i).path);
+            QCOMPARE(once.Records()->at(i).iconIndex, oneByOne.Records()->at(i).iconIndex);
+        }
+    }
+
     // Photos scrolled and removed while load passes run: no record, row or
     // icon is reached after it is gone, and every own icon slot is freed.
     void removeWhileLoading()
