@@ -185,8 +185,8 @@ void CMainPanel1::ClearImageList()
     photoListView->RemoveAll();
     detailsView->RemoveAll();
     photoListView->clear();
-    detailsView->clear();
-    detailsView->setRowCount(0);
+    // The table keeps its rows and cells: the synchronisation that follows
+    // the re-adding refills them, which costs far less than new ones.
 }
 
 void CMainPanel1::DiscardUserChanges()
@@ -308,7 +308,9 @@ void CMainPanel1::SynchronizeListImages(bool keepSelection, int reloadRow)
         detailsView->setUpdatesEnabled(false);
 
         photoListView->clear();
-        detailsView->clearContents();
+        // The table keeps the cells of the rows that stay (refilled below from
+        // the records, which costs far less than new cells); a hidden table
+        // only gets its rows.
         const int count = int(photoList->list.size());
         detailsView->setRowCount(count);
         detailsView->setHorizontalHeaderLabels(CListThumbDetails::ColumnTitles());
@@ -322,7 +324,7 @@ void CMainPanel1::SynchronizeListImages(bool keepSelection, int reloadRow)
         else if (viewType == 1)
             hint = QSize(70, 70);
         for (int i = 0; i < count; ++i) {
-            SImageRecord& record = photoList->list[i];
+            const SImageRecord& record = photoList->list.at(i);
             auto* item = new QListWidgetItem(viewType == 0 ? QDir::toNativeSeparators(record.path)
                                                            : record.baseName);
             item->setFlags(item->flags() | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
@@ -331,17 +333,8 @@ void CMainPanel1::SynchronizeListImages(bool keepSelection, int reloadRow)
                 item->setTextAlignment(Qt::AlignTop | Qt::AlignHCenter);
             }
             photoListView->addItem(item);
-            for (int column = 0; column < CListThumbDetails::ColumnCount; ++column) {
-                auto* cell = new QTableWidgetItem();
-                cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled |
-                               Qt::ItemIsDropEnabled);
-                const bool left = column == CListThumbDetails::ColumnName ||
-                                  column == CListThumbDetails::ColumnLocation;
-                cell->setTextAlignment(left ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
-                detailsView->setItem(i, column, cell);
-            }
-            record.key = i;
         }
+        photoList->RenumberKeys();
 
         photoListView->AssignThumbnails();
         photoListView->ReloadToolTips();

@@ -50,7 +50,9 @@ public:
 
     // Operations of the main window.
     void RefreshPanel();
-    // Empties the views; the photo list itself is untouched.
+    // Empties the views for a refill (the photo list itself is untouched):
+    // their records and the list's items go; the details table keeps its
+    // rows and cells until the next synchronisation refills them.
     void ClearImageList();
     void DiscardUserChanges();
     void UnsignalPanelChanged();

@@ -178,18 +178,27 @@ void CMainPanel1::RemoveSelectedPhotos()
     if (!CPromptSeam::Question(this, CPromptSeam::Message, tr("Remove selected photo(s) from the list?")))
         return;
 
-    int removed = 0;
-    int lastRemoved = -1;
+    // The selected rows go in one pass over the lists (thousands may be
+    // selected).
+    QList<int> rows;
     for (int row : selected) {
-        const int at = row - removed;
-        if (at < 0 || at >= photoList->list.size())
-            continue;
-        photoList->list.removeAt(at);
-        photoListView->RemoveItem(at);
-        detailsView->RemoveItem(at);
-        lastRemoved = row;
-        ++removed;
+        if (row >= 0 && row < photoList->list.size())
+            rows.append(row);
     }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    const int removed = int(rows.size());
+    const int lastRemoved = rows.isEmpty() ? -1 : rows.constLast();
+    QList<SImageRecord> kept;
+    kept.reserve(photoList->list.size() - removed);
+    for (int row = 0, next = 0; row < photoList->list.size(); ++row) {
+        if (next < removed && rows.at(next) == row)
+            ++next;
+        else
+            kept.append(photoList->list.at(row));
+    }
+    photoList->list = kept;
+    photoListView->RemoveItems(rows);
     const int newRow = std::min(lastRemoved - removed + 1, int(photoList->list.size()) - 1);
     SynchronizeListImages(false, newRow);
     if (photoList->list.isEmpty()) {
@@ -266,8 +275,7 @@ void CMainPanel1::ListThumbDetailsSort(QList<int> order)
     const int current = detailsView->currentRow();
 
     photoList->Sort(order);
-    photoListView->AssignThumbnails();
-    detailsView->AssignThumbnails();
+    // The rebuild brings both views' items up to date with the new order.
     SynchronizeListImages(false, 0);
 
     QList<int> moved;

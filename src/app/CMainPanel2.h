@@ -147,6 +147,8 @@ private:
     // Rebuilds the strip from the photo list (run keys := rows), `row`
     // current.
     void SynchronizeListThumbs(int row);
+    // Whether the strip's rows are the job's photos, in their order.
+    bool StripShowsPhotos() const;
     // Runs the settings dialog on `record`; true (record updated) on OK.
     bool ShowFilterSettings(SFilterRecord& record);
     void AddListThumbItem(SFilterRecord record);

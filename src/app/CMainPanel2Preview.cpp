@@ -15,6 +15,7 @@
 #include "WindowHelpers.h"
 #include "ui_CMainPanel2.h"
 
+#include <QMutexLocker>
 #include <QSignalBlocker>
 
 namespace {
@@ -44,25 +45,55 @@ void CMainPanel2::SlotReloadThumbsInPanel2(int row)
     SynchronizeListThumbs(row);
 }
 
+bool CMainPanel2::StripShowsPhotos() const
+{
+    CListThumb* strip = ui->listThumbnails;
+    const QList<SImageRecord>& photos = photoList->list;
+    if (strip->count() != photos.size())
+        return false;
+    QMutexLocker locker(strip->Mutex());
+    const QList<SThumb>& records = *strip->Records();
+    const QList<int>& rows = *strip->RowMap();
+    if (rows.size() != photos.size())
+        return false;
+    for (int i = 0; i < photos.size(); ++i) {
+        const int index = rows.at(i);
+        if (index < 0 || index >= records.size() || records.at(index).path != photos.at(i).path)
+            return false;
+    }
+    return true;
+}
+
 void CMainPanel2::SynchronizeListThumbs(int row)
 {
     CListThumb* strip = ui->listThumbnails;
-    {
+    if (StripShowsPhotos()) {
+        // The same photos in the same order (a step 1 view change, or the
+        // second refresh of an undo): the strip keeps its items and
+        // thumbnails. Only the choice starts afresh, as in a rebuilt strip,
+        // so that choosing the row below follows through to the previews.
+        const QSignalBlocker block(strip);
+        strip->selectionModel()->clear();
+        photoList->RenumberKeys();
+    } else {
         // The rebuild itself is no choice of a photo.
         const QSignalBlocker block(strip);
         strip->clear();
         strip->RemoveAll();
-        QList<SImageRecord>& photos = photoList->list;
+        const QList<SImageRecord>& photos = photoList->list;
         for (int i = 0; i < photos.size(); ++i) {
-            SImageRecord& record = photos[i];
+            const SImageRecord& record = photos.at(i);
             const SFormatRecord format = formats->GetRecordById(record.extension);
             strip->AddItem(record.baseName, record.baseName, record.path, false, format.kind, true);
             if (QListWidgetItem* item = strip->item(i)) {
+                // The new rows are laid out after the rebuild, with these
+                // sizes: no change signal per item.
+                const QSignalBlocker quiet(strip->model());
                 item->setSizeHint(QSize(64, 85));
                 item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
             }
-            record.key = i;
         }
+        photoList->RenumberKeys();
         strip->AssignThumbnails();
         strip->ReloadToolTips();
     }

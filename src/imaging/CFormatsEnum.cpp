@@ -122,10 +122,13 @@ void CFormatsEnum::GenerateReadableFormats()
 
 SFormatRecord CFormatsEnum::GetRecordById(QString extension) const
 {
-    const QString wanted = extension.toUpper();
+    // Called per photo whenever a photo view is rebuilt: no copies of the
+    // table's texts.
     for (const SFormatRecord& row : rows) {
-        if (row.extensions.toUpper().split('/').contains(wanted))
-            return row;
+        for (const QStringView piece : QStringView(row.extensions).tokenize(u'/')) {
+            if (piece.compare(extension, Qt::CaseInsensitive) == 0)
+                return row;
+        }
     }
     return SFormatRecord();
 }

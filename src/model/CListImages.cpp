@@ -75,8 +75,12 @@ void CListImages::DragAndDrop(int from, int to)
 
 void CListImages::RenumberKeys()
 {
-    for (int i = 0; i < list.size(); ++i)
-        list[i].key = i;
+    // Only keys that differ are written: the list stays shared with the undo
+    // snapshots that hold it.
+    for (int i = 0; i < list.size(); ++i) {
+        if (list.at(i).key != i)
+            list[i].key = i;
+    }
 }
 
 void CListImages::Sort(QList<int> order)

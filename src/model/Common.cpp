@@ -2,7 +2,6 @@
 
 #include "Platform.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageLogger>
@@ -10,6 +9,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
+
+#include <cstdio>
+#include <ctime>
 
 namespace {
 const std::string kBase64Alphabet =
@@ -50,13 +52,25 @@ QString ApplicationName()
 
 void SystemLogWrite(QString function, QString message)
 {
-    const QTime now = QTime::currentTime();
-    QString line = QString::asprintf("%02d:%02d:%02d.%03d ", now.hour(), now.minute(), now.second(),
-                                     now.msec());
+    // The local time of day from the C library, which looks the time zone up
+    // once (Qt's clock asks for it again on every call), and the line handed
+    // to the message handler as it is, with no format to expand: lists write
+    // a line per photo.
+    timespec now {};
+    clock_gettime(CLOCK_REALTIME, &now);
+    tm local {};
+    localtime_r(&now.tv_sec, &local);
+    char stamp[16];
+    std::snprintf(stamp, sizeof stamp, "%02u:%02u:%02u.%03u ", unsigned(local.tm_hour) % 100u,
+                  unsigned(local.tm_min) % 100u, unsigned(local.tm_sec) % 100u,
+                  unsigned(now.tv_nsec / 1000000) % 1000u);
+    QString line = QLatin1String(stamp);
     line += function;
     if (!message.isEmpty())
-        line += ". " + message;
-    QMessageLogger(nullptr, 0, nullptr, "default").debug("%s", line.toLatin1().constData());
+        line += QLatin1String(". ") + message;
+    // Latin-1, as the trace has always been (others become question marks).
+    const QMessageLogContext context(nullptr, 0, nullptr, "default");
+    qt_message_output(QtDebugMsg, context, QString::fromLatin1(line.toLatin1()));
 }
 
 QString GetMyDocuments()

@@ -14,3 +14,7 @@ struct SImageRecord
     qint64 key = 0;     // position in the photo list; the naming counter counts with it
     qint64 folderIndex = 0; // number within its source folder, set per run
 };
+
+// Moved in memory as a whole when a list shifts its elements (removing a
+// photo from a list of thousands).
+Q_DECLARE_TYPEINFO(SImageRecord, Q_RELOCATABLE_TYPE);

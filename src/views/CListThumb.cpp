@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CImageManager.h"
 #include "CListThumbThread.h"
+#include "CPhotoDetails.h"
 #include "CThumbRequests.h"
 #include "Common.h"
 #include "ImageProperties.h"
@@ -21,9 +22,14 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <functional>
 
 namespace {
+std::atomic<int> detailReads{0};
+std::atomic<int> windowDetailReads{0};
+
 int IntAt(const QString& text, int position, int length)
 {
     bool ok = false;
@@ -37,20 +43,6 @@ long long RoundHalfUp(double value)
     return (long long)std::floor(value + 0.5);
 }
 
-QString OrientationText(int orientation)
-{
-    switch (orientation) {
-    case 1: return CListThumb::tr("Top-Left");
-    case 2: return CListThumb::tr("Top-Right");
-    case 3: return CListThumb::tr("Bottom-Right");
-    case 4: return CListThumb::tr("Bottom-Left");
-    case 5: return CListThumb::tr("Left-Top");
-    case 6: return CListThumb::tr("Right-Top");
-    case 7: return CListThumb::tr("Right-Bottom");
-    case 8: return CListThumb::tr("Left-Bottom");
-    default: return QString();
-    }
-}
 } // namespace
 
 CListThumb::CListThumb(QWidget* parent)
@@ -140,14 +132,16 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
     record.loaded = loaded;
     record.hasOwnIcon = loaded;
     record.iconIndex = iconIndex;
-    record.size = SizeText(QFileInfo(path).size());
     const int slash = int(path.lastIndexOf('/'));
     const int dot = int(path.lastIndexOf('.'));
     record.location = slash >= 0 ? path.left(slash) : QString();
     record.name = path.mid(slash + 1, dot > slash ? dot - slash - 1 : -1);
     record.type = dot > slash ? path.mid(dot + 1).toUpper() : QString();
-    // The ping reads the file: without the mutex, so the loader is not held up.
-    LoadImageExif(&record);
+    // Size and detail texts, kept from an earlier read while the file is
+    // unchanged. A new or changed photo is read here, or later by the
+    // loader (ReadsDetailsOnAdd). Without the mutex, so the loader is not
+    // held up.
+    record.detailed = CPhotoDetails::Fill(record, ReadsDetailsOnAdd());
 
     int row = 0;
     {
@@ -155,6 +149,8 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
         row = int(records->size());
         records->append(record);
         rowMap->append(row);
+        if (!record.detailed && listType == TypePhotos)
+            thread->detailsWanted = true;
     }
     auto* item = new QListWidgetItem(text);
     item->setData(Qt::ToolTipRole, tooltip);
@@ -165,6 +161,15 @@ void CListThumb::AddItem(QString text, QString tooltip, QString path, bool loade
         item->setIcon(ItemIcon(record));
     }
     insertItem(row, item);
+}
+
+bool CListThumb::ReadsDetailsOnAdd() const
+{
+    // The strip shows no details: it takes those known and reads none.
+    if (listType == TypeImageThumbs)
+        return false;
+    // The step 1 list's loader reads them, off the GUI thread.
+    return !(listType == TypePhotos && thread->isRunning());
 }
 
 QIcon CListThumb::IconAt(const QList<QIcon>* iconList, int index)
@@ -187,14 +192,19 @@ QIcon CListThumb::ItemIcon(const SThumb& record) const
     return QIcon(QPixmap::fromImage(image));
 }
 
-void CListThumb::LoadImageExif(SThumb* thumb)
+bool CListThumb::LoadImageExif(SThumb* thumb, SImageProperties* properties)
 {
     if (!thumb)
-        return;
+        return false;
+    ++detailReads;
+    if (QCoreApplication::instance() && QThread::currentThread() == QCoreApplication::instance()->thread())
+        ++windowDetailReads;
     CImageManager manager;
     if (!manager.Ping(thumb->path))
-        return;
+        return false;
     const SImageProperties& p = manager.properties;
+    if (properties)
+        *properties = p;
     thumb->dimensions = QString("%1 x %2").arg(p.width).arg(p.height);
     const QString date = p.dateTimeOriginal;
     if (date.isEmpty())
@@ -212,10 +222,42 @@ void CListThumb::LoadImageExif(SThumb* thumb)
     thumb->orientation = OrientationText(p.orientation);
     const double factor = p.resolutionUnits == 2 ? 2.54 : 1.0;
     thumb->dpi = QString("%1 x %2").arg(RoundHalfUp(p.densityX * factor)).arg(RoundHalfUp(p.densityY * factor));
-    if (p.colorSpace == 1)
-        thumb->colour = "sRGB";
-    else if (p.colorSpace == 2)
-        thumb->colour = tr("Uncalibrated");
+    thumb->colour = ColourText(p.colorSpace);
+    return true;
+}
+
+QString CListThumb::OrientationText(int orientation)
+{
+    switch (orientation) {
+    case 1: return tr("Top-Left");
+    case 2: return tr("Top-Right");
+    case 3: return tr("Bottom-Right");
+    case 4: return tr("Bottom-Left");
+    case 5: return tr("Left-Top");
+    case 6: return tr("Right-Top");
+    case 7: return tr("Right-Bottom");
+    case 8: return tr("Left-Bottom");
+    default: return QString();
+    }
+}
+
+QString CListThumb::ColourText(int colourSpace)
+{
+    if (colourSpace == 1)
+        return "sRGB";
+    if (colourSpace == 2)
+        return tr("Uncalibrated");
+    return QString();
+}
+
+int CListThumb::DetailReadCount()
+{
+    return detailReads;
+}
+
+int CListThumb::WindowDetailReadCount()
+{
+    return windowDetailReads;
 }
 
 void CListThumb::AdjustLight(QImage* image, int amount)
@@ -260,8 +302,12 @@ void CListThumb::UpdateItemImageIndex(int row)
     SThumb& record = (*records)[index];
     TakePendingImage(record, icons.get());
     QListWidgetItem* target = item(row);
-    target->setIcon(ItemIcon(record));
-    target->setToolTip(record.tooltip);
+    // Only what changed: each change is a signal and a new layout of the item.
+    const QIcon icon = ItemIcon(record);
+    if (target->icon().cacheKey() != icon.cacheKey())
+        target->setIcon(icon);
+    if (target->toolTip() != record.tooltip)
+        target->setToolTip(record.tooltip);
 }
 
 void CListThumb::UpdateItemsImageIndex(int first, int last)
@@ -318,13 +364,72 @@ void CListThumb::RemoveItem(int row)
 
 void CListThumb::RemoveAll()
 {
-    qsizetype total = 0;
-    {
-        QMutexLocker locker(mutex);
-        total = records->size();
+    // RemoveItem's rules for every record at once: the step 1 list frees the
+    // icon slots of the thumbnails it made, other lists keep their slots.
+    QMutexLocker locker(mutex);
+    if (listType == TypePhotos) {
+        QList<int> ownIcons;
+        for (const SThumb& record : std::as_const(*records)) {
+            if (record.loaded && record.hasOwnIcon && record.iconIndex >= 0 && record.iconIndex < icons->size())
+                ownIcons.append(record.iconIndex);
+        }
+        std::sort(ownIcons.begin(), ownIcons.end(), std::greater<int>());
+        ownIcons.erase(std::unique(ownIcons.begin(), ownIcons.end()), ownIcons.end());
+        for (int index : std::as_const(ownIcons))
+            icons->removeAt(index);
     }
-    for (qsizetype i = 0; i < total; ++i)
-        RemoveItem(0);
+    records->clear();
+    rowMap->clear();
+}
+
+void CListThumb::RemoveItems(QList<int> rows)
+{
+    QMutexLocker locker(mutex);
+    // The records of the rows, and the icon slots the step 1 list frees
+    // with them.
+    QList<bool> dropRecord(records->size(), false);
+    QList<bool> dropRow(rowMap->size(), false);
+    QList<int> freedIcons;
+    for (int row : std::as_const(rows)) {
+        if (row < 0 || row >= rowMap->size() || dropRow[row])
+            continue;
+        dropRow[row] = true;
+        const int index = rowMap->at(row);
+        if (index < 0 || index >= records->size())
+            continue;
+        dropRecord[index] = true;
+        const SThumb& record = records->at(index);
+        if (listType == TypePhotos && record.loaded && record.hasOwnIcon && record.iconIndex >= 0 &&
+            record.iconIndex < icons->size())
+            freedIcons.append(record.iconIndex);
+    }
+    std::sort(freedIcons.begin(), freedIcons.end());
+    freedIcons.erase(std::unique(freedIcons.begin(), freedIcons.end()), freedIcons.end());
+
+    QList<int> newIndex(records->size(), -1);
+    QList<SThumb> kept;
+    kept.reserve(records->size());
+    for (int index = 0; index < records->size(); ++index) {
+        if (dropRecord[index])
+            continue;
+        SThumb record = records->at(index);
+        // Each freed slot below a record's icon moves it down by one.
+        const auto below = std::lower_bound(freedIcons.cbegin(), freedIcons.cend(), record.iconIndex);
+        record.iconIndex -= qint32(below - freedIcons.cbegin());
+        newIndex[index] = int(kept.size());
+        kept.append(record);
+    }
+    QList<int> keptRows;
+    keptRows.reserve(rowMap->size());
+    for (int row = 0; row < rowMap->size(); ++row) {
+        const int index = rowMap->at(row);
+        if (!dropRow[row] && index >= 0 && index < newIndex.size() && newIndex[index] >= 0)
+            keptRows.append(newIndex[index]);
+    }
+    for (auto freed = freedIcons.crbegin(); freed != freedIcons.crend(); ++freed)
+        icons->removeAt(*freed);
+    *records = std::move(kept);
+    *rowMap = std::move(keptRows);
 }
 
 void CListThumb::ChangeView(int mode)
@@ -369,8 +474,11 @@ void CListThumb::ReloadToolTips()
     const int rows = std::min(count(), int(rowMap->size()));
     for (int row = 0; row < rows; ++row) {
         const int index = rowMap->at(row);
-        if (index >= 0 && index < records->size())
-            item(row)->setToolTip(records->at(index).tooltip);
+        if (index < 0 || index >= records->size())
+            continue;
+        QListWidgetItem* target = item(row);
+        if (target->toolTip() != records->at(index).tooltip)
+            target->setToolTip(records->at(index).tooltip);
     }
 }
 

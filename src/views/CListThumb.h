@@ -13,6 +13,7 @@
 #include <memory>
 
 class CImageCache;
+struct SImageProperties;
 class CListThumbThread;
 class CThumbRequests;
 
@@ -20,7 +21,9 @@ class CThumbRequests;
 // Each item is backed by an SThumb record; a row map gives the record of
 // each row and an icon list the icons the records point at. Photo
 // thumbnails are made lazily, off the GUI thread, for the visible rows only
-// (a CListThumbThread started by InitThread). Overlays (texts, images) are
+// (a CListThumbThread started by InitThread). A photo's details are kept
+// from an earlier read while its file is unchanged (CPhotoDetails); the step
+// 1 list has its loader read new photos. Overlays (texts, images) are
 // painted over the view, e.g. the invitation of an empty photo list.
 //
 // Files dropped from outside are reported as a sorted list of paths; moves
@@ -59,14 +62,27 @@ public:
     // Remove records; the widget's items are the caller's to remove.
     void RemoveItem(int row);
     void RemoveAll();
+    // RemoveItem for several rows at once (rows as they are before the call;
+    // those outside the list are ignored), in one pass over the list.
+    void RemoveItems(QList<int> rows);
 
-    // Fills the detail texts of a record from a ping of its path.
-    static void LoadImageExif(SThumb* thumb);
+    // Fills the detail texts of a record from a ping of its path; false (and
+    // the texts left as they were) when the photo cannot be pinged. The
+    // properties read go to `properties` where given.
+    static bool LoadImageExif(SThumb* thumb, SImageProperties* properties = nullptr);
+    // How many photos LoadImageExif has read so far, on any thread and on
+    // the GUI thread (for tests and benches).
+    static int DetailReadCount();
+    static int WindowDetailReadCount();
     // Darkens (amount below 0) or lightens (above 0) an image in place; pure
     // black and fully transparent pixels stay.
     static void AdjustLight(QImage* image, int amount);
     // "N/A", "120.56 KB", "1.20 MB".
     static QString SizeText(qint64 bytes);
+    // The texts of an EXIF orientation (1 "Top-Left" ... 8 "Left-Bottom") and
+    // of a colour-space code (1 "sRGB", 2 "Uncalibrated"); empty for others.
+    static QString OrientationText(int orientation);
+    static QString ColourText(int colourSpace);
 
     // Brings items up to date with their records. UpdateItemImageIndex needs
     // the mutex held by the caller; the others take it.
@@ -145,6 +161,10 @@ private:
     // Whether drops inside the view reorder it (the lists whose owner applies
     // the moves).
     bool AllowsInternalMoves() const;
+    // Whether AddItem reads the details of a new or changed photo itself:
+    // not where the loader reads them (the step 1 list with its thread
+    // running), nor in the step 2 strip, which shows none.
+    bool ReadsDetailsOnAdd() const;
     QIcon ItemIcon(const SThumb& record) const;
 
     CImageCache* imageCache = nullptr;

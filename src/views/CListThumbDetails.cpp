@@ -3,6 +3,7 @@
 #include "CImageCache.h"
 #include "CListThumb.h"
 #include "CListThumbThread.h"
+#include "CPhotoDetails.h"
 #include "CThumbRequests.h"
 #include "Common.h"
 #include "ListMoves.h"
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QMutexLocker>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -220,6 +222,10 @@ void CListThumbDetails::SortByColumn(int column)
         // rebuilding; a sort then would mix photos up.
         if (rowMap->size() != rowCount())
             return;
+        // Photos added a moment ago may still wait for their details: a
+        // column of details sorts with all of them.
+        if (column != ColumnName && column != ColumnType && column != ColumnSize && column != ColumnLocation)
+            ReadMissingDetails();
         listIdx.clear();
         listSort.clear();
         for (int r = 0; r < rowMap->size(); ++r) {
@@ -242,6 +248,14 @@ void CListThumbDetails::SortByColumn(int column)
         *rowMap = sorted;
     }
     emit SignalSort(listIdx);
+}
+
+void CListThumbDetails::ReadMissingDetails()
+{
+    for (SThumb& record : *records) {
+        if (!record.detailed)
+            record.detailed = CPhotoDetails::Fill(record, true);
+    }
 }
 
 void CListThumbDetails::HorizontalHeaderRightClick(QPoint)
@@ -281,16 +295,25 @@ void CListThumbDetails::UpdateItemImageIndex(int row)
     SThumb& record = (*records)[index];
     // Whichever view comes first turns the pending image into the shared icon.
     CListThumb::TakePendingImage(record, icons);
+    if (HiddenByOwner())
+        return;
     for (int column = 0; column < ColumnCount; ++column) {
         QTableWidgetItem* cell = item(row, column);
         if (!cell) {
-            cell = new QTableWidgetItem();
+            cell = NewCell(column);
             setItem(row, column, cell);
         }
-        if (column == ColumnName)
-            cell->setData(Qt::DecorationRole, CListThumb::IconAt(icons, record.iconIndex));
-        cell->setText(CellText(record, column));
-        cell->setToolTip(record.tooltip);
+        if (column == ColumnName) {
+            const QIcon icon = CListThumb::IconAt(icons, record.iconIndex);
+            if (cell->icon().cacheKey() != icon.cacheKey())
+                cell->setIcon(icon);
+        }
+        // Only what changed: each change is a signal and a repaint of the cell.
+        const QString text = CellText(record, column);
+        if (cell->text() != text)
+            cell->setText(text);
+        if (cell->toolTip() != record.tooltip)
+            cell->setToolTip(record.tooltip);
     }
 }
 
@@ -303,9 +326,30 @@ void CListThumbDetails::UpdateItemsImageIndex(int first, int last)
         UpdateItemImageIndex(row);
 }
 
+bool CListThumbDetails::HiddenByOwner() const
+{
+    // Not the state of a table that was never shown (a window of its own).
+    return testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden);
+}
+
+QTableWidgetItem* CListThumbDetails::NewCell(int column)
+{
+    auto* cell = new QTableWidgetItem();
+    cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled);
+    const bool left = column == ColumnName || column == ColumnLocation;
+    cell->setTextAlignment(left ? (Qt::AlignLeft | Qt::AlignVCenter) : Qt::AlignCenter);
+    return cell;
+}
+
 void CListThumbDetails::AssignThumbnails()
 {
-    UpdateItemsImageIndex(0, rowCount() - 1);
+    {
+        // Every cell at once (new cells of a rebuild among them): one repaint
+        // of the table instead of a change signal per cell.
+        const QSignalBlocker quiet(model());
+        UpdateItemsImageIndex(0, rowCount() - 1);
+    }
+    viewport()->update();
     requests->Reset();
 }
 
@@ -322,7 +366,7 @@ void CListThumbDetails::ChangeView()
 
 void CListThumbDetails::ReloadToolTips()
 {
-    if (!HasShared())
+    if (!HasShared() || HiddenByOwner())
         return;
     QMutexLocker locker(mutex);
     const int rows = std::min(rowCount(), int(rowMap->size()));
@@ -330,9 +374,11 @@ void CListThumbDetails::ReloadToolTips()
         const int index = rowMap->at(row);
         if (index < 0 || index >= records->size())
             continue;
+        const QString& tooltip = records->at(index).tooltip;
         for (int column = 0; column < ColumnCount; ++column) {
-            if (QTableWidgetItem* cell = item(row, column))
-                cell->setToolTip(records->at(index).tooltip);
+            QTableWidgetItem* cell = item(row, column);
+            if (cell && cell->toolTip() != tooltip)
+                cell->setToolTip(tooltip);
         }
     }
 }

@@ -52,8 +52,10 @@ public:
     void RemoveItem(int row);
     void RemoveAll();
 
-    // UpdateItemImageIndex needs the mutex held by the caller; the others
-    // take it.
+    // Fill the cells of rows from their records, making the missing cells
+    // (NewCell). A table its owner hid fills none: the panel refills it when
+    // it shows it. UpdateItemImageIndex needs the mutex held by the caller; the
+    // others take it.
     void UpdateItemImageIndex(int row);
     void UpdateItemsImageIndex(int first, int last);
     void AssignThumbnails();
@@ -67,6 +69,9 @@ public:
 
     // Translated column titles, in column order.
     static QStringList ColumnTitles();
+    // An empty cell of a column: selectable, dragged with its row, the name
+    // and the folder aligned left, the others centred.
+    static QTableWidgetItem* NewCell(int column);
     // The text of a record shown in a column.
     static QString CellText(const SThumb& record, int column);
     // The key by which a column sorts a record: lower-cased texts, pixel
@@ -104,6 +109,10 @@ protected:
 
 private:
     bool HasShared() const { return records && rowMap && icons && mutex; }
+    // Hidden by the panel (which shows the photo list instead): no cells.
+    bool HiddenByOwner() const;
+    // Reads now the details of the records still without them (mutex held).
+    void ReadMissingDetails();
     void DefaultLayout();
     int DateTakenWidth() const;
 

@@ -1,11 +1,15 @@
 #include "CListThumbThread.h"
 
 #include "CMetadata.h"
+#include "CPhotoDetails.h"
 #include "Common.h"
 #include "ImageProperties.h"
 #include "ThumbnailImage.h"
 
 #include <QMutexLocker>
+
+#include <algorithm>
+#include <climits>
 
 CListThumbThread::CListThumbThread() = default;
 
@@ -64,6 +68,8 @@ void CListThumbThread::run()
             break;
         if (requestLoad.exchange(false))
             StartLoadingThumbnails();
+        else if (detailsWanted)
+            ReadDetails();
     }
 }
 
@@ -145,4 +151,60 @@ bool CListThumbThread::CreateThumbnail(int recordIndex, const QString& path)
     // The slot the GUI thread fills when it takes the pending image.
     icons->append(QIcon());
     return true;
+}
+
+QList<CListThumbThread::SDetailsTodo> CListThumbThread::FindWithoutDetails(int from, int most) const
+{
+    QList<SDetailsTodo> found;
+    const int rows = int(rowMap->size());
+    from = std::clamp(from, 0, rows);
+    for (int step = 0; step < rows && found.size() < most; ++step) {
+        const int row = (from + step) % rows;
+        const int index = rowMap->at(row);
+        if (index >= 0 && index < records->size() && !records->at(index).detailed)
+            found.append(SDetailsTodo{row, index, records->at(index).path});
+    }
+    return found;
+}
+
+void CListThumbThread::ReadDetails()
+{
+    if (!records || !rowMap || !mutex)
+        return;
+    const int batch = 32;
+    int from = 0;
+    while (!stopThread && !requestLoad) {
+        QList<SDetailsTodo> todo;
+        {
+            QMutexLocker locker(mutex);
+            todo = FindWithoutDetails(from, batch);
+            if (todo.isEmpty()) {
+                detailsWanted = false;
+                return;
+            }
+        }
+        int first = INT_MAX;
+        int last = -1;
+        for (const SDetailsTodo& item : std::as_const(todo)) {
+            if (stopThread || requestLoad)
+                break;
+            SThumb read;
+            read.path = item.path;
+            CPhotoDetails::Fill(read, true);
+            QMutexLocker locker(mutex);
+            // Stored only when the record is still that photo.
+            if (item.recordIndex >= records->size())
+                continue;
+            SThumb& record = (*records)[item.recordIndex];
+            if (record.path != item.path || record.detailed)
+                continue;
+            CPhotoDetails::CopyDetails(read, record);
+            record.detailed = true;
+            first = std::min(first, item.row);
+            last = std::max(last, item.row);
+        }
+        from = todo.constLast().row + 1;
+        if (last >= 0)
+            emit OnThreadLoadComplete(first, last);
+    }
 }

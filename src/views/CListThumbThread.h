@@ -13,10 +13,16 @@
 class QBasicMutex;
 
 // Makes the thumbnails of a thumbnail view off the GUI thread, from the
-// JPEG's embedded EXIF thumbnail only, for the rows the view asks for.
+// JPEG's embedded EXIF thumbnail only, for the rows the view asks for; in
+// between, reads the detail texts of the photos added without them (the
+// step 1 list adds new photos that way, so that adding many does not hold
+// up the window).
 //
 // The view writes the requested rows and raises the request flag; the loop
-// looks every 50 ms and runs one pass over the rows. The records, row map
+// looks every 50 ms and runs one pass over the rows. When no pass is asked
+// for and the view has raised the details flag, the loop reads the details
+// of records still without them, in row order, a few at a time, and reports
+// each batch's rows like a pass; a request of rows goes first. The records, row map
 // and icon list belong to the view; every access to them happens with the
 // view's mutex held, and only for as long as it takes to read a path or to
 // store a result: the file is read with the mutex free, so the GUI thread
@@ -44,6 +50,9 @@ public:
     // still that photo and not loaded. True when an embedded thumbnail was
     // found and stored.
     bool CreateThumbnail(int recordIndex, const QString& path);
+    // Reads the details of the records still without them until none is
+    // left, a request of rows comes or the thread is to stop (loader thread).
+    void ReadDetails();
 
     // Ends the loop at once, also in the middle of its wait between polls.
     void Stop();
@@ -55,6 +64,9 @@ public:
     std::atomic<int> requestedLast{-1};
     // First row of the pass being run; -1 between passes.
     std::atomic<int> workingFirst{-1};
+    // Records without their details wait (raised by the view with the mutex
+    // held; lowered by the loop, also with it held, when none is left).
+    std::atomic<bool> detailsWanted{false};
 
 public slots:
     void LoadThumbnails();
@@ -67,6 +79,15 @@ protected:
 
 private:
     enum class RowState { Gone, Loaded, Todo };
+    struct SDetailsTodo
+    {
+        int row;
+        int recordIndex;
+        QString path;
+    };
+    // Up to `most` records without details, from row `from` on and then from
+    // the top (mutex held by the caller); empty when none is left.
+    QList<SDetailsTodo> FindWithoutDetails(int from, int most) const;
     // Reads the row's record under the mutex.
     RowState ReadRow(int row, int& recordIndex, QString& path);
 

@@ -27,6 +27,9 @@ struct SThumb
     QString dpi;         // "72 x 72"
     QString colour;      // "sRGB", "Uncalibrated" or empty
     bool enabled = true;
+    // The detail texts are the file's (read, or kept from an earlier read);
+    // false while a new photo waits for its read.
+    bool detailed = false;
     bool loaded = false;     // the loader has dealt with the record
     bool hasOwnIcon = false; // iconIndex names an icon made for this record
     qint32 iconIndex = 0;    // index into the view's icon list
@@ -36,3 +39,7 @@ struct SThumb
     // that happens frees it with the record.
     QImage pendingImage;
 };
+
+// Moved in memory as a whole when a list shifts its elements (removing a
+// photo from a list of thousands).
+Q_DECLARE_TYPEINFO(SThumb, Q_RELOCATABLE_TYPE);

@@ -1,6 +1,7 @@
 // The step 1 panel in the main window, along the roads a user takes:
 // adding (files, folders, the search, drops), removing, reordering and
-// sorting, with the unsupported-files dialog and the title mark.
+// sorting, with the unsupported-files dialog and the title mark, and which
+// photos the views read again when they are rebuilt.
 #include "AppTestKit.h"
 #include "CControlImage.h"
 #include "CDialogSearch.h"
@@ -9,6 +10,7 @@
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
 #include "CMainPanel1.h"
+#include "CMainPanel2.h"
 #include "CPromptSeam.h"
 #include "CTextWidget.h"
 #include "CUserProfile.h"
@@ -16,6 +18,7 @@
 #include "MainWindow.h"
 #include "TestEnv.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -30,6 +33,7 @@
 #include <QSettings>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -87,6 +91,14 @@ public:
     QTimer timer;
     QPointer<QWidget> last;
 };
+
+// Every photo of the step 1 list has its details.
+bool AllDetailed(CMainPanel1* panel)
+{
+    QMutexLocker locker(panel->photoListView->Mutex());
+    const QList<SThumb>& records = *panel->photoListView->Records();
+    return std::all_of(records.begin(), records.end(), [](const SThumb& record) { return record.detailed; });
+}
 
 // The views show the photo list: each row's record is that row's photo.
 void CheckViewsFollowPhotos(CMainPanel1* panel)
@@ -454,6 +466,84 @@ private slots:
             QCOMPARE(table->item(row, 0)->text(), Photos()[row].baseName);
         QCOMPARE(CUserProfile::GetInstance()->detailsSortColumn, 0);
         CheckViewsFollowPhotos(panel);
+    }
+
+    // New photos are read off the window's thread. The views are rebuilt
+    // from the photo list on every step change, view change, sort, undo and
+    // redo; a photo is read again only when its file changed (size or
+    // modification time), once for both views.
+    void rebuildsReadOnlyChangedFiles()
+    {
+        const int count = 60;
+        for (int i = 0; i < count; ++i)
+            WriteJpeg(QString("%1/p%2.jpg").arg(root).arg(i, 2, 10, QChar('0')));
+        CListThumb* strip = window->Panel2()->PhotoStrip();
+        auto* table = window->findChild<CListThumbDetails*>("listImagesDetails");
+        auto* undo = window->findChild<QAction*>("actionUndo");
+        auto* redo = window->findChild<QAction*>("actionRedo");
+        // New photos are read by the loader, not while the window waits.
+        const int windowReads = CListThumb::WindowDetailReadCount();
+        panel->ListThumbDragDropFiles({root});
+        QCOMPARE(CListThumb::WindowDetailReadCount(), windowReads);
+        QTRY_VERIFY(AllDetailed(panel));
+        QTRY_COMPARE(strip->count(), count);
+        const auto sortBy = [&](int column, Qt::SortOrder order) {
+            table->horizontalHeader()->setSortIndicator(column, order);
+            table->SortByColumn(column);
+        };
+        const QList<QPair<const char*, std::function<void()>>> actions = {
+            {"step 2", [&] { window->ChangePanel(1); }},
+            {"step 1", [&] { window->ChangePanel(0); }},
+            {"details view", [&] { panel->ChangeViewMode(0); }},
+            {"sort", [&] { sortBy(CListThumbDetails::ColumnName, Qt::DescendingOrder); }},
+            {"undo", [&] { undo->trigger(); }},
+            {"redo", [&] { redo->trigger(); }},
+            {"icon view", [&] { panel->ChangeViewMode(2); }},
+        };
+        for (const auto& [name, action] : actions) {
+            const int reads = CListThumb::DetailReadCount();
+            action();
+            // The strip follows through a queued signal.
+            QCoreApplication::processEvents();
+            QCoreApplication::processEvents();
+            QVERIFY2(CListThumb::DetailReadCount() == reads,
+                     qPrintable(QString("%1 read %2 photos again").arg(name).arg(CListThumb::DetailReadCount() - reads)));
+            QCOMPARE(strip->count(), count);
+            CheckViewsFollowPhotos(panel);
+            if (panel->DetailsShown()) {
+                QCOMPARE(table->rowCount(), count);
+                for (int row = 0; row < count; ++row)
+                    QCOMPARE(table->item(row, CListThumbDetails::ColumnName)->text(), Photos()[row].baseName);
+            }
+        }
+        QCOMPARE(PhotoNames().constFirst(), QString("p59.jpg"));
+
+        // One photo grows, another only gets a new time: both are read again
+        // (once each, for both views), the others not.
+        QImage bigger(64, 48, QImage::Format_RGB32);
+        bigger.fill(Qt::red);
+        QVERIFY(bigger.save(root + "/p10.jpg", "JPG"));
+        QFile touched(root + "/p20.jpg");
+        QVERIFY(touched.open(QIODevice::ReadWrite));
+        QVERIFY(touched.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        touched.close();
+        const int reads = CListThumb::DetailReadCount();
+        undo->trigger();
+        QCOMPARE(PhotoNames().constFirst(), QString("p00.jpg"));
+        QTRY_VERIFY(AllDetailed(panel));
+        QCOMPARE(CListThumb::DetailReadCount() - reads, 2);
+        const auto dimensionsAt = [&](int row) {
+            QMutexLocker locker(panel->photoListView->Mutex());
+            return panel->photoListView->Records()->at(panel->photoListView->RowMap()->at(row)).dimensions;
+        };
+        QCOMPARE(dimensionsAt(10), QString("64 x 48"));
+        QCOMPARE(dimensionsAt(11), QString("32 x 24"));
+
+        // The table, hidden meanwhile, shows the restored order once shown.
+        panel->ChangeViewMode(0);
+        QCOMPARE(table->item(10, CListThumbDetails::ColumnDimensions)->text(), QString("64 x 48"));
+        for (int row = 0; row < count; ++row)
+            QCOMPARE(table->item(row, CListThumbDetails::ColumnName)->text(), Photos()[row].baseName);
     }
 };
 

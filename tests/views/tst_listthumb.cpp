@@ -6,8 +6,10 @@
 #include "CImageCache.h"
 #include "CListThumb.h"
 #include "CListThumbThread.h"
+#include "CPhotoDetails.h"
 #include "TestEnv.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -70,6 +72,20 @@ QString Photo(const QString& relative)
     return shared.isEmpty() ? QString() : shared + "/jpg/" + relative;
 }
 
+void WriteJpeg(const QString& path, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QVERIFY(image.save(path, "JPG"));
+}
+
+void SetModified(const QString& path, const QDateTime& time)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
+}
+
 } // namespace
 
 class TestListThumb : public QObject
@@ -100,6 +116,63 @@ private slots:
         QFETCH(qint64, bytes);
         QFETCH(QString, text);
         QCOMPARE(CListThumb::SizeText(bytes), text);
+    }
+
+    // Lists are rebuilt often: a photo is read again only when its file
+    // changed since the last read (size, time, or another file in its place).
+    void detailsReadAgainOnlyForChangedFiles_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("reads");
+        QTest::addColumn<QString>("dimensions");
+        QTest::newRow("unchanged") << "none" << 0 << "32 x 24";
+        QTest::newRow("new time") << "time" << 1 << "32 x 24";
+        QTest::newRow("new size") << "size" << 1 << "64 x 48";
+        QTest::newRow("another file in its place") << "replace" << 1 << "32 x 24";
+        QTest::newRow("gone") << "remove" << 0 << "";
+    }
+
+    void detailsReadAgainOnlyForChangedFiles()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, reads);
+        QFETCH(QString, dimensions);
+        const QString folder = TestEnv::NewFolder("details");
+        const QString path = folder + "/photo.jpg";
+        const QString twin = folder + "/twin.jpg";
+        const QDateTime time = QDateTime::currentDateTime().addSecs(-60);
+        WriteJpeg(path, QSize(32, 24));
+        WriteJpeg(twin, QSize(32, 24));
+        SetModified(path, time);
+        SetModified(twin, time);
+        QCOMPARE(QFileInfo(twin).size(), QFileInfo(path).size());
+
+        SThumb first;
+        first.path = path;
+        const int before = CListThumb::DetailReadCount();
+        QVERIFY(CPhotoDetails::Fill(first, true));
+        QCOMPARE(CListThumb::DetailReadCount() - before, 1);
+        QCOMPARE(first.dimensions, QString("32 x 24"));
+
+        if (change == "time")
+            SetModified(path, time.addSecs(3600));
+        else if (change == "size")
+            WriteJpeg(path, QSize(64, 48));
+        else if (change == "replace")
+            QVERIFY(QFile::remove(path) && QFile::rename(twin, path));
+        else if (change == "remove")
+            QVERIFY(QFile::remove(path));
+
+        SThumb again;
+        again.path = path;
+        const int between = CListThumb::DetailReadCount();
+        QVERIFY(CPhotoDetails::Fill(again, true));
+        QCOMPARE(CListThumb::DetailReadCount() - between, reads);
+        QCOMPARE(again.dimensions, dimensions);
+        QCOMPARE(again.size, CListThumb::SizeText(QFileInfo(path).size()));
+        QCOMPARE(again.dateTaken, QFileInfo(path).exists()
+                                      ? QFileInfo(path).lastModified().toString("yyyy-MM-dd hh:mm")
+                                      : QString());
     }
 
     void detailTextsAgreeWithExifTool_data()
@@ -334,6 +407,49 @@ private slots:
         strip->FindFirstLastVisibleItems(first, last);
         QCOMPARE(first, 0);
         QCOMPARE(last, 2);
+    }
+
+    // Removing many rows at once leaves the records, rows and icon slots
+    // that removing them one by one leaves.
+    void removeManyAsOneByOne()
+    {
+        const auto build = [](CListThumb& list) {
+            list.Initialize(CListThumb::TypePhotos, false, false);
+            list.LoadDefaultThumbnails("Icons-Formats-64.png", false, 1);
+            QMutexLocker locker(list.Mutex());
+            for (int i = 0; i < 40; ++i) {
+                SThumb record;
+                record.path = QString("/p/%1.jpg").arg(i);
+                record.iconIndex = 2;
+                // Every third photo has a thumbnail of its own.
+                if (i % 3 == 0) {
+                    record.loaded = record.hasOwnIcon = true;
+                    record.iconIndex = int(list.Icons()->size());
+                    list.Icons()->append(QIcon());
+                }
+                list.Records()->append(record);
+            }
+            // Rows in another order than the records (a sort).
+            for (int i = 0; i < 40; ++i)
+                list.RowMap()->append((i * 7) % 40);
+        };
+        const QList<int> rows = {0, 3, 4, 9, 17, 18, 30, 39};
+        CListThumb once;
+        CListThumb oneByOne;
+        build(once);
+        build(oneByOne);
+        once.RemoveItems(rows);
+        for (int i = int(rows.size()) - 1; i >= 0; --i)
+            oneByOne.RemoveItem(rows[i]);
+        QMutexLocker lockOnce(once.Mutex());
+        QMutexLocker lockOther(oneByOne.Mutex());
+        QCOMPARE(*once.RowMap(), *oneByOne.RowMap());
+        QCOMPARE(once.Icons()->size(), oneByOne.Icons()->size());
+        QCOMPARE(once.Records()->size(), oneByOne.Records()->size());
+        for (int i = 0; i < once.Records()->size(); ++i) {
+            QCOMPARE(once.Records()->at(i).path, oneByOne.Records()->at(i).path);
+            QCOMPARE(once.Records()->at(i).iconIndex, oneByOne.Records()->at(i).iconIndex);
+        }
     }
 
     // Photos scrolled and removed while load passes run: no record, row or

@@ -1,12 +1,15 @@
 // The details table over the step 1 list's shared records: the column
-// layout kept across tables, sorting by each kind of key, the column menu's
-// last column, and the pending icon shared with the list.
+// layout kept across tables, sorting by each kind of key (photos still
+// waiting for their details among them), the column menu's last column, and
+// the pending icon shared with the list.
 #include "CImageCache.h"
 #include "CListThumb.h"
 #include "CListThumbDetails.h"
 #include "TestEnv.h"
 
 #include <QApplication>
+#include <QDateTime>
+#include <QFile>
 #include <QHeaderView>
 #include <QMutexLocker>
 #include <QSettings>
@@ -37,6 +40,7 @@ struct Views
         for (const QString& text : texts) {
             SThumb record;
             record.path = "/p/" + text;
+            record.detailed = true; // the texts below are the photo's
             switch (column) {
             case CListThumbDetails::ColumnName: record.name = text; break;
             case CListThumbDetails::ColumnDateTaken: record.dateTaken = text; break;
@@ -194,6 +198,42 @@ private slots:
         QCOMPARE(sorted.size(), 1);
         QCOMPARE(sorted.at(0).at(0).value<QList<int>>(), order);
         QCOMPARE(*views.list->RowMap(), order);
+    }
+
+    // Photos added a moment ago may still wait for the loader to read their
+    // details: a sort by a column of details reads them first.
+    void sortReadsDetailsStillWaiting()
+    {
+        Views views;
+        const QString folder = TestEnv::NewFolder("waiting");
+        const QDateTime now = QDateTime::currentDateTime();
+        const QList<int> ageInDays = {3, 1, 2};
+        {
+            QMutexLocker locker(views.list->Mutex());
+            for (int i = 0; i < ageInDays.size(); ++i) {
+                const QString path = QString("%1/p%2.jpg").arg(folder).arg(i);
+                QImage image(16, 16, QImage::Format_RGB32);
+                image.fill(Qt::blue);
+                QVERIFY(image.save(path, "JPG"));
+                QFile file(path);
+                QVERIFY(file.open(QIODevice::ReadWrite));
+                QVERIFY(file.setFileTime(now.addDays(-ageInDays[i]), QFileDevice::FileModificationTime));
+                SThumb record;
+                record.path = path; // no details yet
+                views.list->RowMap()->append(i);
+                views.list->Records()->append(record);
+            }
+        }
+        views.table->setRowCount(int(ageInDays.size()));
+        QSignalSpy sorted(views.table.get(), &CListThumbDetails::SignalSort);
+        views.table->horizontalHeader()->setSortIndicator(CListThumbDetails::ColumnDateTaken, Qt::AscendingOrder);
+        views.table->SortByColumn(CListThumbDetails::ColumnDateTaken);
+        QCOMPARE(sorted.size(), 1);
+        QCOMPARE(sorted.at(0).at(0).value<QList<int>>(), (QList<int>{0, 2, 1}));
+        for (const SThumb& record : *views.list->Records()) {
+            QVERIFY(record.detailed);
+            QCOMPARE(record.dimensions, QString("16 x 16"));
+        }
     }
 
     // Clicking a column title sorts ascending, clicking it again descending.
