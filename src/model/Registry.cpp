@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <algorithm>
+
 namespace {
 QVariant ReadValue(const QString& key)
 {
@@ -14,10 +16,30 @@ QVariant ReadValue(const QString& key)
     return settings.value(key);
 }
 
+// Whether the store holds value at key already. The native format gives
+// numbers back as text.
+bool Holds(const QSettings& settings, const QString& key, const QVariant& value)
+{
+    const QVariant stored = settings.value(key);
+    if (!stored.isValid())
+        return false;
+    if (stored.typeId() == value.typeId())
+        return stored == value;
+    return stored.typeId() == QMetaType::QString && value.typeId() == QMetaType::Int &&
+           stored.toString() == QString::number(value.toInt());
+}
+
 void WriteValues(const QList<QPair<QString, QVariant>>& values)
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName(),
                        ApplicationName());
+    // Each write rewrites and flushes the whole file: none when nothing
+    // changes (the window stores many values as it opens).
+    const bool unchanged = std::all_of(values.begin(), values.end(), [&](const auto& entry) {
+        return Holds(settings, entry.first, entry.second);
+    });
+    if (unchanged)
+        return;
     for (const auto& [key, value] : values)
         settings.setValue(key, value);
     // The destructor writes too; syncing here lets a failure be traced.

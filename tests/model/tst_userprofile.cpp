@@ -11,6 +11,7 @@
 #include <QThread>
 
 #include <sys/inotify.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -144,19 +145,32 @@ void TestUserProfile::registryRoundTrip()
 {
     QFETCH(QString, key);
     QFETCH(QVariant, value);
-    switch (value.typeId()) {
-    case QMetaType::Int:
-        SetRegistryInt(key, value.toInt());
-        QCOMPARE(GetRegistryInt(key, 42), value.toInt());
-        break;
-    case QMetaType::QByteArray:
-        SetRegistryByteArray(key, value.toByteArray());
-        QCOMPARE(GetRegistryByteArray(key, "x"), value.toByteArray());
-        break;
-    default:
-        SetRegistryString(key, value.toString());
-        QCOMPARE(GetRegistryString(key, "default"), value.toString());
-    }
+    const auto write = [&] {
+        switch (value.typeId()) {
+        case QMetaType::Int:
+            SetRegistryInt(key, value.toInt());
+            QCOMPARE(GetRegistryInt(key, 42), value.toInt());
+            break;
+        case QMetaType::QByteArray:
+            SetRegistryByteArray(key, value.toByteArray());
+            QCOMPARE(GetRegistryByteArray(key, "x"), value.toByteArray());
+            break;
+        default:
+            SetRegistryString(key, value.toString());
+            QCOMPARE(GetRegistryString(key, "default"), value.toString());
+        }
+    };
+    write();
+    // The same value again leaves the file alone (a write replaces it).
+    const QString file = Store().fileName();
+    const auto identity = [&] {
+        struct stat info {};
+        return ::stat(QFile::encodeName(file).constData(), &info) == 0 ? qulonglong(info.st_ino) : 0;
+    };
+    const qulonglong before = identity();
+    QVERIFY(before != 0);
+    write();
+    QCOMPARE(identity(), before);
 }
 
 void TestUserProfile::registryMissingAndMistypedValues()
