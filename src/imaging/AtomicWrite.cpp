@@ -64,16 +64,21 @@ bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool f
 
 Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush, bool replace)
 {
+    return WriteWith(path, [&](int fd) { return WriteAll(fd, data, size); }, flush, replace);
+}
+
+Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace)
+{
     QByteArray temporary;
     const int fd = CreateSibling(path, temporary);
     if (fd < 0) {
-        SystemLogWrite("AtomicWrite::WriteBytes", "cannot create a file beside " + path + ": " +
+        SystemLogWrite("AtomicWrite::WriteWith", "cannot create a file beside " + path + ": " +
                                                       QString::fromLocal8Bit(std::strerror(errno)));
         return Placed::Failed;
     }
     const QByteArray target = QFile::encodeName(path);
     struct stat existing {};
-    bool ok = WriteAll(fd, data, size);
+    bool ok = fill(fd);
     // A regular file keeps its mode; a link's own mode means nothing.
     if (ok && replace && ::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
@@ -88,10 +93,10 @@ Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush
         placed = RenameNoReplace(temporary, target);
     if (placed != Placed::Done) {
         if (placed == Placed::Failed)
-            SystemLogWrite("AtomicWrite::WriteBytes",
+            SystemLogWrite("AtomicWrite::WriteWith",
                            "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(errno)));
         else
-            SystemLogWrite("AtomicWrite::WriteBytes", "the name was taken meanwhile: " + path);
+            SystemLogWrite("AtomicWrite::WriteWith", "the name was taken meanwhile: " + path);
         ::unlink(temporary.constData());
     }
     return placed;

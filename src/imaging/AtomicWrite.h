@@ -3,6 +3,8 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <functional>
+
 // Replacing a file without ever leaving it half written and without writing
 // through a link: the bytes go to a fresh temporary file beside the target,
 // which then takes the target's name in one rename. A link at the target's
@@ -30,6 +32,11 @@ enum class Placed { Done, Taken, Failed };
 // step, so that a file another program or run put there after any earlier
 // check stays as it is: Taken then, with nothing changed and nothing left.
 Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush, bool replace);
+
+// As WriteBytes, the bytes coming from `fill`, which writes them to the new
+// file open at the descriptor it is given and leaves that open; false from
+// fill fails the write.
+Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace);
 
 // Gives the file `from` the name `to` only while `to` is free, in one step
 // (no check-then-rename gap). Taken leaves both as they were; Failed (errno

@@ -12,7 +12,10 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 // How a write places its file: wait for the disk or not, replace a file at
@@ -42,6 +45,31 @@ bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& h
     return SaveBytes(static_cast<const char*>(blob.data()), static_cast<qint64>(blob.length()), path, how);
 }
 
+// A JPEG photo goes straight into its new file: its bytes are not gathered
+// in memory first and copied out again.
+bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacement& how)
+{
+    const auto fill = [&](int fd) {
+        const int own = ::dup(fd);
+        FILE* stream = own >= 0 ? ::fdopen(own, "wb") : nullptr;
+        if (!stream) {
+            if (own >= 0)
+                ::close(own);
+            return false;
+        }
+        std::string message;
+        bool ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
+        if (!message.empty())
+            SystemLogWrite("WriteOne", QString(ok ? "Warning: %1" : "%1").arg(QString::fromStdString(message)));
+        ok = std::ferror(stream) == 0 && ok;
+        return std::fclose(stream) == 0 && ok;
+    };
+    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(path, fill, how.flush, how.replace);
+    if (placed == AtomicWrite::Placed::Taken && how.taken)
+        *how.taken = true;
+    return placed == AtomicWrite::Placed::Done;
+}
+
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
 {
     if (coder == "PNG") {
@@ -62,6 +90,8 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
         return false;
     }
     target.magick(coder);
+    if (coder == "JPEG" && target.defineValue("jpeg", "extent").empty())
+        return WriteJpegToFile(target, path, how);
     Magick::Blob blob;
     try {
         target.write(&blob);

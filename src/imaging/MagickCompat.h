@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <utility>
@@ -257,6 +258,39 @@ inline bool CoderCanWrite(const std::string& coder)
     CoreException exception;
     const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
     return info && MagickCore::GetImageEncoder(info) != nullptr;
+}
+
+// Writes one image with the named coder straight into an open stream, with
+// no copy of the whole file in memory; the stream stays open. False with the
+// coder's error in *message; true with a warning the coder raised once it
+// had finished (the bytes are complete), or nothing, in *message. The image
+// keeps its file name and no exception record of the write. Only for coders
+// that write nothing but the one file (a JPEG size cap, for one, writes its
+// trial files through the same stream).
+inline bool WriteToStream(Magick::Image& image, const std::string& coder, FILE* stream, std::string* message)
+{
+    image.modifyImage();
+    MagickCore::Image* core = image.image();
+    const std::string name = core->filename;
+    MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(image.constImageInfo());
+    MagickCore::SetImageInfoFile(info, stream);
+    const std::string spec = coder + ":";
+    MagickCore::CopyMagickString(core->filename, spec.c_str(), MaxTextExtent);
+    MagickCore::CopyMagickString(info->filename, spec.c_str(), MaxTextExtent);
+    const bool written = MagickCore::WriteImage(info, core) != MagickCore::MagickFalse;
+    MagickCore::DestroyImageInfo(info);
+    MagickCore::CopyMagickString(core->filename, name.c_str(), MaxTextExtent);
+    // Version 6 leaves the outcome on the image.
+    const MagickCore::ExceptionInfo& outcome = core->exception;
+    message->clear();
+    if (outcome.severity >= MagickCore::WarningException) {
+        *message = outcome.reason ? outcome.reason : "";
+        if (outcome.description)
+            *message += std::string(" (") + outcome.description + ")";
+    }
+    const bool failed = !written || outcome.severity >= MagickCore::ErrorException;
+    MagickCore::ClearMagickException(&core->exception);
+    return !failed;
 }
 
 // Noise types by name: the numbers differ between versions.

@@ -10,10 +10,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QScopeGuard>
 
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 using namespace ImagingTestKit;
@@ -60,6 +62,9 @@ private slots:
     void pdfCompression();
     void pngBestCompressionIsSmaller();
     void jpegSizeCapForEveryJpegName();
+    void jpegFileHoldsTheCodersBytes_data();
+    void jpegFileHoldsTheCodersBytes();
+    void jpegOnFullDiskLeavesNothing();
     void cmykSourceGoesBackToItsOwnProfile();
     void failedWriteKeepsExistingTarget();
     void overwriteKeepsMode();
@@ -287,6 +292,72 @@ void TestWrite::jpegSizeCapForEveryJpegName()
     QVERIFY(manager.Read(noisy));
     QVERIFY(manager.Write(m_folder + "/uncapped.webp"));
     QVERIFY(QFileInfo(m_folder + "/uncapped.webp").size() > 20 * 1024);
+}
+
+// A JPEG goes from the coder straight into its file: the file holds the
+// bytes the coder gives in memory, profile and comment included.
+void TestWrite::jpegFileHoldsTheCodersBytes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("interlace");
+    QTest::newRow("true colour") << 1 << 0;
+    QTest::newRow("grey") << 0 << 0;
+    QTest::newRow("cmyk") << 2 << 0;
+    QTest::newRow("progressive") << 1 << 1;
+}
+
+void TestWrite::jpegFileHoldsTheCodersBytes()
+{
+    QFETCH(int, type);
+    QFETCH(int, interlace);
+    const QString resources = qEnvironmentVariable("GLIMMERBOX_RESOURCES");
+    const QString source = m_folder + "/tagged.png";
+    QVERIFY(RunTool("convert", {m_photo, "-profile", resources + "/sRGB.icm", "-set", "comment", "a comment", source}));
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->JpegType = type;
+    profile->Interlaced = interlace;
+    CImageManager manager;
+    QVERIFY(manager.Read(source));
+    const QString path = m_folder + "/direct-" + QString::number(type) + QString::number(interlace) + ".jpg";
+    QVERIFY(manager.Write(path));
+
+    Magick::Image again = manager.image;
+    again.magick("JPEG");
+    Magick::Blob blob;
+    again.write(&blob);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    QCOMPARE(written.size(), qsizetype(blob.length()));
+    QVERIFY(written == QByteArray(static_cast<const char*>(blob.data()), qsizetype(blob.length())));
+    QCOMPARE(Identify(path, "%c"), QString("a comment"));
+}
+
+// A JPEG that does not fit on the disk fails, and leaves neither a part of
+// itself nor a changed target.
+void TestWrite::jpegOnFullDiskLeavesNothing()
+{
+    const QString folder = TestEnv::NewFolder("fulldisk");
+    const QByteArray mountPoint = QFile::encodeName(folder);
+    const bool mounted = ::mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k") == 0;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(mountPoint.constData(), MNT_DETACH);
+    });
+    if (!mounted)
+        QSKIP("a file system cannot be mounted here (needs root)");
+    const QString target = folder + "/target.jpg";
+    QVERIFY(JpegFixtures::WriteFile(target, "the user's original"));
+    const QString noisy = m_folder + "/noisy-large.png";
+    QVERIFY(RunTool("convert", {"-size", "400x400", "xc:gray", "-seed", "5", "+noise", "Random", noisy}));
+
+    CImageManager manager;
+    QVERIFY(manager.Read(noisy));
+    QVERIFY(!manager.Write(target));
+    QVERIFY(manager.Read(noisy));
+    QVERIFY(!manager.Write(folder + "/new.jpg"));
+    QCOMPARE(FileStart(target, 100), QByteArray("the user's original"));
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"target.jpg"});
 }
 
 void TestWrite::cmykSourceGoesBackToItsOwnProfile()
