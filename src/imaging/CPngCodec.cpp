@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -227,44 +228,66 @@ void DropAlpha(uint16_t* samples, size_t pixels)
     }
 }
 
-// The pixels of a PNG as decoded: RGB or RGBA, 8 or 16 bits a sample.
-struct DecodedPixels
+// How the rows of a PNG are decoded (RGB or RGBA, 8 or 16 bits a sample)
+// and handed to the image.
+struct RowLayout
 {
-    std::unique_ptr<unsigned char[]> data;
     bool alpha = false;
     bool wide = false;
+    int format = SPNG_FMT_RGB8;
+    size_t rowBytes = 0;
 };
 
-// Decodes the image data row by row, so that a file cut short keeps the
-// rows it holds. 0, or the error when not a row could be read; `damage` says
-// where the data ended early. Pixels not reached stay black.
-int DecodeRows(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels, QString& damage)
+RowLayout LayoutOf(spng_ctx* context, const spng_ihdr& header)
 {
+    RowLayout layout;
     spng_trns transparency {};
-    pixels.wide = header.bit_depth == 16;
-    pixels.alpha = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA
+    layout.wide = header.bit_depth == 16;
+    layout.alpha = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA
         || header.color_type == SPNG_COLOR_TYPE_TRUECOLOR_ALPHA || spng_get_trns(context, &transparency) == 0;
     // 8-bit samples of an opaque file come as RGB; everything else as RGBA
-    // (alpha dropped afterwards from 16-bit samples of an opaque file).
-    const bool rgb = !pixels.wide && !pixels.alpha;
-    const int format = pixels.wide ? SPNG_FMT_RGBA16 : rgb ? SPNG_FMT_RGB8 : SPNG_FMT_RGBA8;
-    const size_t rowBytes = size_t(header.width) * (rgb ? 3 : 4) * (pixels.wide ? 2 : 1);
+    // (alpha dropped before the import from 16-bit samples of an opaque file).
+    const bool rgb = !layout.wide && !layout.alpha;
+    layout.format = layout.wide ? SPNG_FMT_RGBA16 : rgb ? SPNG_FMT_RGB8 : SPNG_FMT_RGBA8;
+    layout.rowBytes = size_t(header.width) * (rgb ? 3 : 4) * (layout.wide ? 2 : 1);
+    return layout;
+}
+
+// Hands `count` decoded rows from `first` on to the image.
+void ImportRows(Magick::Image& image, const RowLayout& layout, size_t first, size_t count, unsigned char* rows)
+{
+    if (layout.wide && !layout.alpha)
+        DropAlpha(reinterpret_cast<uint16_t*>(rows), image.columns() * count);
+    if (!MagickCompat::ImportRows(image, first, count, layout.alpha, layout.wide, rows))
+        throw std::runtime_error("cannot set the pixels");
+}
+
+// Decodes the image data row by row, so that a file cut short keeps the
+// rows it holds; `damage` then says where the data ended. Rows go straight
+// into the image; the passes of an interlaced file fill the rows piecemeal
+// and gather in one buffer first. Pixels not reached are zero (black, and
+// transparent where there is alpha). 0, or the error when not a row could
+// be read. Throws std::runtime_error when the image's pixels cannot be had.
+int DecodeRows(spng_ctx* context, const spng_ihdr& header, const RowLayout& layout, Magick::Image& image,
+               QString& damage)
+{
     size_t length = 0;
-    int code = spng_decoded_image_size(context, format, &length);
-    if (code == 0 && (rowBytes == 0 || length / rowBytes != header.height))
+    int code = spng_decoded_image_size(context, layout.format, &length);
+    if (code == 0 && (layout.rowBytes == 0 || length / layout.rowBytes != header.height))
         code = SPNG_EOVERFLOW;
-    if (code == 0) {
-        pixels.data.reset(new (std::nothrow) unsigned char[length]);
-        code = pixels.data ? 0 : SPNG_EMEM;
-    }
-    // The passes of an interlaced file fill the rows piecemeal.
     const bool interlaced = header.interlace_method != SPNG_INTERLACE_NONE;
+    std::unique_ptr<unsigned char[]> buffer;
+    if (code == 0) {
+        buffer.reset(new (std::nothrow) unsigned char[interlaced ? length : layout.rowBytes]);
+        code = buffer ? 0 : SPNG_EMEM;
+    }
     if (code == 0 && interlaced)
-        std::memset(pixels.data.get(), 0, length);
+        std::memset(buffer.get(), 0, length);
     if (code == 0)
-        code = spng_decode_image(context, nullptr, 0, format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
+        code = spng_decode_image(context, nullptr, 0, layout.format, SPNG_DECODE_TRNS | SPNG_DECODE_PROGRESSIVE);
     if (code != 0)
         return code;
+    image = MagickCompat::UnfilledImage(header.width, header.height, layout.alpha, layout.wide ? 16 : 8);
 
     size_t rowsDone = 0;
     spng_row_info row {};
@@ -272,9 +295,13 @@ int DecodeRows(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels
         code = spng_get_row_info(context, &row);
         if (code != 0)
             break;
-        code = spng_decode_row(context, pixels.data.get() + size_t(row.row_num) * rowBytes, rowBytes);
-        if (code == 0 || code == SPNG_EOI)
+        unsigned char* target = interlaced ? buffer.get() + size_t(row.row_num) * layout.rowBytes : buffer.get();
+        code = spng_decode_row(context, target, layout.rowBytes);
+        if (code == 0 || code == SPNG_EOI) {
             ++rowsDone;
+            if (!interlaced)
+                ImportRows(image, layout, row.row_num, 1, target);
+        }
     } while (code == 0);
     if (code == SPNG_EOI) {
         // Chunks after the image data (text, EXIF); damage there costs no pixel.
@@ -286,34 +313,31 @@ int DecodeRows(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels
             damage = QString("%1 (interlace pass %2 of 7 incomplete)").arg(Reason(code)).arg(row.pass + 1);
         } else {
             const size_t kept = std::min<size_t>(rowsDone, header.height);
-            std::memset(pixels.data.get() + kept * rowBytes, 0, (header.height - kept) * rowBytes);
+            std::memset(buffer.get(), 0, layout.rowBytes);
+            for (size_t missing = kept; missing < header.height; ++missing)
+                ImportRows(image, layout, missing, 1, buffer.get());
             damage = QString("%1 (image data ends after %2 of %3 rows)").arg(Reason(code)).arg(kept).arg(header.height);
         }
     }
-    if (pixels.wide && !pixels.alpha)
-        DropAlpha(reinterpret_cast<uint16_t*>(pixels.data.get()), size_t(header.width) * header.height);
+    if (interlaced)
+        ImportRows(image, layout, 0, header.height, buffer.get());
     return 0;
 }
 
-// The image of the decoded pixels with what the chunks say about it.
-Magick::Image BuildImage(spng_ctx* context, const spng_ihdr& header, DecodedPixels& pixels)
+// What the chunks say about the decoded image.
+void FinishImage(spng_ctx* context, const spng_ihdr& header, const RowLayout& layout, Magick::Image& built)
 {
     const bool grey = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
         || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
-    Magick::Image built;
-    built.read(header.width, header.height, pixels.alpha ? "RGBA" : "RGB",
-               pixels.wide ? Magick::ShortPixel : Magick::CharPixel, pixels.data.get());
-    pixels.data.reset();
     built.magick("PNG");
-    built.depth(pixels.wide ? 16 : 8);
+    built.depth(layout.wide ? 16 : 8);
     if (grey)
         MagickCompat::TagGrey(built);
-    if (!pixels.alpha)
+    if (!layout.alpha)
         MagickCompat::SetAlpha(built, false);
     ReadColourChunks(context, built, grey);
     ReadOtherChunks(context, built, header);
     TakeOrientation(built);
-    return built;
 }
 
 } // namespace
@@ -412,18 +436,21 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
     if (!result.error.isEmpty())
         return result;
 
-    DecodedPixels pixels;
-    code = DecodeRows(context.get(), header, pixels, result.damage);
-    if (code != 0) {
-        result.error = Reason(code);
-        return result;
-    }
+    const RowLayout layout = LayoutOf(context.get(), header);
+    Magick::Image built;
     try {
-        image = BuildImage(context.get(), header, pixels);
-    } catch (const Magick::Exception& error) {
+        code = DecodeRows(context.get(), header, layout, built, result.damage);
+        if (code != 0) {
+            result.error = Reason(code);
+            return result;
+        }
+        FinishImage(context.get(), header, layout, built);
+    } catch (const std::exception& error) {
         result.error = QString::fromUtf8(error.what());
+        result.damage.clear();
         return result;
     }
+    image = built;
     result.ok = true;
     return result;
 }

@@ -12,6 +12,7 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -258,6 +259,54 @@ inline bool CoderCanWrite(const std::string& coder)
     CoreException exception;
     const MagickCore::MagickInfo* info = MagickCore::GetMagickInfo(coder.c_str(), exception.get());
     return info && MagickCore::GetImageEncoder(info) != nullptr;
+}
+
+// An image of the given size whose pixels are yet to be set, made as
+// ImageMagick makes one for pixels read from memory but without clearing
+// its pixels first: with alpha or not, samples of `depth` bits. Throws
+// std::runtime_error when the pixels cannot be had.
+inline Magick::Image UnfilledImage(size_t columns, size_t rows, bool alpha, size_t depth)
+{
+    MagickCore::Image* core = MagickCore::AcquireImage(nullptr);
+    if (!core)
+        throw std::runtime_error("out of memory");
+    core->depth = depth;
+    core->matte = alpha ? MagickCore::MagickTrue : MagickCore::MagickFalse;
+    if (MagickCore::SetImageExtent(core, columns, rows) == MagickCore::MagickFalse) {
+        const std::string reason = core->exception.reason ? core->exception.reason : "cannot allocate the pixels";
+        MagickCore::DestroyImage(core);
+        throw std::runtime_error(reason);
+    }
+    return Magick::Image(core);
+}
+
+// Sets `count` whole rows from `first` on from interleaved RGB or RGBA
+// samples of 8 or 16 bits, to the values Image::read of such pixels gives
+// (the pixels of an image without alpha are opaque).
+inline bool ImportRows(Magick::Image& image, size_t first, size_t count, bool alpha, bool wide, const void* samples)
+{
+    MagickCore::Image* core = image.image();
+    MagickCore::PixelPacket* q =
+        MagickCore::GetAuthenticPixels(core, 0, ssize_t(first), core->columns, count, &core->exception);
+    if (!q)
+        return false;
+    const size_t pixels = core->columns * count;
+    const size_t step = alpha ? 4 : 3;
+    const auto fill = [&](const auto* p, auto toQuantum) {
+        for (size_t i = 0; i < pixels; ++i, p += step, ++q) {
+            q->red = toQuantum(p[0]);
+            q->green = toQuantum(p[1]);
+            q->blue = toQuantum(p[2]);
+            q->opacity = alpha ? Magick::Quantum(QuantumMax() - toQuantum(p[3])) : Magick::Quantum(0);
+        }
+    };
+    if (wide) {
+        static_assert(QuantumMax() == 65535.0, "16-bit samples are taken as they are");
+        fill(static_cast<const uint16_t*>(samples), [](uint16_t value) { return Magick::Quantum(value); });
+    } else {
+        fill(static_cast<const unsigned char*>(samples), [](unsigned char value) { return CharToQuantum(value); });
+    }
+    return MagickCore::SyncAuthenticPixels(core, &core->exception) != MagickCore::MagickFalse;
 }
 
 // Writes one image with the named coder straight into an open stream, with
