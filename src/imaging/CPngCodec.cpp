@@ -253,12 +253,12 @@ RowLayout LayoutOf(spng_ctx* context, const spng_ihdr& header)
     return layout;
 }
 
-// Hands `count` decoded rows from `first` on to the image.
-void ImportRows(Magick::Image& image, const RowLayout& layout, size_t first, size_t count, unsigned char* rows)
+// Hands one decoded row to the image.
+void ImportRow(Magick::Image& image, const RowLayout& layout, size_t index, unsigned char* row)
 {
     if (layout.wide && !layout.alpha)
-        DropAlpha(reinterpret_cast<uint16_t*>(rows), image.columns() * count);
-    if (!MagickCompat::ImportRows(image, first, count, layout.alpha, layout.wide, rows))
+        DropAlpha(reinterpret_cast<uint16_t*>(row), image.columns());
+    if (!MagickCompat::ImportRows(image, index, 1, layout.alpha, layout.wide, row))
         throw std::runtime_error("cannot set the pixels");
 }
 
@@ -300,7 +300,7 @@ int DecodeRows(spng_ctx* context, const spng_ihdr& header, const RowLayout& layo
         if (code == 0 || code == SPNG_EOI) {
             ++rowsDone;
             if (!interlaced)
-                ImportRows(image, layout, row.row_num, 1, target);
+                ImportRow(image, layout, row.row_num, target);
         }
     } while (code == 0);
     if (code == SPNG_EOI) {
@@ -315,12 +315,12 @@ int DecodeRows(spng_ctx* context, const spng_ihdr& header, const RowLayout& layo
             const size_t kept = std::min<size_t>(rowsDone, header.height);
             std::memset(buffer.get(), 0, layout.rowBytes);
             for (size_t missing = kept; missing < header.height; ++missing)
-                ImportRows(image, layout, missing, 1, buffer.get());
+                ImportRow(image, layout, missing, buffer.get());
             damage = QString("%1 (image data ends after %2 of %3 rows)").arg(Reason(code)).arg(kept).arg(header.height);
         }
     }
-    if (interlaced)
-        ImportRows(image, layout, 0, header.height, buffer.get());
+    for (size_t r = 0; interlaced && r < header.height; ++r)
+        ImportRow(image, layout, r, buffer.get() + r * layout.rowBytes);
     return 0;
 }
 
