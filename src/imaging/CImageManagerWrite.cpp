@@ -58,7 +58,13 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
             return false;
         }
         std::string message;
-        bool ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
+        bool ok = false;
+        try {
+            ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
+        } catch (const std::exception& error) {
+            // Nothing may escape: the new file is to be removed.
+            message = error.what();
+        }
         if (!message.empty())
             SystemLogWrite("WriteOne", QString(ok ? "Warning: %1" : "%1").arg(QString::fromStdString(message)));
         ok = std::ferror(stream) == 0 && ok;

@@ -322,14 +322,19 @@ inline bool WriteToStream(Magick::Image& image, const std::string& coder, FILE* 
     MagickCore::Image* core = image.image();
     const std::string name = core->filename;
     MagickCore::ImageInfo* info = MagickCore::CloneImageInfo(image.constImageInfo());
+    if (!info) {
+        *message = "out of memory";
+        return false;
+    }
     MagickCore::SetImageInfoFile(info, stream);
     const std::string spec = coder + ":";
     MagickCore::CopyMagickString(core->filename, spec.c_str(), MaxTextExtent);
     MagickCore::CopyMagickString(info->filename, spec.c_str(), MaxTextExtent);
+    // Version 6 leaves the outcome on the image: only this write's counts.
+    MagickCore::ClearMagickException(&core->exception);
     const bool written = MagickCore::WriteImage(info, core) != MagickCore::MagickFalse;
     MagickCore::DestroyImageInfo(info);
     MagickCore::CopyMagickString(core->filename, name.c_str(), MaxTextExtent);
-    // Version 6 leaves the outcome on the image.
     const MagickCore::ExceptionInfo& outcome = core->exception;
     message->clear();
     if (outcome.severity >= MagickCore::WarningException) {
