@@ -8,7 +8,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -340,6 +342,65 @@ void FinishImage(spng_ctx* context, const spng_ihdr& header, const RowLayout& la
     TakeOrientation(built);
 }
 
+struct FileCloser
+{
+    void operator()(FILE* file) const { std::fclose(file); }
+};
+
+// The bytes of a file, as the decoder asks for them.
+int ReadStream(spng_ctx*, void* user, void* destination, size_t length)
+{
+    FILE* file = static_cast<FILE*>(user);
+    if (std::fread(destination, 1, length, file) == length)
+        return 0;
+    return std::ferror(file) ? SPNG_IO_ERROR : SPNG_IO_EOF;
+}
+
+spng_ctx* NewContext()
+{
+    spng_ctx* context = spng_ctx_new(0);
+    if (context)
+        spng_set_chunk_limits(context, kChunkLimit, kChunkCacheLimit);
+    return context;
+}
+
+// Decodes the PNG the context reads from.
+CPngCodec::ReadResult DecodeFrom(spng_ctx* context, Magick::Image& image)
+{
+    CPngCodec::ReadResult result;
+    spng_ihdr header {};
+    int code = spng_get_ihdr(context, &header);
+    if (code != 0) {
+        result.error = Reason(code);
+        return result;
+    }
+    // A header that declares more pixels than one photo may have is refused
+    // before any memory is taken for them.
+    result.error = CMagickRuntime::CheckPhotoSize(header.width, header.height);
+    if (result.error.isEmpty() && !MagickCompat::WithinSizeLimits(header.width, header.height))
+        result.error = QStringLiteral("width or height exceeds limit");
+    if (!result.error.isEmpty())
+        return result;
+
+    const RowLayout layout = LayoutOf(context, header);
+    Magick::Image built;
+    try {
+        code = DecodeRows(context, header, layout, built, result.damage);
+        if (code != 0) {
+            result.error = Reason(code);
+            return result;
+        }
+        FinishImage(context, header, layout, built);
+    } catch (const std::exception& error) {
+        result.error = QString::fromUtf8(error.what());
+        result.damage.clear();
+        return result;
+    }
+    image = built;
+    result.ok = true;
+    return result;
+}
+
 } // namespace
 
 bool CPngCodec::IsPng(const char* data, size_t size)
@@ -390,17 +451,27 @@ void CPngCodec::ReadImageFile(const QString& path, Magick::Image& image)
 CPngCodec::ReadResult CPngCodec::ReadFile(const QString& path, Magick::Image& image)
 {
     ReadResult result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        result.error = file.errorString();
+    // Read as the decoder asks for the bytes: a photo's file is not held in
+    // memory as a whole beside its pixels.
+    const std::unique_ptr<FILE, FileCloser> file(std::fopen(QFile::encodeName(path).constData(), "rbe"));
+    char head[sizeof kSignature] = {};
+    if (!file || std::fread(head, 1, sizeof head, file.get()) != sizeof head || std::fseek(file.get(), 0, SEEK_SET) != 0) {
+        result.error = file && !std::ferror(file.get()) ? QStringLiteral("not a PNG file")
+                                                        : QString::fromLocal8Bit(std::strerror(errno));
         return result;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        result.error = file.errorString();
+    if (!IsPng(head, sizeof head)) {
+        result.error = QStringLiteral("not a PNG file");
         return result;
     }
-    result = Decode(bytes.constData(), size_t(bytes.size()), image);
+    const Context context(NewContext());
+    if (!context || spng_set_png_stream(context.get(), ReadStream, file.get()) != 0) {
+        result.error = QStringLiteral("out of memory");
+        return result;
+    }
+    result = DecodeFrom(context.get(), image);
+    if (!result.ok && std::ferror(file.get()))
+        result.error = QString::fromLocal8Bit(std::strerror(errno));
     // The file's name goes with the image, as with ImageMagick's readers.
     if (result.ok)
         image.fileName(MagickCompat::FileToRead(path));
@@ -414,43 +485,10 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
         result.error = QStringLiteral("not a PNG file");
         return result;
     }
-    Context context(spng_ctx_new(0));
-    if (!context) {
+    const Context context(NewContext());
+    if (!context || spng_set_png_buffer(context.get(), data, size) != 0) {
         result.error = QStringLiteral("out of memory");
         return result;
     }
-    spng_set_chunk_limits(context.get(), kChunkLimit, kChunkCacheLimit);
-    int code = spng_set_png_buffer(context.get(), data, size);
-    spng_ihdr header {};
-    if (code == 0)
-        code = spng_get_ihdr(context.get(), &header);
-    if (code != 0) {
-        result.error = Reason(code);
-        return result;
-    }
-    // A header that declares more pixels than one photo may have is refused
-    // before any memory is taken for them.
-    result.error = CMagickRuntime::CheckPhotoSize(header.width, header.height);
-    if (result.error.isEmpty() && !MagickCompat::WithinSizeLimits(header.width, header.height))
-        result.error = QStringLiteral("width or height exceeds limit");
-    if (!result.error.isEmpty())
-        return result;
-
-    const RowLayout layout = LayoutOf(context.get(), header);
-    Magick::Image built;
-    try {
-        code = DecodeRows(context.get(), header, layout, built, result.damage);
-        if (code != 0) {
-            result.error = Reason(code);
-            return result;
-        }
-        FinishImage(context.get(), header, layout, built);
-    } catch (const std::exception& error) {
-        result.error = QString::fromUtf8(error.what());
-        result.damage.clear();
-        return result;
-    }
-    image = built;
-    result.ok = true;
-    return result;
+    return DecodeFrom(context.get(), image);
 }

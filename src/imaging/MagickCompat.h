@@ -9,11 +9,13 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -291,20 +293,35 @@ inline bool ImportRows(Magick::Image& image, size_t first, size_t count, bool al
     if (!q)
         return false;
     const size_t pixels = core->columns * count;
-    const size_t step = alpha ? 4 : 3;
-    const auto fill = [&](const auto* p, auto toQuantum) {
-        for (size_t i = 0; i < pixels; ++i, p += step, ++q) {
+    const auto top = Magick::Quantum(QuantumMax());
+    // One loop for each kind of pixel, so that the compiler can unroll it.
+    const auto fillKind = [&](const auto* p, const auto& toQuantum, auto withAlpha) {
+        constexpr bool hasAlpha = decltype(withAlpha)::value;
+        for (size_t i = 0; i < pixels; ++i, p += hasAlpha ? 4 : 3, ++q) {
             q->red = toQuantum(p[0]);
             q->green = toQuantum(p[1]);
             q->blue = toQuantum(p[2]);
-            q->opacity = alpha ? Magick::Quantum(QuantumMax() - toQuantum(p[3])) : Magick::Quantum(0);
+            q->opacity = hasAlpha ? Magick::Quantum(top - toQuantum(p[hasAlpha ? 3 : 0])) : Magick::Quantum(0);
         }
+    };
+    const auto fill = [&](const auto* p, const auto& toQuantum) {
+        if (alpha)
+            fillKind(p, toQuantum, std::true_type());
+        else
+            fillKind(p, toQuantum, std::false_type());
     };
     if (wide) {
         static_assert(QuantumMax() == 65535.0, "16-bit samples are taken as they are");
         fill(static_cast<const uint16_t*>(samples), [](uint16_t value) { return Magick::Quantum(value); });
     } else {
-        fill(static_cast<const unsigned char*>(samples), [](unsigned char value) { return CharToQuantum(value); });
+        // The 256 values once, as CharToQuantum gives them.
+        static const std::array<Magick::Quantum, 256> quanta = [] {
+            std::array<Magick::Quantum, 256> table {};
+            for (int value = 0; value < 256; ++value)
+                table[size_t(value)] = CharToQuantum(static_cast<unsigned char>(value));
+            return table;
+        }();
+        fill(static_cast<const unsigned char*>(samples), [](unsigned char value) { return quanta[value]; });
     }
     return MagickCore::SyncAuthenticPixels(core, &core->exception) != MagickCore::MagickFalse;
 }
