@@ -27,6 +27,14 @@ struct SPlacement
     bool* taken = nullptr;
 };
 
+// Whether the write placed its file; a name taken meanwhile is noted.
+bool Placed(AtomicWrite::Placed placed, const SPlacement& how)
+{
+    if (placed == AtomicWrite::Placed::Taken && how.taken)
+        *how.taken = true;
+    return placed == AtomicWrite::Placed::Done;
+}
+
 // Gives path the bytes only once they are all written (with `flush`, on the
 // disk): a failed write leaves an existing file as it was, and a link at
 // the name is replaced, never written through. A replaced file's mode stays.
@@ -34,10 +42,7 @@ bool SaveBytes(const char* data, qint64 size, const QString& path, const SPlacem
 {
     if (size <= 0)
         return false;
-    const AtomicWrite::Placed placed = AtomicWrite::WriteBytes(path, data, size, how.flush, how.replace);
-    if (placed == AtomicWrite::Placed::Taken && how.taken)
-        *how.taken = true;
-    return placed == AtomicWrite::Placed::Done;
+    return Placed(AtomicWrite::WriteBytes(path, data, size, how.flush, how.replace), how);
 }
 
 bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& how)
@@ -70,10 +75,7 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
         ok = std::ferror(stream) == 0 && ok;
         return std::fclose(stream) == 0 && ok;
     };
-    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(path, fill, how.flush, how.replace);
-    if (placed == AtomicWrite::Placed::Taken && how.taken)
-        *how.taken = true;
-    return placed == AtomicWrite::Placed::Done;
+    return Placed(AtomicWrite::WriteWith(path, fill, how.flush, how.replace), how);
 }
 
 bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
