@@ -5,6 +5,7 @@
 #include "CICCProfiles.h"
 #include "CIMImageCache.h"
 #include "CMagickRuntime.h"
+#include "CJpegReader.h"
 #include "CPngCodec.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -241,6 +242,11 @@ bool CImageManager::ReadMagick(QString path)
     // properties and colour state would carry over to this one.
     const auto read = [&] {
         try {
+            // A photo of the batch: libjpeg decodes it straight into the
+            // pixels. Previews keep ImageMagick's reader, whose progress
+            // reports let a newer preview cut the read short.
+            if (!preview && CJpegReader::Read(path, file, image))
+                return;
             image.read(file);
         } catch (const Magick::WarningCorruptImage& warning) {
             readDamage = MagickCompat::ExceptionReason(warning);

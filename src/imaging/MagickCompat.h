@@ -19,6 +19,10 @@
 #include <utility>
 #include <vector>
 
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
+
 namespace MagickCompat {
 
 // The largest channel value of this build (65535 for 16-bit channels).
@@ -282,6 +286,60 @@ inline Magick::Image UnfilledImage(size_t columns, size_t rows, bool alpha, size
     return Magick::Image(core);
 }
 
+// Gives a pinged image (all its attributes, no pixels) pixels of its size,
+// yet to be set, so that it becomes the image a read would have given once
+// they are. False when the pixels cannot be had.
+inline bool UnpingImage(Magick::Image& image)
+{
+    image.modifyImage();
+    MagickCore::Image* core = image.image();
+    // The pinged image's pixel cache stays one without pixels: a copy of
+    // the image at its size gets a new one.
+    core->ping = MagickCore::MagickFalse;
+    CoreException exception;
+    MagickCore::Image* filled = MagickCore::CloneImage(core, core->columns, core->rows, MagickCore::MagickTrue,
+                                                       exception.get());
+    if (!filled)
+        return false;
+    image.replaceImage(filled);
+    return true;
+}
+
+#if defined(__x86_64__) && defined(MAGICK_PIXEL_BGRA) && MAGICKCORE_QUANTUM_DEPTH == 16 && \
+    !defined(MAGICKCORE_HDRI_SUPPORT)
+#define GB_SHUFFLED_IMPORT 1
+// 8-bit RGB or RGBA samples into pixel packets (blue, green, red, opacity
+// in memory), four pixels a step. A 16-bit channel value of an 8-bit sample
+// is the byte twice over, so one byte shuffle makes two pixels; opacity is
+// the inverted alpha byte, or 0. Returns how many pixels it did: the rest
+// (a few, as a load reads 16 bytes) is left to the caller.
+__attribute__((target("ssse3"))) inline size_t ShuffleRows8(const unsigned char* p, MagickCore::PixelPacket* q,
+                                                             size_t pixels, bool alpha)
+{
+    static_assert(sizeof(MagickCore::PixelPacket) == 8, "four 16-bit channels");
+    const size_t step = alpha ? 16 : 12; // source bytes of four pixels
+    const __m128i first = alpha ? _mm_setr_epi8(2, 2, 1, 1, 0, 0, 3, 3, 6, 6, 5, 5, 4, 4, 7, 7)
+                                : _mm_setr_epi8(2, 2, 1, 1, 0, 0, -1, -1, 5, 5, 4, 4, 3, 3, -1, -1);
+    const __m128i second = alpha ? _mm_setr_epi8(10, 10, 9, 9, 8, 8, 11, 11, 14, 14, 13, 13, 12, 12, 15, 15)
+                                 : _mm_setr_epi8(8, 8, 7, 7, 6, 6, -1, -1, 11, 11, 10, 10, 9, 9, -1, -1);
+    const __m128i invert = alpha ? _mm_setr_epi16(0, 0, 0, -1, 0, 0, 0, -1) : _mm_setzero_si128();
+    size_t done = 0;
+    for (; (done + 4) * (step / 4) + (16 - step) <= pixels * (step / 4); done += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + done * (step / 4)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(q + done), _mm_xor_si128(_mm_shuffle_epi8(v, first), invert));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(q + done + 2),
+                         _mm_xor_si128(_mm_shuffle_epi8(v, second), invert));
+    }
+    return done;
+}
+
+inline bool HasShuffles()
+{
+    static const bool has = __builtin_cpu_supports("ssse3");
+    return has;
+}
+#endif
+
 // Sets `count` whole rows from `first` on from interleaved RGB or RGBA
 // samples of 8 or 16 bits, to the values Image::read of such pixels gives
 // (the pixels of an image without alpha are opaque).
@@ -292,7 +350,7 @@ inline bool ImportRows(Magick::Image& image, size_t first, size_t count, bool al
         MagickCore::GetAuthenticPixels(core, 0, ssize_t(first), core->columns, count, &core->exception);
     if (!q)
         return false;
-    const size_t pixels = core->columns * count;
+    size_t pixels = core->columns * count;
     const auto top = Magick::Quantum(QuantumMax());
     // One loop for each kind of pixel, so that the compiler can unroll it.
     const auto fillKind = [&](const auto* p, const auto& toQuantum, auto withAlpha) {
@@ -321,7 +379,16 @@ inline bool ImportRows(Magick::Image& image, size_t first, size_t count, bool al
                 table[size_t(value)] = CharToQuantum(static_cast<unsigned char>(value));
             return table;
         }();
-        fill(static_cast<const unsigned char*>(samples), [](unsigned char value) { return quanta[value]; });
+        const auto* p = static_cast<const unsigned char*>(samples);
+#if defined(GB_SHUFFLED_IMPORT)
+        if (HasShuffles()) {
+            const size_t done = ShuffleRows8(p, q, pixels, alpha);
+            p += done * (alpha ? 4 : 3);
+            q += done;
+            pixels -= done;
+        }
+#endif
+        fill(p, [](unsigned char value) { return quanta[value]; });
     }
     return MagickCore::SyncAuthenticPixels(core, &core->exception) != MagickCore::MagickFalse;
 }
