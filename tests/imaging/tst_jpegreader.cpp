@@ -136,12 +136,14 @@ void TestJpegReader::initTestCase()
         QVERIFY2(RunTool("convert", QStringList {base} + arguments + QStringList {m_folder + "/" + name + ".jpg"}),
                  qPrintable(name));
     // EXIF with a turn and a capture date, as cameras write it.
+    QFile::remove(m_folder + "/exif.jpg");
     QVERIFY(QFile::copy(m_folder + "/s420.jpg", m_folder + "/exif.jpg"));
     bool ok = false;
     Exiftool({"-q", "-overwrite_original", "-Orientation=6", "-n", "-DateTimeOriginal=2024:05:06 07:08:09",
               m_folder + "/exif.jpg"},
              &ok);
     QVERIFY(ok);
+    QFile::remove(m_folder + "/cut.jpg");
     QVERIFY(QFile::copy(m_folder + "/progressive.jpg", m_folder + "/cut.jpg"));
     QVERIFY(Truncate(m_folder + "/cut.jpg", 0.6));
 }
