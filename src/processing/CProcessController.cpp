@@ -51,8 +51,10 @@ CProcessController::CProcessController(QWidget* parent)
         keepWrittenFiles = true;
         break;
     }
-    // libcurl starts up before any transfer thread can exist.
-    CUpload::InitializeTransfers();
+    // libcurl, which only a delivery to a server needs, starts up before
+    // any transfer thread can exist.
+    if (destination == COutputPaths::DestServer)
+        CUpload::InitializeTransfers();
     connect(&mailUpload, &CUpload::AppendLog, this, &CProcessController::UpdateLogOnNewLine);
     BuildForm();
     Init();

@@ -1,5 +1,6 @@
 #include "CUpload.h"
 
+#include "CCurlLibrary.h"
 #include "COutputPaths.h"
 #include "CUserProfile.h"
 #include "Common.h"
@@ -8,8 +9,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <mutex>
@@ -40,7 +39,6 @@ QString CommonFolder(const QList<QString>& files)
 CUpload::CUpload(CUserProfile* profile, QObject* parent)
     : QObject(parent), m_profile(profile ? profile : CUserProfile::GetInstance())
 {
-    InitializeTransfers();
     switch (m_profile->Destination) {
     case 1:
         m_keepFiles = true;
@@ -61,9 +59,8 @@ void CUpload::InitializeTransfers()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        const CURLcode code = curl_global_init(CURL_GLOBAL_DEFAULT);
-        if (code != CURLE_OK)
-            SystemLogWrite("InitializeTransfers", curl_easy_strerror(code));
+        if (!CCurlLibrary::Load())
+            SystemLogWrite("InitializeTransfers", "libcurl: " + CCurlLibrary::LoadError());
     });
 }
 

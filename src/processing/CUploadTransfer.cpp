@@ -1,14 +1,13 @@
 // The libcurl side of CUpload: file upload and the connection test.
 #include "CUpload.h"
 
+#include "CCurlLibrary.h"
 #include "Common.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-
-#include <curl/curl.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -21,7 +20,7 @@
 namespace {
 struct CurlDeleter
 {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    void operator()(CURL* handle) const { CCurlLibrary::Cleanup(handle); }
 };
 using CurlHandle = std::unique_ptr<CURL, CurlDeleter>;
 
@@ -90,32 +89,32 @@ bool BreaksFtpLine(const Login& login)
 void SetSessionOptions(CURL* curl, const Login& login, bool sftp, long connectSeconds,
                        long stallSeconds, const std::atomic<bool>* abortFlag, char* errorBuffer)
 {
-    curl_easy_setopt(curl, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(curl, CURLOPT_ERRORBUFFER, errorBuffer);
-    curl_easy_setopt(curl, CURLOPT_PROTOCOLS_STR, "ftp,sftp");
-    curl_easy_setopt(curl, CURLOPT_PORT, login.port);
-    curl_easy_setopt(curl, CURLOPT_USERNAME, login.user.constData());
-    curl_easy_setopt(curl, CURLOPT_PASSWORD, login.password.constData());
-    curl_easy_setopt(curl, CURLOPT_CONNECTTIMEOUT, connectSeconds);
-    curl_easy_setopt(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, stallSeconds);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
-    curl_easy_setopt(curl, CURLOPT_LOW_SPEED_TIME, stallSeconds);
-    curl_easy_setopt(curl, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(curl, CURLOPT_XFERINFOFUNCTION, ProgressCallback);
-    curl_easy_setopt(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(abortFlag));
+    CCurlLibrary::SetOption(curl, CURLOPT_NOSIGNAL, 1L);
+    CCurlLibrary::SetOption(curl, CURLOPT_ERRORBUFFER, errorBuffer);
+    CCurlLibrary::SetOption(curl, CURLOPT_PROTOCOLS_STR, "ftp,sftp");
+    CCurlLibrary::SetOption(curl, CURLOPT_PORT, login.port);
+    CCurlLibrary::SetOption(curl, CURLOPT_USERNAME, login.user.constData());
+    CCurlLibrary::SetOption(curl, CURLOPT_PASSWORD, login.password.constData());
+    CCurlLibrary::SetOption(curl, CURLOPT_CONNECTTIMEOUT, connectSeconds);
+    CCurlLibrary::SetOption(curl, CURLOPT_SERVER_RESPONSE_TIMEOUT, stallSeconds);
+    CCurlLibrary::SetOption(curl, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    CCurlLibrary::SetOption(curl, CURLOPT_LOW_SPEED_TIME, stallSeconds);
+    CCurlLibrary::SetOption(curl, CURLOPT_NOPROGRESS, 0L);
+    CCurlLibrary::SetOption(curl, CURLOPT_XFERINFOFUNCTION, ProgressCallback);
+    CCurlLibrary::SetOption(curl, CURLOPT_XFERINFODATA, const_cast<std::atomic<bool>*>(abortFlag));
     if (sftp) {
         const QString knownHosts = QDir::homePath() + "/.ssh/known_hosts";
         if (QFileInfo(knownHosts).isFile()) {
-            curl_easy_setopt(curl, CURLOPT_SSH_KNOWNHOSTS,
+            CCurlLibrary::SetOption(curl, CURLOPT_SSH_KNOWNHOSTS,
                              QFile::encodeName(knownHosts).constData());
-            curl_easy_setopt(curl, CURLOPT_SSH_KEYFUNCTION, HostKeyCallback);
+            CCurlLibrary::SetOption(curl, CURLOPT_SSH_KEYFUNCTION, HostKeyCallback);
         }
     }
 }
 
 QString Describe(CURLcode code, const char* errorBuffer)
 {
-    QString text = QString::fromUtf8(curl_easy_strerror(code));
+    QString text = QString::fromUtf8(CCurlLibrary::ErrorText(code));
     if (errorBuffer[0] != '\0')
         text += QString(" (") + QString::fromUtf8(errorBuffer).trimmed() + ")";
     return text;
@@ -133,16 +132,16 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
     const Login login = MakeLogin(user, password, port);
     const bool unsafeLogin = !sftp && BreaksFtpLine(login);
     char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
-    CurlHandle curl(unsafeLogin ? nullptr : curl_easy_init());
+    CurlHandle curl(unsafeLogin ? nullptr : CCurlLibrary::EasyInit());
     if (unsafeLogin) {
         SystemLogWrite("UploadFTP", "line break in the user name or password: nothing is sent");
         m_failure = LoginLineBreakText();
         m_errorText += m_failure;
     }
     if (curl) {
-        curl_easy_setopt(curl.get(), CURLOPT_READFUNCTION, ReadCallback);
-        curl_easy_setopt(curl.get(), CURLOPT_UPLOAD, 1L);
-        curl_easy_setopt(curl.get(), CURLOPT_FTP_CREATE_MISSING_DIRS,
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_READFUNCTION, ReadCallback);
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_UPLOAD, 1L);
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_FTP_CREATE_MISSING_DIRS,
                          static_cast<long>(CURLFTP_CREATE_DIR));
         SetSessionOptions(curl.get(), login, sftp, m_connectSeconds, m_stallSeconds, &m_abort,
                           errorBuffer);
@@ -187,17 +186,17 @@ void CUpload::UploadFTP(QString host, QString user, QString password, long port,
             continue;
         }
         errorBuffer[0] = '\0';
-        curl_easy_setopt(curl.get(), CURLOPT_URL, address.toUtf8().constData());
-        curl_easy_setopt(curl.get(), CURLOPT_READDATA, input.get());
-        curl_easy_setopt(curl.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(st.st_size));
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_URL, address.toUtf8().constData());
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_READDATA, input.get());
+        CCurlLibrary::SetOption(curl.get(), CURLOPT_INFILESIZE_LARGE, static_cast<curl_off_t>(st.st_size));
         QElapsedTimer timer;
         timer.start();
-        const CURLcode code = curl_easy_perform(curl.get());
+        const CURLcode code = CCurlLibrary::Perform(curl.get());
         if (code != CURLE_OK) {
             if (code == CURLE_ABORTED_BY_CALLBACK)
                 SystemLogWrite("UploadFTP", "User aborted!");
             SystemLogWrite("UploadFTP", Describe(code, errorBuffer));
-            m_errorText += QString::fromUtf8(curl_easy_strerror(code));
+            m_errorText += QString::fromUtf8(CCurlLibrary::ErrorText(code));
             m_failure = code == CURLE_ABORTED_BY_CALLBACK ? tr("The upload was stopped.")
                                                           : EscapeForLog(Describe(code, errorBuffer));
             break;
@@ -244,19 +243,19 @@ QString CUpload::TestFTPConnection(QString host, QString user, QString password,
     }
 
     char errorBuffer[CURL_ERROR_SIZE] = {}; // outlives the handle that writes to it
-    CurlHandle curl(curl_easy_init());
+    CurlHandle curl(CCurlLibrary::EasyInit());
     if (!curl)
         return QString();
-    curl_easy_setopt(curl.get(), CURLOPT_URL, address.toUtf8().constData());
+    CCurlLibrary::SetOption(curl.get(), CURLOPT_URL, address.toUtf8().constData());
     SetSessionOptions(curl.get(), login, sftp, m_connectSeconds, m_stallSeconds, &m_abort,
                       errorBuffer);
-    curl_easy_setopt(curl.get(), CURLOPT_TIMEOUT, 10L);
-    curl_easy_setopt(curl.get(), CURLOPT_WRITEFUNCTION, DiscardCallback);
-    const CURLcode code = curl_easy_perform(curl.get());
+    CCurlLibrary::SetOption(curl.get(), CURLOPT_TIMEOUT, 10L);
+    CCurlLibrary::SetOption(curl.get(), CURLOPT_WRITEFUNCTION, DiscardCallback);
+    const CURLcode code = CCurlLibrary::Perform(curl.get());
     if (code == CURLE_OK)
         return QStringLiteral("Success");
     SystemLogWrite("TestFTPConnection", Describe(code, errorBuffer));
-    return QString::fromUtf8(curl_easy_strerror(code));
+    return QString::fromUtf8(CCurlLibrary::ErrorText(code));
 }
 
 QString CUpload::LoginLineBreakText()
