@@ -76,14 +76,14 @@ int CImageCache::CellSide(int nominal, bool hiDpi) const
     return (isHighDensity && hiDpi) ? nominal * 2 : nominal;
 }
 
-QList<QIcon>* CImageCache::LoadIconsFromPath(const QString& stripName, bool themed,
-                                             int size) const
+QList<QIcon>* CImageCache::LoadIconsFromPath(const QString& stripName, bool themed, int size)
 {
     auto icons = std::make_unique<QList<QIcon>>();
     const int cell = CellSide(size, true);
     if (cell < 1)
         return icons.release();
-    const QImage strip(GenerateImagePathName(stripName, themed, true));
+    // Decoded once: both photo lists and the profile chooser cut it.
+    const QImage strip = GetAsset(stripName, themed, true);
     const int columns = strip.width() / cell;
     const int rows = strip.height() / cell;
     icons->reserve(rows * columns);

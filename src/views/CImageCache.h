@@ -44,7 +44,7 @@ public:
     // screen, from the "@2x" strip), row by row, with rows 1 to 5 taken from
     // the strip's rows 1, 5, 4, 3, 2. The caller owns the returned list; a
     // missing strip or a size below 1 gives an empty list.
-    QList<QIcon>* LoadIconsFromPath(const QString& stripName, bool themed, int size) const;
+    QList<QIcon>* LoadIconsFromPath(const QString& stripName, bool themed, int size);
 
     // Side in pixels of a cell of nominal side `nominal` in the image that
     // GetAsset(name, themed, hiDpi) returns: 2 x nominal for the "@2x"
