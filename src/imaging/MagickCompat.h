@@ -806,4 +806,107 @@ inline void GetBackground8(const Magick::Image& image, unsigned& r, unsigned& g,
     b = QuantumToChar(colour.blueQuantum());
 }
 
+// ---- What the JPEG writer (CJpegWriter) reads from an image ----
+
+// The names of the write settings given as "prefix:key" defines or options
+// on the image (e.g. "jpeg:extent"), in the library's order.
+inline std::vector<std::string> WriteOptionNames(const Magick::Image& image)
+{
+    std::vector<std::string> names;
+    const MagickCore::ImageInfo* info = image.constImageInfo();
+    MagickCore::ResetImageOptionIterator(info);
+    for (const char* name = MagickCore::GetNextImageOption(info); name; name = MagickCore::GetNextImageOption(info))
+        names.emplace_back(name);
+    return names;
+}
+
+// The image type a write is asked for (not the type the pixels have).
+inline Magick::ImageType WriteType(const Magick::Image& image)
+{
+    return image.constImageInfo()->type;
+}
+
+// The compression a write is asked for.
+inline Magick::CompressionType WriteCompression(const Magick::Image& image)
+{
+    return image.constImageInfo()->compression;
+}
+
+// The sampling factors a write is asked for ("2x2,1x1,1x1"); empty when none.
+inline std::string WriteSamplingFactor(const Magick::Image& image)
+{
+    const char* value = image.constImageInfo()->sampling_factor;
+    return value ? value : "";
+}
+
+// A property's value, or null when the image has none of that name.
+inline const char* PropertyValue(const Magick::Image& image, const char* name)
+{
+    return MagickCore::GetImageProperty(image.constImage(), name);
+}
+
+// Every profile of the image as name and bytes, in the library's order
+// (names sorted without regard to case).
+inline std::vector<std::pair<std::string, std::string>> Profiles(const Magick::Image& image)
+{
+    std::vector<std::pair<std::string, std::string>> list;
+    const MagickCore::Image* core = image.constImage();
+    MagickCore::ResetImageProfileIterator(core);
+    for (const char* name = MagickCore::GetNextImageProfile(core); name;
+         name = MagickCore::GetNextImageProfile(core)) {
+        const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(core, name);
+        if (!profile)
+            continue;
+        const auto* data = reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(profile));
+        list.emplace_back(name, std::string(data, MagickCore::GetStringInfoLength(profile)));
+    }
+    return list;
+}
+
+// Whether the library takes every pixel for a grey (red, green and blue
+// equal at full depth), or the image is marked as a grey one: its writers
+// then write one channel.
+inline bool LooksGrey(const Magick::Image& image)
+{
+    CoreException exception;
+    return MagickCore::IdentifyImageGray(image.constImage(), exception.get()) != MagickCore::UndefinedType;
+}
+
+// Whether the library's memory limit leaves room for `bytes` more now.
+inline bool MemoryAllows(unsigned long long bytes)
+{
+    if (MagickCore::AcquireMagickResource(MagickCore::MemoryResource, bytes) == MagickCore::MagickFalse)
+        return false;
+    MagickCore::RelinquishMagickResource(MagickCore::MemoryResource, bytes);
+    return true;
+}
+
+// Row y of the image as 8-bit red, green, blue samples (alpha is left out),
+// scaled as the library's writers scale them; false when the pixel cache
+// does not give the row. Plain C underneath: safe inside a setjmp frame.
+inline bool ExportRowRgb8(const Magick::Image& image, size_t y, unsigned char* out) noexcept
+{
+    auto* core = const_cast<MagickCore::Image*>(image.constImage());
+    const MagickCore::PixelPacket* p =
+        MagickCore::GetVirtualPixels(core, 0, ssize_t(y), core->columns, 1, &core->exception);
+    if (!p)
+        return false;
+    const size_t columns = core->columns;
+    for (size_t x = 0; x < columns; ++x, ++p, out += 3) {
+        out[0] = QuantumToChar(p->red);
+        out[1] = QuantumToChar(p->green);
+        out[2] = QuantumToChar(p->blue);
+    }
+    return true;
+}
+
+// Tells the image's progress monitor that `done` of `total` rows are
+// written; false when the monitor asks to stop.
+inline bool ReportWriteProgress(const Magick::Image& image, size_t done, size_t total) noexcept
+{
+    return MagickCore::SetImageProgress(image.constImage(), "Save/Image", MagickCore::MagickOffsetType(done),
+                                        MagickCore::MagickSizeType(total))
+        != MagickCore::MagickFalse;
+}
+
 } // namespace MagickCompat
