@@ -27,6 +27,7 @@ constexpr int kDefaultQuality = 92;
 // read from a JPEG carries the one it was decoded to.
 constexpr long kRgbColourSpace = JCS_RGB;
 constexpr int kComponents = 3;
+constexpr int kRowSamples = 4;
 
 // Payload limits of one marker segment, as ImageMagick splits them.
 constexpr size_t kMarkerPayload = 65533;
@@ -317,8 +318,10 @@ void Configure(jpeg_compress_struct& cinfo, const SPlan& plan)
 {
     cinfo.image_width = plan.width;
     cinfo.image_height = plan.height;
-    cinfo.input_components = kComponents;
-    cinfo.in_color_space = JCS_RGB;
+    // The rows come as the pixel cache holds them, four samples a pixel;
+    // libjpeg takes the same colours from them as from RGB rows.
+    cinfo.input_components = kRowSamples;
+    cinfo.in_color_space = MagickCompat::kQuadsAreBgrx ? JCS_EXT_BGRX : JCS_EXT_RGBX;
     jpeg_set_defaults(&cinfo);
     cinfo.data_precision = 8;
     if (plan.density) {
@@ -372,9 +375,9 @@ CJpegWriter::Result Encode(const SPlan& plan, const Magick::Image& image, FILE* 
         jpeg_write_marker(&cinfo, marker.code, reinterpret_cast<const JOCTET*>(marker.bytes.data()),
                           unsigned(marker.bytes.size()));
     JSAMPARRAY row = (*cinfo.mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(&cinfo), JPOOL_IMAGE,
-                                                 JDIMENSION(plan.width * kComponents), 1);
+                                                 JDIMENSION(plan.width * kRowSamples), 1);
     for (unsigned y = 0; y < plan.height; ++y) {
-        if (!MagickCompat::ExportRowRgb8(image, y, row[0])) {
+        if (!MagickCompat::ExportRowQuads8(image, y, row[0])) {
             std::strcpy(message, "the pixels cannot be read");
             jpeg_destroy_compress(&cinfo);
             return CJpegWriter::Result::Failed;

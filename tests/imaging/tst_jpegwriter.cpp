@@ -84,6 +84,7 @@ private slots:
     void sameBytesAsImageMagick_data();
     void sameBytesAsImageMagick();
     void streamThatTakesNothingFails();
+    void rowsScaleEveryQuantumAsTheLibrary();
 
 private:
     QString m_folder;
@@ -274,6 +275,31 @@ void TestJpegWriter::streamThatTakesNothingFails()
         std::string message;
         QCOMPARE(int(CJpegWriter::Write(image, stream.get(), &message)), int(Result::Failed));
         QVERIFY(!message.empty());
+    }
+}
+
+// Every 16-bit value becomes the 8-bit one the library's writers give,
+// in the vector blocks and in a row's last samples alike.
+void TestJpegWriter::rowsScaleEveryQuantumAsTheLibrary()
+{
+    const size_t width = 257;
+    const size_t height = 256;
+    std::vector<uint16_t> samples(width * height * 3);
+    for (size_t i = 0; i < samples.size(); ++i)
+        samples[i] = uint16_t(i * 21845u / 3u + i % 3); // all 65536 values, unordered
+    Magick::Image image = MagickCompat::UnfilledImage(width, height, false, 16);
+    QVERIFY(MagickCompat::ImportRows(image, 0, height, false, true, samples.data()));
+    std::vector<unsigned char> row(width * 4);
+    const int red = MagickCompat::kQuadsAreBgrx ? 2 : 0;
+    for (size_t y = 0; y < height; ++y) {
+        QVERIFY(MagickCompat::ExportRowQuads8(image, y, row.data()));
+        for (size_t x = 0; x < width; ++x) {
+            const uint16_t* rgb = &samples[(y * width + x) * 3];
+            const unsigned char* quad = &row[x * 4];
+            QCOMPARE(quad[red], MagickCompat::QuantumToChar(rgb[0]));
+            QCOMPARE(quad[1], MagickCompat::QuantumToChar(rgb[1]));
+            QCOMPARE(quad[2 - red], MagickCompat::QuantumToChar(rgb[2]));
+        }
     }
 }
 
