@@ -201,12 +201,16 @@ bool ChooseSampling(const Magick::Image& image, SPlan& plan)
     return true;
 }
 
-void ChooseDensity(const Magick::Image& image, SPlan& plan)
+// The JFIF density: whole numbers (cut, not rounded), the unit only when
+// the image names inches or centimetres. False for values JFIF cannot hold.
+bool ChooseDensity(const Magick::Image& image, SPlan& plan)
 {
     const double x = MagickCompat::XResolution(image);
     const double y = MagickCompat::YResolution(image);
+    if (!(x >= 0.0 && x < 65536.0 && y >= 0.0 && y < 65536.0))
+        return false;
     if (x == 0.0 || y == 0.0)
-        return;
+        return true;
     plan.density = true;
     plan.xDensity = UINT16(x);
     plan.yDensity = UINT16(y);
@@ -215,6 +219,7 @@ void ChooseDensity(const Magick::Image& image, SPlan& plan)
         plan.densityUnit = 1;
     else if (units == Magick::PixelsPerCentimeterResolution)
         plan.densityUnit = 2;
+    return true;
 }
 
 // Why the image is left to ImageMagick's writer; empty when it is not.
@@ -237,11 +242,8 @@ std::string Decide(Magick::Image& image, SPlan& plan)
     plan.height = unsigned(rows);
     if (image.quality() != 0)
         plan.quality = int(image.quality());
-    const double x = MagickCompat::XResolution(image);
-    const double y = MagickCompat::YResolution(image);
-    if (!(x >= 0.0 && x < 65536.0 && y >= 0.0 && y < 65536.0))
+    if (!ChooseDensity(image, plan))
         return "resolution";
-    ChooseDensity(image, plan);
     if (!ChooseSampling(image, plan))
         return "sampling factors";
     plan.progressive = MagickCompat::WriteInterlace(image) != Magick::NoInterlace;

@@ -95,11 +95,13 @@ void TestJpegWriter::initTestCase()
 {
     m_folder = TestEnv::NewFolder("jpegwriter");
     const QString resources = qEnvironmentVariable("GLIMMERBOX_RESOURCES");
-    // Photos read from JPEGs of each chroma sampling carry it to the write.
+    // Photos read from JPEGs of each chroma sampling carry it to the write
+    // (and their files' density unit).
     const QString photo = MakePhotoPng(m_folder, "photo.png", 160, 120);
     for (const QString sampling : {"4:2:0", "4:2:2", "4:4:4"}) {
         const QString name = m_folder + "/sampled-" + QString(sampling).remove(':') + ".jpg";
-        QVERIFY(RunTool("convert", {photo, "-sampling-factor", sampling, "-quality", "85", name}));
+        QVERIFY(RunTool("convert", {photo, "-sampling-factor", sampling, "-quality", "85", "-units",
+                                    "PixelsPerCentimeter", "-density", "47.3", name}));
     }
     // EXIF (with a resolution the write brings in line), XMP, IPTC and a
     // comment, as a camera or a catalogue program leaves them.
