@@ -3,6 +3,7 @@
 #include "AtomicWrite.h"
 #include "Common.h"
 #include "CICCProfiles.h"
+#include "CJpegWriter.h"
 #include "COutputFormat.h"
 #include "CPngCodec.h"
 #include "CUserProfile.h"
@@ -65,7 +66,13 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
         std::string message;
         bool ok = false;
         try {
-            ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
+            // Our encoder first; what it does not reproduce goes to
+            // ImageMagick's writer, with nothing in the stream yet.
+            const CJpegWriter::Result result = CJpegWriter::Write(target, stream, &message);
+            if (result == CJpegWriter::Result::NotHandled)
+                ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
+            else
+                ok = result == CJpegWriter::Result::Written;
         } catch (const std::exception& error) {
             // Nothing may escape: the new file is to be removed.
             message = error.what();

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 #include <stdexcept>
@@ -871,6 +872,131 @@ inline void GetBackground8(const Magick::Image& image, unsigned& r, unsigned& g,
     r = QuantumToChar(colour.redQuantum());
     g = QuantumToChar(colour.greenQuantum());
     b = QuantumToChar(colour.blueQuantum());
+}
+
+// ---- What the JPEG writer (CJpegWriter) reads from an image ----
+
+// The names of the write settings given as "prefix:key" defines or options
+// on the image (e.g. "jpeg:extent"), in the library's order.
+inline std::vector<std::string> WriteOptionNames(const Magick::Image& image)
+{
+    std::vector<std::string> names;
+    const MagickCore::ImageInfo* info = image.constImageInfo();
+    MagickCore::ResetImageOptionIterator(info);
+    for (const char* name = MagickCore::GetNextImageOption(info); name; name = MagickCore::GetNextImageOption(info))
+        names.emplace_back(name);
+    return names;
+}
+
+// The image type a write is asked for (not the type the pixels have).
+inline Magick::ImageType WriteType(const Magick::Image& image)
+{
+    return image.constImageInfo()->type;
+}
+
+// The compression a write is asked for.
+inline Magick::CompressionType WriteCompression(const Magick::Image& image)
+{
+    return image.constImageInfo()->compression;
+}
+
+// The sampling factors a write is asked for ("2x2,1x1,1x1"); empty when none.
+inline std::string WriteSamplingFactor(const Magick::Image& image)
+{
+    const char* value = image.constImageInfo()->sampling_factor;
+    return value ? value : "";
+}
+
+// A property's value, or null when the image has none of that name.
+inline const char* PropertyValue(const Magick::Image& image, const char* name)
+{
+    return MagickCore::GetImageProperty(image.constImage(), name);
+}
+
+// Every profile of the image as name and bytes, in the library's order
+// (names sorted without regard to case).
+inline std::vector<std::pair<std::string, std::string>> Profiles(const Magick::Image& image)
+{
+    std::vector<std::pair<std::string, std::string>> list;
+    const MagickCore::Image* core = image.constImage();
+    MagickCore::ResetImageProfileIterator(core);
+    for (const char* name = MagickCore::GetNextImageProfile(core); name;
+         name = MagickCore::GetNextImageProfile(core)) {
+        const MagickCore::StringInfo* profile = MagickCore::GetImageProfile(core, name);
+        if (!profile)
+            continue;
+        const auto* data = reinterpret_cast<const char*>(MagickCore::GetStringInfoDatum(profile));
+        list.emplace_back(name, std::string(data, MagickCore::GetStringInfoLength(profile)));
+    }
+    return list;
+}
+
+// Whether the library takes every pixel for a grey (red, green and blue
+// equal at full depth), or the image is marked as a grey one: its writers
+// then write one channel.
+inline bool LooksGrey(const Magick::Image& image)
+{
+    CoreException exception;
+    return MagickCore::IdentifyImageGray(image.constImage(), exception.get()) != MagickCore::UndefinedType;
+}
+
+// Whether the library's memory limit leaves room for `bytes` more now.
+inline bool MemoryAllows(unsigned long long bytes)
+{
+    if (MagickCore::AcquireMagickResource(MagickCore::MemoryResource, bytes) == MagickCore::MagickFalse)
+        return false;
+    MagickCore::RelinquishMagickResource(MagickCore::MemoryResource, bytes);
+    return true;
+}
+
+// Whether ExportRowQuads8 gives blue, green, red, then the sample to skip
+// (else red, green, blue, skip): the pixel cache's own order.
+#if defined(MAGICK_PIXEL_BGRA)
+inline constexpr bool kQuadsAreBgrx = true;
+#else
+inline constexpr bool kQuadsAreBgrx = false;
+#endif
+
+// ScaleQuantumToChar over `count` samples, in blocks of 16 that the
+// compiler turns into vector code: (x - x / 256) / 256 with x = q + 128,
+// where x saturates at 65535 instead of needing 17 bits (q from 65408 on
+// gives 255 either way).
+inline void QuantaToChars(const uint16_t* __restrict in, unsigned char* __restrict out, size_t count) noexcept
+{
+    const size_t blocks = count & ~size_t(15);
+    for (size_t i = 0; i < blocks; ++i) {
+        const uint16_t q = in[i];
+        uint16_t x = uint16_t(q + 128u);
+        x |= uint16_t(-uint16_t(x < q));
+        out[i] = static_cast<unsigned char>(uint16_t(x - (x >> 8)) >> 8);
+    }
+    for (size_t i = blocks; i < count; ++i)
+        out[i] = QuantumToChar(in[i]);
+}
+
+// Row y of the image as four 8-bit samples per pixel, in the order
+// kQuadsAreBgrx tells (the fourth is opacity, to be skipped), scaled as the
+// library's writers scale them; false when the pixel cache does not give
+// the row. Plain C underneath: safe inside a setjmp frame.
+inline bool ExportRowQuads8(const Magick::Image& image, size_t y, unsigned char* out) noexcept
+{
+    auto* core = const_cast<MagickCore::Image*>(image.constImage());
+    const MagickCore::PixelPacket* p =
+        MagickCore::GetVirtualPixels(core, 0, ssize_t(y), core->columns, 1, &core->exception);
+    if (!p)
+        return false;
+    static_assert(sizeof(MagickCore::PixelPacket) == 4 * sizeof(uint16_t), "four 16-bit quanta per pixel");
+    QuantaToChars(reinterpret_cast<const uint16_t*>(p), out, 4 * core->columns);
+    return true;
+}
+
+// Tells the image's progress monitor that `done` of `total` rows are
+// written; false when the monitor asks to stop.
+inline bool ReportWriteProgress(const Magick::Image& image, size_t done, size_t total) noexcept
+{
+    return MagickCore::SetImageProgress(image.constImage(), "Save/Image", MagickCore::MagickOffsetType(done),
+                                        MagickCore::MagickSizeType(total))
+        != MagickCore::MagickFalse;
 }
 
 } // namespace MagickCompat
