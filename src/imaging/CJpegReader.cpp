@@ -135,7 +135,7 @@ struct FileCloser
 
 } // namespace
 
-bool CJpegReader::Read(const QString& path, const std::string& spec, Magick::Image& image)
+bool CJpegReader::Read(const QString& path, const std::string& magickName, Magick::Image& image)
 {
     if (HasOwnDecodingOptions(image))
         return false;
@@ -145,7 +145,7 @@ bool CJpegReader::Read(const QString& path, const std::string& spec, Magick::Ima
     if (!hint.empty() && std::sscanf(hint.c_str(), "%lfx%lf", &hintWidth, &hintHeight) != 2)
         return false;
     try {
-        image.ping(spec);
+        image.ping(magickName);
     } catch (const Magick::Exception&) {
         return false;
     }

@@ -21,10 +21,10 @@
 class CJpegReader
 {
 public:
-    // Reads `path` (ImageMagick's name for it: `spec`) into image, with the
+    // Reads `path` (ImageMagick's name for it: `magickName`) into image, with the
     // read options already set on image (a "jpeg:size" hint among them).
     // False when the file is not taken: the caller then reads it with
     // ImageMagick (image may hold a pinged image meanwhile; its options are
     // kept).
-    static bool Read(const QString& path, const std::string& spec, Magick::Image& image);
+    static bool Read(const QString& path, const std::string& magickName, Magick::Image& image);
 };
