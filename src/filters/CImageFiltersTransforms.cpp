@@ -1,5 +1,6 @@
 #include "CImageFilters.h"
 
+#include "CBoxScale.h"
 #include "FilterBounds.h"
 #include "MagickCompat.h"
 #include "TransformMath.h"
@@ -24,6 +25,15 @@ namespace {
 void ResetPage(Magick::Image& image)
 {
     image.page(Magick::Geometry(image.columns(), image.rows(), 0, 0));
+}
+
+// Image::scale to the geometry, done by the box scale where it takes the
+// image (the same pixels, in a fraction of the time).
+void BoxScale(Magick::Image& image, const Magick::Geometry& geometry)
+{
+    const auto [width, height] = MagickCompat::ScaledSize(geometry, image.columns(), image.rows());
+    if (!CBoxScale::Scale(image, width, height))
+        image.scale(geometry);
 }
 
 // Colours are stored as 0xAARRGGBB numbers and used as opaque colours.
@@ -251,13 +261,13 @@ bool CImageFilters::FilterResize()
     const auto [width, height] = MagickCompat::ScaledSize(geometry, columns, rows);
     RequireResultSize(double(width), double(height));
     if (!reduced) {
-        image.scale(Magick::Geometry(geometry));
+        BoxScale(image, Magick::Geometry(geometry));
         return true;
     }
     // Exactly the size the geometry gives the whole photo.
     Magick::Geometry exact(width, height);
     exact.aspect(true);
-    image.scale(exact);
+    BoxScale(image, exact);
     return true;
 }
 
@@ -292,7 +302,7 @@ bool CImageFilters::FilterResizeAdvanced()
         image.resolutionUnits(Magick::PixelsPerInchResolution);
         MagickCompat::SetDensity(image, densityX, densityY);
     }
-    image.scale(Magick::Geometry(BoxGeometry(w, h, !keepAspect)));
+    BoxScale(image, Magick::Geometry(BoxGeometry(w, h, !keepAspect)));
     return true;
 }
 

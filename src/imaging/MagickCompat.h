@@ -999,4 +999,172 @@ inline bool ReportWriteProgress(const Magick::Image& image, size_t done, size_t 
         != MagickCore::MagickFalse;
 }
 
+// Whether an image's pixels are plain red, green and blue: direct colour,
+// sRGB or grey, without alpha, index channel (CMYK, palette) or masks. The
+// box scale reproduces the library's scale for exactly these.
+inline bool IsPlainRgb(const Magick::Image& image)
+{
+    const MagickCore::Image* core = image.constImage();
+    return core && core->storage_class == MagickCore::DirectClass && core->matte == MagickCore::MagickFalse
+        && (core->colorspace == MagickCore::sRGBColorspace || core->colorspace == MagickCore::GRAYColorspace)
+        && !core->clip_mask && !core->mask;
+}
+
+// A new direct-colour image of columns x rows that carries every attribute
+// of the image (page, resolution, properties, profiles...), made as the
+// library's scale makes its result; its pixels are still to be set. Null
+// when the library refuses (the reason is in `exception`).
+inline MagickCore::Image* NewScaledImage(const Magick::Image& image, size_t columns, size_t rows,
+                                         MagickCore::ExceptionInfo* exception)
+{
+    MagickCore::Image* scaled = MagickCore::CloneImage(image.constImage(), columns, rows, MagickCore::MagickTrue,
+                                                       exception);
+    if (!scaled)
+        return nullptr;
+    if (MagickCore::SetImageStorageClass(scaled, MagickCore::DirectClass) == MagickCore::MagickFalse) {
+        MagickCore::InheritException(exception, &scaled->exception);
+        return MagickCore::DestroyImage(scaled);
+    }
+    scaled->type = image.constImage()->type;
+    return scaled;
+}
+
+// The image itself as the library's scale to the same size gives it.
+inline MagickCore::Image* SameSizeImage(const Magick::Image& image, MagickCore::ExceptionInfo* exception)
+{
+    return MagickCore::CloneImage(image.constImage(), 0, 0, MagickCore::MagickTrue, exception);
+}
+
+// Pixels as the box scale works on them: four doubles a pixel, the
+// channels in the order of the library's pixel packet, the fourth (opacity)
+// always 0.
+inline constexpr size_t ScaleLanes = 4;
+static_assert(sizeof(MagickCore::PixelPacket) == ScaleLanes * sizeof(Magick::Quantum), "four channels a pixel");
+
+// Reads rows of a plain RGB image (see IsPlainRgb) as ScaleLanes doubles a
+// pixel; one reader per thread.
+class RgbRowReader
+{
+public:
+    RgbRowReader(const Magick::Image& image, MagickCore::ExceptionInfo* exception)
+        : m_view(MagickCore::AcquireVirtualCacheView(image.constImage(), exception)), m_exception(exception),
+          m_columns(image.constImage()->columns)
+    {
+    }
+    ~RgbRowReader() { MagickCore::DestroyCacheView(m_view); }
+    RgbRowReader(const RgbRowReader&) = delete;
+    RgbRowReader& operator=(const RgbRowReader&) = delete;
+
+    bool Read(size_t y, double* __restrict out)
+    {
+        const MagickCore::PixelPacket* p =
+            MagickCore::GetCacheViewVirtualPixels(m_view, 0, ssize_t(y), m_columns, 1, m_exception);
+        if (!p)
+            return false;
+        const auto* in = reinterpret_cast<const Magick::Quantum*>(p);
+        size_t x = 0;
+#if defined(__SSE2__) && MAGICKCORE_QUANTUM_DEPTH == 16 && !defined(MAGICKCORE_HDRI_SUPPORT)
+        // Two pixels a step: eight 16-bit channels widened to 32 bits, then
+        // to doubles; the opacity lanes are cleared first.
+        const __m128i keep = _mm_setr_epi16(-1, -1, -1, 0, -1, -1, -1, 0);
+        const __m128i zero = _mm_setzero_si128();
+        for (; x + 2 <= m_columns; x += 2, in += 8, out += 8) {
+            const __m128i v = _mm_and_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), keep);
+            const __m128i low = _mm_unpacklo_epi16(v, zero);
+            const __m128i high = _mm_unpackhi_epi16(v, zero);
+            _mm_storeu_pd(out, _mm_cvtepi32_pd(low));
+            _mm_storeu_pd(out + 2, _mm_cvtepi32_pd(_mm_unpackhi_epi64(low, low)));
+            _mm_storeu_pd(out + 4, _mm_cvtepi32_pd(high));
+            _mm_storeu_pd(out + 6, _mm_cvtepi32_pd(_mm_unpackhi_epi64(high, high)));
+        }
+#endif
+        for (; x < m_columns; ++x, in += 4, out += 4) {
+            out[0] = double(in[0]);
+            out[1] = double(in[1]);
+            out[2] = double(in[2]);
+            out[3] = 0.0;
+        }
+        return true;
+    }
+
+private:
+    MagickCore::CacheView* m_view;
+    MagickCore::ExceptionInfo* m_exception;
+    size_t m_columns;
+};
+
+// Writes rows of an image made by NewScaledImage from ScaleLanes doubles a
+// pixel, each rounded to a channel value as the library stores one:
+// nothing below 0, nothing above the largest, halves up.
+class RgbRowWriter
+{
+public:
+    RgbRowWriter(MagickCore::Image* image, MagickCore::ExceptionInfo* exception)
+        : m_view(MagickCore::AcquireAuthenticCacheView(image, exception)), m_exception(exception),
+          m_columns(image->columns)
+    {
+    }
+    ~RgbRowWriter() { MagickCore::DestroyCacheView(m_view); }
+    RgbRowWriter(const RgbRowWriter&) = delete;
+    RgbRowWriter& operator=(const RgbRowWriter&) = delete;
+
+    bool Write(size_t y, const double* __restrict in)
+    {
+        MagickCore::PixelPacket* q =
+            MagickCore::QueueCacheViewAuthenticPixels(m_view, 0, ssize_t(y), m_columns, 1, m_exception);
+        if (!q)
+            return false;
+        auto* out = reinterpret_cast<Magick::Quantum*>(q);
+        size_t x = 0;
+#if defined(__SSE2__) && MAGICKCORE_QUANTUM_DEPTH == 16 && !defined(MAGICKCORE_HDRI_SUPPORT)
+        // Two pixels a step. The values, clamped and rounded, fit 16 bits
+        // unsigned; they are packed with signed saturation after moving them
+        // down by 32768, and moved back.
+        const __m128d low = _mm_setzero_pd();
+        const __m128d high = _mm_set1_pd(QuantumMax());
+        const __m128d half = _mm_set1_pd(0.5);
+        const __m128i bias = _mm_set1_epi32(32768);
+        const __m128i flip = _mm_set1_epi16(-32768);
+        const auto round = [&](const double* from) {
+            const __m128d a = _mm_add_pd(_mm_min_pd(_mm_max_pd(_mm_loadu_pd(from), low), high), half);
+            const __m128d b = _mm_add_pd(_mm_min_pd(_mm_max_pd(_mm_loadu_pd(from + 2), low), high), half);
+            return _mm_sub_epi32(_mm_unpacklo_epi64(_mm_cvttpd_epi32(a), _mm_cvttpd_epi32(b)), bias);
+        };
+        for (; x + 2 <= m_columns; x += 2, in += 8, out += 8) {
+            const __m128i packed = _mm_xor_si128(_mm_packs_epi32(round(in), round(in + 4)), flip);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(out), packed);
+        }
+#endif
+        for (; x < m_columns; ++x, in += 4, out += 4) {
+            out[0] = ToQuantum(in[0]);
+            out[1] = ToQuantum(in[1]);
+            out[2] = ToQuantum(in[2]);
+            out[3] = ToQuantum(in[3]);
+        }
+        return MagickCore::SyncCacheViewAuthenticPixels(m_view, m_exception) != MagickCore::MagickFalse;
+    }
+
+private:
+    // The library's clamp to a channel value, without its NaN test (box
+    // sums are never NaN).
+    static Magick::Quantum ToQuantum(double value)
+    {
+        const double clamped = std::min(std::max(value, 0.0), QuantumMax());
+        return Magick::Quantum(clamped + 0.5);
+    }
+
+    MagickCore::CacheView* m_view;
+    MagickCore::ExceptionInfo* m_exception;
+    size_t m_columns;
+};
+
+// Tells the image's progress monitor that the scale has done `done` rows
+// of `total`, as the library's scale tells it; false when it asks to stop.
+inline bool ReportScaleProgress(const Magick::Image& image, size_t done, size_t total)
+{
+    return MagickCore::SetImageProgress(image.constImage(), "Scale/Image", MagickCore::MagickOffsetType(done),
+                                        MagickCore::MagickSizeType(total))
+        != MagickCore::MagickFalse;
+}
+
 } // namespace MagickCompat
