@@ -144,33 +144,101 @@ bool RowWeights(size_t from, size_t to, SWeights& weights)
     return true;
 }
 
-// sum = w * row (first) or sum += w * row, over `count` values (even).
-void AddRow(double* __restrict sum, const double* __restrict row, double w, size_t count, bool first)
+// The most old rows a new row sums in one pass.
+constexpr size_t FusedRows = 3;
+
+// One new row of one to FusedRows old rows: their weighted sum, value by
+// value, the rows added in order (w0 * row0, then + w * row for each
+// further row), in one pass.
+void SumRows(double* __restrict sum, const double* const* rows, const double* weights, size_t terms, size_t count)
 {
     size_t i = 0;
 #if defined(__SSE2__)
-    const __m128d weight = _mm_set1_pd(w);
-    if (first) {
-        for (; i + 2 <= count; i += 2)
-            _mm_storeu_pd(sum + i, _mm_mul_pd(weight, _mm_loadu_pd(row + i)));
-    } else {
-        for (; i + 2 <= count; i += 2)
-            _mm_storeu_pd(sum + i, _mm_add_pd(_mm_loadu_pd(sum + i), _mm_mul_pd(weight, _mm_loadu_pd(row + i))));
+    const __m128d w0 = _mm_set1_pd(weights[0]);
+    const double* __restrict r0 = rows[0];
+    if (terms == 1) {
+        for (; i + 4 <= count; i += 4) {
+            _mm_storeu_pd(sum + i, _mm_mul_pd(w0, _mm_loadu_pd(r0 + i)));
+            _mm_storeu_pd(sum + i + 2, _mm_mul_pd(w0, _mm_loadu_pd(r0 + i + 2)));
+        }
+    } else if (terms == 2) {
+        const __m128d w1 = _mm_set1_pd(weights[1]);
+        const double* __restrict r1 = rows[1];
+        for (; i + 4 <= count; i += 4) {
+            const __m128d a = _mm_mul_pd(w0, _mm_loadu_pd(r0 + i));
+            const __m128d b = _mm_mul_pd(w0, _mm_loadu_pd(r0 + i + 2));
+            _mm_storeu_pd(sum + i, _mm_add_pd(a, _mm_mul_pd(w1, _mm_loadu_pd(r1 + i))));
+            _mm_storeu_pd(sum + i + 2, _mm_add_pd(b, _mm_mul_pd(w1, _mm_loadu_pd(r1 + i + 2))));
+        }
+    } else if (terms == 3) {
+        const __m128d w1 = _mm_set1_pd(weights[1]);
+        const __m128d w2 = _mm_set1_pd(weights[2]);
+        const double* __restrict r1 = rows[1];
+        const double* __restrict r2 = rows[2];
+        for (; i + 2 <= count; i += 2) {
+            const __m128d a = _mm_add_pd(_mm_mul_pd(w0, _mm_loadu_pd(r0 + i)), _mm_mul_pd(w1, _mm_loadu_pd(r1 + i)));
+            _mm_storeu_pd(sum + i, _mm_add_pd(a, _mm_mul_pd(w2, _mm_loadu_pd(r2 + i))));
+        }
     }
 #endif
-    for (; i < count; ++i)
-        sum[i] = first ? w * row[i] : sum[i] + w * row[i];
+    for (; i < count; ++i) {
+        double value = weights[0] * rows[0][i];
+        for (size_t k = 1; k < terms; ++k)
+            value += weights[k] * rows[k][i];
+        sum[i] = value;
+    }
 }
 
+// The columns as the row loop takes them: each new pixel either the sum of
+// two neighbouring old pixels (the common case of a reduction by less than
+// half), weights stored twice over for whole-register loads, or the
+// general list of terms.
+struct SColumnPlan {
+    struct SPair {
+        alignas(16) double first[2];
+        alignas(16) double second[2];
+        size_t source; // the first of the two old pixels; npos: general
+    };
+    std::vector<SPair> pairs;
+    const SWeights* weights = nullptr;
+
+    explicit SColumnPlan(const SWeights& columns) : weights(&columns)
+    {
+        const size_t count = columns.start.size() - 1;
+        pairs.resize(count);
+        for (size_t t = 0; t < count; ++t) {
+            const size_t begin = columns.start[t];
+            SPair& pair = pairs[t];
+            pair.source = size_t(-1);
+            if (columns.start[t + 1] - begin == 2 && columns.source[begin + 1] == columns.source[begin] + 1) {
+                pair.source = columns.source[begin];
+                pair.first[0] = pair.first[1] = columns.weight[begin];
+                pair.second[0] = pair.second[1] = columns.weight[begin + 1];
+            }
+        }
+    }
+};
+
 // Each new pixel of a row: its old pixels' weighted sum, lane by lane.
-void SumColumns(const SWeights& columns, const double* __restrict row, double* __restrict out)
+void SumColumns(const SColumnPlan& plan, const double* __restrict row, double* __restrict out)
 {
-    const size_t count = columns.start.size() - 1;
+    const SWeights& columns = *plan.weights;
+    const size_t count = plan.pairs.size();
     for (size_t t = 0; t < count; ++t, out += Lanes) {
-        const size_t begin = columns.start[t];
-        const size_t end = columns.start[t + 1];
 #if defined(__SSE2__)
         static_assert(Lanes == 4, "two pairs of lanes");
+        const SColumnPlan::SPair& pair = plan.pairs[t];
+        if (pair.source != size_t(-1)) {
+            const double* p = row + pair.source * Lanes;
+            const __m128d w0 = _mm_load_pd(pair.first);
+            const __m128d w1 = _mm_load_pd(pair.second);
+            _mm_storeu_pd(out, _mm_add_pd(_mm_mul_pd(w0, _mm_loadu_pd(p)), _mm_mul_pd(w1, _mm_loadu_pd(p + 4))));
+            _mm_storeu_pd(out + 2,
+                          _mm_add_pd(_mm_mul_pd(w0, _mm_loadu_pd(p + 2)), _mm_mul_pd(w1, _mm_loadu_pd(p + 6))));
+            continue;
+        }
+        const size_t begin = columns.start[t];
+        const size_t end = columns.start[t + 1];
         __m128d weight = _mm_set1_pd(columns.weight[begin]);
         const double* p = row + columns.source[begin] * Lanes;
         __m128d low = _mm_mul_pd(weight, _mm_loadu_pd(p));
@@ -184,6 +252,8 @@ void SumColumns(const SWeights& columns, const double* __restrict row, double* _
         _mm_storeu_pd(out, low);
         _mm_storeu_pd(out + 2, high);
 #else
+        const size_t begin = columns.start[t];
+        const size_t end = columns.start[t + 1];
         for (size_t lane = 0; lane < Lanes; ++lane) {
             double sum = columns.weight[begin] * row[columns.source[begin] * Lanes + lane];
             for (size_t k = begin + 1; k < end; ++k)
@@ -212,30 +282,100 @@ struct SImageOwner {
 
 enum class EOutcome { Done, Failed, Stopped };
 
+// sum = w * row (first) or sum += w * row: one old row of a new row that
+// sums more than FusedRows.
+void AddRow(double* __restrict sum, const double* __restrict row, double w, size_t count, bool first)
+{
+    size_t i = 0;
+#if defined(__SSE2__)
+    const __m128d weight = _mm_set1_pd(w);
+    if (first) {
+        for (; i + 2 <= count; i += 2)
+            _mm_storeu_pd(sum + i, _mm_mul_pd(weight, _mm_loadu_pd(row + i)));
+    } else {
+        for (; i + 2 <= count; i += 2)
+            _mm_storeu_pd(sum + i, _mm_add_pd(_mm_loadu_pd(sum + i), _mm_mul_pd(weight, _mm_loadu_pd(row + i))));
+    }
+#endif
+    for (; i < count; ++i)
+        sum[i] = first ? w * row[i] : sum[i] + w * row[i];
+}
+
+// The converted old rows a new row sums. Old rows come in order and a new
+// row shares at most its first old row with the one before, so each old
+// row is read and converted once.
+class CRowWindow
+{
+public:
+    CRowWindow(const Magick::Image& source, MagickCore::ExceptionInfo* exception)
+        : m_reader(source, exception), m_values(source.columns() * Lanes)
+    {
+    }
+
+    // The values of old row y; false when it cannot be read.
+    const double* Row(size_t y)
+    {
+        for (SRow& row : m_rows)
+            if (row.y == y)
+                return row.values.data();
+        // Reuse the buffer of the lowest row held (no later new row needs it).
+        SRow* slot = nullptr;
+        if (m_rows.size() < Held) {
+            m_rows.push_back({y, std::vector<double>(m_values)});
+            slot = &m_rows.back();
+        } else {
+            slot = &m_rows.front();
+            for (SRow& row : m_rows)
+                if (row.y < slot->y)
+                    slot = &row;
+        }
+        slot->y = y;
+        if (!m_reader.Read(y, slot->values.data()))
+            return nullptr;
+        return slot->values.data();
+    }
+
+private:
+    struct SRow {
+        size_t y;
+        std::vector<double> values;
+    };
+
+    MagickCompat::RgbRowReader m_reader;
+    size_t m_values;
+    std::vector<SRow> m_rows;
+    static constexpr size_t Held = FusedRows + 1;
+};
+
 EOutcome Fill(const Magick::Image& source, MagickCore::Image* target, const SWeights& rows,
               const SWeights& columns, MagickCore::ExceptionInfo* exception)
 {
     const size_t width = source.columns();
     const size_t sameColumns = width == target->columns;
-    std::vector<double> row(width * Lanes);
     std::vector<double> sum(width * Lanes);
     std::vector<double> scaled(sameColumns ? 0 : target->columns * Lanes);
-    MagickCompat::RgbRowReader reader(source, exception);
+    CRowWindow window(source, exception);
     MagickCompat::RgbRowWriter writer(target, exception);
-    size_t loaded = size_t(-1);
+    std::vector<const double*> terms;
+    const SColumnPlan plan(columns);
     for (size_t y = 0; y < target->rows; ++y) {
-        for (size_t k = rows.start[y]; k < rows.start[y + 1]; ++k) {
-            // Old rows come in order; each is read once.
-            if (rows.source[k] != loaded) {
-                if (!reader.Read(rows.source[k], row.data()))
-                    return EOutcome::Failed;
-                loaded = rows.source[k];
-            }
-            AddRow(sum.data(), row.data(), rows.weight[k], sum.size(), k == rows.start[y]);
+        const size_t begin = rows.start[y];
+        const size_t end = rows.start[y + 1];
+        terms.clear();
+        for (size_t k = begin; k < end; ++k) {
+            const double* row = window.Row(rows.source[k]);
+            if (!row)
+                return EOutcome::Failed;
+            if (end - begin > FusedRows)
+                AddRow(sum.data(), row, rows.weight[k], sum.size(), k == begin);
+            else
+                terms.push_back(row);
         }
+        if (!terms.empty())
+            SumRows(sum.data(), terms.data(), &rows.weight[begin], terms.size(), sum.size());
         const double* out = sum.data();
         if (!sameColumns) {
-            SumColumns(columns, sum.data(), scaled.data());
+            SumColumns(plan, sum.data(), scaled.data());
             out = scaled.data();
         }
         if (!writer.Write(y, out))
