@@ -7,7 +7,7 @@ PACKAGES=(
   qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libxkbcommon-dev
   libmagick++-6.q16-dev imagemagick ghostscript
   libraw-dev libraw-bin
-  libspng-dev libjpeg62-turbo-dev
+  libspng-dev libjpeg62-turbo-dev zlib1g-dev
   libcurl4-openssl-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils

@@ -1,5 +1,6 @@
 #include "CPngCodec.h"
 
+#include "CPngRowEncoder.h"
 #include "MagickCompat.h"
 #include "XmpOrientation.h"
 
@@ -514,6 +515,40 @@ Samples ExportSamples(Magick::Image& image)
     return samples;
 }
 
+CPngRowEncoder::SSettings RowSettings(const Compression& compression)
+{
+    CPngRowEncoder::SSettings settings;
+    settings.level = compression.level;
+    settings.strategy = compression.strategy;
+    settings.adaptive = compression.filters != SPNG_FILTER_CHOICE_NONE;
+    return settings;
+}
+
+// How far back the row filters look: the bytes of a pixel, at least one.
+unsigned PixelBytes(const Layout& layout)
+{
+    unsigned channels = 1;
+    switch (layout.colourType) {
+    case SPNG_COLOR_TYPE_TRUECOLOR: channels = 3; break;
+    case SPNG_COLOR_TYPE_TRUECOLOR_ALPHA: channels = 4; break;
+    case SPNG_COLOR_TYPE_GRAYSCALE_ALPHA: channels = 2; break;
+    default: break;
+    }
+    return std::max(1u, channels * layout.bitDepth / 8);
+}
+
+bool IsInterlaced(const Magick::Image& image)
+{
+    const Magick::InterlaceType interlace = MagickCompat::WriteInterlace(image);
+    return interlace != Magick::NoInterlace && interlace != Magick::UndefinedInterlace;
+}
+
+int AppendToByteArray(spng_ctx*, void* user, void* data, size_t length)
+{
+    static_cast<QByteArray*>(user)->append(static_cast<const char*>(data), qsizetype(length));
+    return 0;
+}
+
 void SetCompression(spng_ctx* context, const Compression& compression)
 {
     spng_set_option(context, SPNG_IMG_COMPRESSION_LEVEL, compression.level);
@@ -529,9 +564,7 @@ int SetHeader(spng_ctx* context, const Magick::Image& image, const Layout& layou
     header.height = uint32_t(image.rows());
     header.bit_depth = layout.bitDepth;
     header.color_type = layout.colourType;
-    const Magick::InterlaceType interlace = MagickCompat::WriteInterlace(image);
-    header.interlace_method = interlace != Magick::NoInterlace && interlace != Magick::UndefinedInterlace
-        ? SPNG_INTERLACE_ADAM7 : SPNG_INTERLACE_NONE;
+    header.interlace_method = IsInterlaced(image) ? SPNG_INTERLACE_ADAM7 : SPNG_INTERLACE_NONE;
     int code = spng_set_ihdr(context, &header);
     spng_trns transparency {};
     if (code == 0 && layout.colourType == SPNG_COLOR_TYPE_INDEXED) {
@@ -586,8 +619,16 @@ bool CPngCodec::Encode(const Magick::Image& source, QByteArray& out, QString* er
         if (!context)
             return fail("out of memory");
         spng_ctx* c = context.get();
-        spng_set_option(c, SPNG_ENCODE_TO_BUFFER, 1);
-        SetCompression(c, CompressionOf(image.quality(), layout));
+        // Interlaced files are left to libspng whole; so are 16-bit samples,
+        // which it takes in the machine's byte order.
+        const bool wholeByLibspng = IsInterlaced(image) || layout.bitDepth > 8;
+        QByteArray file;
+        if (wholeByLibspng)
+            spng_set_option(c, SPNG_ENCODE_TO_BUFFER, 1);
+        else
+            spng_set_png_stream(c, AppendToByteArray, &file);
+        const Compression compression = CompressionOf(image.quality(), layout);
+        SetCompression(c, compression);
         ChunkData keep;
         int code = SetHeader(c, image, layout);
         if (code == 0 && !SetColourChunks(c, image, layout, keep))
@@ -600,14 +641,28 @@ bool CPngCodec::Encode(const Magick::Image& source, QByteArray& out, QString* er
         SetExif(c, image, keep);
         SetText(c, image, keep.texts);
 
-        code = spng_encode_image(c, rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE);
+        if (wholeByLibspng) {
+            code = spng_encode_image(c, rows.data(), rows.size(), SPNG_FMT_PNG, SPNG_ENCODE_FINALIZE);
+            if (code != 0)
+                return fail(Reason(code));
+            size_t length = 0;
+            std::unique_ptr<void, FreeDeleter> buffer(spng_get_png_buffer(c, &length, &code));
+            if (!buffer || code != 0)
+                return fail(Reason(code));
+            out = QByteArray(static_cast<const char*>(buffer.get()), qsizetype(length));
+            return true;
+        }
+        // libspng writes the signature and the chunks before the image
+        // data; the rows are filtered and deflated here, to the same bytes.
+        code = spng_encode_chunks(c);
         if (code != 0)
             return fail(Reason(code));
-        size_t length = 0;
-        std::unique_ptr<void, FreeDeleter> buffer(spng_get_png_buffer(c, &length, &code));
-        if (!buffer || code != 0)
-            return fail(Reason(code));
-        out = QByteArray(static_cast<const char*>(buffer.get()), qsizetype(length));
+        file.reserve(file.size() + qsizetype(std::min<size_t>(rows.size() / 2, size_t(1) << 30)));
+        const size_t rowBytes = rows.size() / height;
+        if (!CPngRowEncoder::Encode(rows.data(), rowBytes, height, PixelBytes(layout), RowSettings(compression),
+                                    file))
+            return fail("zlib could not compress the image data");
+        out = std::move(file);
         return true;
     } catch (const Magick::Exception& e) {
         return fail(QString::fromUtf8(e.what()));
