@@ -2008,6 +2008,10 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Warnung: Die Quelle konnte nicht gelöscht werden (%1):</translation>
     </message>
+    <message>
+        <source>Warning: the source changed during the run and was kept:</source>
+        <translation>Warnung: Die Quelle hat sich während des Laufs geändert und wurde behalten:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2008,6 +2008,10 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Advertencia: no se pudo eliminar el origen (%1):</translation>
     </message>
+    <message>
+        <source>Warning: the source changed during the run and was kept:</source>
+        <translation>Advertencia: el origen cambió durante el proceso y se ha conservado:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

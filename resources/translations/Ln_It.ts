@@ -2008,6 +2008,10 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Avviso: impossibile eliminare l&apos;origine (%1):</translation>
     </message>
+    <message>
+        <source>Warning: the source changed during the run and was kept:</source>
+        <translation>Avviso: l&apos;origine è cambiata durante l&apos;elaborazione ed è stata conservata:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

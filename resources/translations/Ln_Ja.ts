@@ -2008,6 +2008,10 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>警告: 元の写真を削除できませんでした (%1):</translation>
     </message>
+    <message>
+        <source>Warning: the source changed during the run and was kept:</source>
+        <translation>警告: 処理中に元の写真が変更されたため、削除せずに残しました:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -627,7 +627,7 @@ QList<QString> CProcessController::OutputPaths() const
     return shared.outputPaths;
 }
 
-QList<QString> CProcessController::PendingSources() const
+QList<QPair<QString, CSourceIdentity>> CProcessController::PendingSources() const
 {
     const QMutexLocker lock(&const_cast<SProcessShared&>(shared).outputMutex);
     return shared.pendingSources;
@@ -678,7 +678,7 @@ void CProcessController::StartThreadUpload()
 
 void CProcessController::FinishDelivery(bool complete)
 {
-    const QList<QString> sources = PendingSources();
+    const QList<QPair<QString, CSourceIdentity>> sources = PendingSources();
     if (sources.isEmpty())
         return;
     if (!complete) {
@@ -687,12 +687,11 @@ void CProcessController::FinishDelivery(bool complete)
                            0);
         return;
     }
-    for (const QString& source : sources) {
-        const QString reason = CProcessThread::RemoveSource(source);
-        if (reason.isEmpty())
+    for (const auto& [source, read] : sources) {
+        const QString warning = CProcessThread::RemoveSourceIfUnchanged(source, read);
+        if (warning.isEmpty())
             continue;
-        UpdateLogOnNewLine(" - " + EscapeForLog(CProcessThread::SourceKeptText(reason)) + " " + EscapeForLog(source),
-                           0);
+        UpdateLogOnNewLine(" - " + EscapeForLog(warning) + " " + EscapeForLog(source), 0);
         ++warningCount;
     }
 }

@@ -73,8 +73,9 @@ public:
     const QString& LogBuffer() const { return logBuffer; }
     QString LogViewText() const;
     QList<QString> OutputPaths() const;
-    // Sources whose deletion waits for the delivery of their outputs.
-    QList<QString> PendingSources() const;
+    // Sources whose deletion waits for the delivery of their outputs, each
+    // with the file that was read from it.
+    QList<QPair<QString, CSourceIdentity>> PendingSources() const;
     bool IsUploadRunning() const { return uploadRunning; }
     // Time limits of the server upload (CUpload::SetTimeLimits); before the
     // upload starts.

@@ -151,6 +151,9 @@ void CProcessThread::ProcessPhoto()
 
     operationsThisPhoto = 0;
 
+    // Before anything reads the photo: should another file take its name
+    // later in the run, that file is not the source and stays.
+    sourceRead = CSourceIdentity::Of(current.path);
     // One ping gives the page count and the capture date.
     const CPhotoPing::Facts facts = CPhotoPing::Ping(imageManager, current.path);
     pageCount = facts.pageCount;
@@ -514,7 +517,7 @@ void CProcessThread::DeleteSourceIfDone()
     }
     if (deferSourceDeletion) {
         const QMutexLocker lock(&shared->outputMutex);
-        shared->pendingSources.append(current.path);
+        shared->pendingSources.append({current.path, sourceRead});
         return;
     }
     RemoveSourceOrWarn(current.path);
@@ -540,16 +543,35 @@ QString CProcessThread::RemoveSource(const QString& path)
     return file.errorString();
 }
 
+QString CProcessThread::RemoveSourceIfUnchanged(const QString& path, const CSourceIdentity& read)
+{
+    // Checked right before the deletion: the name may have been given to
+    // another photo at any time since the read. A name that leads nowhere
+    // any more goes on to the deletion, which says why it failed.
+    const CSourceIdentity now = CSourceIdentity::Of(path);
+    if (now.IsValid() && now != read) {
+        SystemLogWrite("RemoveSource", "source changed since it was read, kept: " + path);
+        return SourceChangedText();
+    }
+    const QString reason = RemoveSource(path);
+    return reason.isEmpty() ? QString() : SourceKeptText(reason);
+}
+
 QString CProcessThread::SourceKeptText(const QString& reason)
 {
     return tr("Warning: the source could not be deleted (%1):").arg(reason);
 }
 
+QString CProcessThread::SourceChangedText()
+{
+    return tr("Warning: the source changed during the run and was kept:");
+}
+
 void CProcessThread::RemoveSourceOrWarn(const QString& path)
 {
-    const QString reason = RemoveSource(path);
-    if (!reason.isEmpty())
-        LogWarning(SourceKeptText(reason), path, 32);
+    const QString warning = RemoveSourceIfUnchanged(path, sourceRead);
+    if (!warning.isEmpty())
+        LogWarning(warning, path, 32);
 }
 
 void CProcessThread::LogAppendAction()

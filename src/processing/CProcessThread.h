@@ -3,6 +3,7 @@
 #include "CFilterFilename.h"
 #include "AtomicWrite.h"
 #include "CImageManager.h"
+#include "CSourceIdentity.h"
 #include "FileAttributes.h"
 #include "SFilterRecord.h"
 #include "SImageRecord.h"
@@ -33,8 +34,9 @@ struct SProcessShared
     QMutex outputMutex;    // guards outputPaths
     QList<QString> outputPaths; // every file written, handed to delivery
     // Sources to delete once the outputs have been delivered (e-mail and
-    // server destinations); guarded by outputMutex.
-    QList<QString> pendingSources;
+    // server destinations), each with the file that was read from it;
+    // guarded by outputMutex.
+    QList<QPair<QString, CSourceIdentity>> pendingSources;
     QSet<QString> chosenKeys;   // every output path given to a photo in this run, in lower case
     // The run's photos, as cleaned paths and in lower case: no output may
     // replace another photo of the run. Filled by the controller before the
@@ -86,8 +88,15 @@ public:
     // Unlocks and deletes a source photo: "" once it is gone, else why it
     // is still there.
     static QString RemoveSource(const QString& path);
+    // Deletes a source only while `path` still leads to the file that was
+    // read from it (`read`): "" once it is gone, else the warning that goes
+    // before its path (changed during the run, or why it could not go).
+    static QString RemoveSourceIfUnchanged(const QString& path, const CSourceIdentity& read);
     // The warning for a source that could not be deleted, before its path.
     static QString SourceKeptText(const QString& reason);
+    // The warning for a source that another file replaced or that changed
+    // after it was read, before its path.
+    static QString SourceChangedText();
     // Whether an output has to be on the disk before it takes its name:
     // when its source will be deleted, or when it replaces its own source.
     // Any other output can be written again from its source should the
@@ -230,6 +239,8 @@ private:
     bool renameThis = false;
 
     FileAttributes::Values sourceAttributes;
+    // The file the current photo is read from, taken before its first read.
+    CSourceIdentity sourceRead;
     QString outputPath;
     CFilterFilename filenameFilter;
     bool photoLogged = false;

@@ -20,8 +20,15 @@ TraceCapture::~TraceCapture()
 void TraceCapture::Handler(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (TraceCapture* capture = active) {
-        const QMutexLocker locker(&capture->lock);
-        capture->lines << message;
+        std::function<void()> action;
+        {
+            const QMutexLocker locker(&capture->lock);
+            capture->lines << message;
+            if (capture->action && message.contains(capture->actionPiece))
+                std::swap(action, capture->action);
+        }
+        if (action)
+            action();
     }
     if (type != QtDebugMsg && previous)
         previous(type, context, message);
@@ -42,6 +49,13 @@ int TraceCapture::Count(const QString& piece, const QString& other) const
             ++count;
     }
     return count;
+}
+
+void TraceCapture::OnFirstLine(const QString& piece, std::function<void()> action)
+{
+    const QMutexLocker locker(&lock);
+    actionPiece = piece;
+    this->action = std::move(action);
 }
 
 void TraceCapture::Clear()

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Records the trace lines (Qt debug output) written while it lives, from any
 // thread. Only one capture may be alive at a time.
 class TraceCapture
@@ -22,6 +24,10 @@ public:
         return Count(piece, other) > 0;
     }
     void Clear();
+    // Runs `action` once, on the thread that traces it, when the first line
+    // containing `piece` is written: a test steps in at that point of a run
+    // (the worker waits until the action returns).
+    void OnFirstLine(const QString& piece, std::function<void()> action);
 
 private:
     static void Handler(QtMsgType type, const QMessageLogContext& context, const QString& message);
@@ -30,4 +36,6 @@ private:
 
     mutable QMutex lock;
     QStringList lines;
+    QString actionPiece;
+    std::function<void()> action;
 };

@@ -12,6 +12,7 @@
 #include "ProcessTestKit.h"
 #include "ServerFixtures.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,6 +60,8 @@ private slots:
     void progressEndsFullWithFailedPhotos();
     void sourcesThatStayAreWarnings_data();
     void sourcesThatStayAreWarnings();
+    void replacedSourceIsKept_data();
+    void replacedSourceIsKept();
     void sizeCapNotMetIsAWarning();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
@@ -552,6 +555,73 @@ void TestProcessRun::sourcesThatStayAreWarnings()
     for (const QString& photo : photos)
         QVERIFY2(buffer.contains(" - Warning: the source could not be deleted (Read-only file system): " + photo),
                  qPrintable(buffer));
+}
+
+void TestProcessRun::replacedSourceIsKept_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("change");
+    // The first photo's name is given to another picture after the photo
+    // was read, before its source is deleted: when its output is written,
+    // or, with a delivery, before the delivered sources go.
+    QTest::newRow("written, renamed over") << "reencode" << "rename";
+    QTest::newRow("written, rewritten in place") << "reencode" << "rewrite";
+    QTest::newRow("written, touched") << "reencode" << "touch";
+    QTest::newRow("e-mail delivery, renamed over") << "mail" << "rename";
+}
+
+// Delete source deletes only the file that was read: a photo that took the
+// source's name during the run (a camera sync, a copy into an inbox folder)
+// stays, with a warning counted in the summary. The other source goes.
+void TestProcessRun::replacedSourceIsKept()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, change);
+    const QString root = NewJob("replaced");
+    const QString in = root + "/in";
+    QVERIFY(QDir().mkpath(in));
+    const QStringList photos = {MakePhoto(in, "a.png"), MakePhoto(in, "b.png")};
+    // The newcomer is written under a hidden name first, as sync tools do.
+    const QString newcomer = MakePhoto(in, ".incoming.png", 40, 30, qRgb(10, 200, 90));
+    const QByteArray newBytes = change == "touch" ? ReadAll(photos[0]) : ReadAll(newcomer);
+
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->DeleteSource = true;
+    SetPhotos(photos);
+    SetFilters({Filter(3080, "Negative")});
+    if (road == "mail") {
+        profile->Destination = 2;
+        profile->SaveOnDiskMail = true;
+        profile->silentScript = true;
+        qputenv("GLIMMERBOX_OPENER", MailFixtures::MakeRecordingOpener().toLocal8Bit());
+    }
+    TraceCapture trace;
+    bool replaced = false;
+    trace.OnFirstLine(road == "mail" ? "AddAttachments" : "WriteImage", [&] {
+        if (change == "rename") {
+            replaced = ::rename(QFile::encodeName(newcomer).constData(), QFile::encodeName(photos[0]).constData()) == 0;
+        } else if (change == "rewrite") {
+            QFile file(photos[0]);
+            replaced = file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(newBytes) == newBytes.size();
+        } else {
+            QFile file(photos[0]);
+            replaced = file.open(QIODevice::ReadWrite) &&
+                       file.setFileTime(file.fileTime(QFileDevice::FileModificationTime).addSecs(5),
+                                        QFileDevice::FileModificationTime);
+        }
+    });
+    auto controller = Run();
+    qunsetenv("GLIMMERBOX_OPENER");
+    QVERIFY(controller);
+    QVERIFY(replaced);
+    QCOMPARE(controller->ErrorCount(), 0);
+    QCOMPARE(controller->OutputPaths().size(), 2);
+    QCOMPARE(ReadAll(photos[0]), newBytes);
+    QVERIFY(!QFile::exists(photos[1]));
+    QCOMPARE(controller->WarningCount(), 1);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains(" - Warning: the source changed during the run and was kept: " + photos[0] + "\r\n"),
+             qPrintable(buffer));
 }
 
 // A JPEG that cannot reach its fixed size even at the lowest quality is
