@@ -2012,6 +2012,10 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>Warning: the source changed during the run and was kept:</source>
         <translation>Warnung: Die Quelle hat sich während des Laufs geändert und wurde behalten:</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 could not be made</source>
+        <translation>der temporäre Ordner %1 konnte nicht angelegt werden</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

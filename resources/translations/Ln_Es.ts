@@ -2012,6 +2012,10 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>Warning: the source changed during the run and was kept:</source>
         <translation>Advertencia: el origen cambió durante el proceso y se ha conservado:</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 could not be made</source>
+        <translation>no se pudo crear la carpeta temporal %1</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

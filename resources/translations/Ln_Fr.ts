@@ -2012,6 +2012,10 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <source>Warning: the source changed during the run and was kept:</source>
         <translation>Avertissement : la source a changé pendant le traitement et a été conservée :</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 could not be made</source>
+        <translation>le dossier temporaire %1 n&apos;a pas pu être créé</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

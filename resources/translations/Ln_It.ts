@@ -2012,6 +2012,10 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>Warning: the source changed during the run and was kept:</source>
         <translation>Avviso: l&apos;origine è cambiata durante l&apos;elaborazione ed è stata conservata:</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 could not be made</source>
+        <translation>impossibile creare la cartella temporanea %1</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2012,6 +2012,10 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>Warning: the source changed during the run and was kept:</source>
         <translation>警告: 処理中に元の写真が変更されたため、削除せずに残しました:</translation>
     </message>
+    <message>
+        <source>the temporary folder %1 could not be made</source>
+        <translation>一時フォルダー %1 を作成できませんでした</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

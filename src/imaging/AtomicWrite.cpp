@@ -72,8 +72,10 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     QByteArray temporary;
     const int fd = CreateSibling(path, temporary);
     if (fd < 0) {
+        const int error = errno;
         SystemLogWrite("AtomicWrite::WriteWith", "cannot create a file beside " + path + ": " +
-                                                      QString::fromLocal8Bit(std::strerror(errno)));
+                                                      QString::fromLocal8Bit(std::strerror(error)));
+        errno = error;
         return Placed::Failed;
     }
     const QByteArray target = QFile::encodeName(path);
@@ -82,23 +84,34 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     // A regular file keeps its mode; a link's own mode means nothing.
     if (ok && replace && ::lstat(target.constData(), &existing) == 0 && S_ISREG(existing.st_mode))
         ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    if (flush)
-        ok = ::fsync(fd) == 0 && ok;
-    ok = ::close(fd) == 0 && ok;
+    int error = ok ? 0 : errno;
+    if (flush && ::fsync(fd) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
     Placed placed = ok ? Placed::Done : Placed::Failed;
     // rename() replaces a link at the target's name, never its target.
     if (ok && replace)
         placed = std::rename(temporary.constData(), target.constData()) == 0 ? Placed::Done : Placed::Failed;
     else if (ok)
         placed = RenameNoReplace(temporary, target);
+    if (ok && placed == Placed::Failed)
+        error = errno;
     if (placed != Placed::Done) {
         if (placed == Placed::Failed)
             SystemLogWrite("AtomicWrite::WriteWith",
-                           "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(errno)));
+                           "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(error)));
         else
             SystemLogWrite("AtomicWrite::WriteWith", "the name was taken meanwhile: " + path);
         ::unlink(temporary.constData());
     }
+    // The caller tells the user why, after the clean-up above.
+    if (placed == Placed::Failed)
+        errno = error;
     return placed;
 }
 

@@ -31,11 +31,13 @@ enum class Placed { Done, Taken, Failed };
 // takes the name only while nothing (no file, folder or link) has it, in one
 // step, so that a file another program or run put there after any earlier
 // check stays as it is: Taken then, with nothing changed and nothing left.
+// Failed leaves errno saying why (no space left, a read-only file system).
 Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush, bool replace);
 
 // As WriteBytes, the bytes coming from `fill`, which writes them to the new
 // file open at the descriptor it is given and leaves that open; false from
-// fill fails the write.
+// fill fails the write. Failed leaves errno saying why (what fill left in it
+// when fill failed).
 Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace);
 
 // Gives the file `from` the name `to` only while `to` is free, in one step

@@ -112,6 +112,10 @@ public:
     // caller's own check stays, the write fails and targetTaken says why.
     bool replaceExisting = true;
     bool targetTaken = false;
+    // Why the last write failed, in words for the log (no space left on the
+    // device, a read-only file system, the encoder's message); "" after a
+    // write that succeeded.
+    QString writeError;
     // The writer's option steps for an output format name ("JPG", "TIFF" ...).
     void SelectCompAlgorithm(Magick::Image& target, QString format);
     void SelectImageType(Magick::Image& target, QString format);

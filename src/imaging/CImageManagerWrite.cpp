@@ -13,7 +13,9 @@
 #include <QFile>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include <unistd.h>
@@ -21,16 +23,28 @@
 namespace {
 // How a write places its file: wait for the disk or not, replace a file at
 // the name or only take a free name (`taken` is then set when it was not).
+// `error` receives why a write failed, in words for the log.
 struct SPlacement
 {
     bool flush = true;
     bool replace = true;
     bool* taken = nullptr;
+    QString* error = nullptr;
 };
 
-// Whether the write placed its file; a name taken meanwhile is noted.
+// Notes why the write failed, unless an earlier step already said so.
+void NoteFailure(const SPlacement& how, const QString& reason)
+{
+    if (how.error && how.error->isEmpty())
+        *how.error = reason;
+}
+
+// Whether the write placed its file; a name taken meanwhile is noted, and
+// a failure's cause (errno, as the write left it).
 bool Placed(AtomicWrite::Placed placed, const SPlacement& how)
 {
+    if (placed == AtomicWrite::Placed::Failed)
+        NoteFailure(how, QString::fromLocal8Bit(std::strerror(errno)));
     if (placed == AtomicWrite::Placed::Taken && how.taken)
         *how.taken = true;
     return placed == AtomicWrite::Placed::Done;
@@ -41,8 +55,10 @@ bool Placed(AtomicWrite::Placed placed, const SPlacement& how)
 // the name is replaced, never written through. A replaced file's mode stays.
 bool SaveBytes(const char* data, qint64 size, const QString& path, const SPlacement& how)
 {
-    if (size <= 0)
+    if (size <= 0) {
+        NoteFailure(how, QStringLiteral("the encoder gave no data"));
         return false;
+    }
     return Placed(AtomicWrite::WriteBytes(path, data, size, how.flush, how.replace), how);
 }
 
@@ -79,8 +95,15 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
         }
         if (!message.empty())
             SystemLogWrite("WriteOne", QString(ok ? "Warning: %1" : "%1").arg(QString::fromStdString(message)));
-        ok = std::ferror(stream) == 0 && ok;
-        return std::fclose(stream) == 0 && ok;
+        if (!ok && !message.empty())
+            NoteFailure(how, QString::fromStdString(message));
+        // A full disk shows in the stream: its error, or the last flush.
+        const bool streamOk = std::ferror(stream) == 0;
+        const int streamError = errno;
+        const bool closed = std::fclose(stream) == 0;
+        if (!streamOk || !closed)
+            NoteFailure(how, QString::fromLocal8Bit(std::strerror(closed ? streamError : errno)));
+        return streamOk && closed && ok;
     };
     return Placed(AtomicWrite::WriteWith(path, fill, how.flush, how.replace), how);
 }
@@ -94,6 +117,7 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
         QString error;
         if (!CPngCodec::Encode(target, bytes, &error)) {
             SystemLogWrite("WriteOne", "PNG: " + error);
+            NoteFailure(how, error);
             return false;
         }
         return SaveBytes(bytes.constData(), bytes.size(), path, how);
@@ -102,6 +126,7 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
     // the format it was built as, under a name that says another.
     if (!MagickCompat::CoderCanWrite(coder)) {
         SystemLogWrite("WriteOne", QString("no coder writes %1").arg(QString::fromStdString(coder)));
+        NoteFailure(how, QString("no coder writes %1").arg(QString::fromStdString(coder)));
         return false;
     }
     target.magick(coder);
@@ -301,10 +326,13 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
 {
     written.clear();
     targetTaken = false;
-    const SPlacement how{flushWrites, replaceExisting, &targetTaken};
+    writeError.clear();
+    const SPlacement how{flushWrites, replaceExisting, &targetTaken, &writeError};
     try {
-        if (!image.isValid())
+        if (!image.isValid()) {
+            writeError = QStringLiteral("no picture to write");
             return false;
+        }
         SetWriteOptions(image, format, format.quality);
         image.attribute("exif:Software", "Glimmerbox");
         image.interlaceType(Interlace(profile->Interlaced));
@@ -313,9 +341,8 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
                               QString::asprintf("%lldkb", static_cast<long long>(format.sizeCapKb)).toStdString());
         if (!WriteOne(image, path, format.coder.toStdString(), how))
             return false;
-    } catch (const Magick::Exception&) {
-        return false;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        NoteFailure(how, QString::fromLocal8Bit(error.what()));
         return false;
     }
     written.append(path);
@@ -333,7 +360,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
 {
     written.clear();
     targetTaken = false;
-    const SPlacement how{flushWrites, replaceExisting, &targetTaken};
+    writeError.clear();
+    const SPlacement how{flushWrites, replaceExisting, &targetTaken, &writeError};
     const std::string coder = format.coder.toStdString();
     const int layerMode = profile->multipageWrite;
 
@@ -345,8 +373,10 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
         pages.clear();
         return true;
     }
-    if (pages.isEmpty())
+    if (pages.isEmpty()) {
+        writeError = QStringLiteral("no picture to write");
         return false;
+    }
 
     QList<QString> files;
     try {
@@ -392,9 +422,8 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
                 }
             }
         }
-    } catch (const Magick::Exception&) {
-        return false;
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        NoteFailure(how, QString::fromLocal8Bit(error.what()));
         return false;
     }
     pages.clear();

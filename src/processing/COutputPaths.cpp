@@ -16,6 +16,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -208,28 +209,50 @@ namespace {
 // Name prefix of the temporary file of a copy in progress.
 const QString kCopyPrefix = QStringLiteral(".gbcopy-");
 
+// Notes why a copy failed, when the caller asked.
+void NoteFailure(QString* error, const QString& reason)
+{
+    if (error)
+        *error = reason;
+}
+
+QString ErrnoText()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
 // Copies source into a fresh temporary file beside target and returns its
-// path ("" on failure, nothing left behind).
-QString CopyToSibling(const QString& source, const QString& target)
+// path ("" on failure, with the reason in `error`, nothing left behind).
+QString CopyToSibling(const QString& source, const QString& target, QString* error)
 {
     QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly)) {
+        NoteFailure(error, in.errorString());
         return QString();
+    }
     QTemporaryFile out(QFileInfo(target).absolutePath() + '/' + kCopyPrefix + QStringLiteral("XXXXXX"));
-    if (!out.open())
+    if (!out.open()) {
+        NoteFailure(error, out.errorString());
         return QString();
+    }
     char buffer[1 << 16];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0)
+        if (n < 0) {
+            NoteFailure(error, in.errorString());
             return QString();
+        }
         if (n == 0)
             break;
-        if (out.write(buffer, n) != n)
+        if (out.write(buffer, n) != n) {
+            NoteFailure(error, out.errorString());
             return QString();
+        }
     }
-    if (!out.flush())
+    if (!out.flush()) {
+        NoteFailure(error, out.errorString());
         return QString();
+    }
     out.setPermissions(in.permissions());
     out.setAutoRemove(false);
     return out.fileName();
@@ -242,25 +265,29 @@ bool RenameOver(const QString& from, const QString& to)
 
 } // namespace
 
-bool COutputPaths::CopyReplacing(const QString& source, const QString& target)
+bool COutputPaths::CopyReplacing(const QString& source, const QString& target, QString* error)
 {
-    const QString temporary = CopyToSibling(source, target);
+    const QString temporary = CopyToSibling(source, target, error);
     if (temporary.isEmpty())
         return false;
     if (!RenameOver(temporary, target)) {
+        NoteFailure(error, ErrnoText());
         QFile::remove(temporary);
         return false;
     }
     return true;
 }
 
-AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target)
+AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target,
+                                                      QString* error)
 {
-    const QString temporary = CopyToSibling(source, target);
+    const QString temporary = CopyToSibling(source, target, error);
     if (temporary.isEmpty())
         return AtomicWrite::Placed::Failed;
     const AtomicWrite::Placed placed =
         AtomicWrite::RenameNoReplace(QFile::encodeName(temporary), QFile::encodeName(target));
+    if (placed == AtomicWrite::Placed::Failed)
+        NoteFailure(error, ErrnoText());
     if (placed != AtomicWrite::Placed::Done)
         QFile::remove(temporary);
     return placed;

@@ -70,11 +70,13 @@ public:
 
     // Copies source over target through a temporary file in the target's
     // folder, so a failed copy leaves an existing target as it was.
-    static bool CopyReplacing(const QString& source, const QString& target);
+    // `error`, when given, receives why a copy failed.
+    static bool CopyReplacing(const QString& source, const QString& target, QString* error = nullptr);
     // The same without replacing: the target takes its name only while
     // nothing has it, in one step; Taken when a file got there first (after
     // any earlier check), with the source and that file left as they were.
-    static AtomicWrite::Placed CopyWithoutReplacing(const QString& source, const QString& target);
+    static AtomicWrite::Placed CopyWithoutReplacing(const QString& source, const QString& target,
+                                                    QString* error = nullptr);
     // Gives source the name target in one rename, replacing what is there or
     // only taking a free name. Failed (errno set) where no rename can do it,
     // across file systems or out of a folder that may not change, say: the

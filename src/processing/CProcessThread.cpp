@@ -16,6 +16,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -164,7 +166,8 @@ void CProcessThread::ProcessPhoto()
     // Without the run's temporary folder an output that is only delivered
     // has nowhere to go.
     if (!saveOnDisk && !tempFolderUsable) {
-        LogFailure(tr("Failed to write"), current.path, 64);
+        LogFailure(tr("Failed to write"), current.path, 64,
+                   tr("the temporary folder %1 could not be made").arg(COutputPaths::TempFolder()));
         return;
     }
     bool skip = false;
@@ -309,7 +312,9 @@ void CProcessThread::LightProcessing(bool& done)
     // A source that must outlive the delivery is copied, not moved.
     const bool move = profile->DeleteSource && !deferSourceDeletion;
     bool sourceGone = false; // moved by the rename, or the output is the source itself
+    QString failure;         // why the last try failed
     const Placement placement = PlaceOutput([&](bool replace) {
+        failure.clear();
         if (COutputPaths::SameFile(current.path, outputPath)) {
             sourceGone = true;
             return AtomicWrite::Placed::Done;
@@ -322,13 +327,14 @@ void CProcessThread::LightProcessing(bool& done)
                 sourceGone = renamed == AtomicWrite::Placed::Done;
                 return renamed;
             }
+            SystemLogWrite("LightProcessing", "cannot rename, copying: " + QString::fromLocal8Bit(std::strerror(errno)));
             // No rename can do it (another file system, a folder that may
             // not change): copied, and the source deleted afterwards.
         }
         if (replace)
-            return COutputPaths::CopyReplacing(current.path, outputPath) ? AtomicWrite::Placed::Done
-                                                                          : AtomicWrite::Placed::Failed;
-        return COutputPaths::CopyWithoutReplacing(current.path, outputPath);
+            return COutputPaths::CopyReplacing(current.path, outputPath, &failure) ? AtomicWrite::Placed::Done
+                                                                                    : AtomicWrite::Placed::Failed;
+        return COutputPaths::CopyWithoutReplacing(current.path, outputPath, &failure);
     });
     if (placement == Placement::Skipped)
         return;
@@ -339,7 +345,7 @@ void CProcessThread::LightProcessing(bool& done)
             message = move ? tr("Failed to Rename and Move") : tr("Failed to Rename and Copy");
         else
             message = move ? tr("Failed to Move") : tr("Failed to Copy");
-        LogFailure(message, current.path, 32, outputRefused);
+        LogFailure(message, current.path, 32, outputRefused.isEmpty() ? failure : outputRefused);
         return;
     }
     outputWritten = true;
@@ -433,7 +439,8 @@ void CProcessThread::WriteImage(bool& failed)
     if (placement == Placement::Skipped)
         return; // logged as skipped; the source stays
     if (placement == Placement::Failed) {
-        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
+        LogFailure(tr("Failed to write"), outputPath, 64,
+                   outputRefused.isEmpty() ? imageManager.writeError : outputRefused);
         failed = true;
         return;
     }
@@ -485,7 +492,8 @@ void CProcessThread::WriteDocument()
         return;
     }
     if (placement == Placement::Failed) {
-        LogFailure(tr("Failed to write"), outputPath, 64, outputRefused);
+        LogFailure(tr("Failed to write"), outputPath, 64,
+                   outputRefused.isEmpty() ? imageManager.writeError : outputRefused);
         return;
     }
     for (const QString& line : std::as_const(documentLines))

@@ -62,6 +62,8 @@ private slots:
     void sourcesThatStayAreWarnings();
     void replacedSourceIsKept_data();
     void replacedSourceIsKept();
+    void failuresSayWhy_data();
+    void failuresSayWhy();
     void sizeCapNotMetIsAWarning();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
@@ -622,6 +624,58 @@ void TestProcessRun::replacedSourceIsKept()
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains(" - Warning: the source changed during the run and was kept: " + photos[0] + "\r\n"),
              qPrintable(buffer));
+}
+
+void TestProcessRun::failuresSayWhy_data()
+{
+    QTest::addColumn<bool>("reencode");
+    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("written, read-only folder") << true << false << "Read-only file system";
+    QTest::newRow("written, disk full") << true << true << "No space left on device";
+    QTest::newRow("moved, read-only folder") << false << false << "Read-only file system";
+    QTest::newRow("moved, disk full") << false << true << "No space left on device";
+}
+
+// An output that cannot be placed keeps its failure line, and the next line
+// says why, in the system's words.
+void TestProcessRun::failuresSayWhy()
+{
+    QFETCH(bool, reencode);
+    QFETCH(bool, full);
+    QFETCH(QString, reason);
+    const QString root = NewJob("why");
+    const QString out = root + "/out";
+    // The destination is a small file system of its own: a move from the
+    // photos' folder is a copy there.
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(QFile::encodeName(out).constData(), MNT_DETACH);
+    });
+    mounted = ::mount("tmpfs", QFile::encodeName(out).constData(), "tmpfs", 0, "size=64k") == 0;
+    if (!mounted)
+        QSKIP("a file system cannot be mounted here (needs root)");
+    if (full) {
+        QFile filler(out + "/filler");
+        QVERIFY(filler.open(QIODevice::WriteOnly));
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size() && filler.flush()) {
+        }
+    } else {
+        QCOMPARE(::mount(nullptr, QFile::encodeName(out).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    }
+    const QString photo = MakePhoto(root, "a.png", 200, 150);
+    CUserProfile::GetInstance()->DeleteSource = !reencode;
+    SetPhotos({photo});
+    SetFilters(reencode ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 1);
+    QVERIFY(QFile::exists(photo));
+    const QString line = reencode ? " - Failed to write " + out + "/a.png" : " - Failed to Move " + photo;
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains(line + "\r\n - " + reason + "\r\n"), qPrintable(buffer));
 }
 
 // A JPEG that cannot reach its fixed size even at the lowest quality is
