@@ -222,4 +222,5 @@ private:
     bool lastRunStopped = false;
     QString lastRunDeliveryFailure; // "" when the delivery completed or there was none
     QList<QString> lastRunOutputs;
+    QString lastRunDeliveredTo; // the server or e-mail message of the delivery ("" when none)
 };

@@ -231,19 +231,24 @@ void MainWindow::StartLoadingScript(QString path)
         return;
     }
     const QList<QString>& outputs = lastRunOutputs;
-    QStringList folders;
+    // Where the results are now: the folders that still hold outputs (a
+    // delivery's temporary copies are gone once delivered), then the server
+    // or the e-mail message they went to.
+    QStringList places;
     for (const QString& output : outputs) {
         const QString folder = QFileInfo(output).absolutePath();
-        if (!folders.contains(folder))
-            folders.append(folder);
+        if (!places.contains(folder) && QFileInfo::exists(output))
+            places.append(QDir::toNativeSeparators(folder));
     }
+    if (!lastRunDeliveredTo.isEmpty())
+        places.append(EscapeForLog(lastRunDeliveredTo));
     fprintf(stdout, "glimmerbox: %d photo(s), %d file(s) written, %d error(s), %d warning(s)\n",
             int(photoList->list.size()), int(outputs.size()), lastRunErrors, lastRunWarnings);
     // An e-mail message or upload that did not happen fails the run too.
     if (!lastRunDeliveryFailure.isEmpty())
         fprintf(stdout, "glimmerbox: delivery failed: %s\n", qUtf8Printable(lastRunDeliveryFailure));
-    for (const QString& folder : std::as_const(folders))
-        fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(QDir::toNativeSeparators(folder)));
+    for (const QString& place : std::as_const(places))
+        fprintf(stdout, "glimmerbox: results in %s\n", qUtf8Printable(place));
     const QString log = CProcessController::GeneralLogPath();
     if (userProfile->processLog && QFileInfo::exists(log))
         fprintf(stdout, "glimmerbox: log in %s\n", qUtf8Printable(QDir::toNativeSeparators(log)));
@@ -353,6 +358,7 @@ bool MainWindow::OnPanelConvert(bool ask)
     lastRunStopped = controller.StoppedByUser();
     lastRunDeliveryFailure = controller.DeliveryFailure();
     lastRunOutputs = controller.OutputPaths();
+    lastRunDeliveredTo = controller.DeliveredTo();
 
     const int runs = userProfile->runsThisSession;
     userProfile->runsThisSession = runs + 1;

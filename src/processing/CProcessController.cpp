@@ -635,6 +635,19 @@ QList<QPair<QString, CSourceIdentity>> CProcessController::PendingSources() cons
 
 // ---- Delivery ----
 
+QString CProcessController::DeliveredTo() const
+{
+    if (!deliveryFinished || !deliveryFailure.isEmpty() || stoppedByUser)
+        return QString();
+    if (destination == COutputPaths::DestServer)
+        return uploadThread.Upload().UploadedCount() > 0 ? uploadThread.ServerPlace() : QString();
+    if (destination == COutputPaths::DestEmail) {
+        const QString message = mailUpload.MessagePath();
+        return !message.isEmpty() && QFileInfo::exists(message) ? message : QString();
+    }
+    return QString();
+}
+
 void CProcessController::UploadImages(int destinationCode)
 {
     if (destinationCode == COutputPaths::DestServer) {

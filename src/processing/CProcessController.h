@@ -73,6 +73,11 @@ public:
     const QString& LogBuffer() const { return logBuffer; }
     QString LogViewText() const;
     QList<QString> OutputPaths() const;
+    // Where the delivery put the run's results, for people to read: the
+    // server and folder of a complete upload, or the e-mail message while it
+    // is kept. "" for a folder destination and a delivery that did not
+    // complete.
+    QString DeliveredTo() const;
     // Sources whose deletion waits for the delivery of their outputs, each
     // with the file that was read from it.
     QList<QPair<QString, CSourceIdentity>> PendingSources() const;

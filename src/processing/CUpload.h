@@ -66,6 +66,9 @@ public:
     // temporary copies (a silent run asks nothing and logs instead). Returns
     // whether the message reached the mail program.
     bool AddAttachments(QList<QString> files, bool deleteAfter);
+    // The e-mail message of the last hand-off while it is kept; "" when none
+    // was handed over or it was deleted.
+    QString MessagePath() const { return m_messagePath; }
 
     // Deletes every file of the last upload or e-mail list, ignoring failures.
     void DeleteTemporaryFiles();
@@ -117,6 +120,7 @@ private:
     CUserProfile* m_profile = nullptr;
     std::atomic<bool> m_abort{false};
     QString m_runFolder;
+    QString m_messagePath;
     QString m_errorText;
     QString m_failure;
     QList<QString> m_files;

@@ -26,6 +26,7 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
     const bool removeCopies = deleteAfter && !m_keepFiles;
     m_complete = opened;
     m_failure = email.FailureText();
+    m_messagePath = opened ? email.MessagePath() : QString();
 
     if (opened) {
         if (SilentRun()) {
@@ -48,6 +49,7 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
         if (CPromptSeam::Ask(nullptr, question).code != QMessageBox::Yes)
             return true;
         QFile::remove(email.MessagePath());
+        m_messagePath.clear();
         if (removeCopies)
             DeleteTemporaryFiles();
         if (!m_runFolder.isEmpty())

@@ -12,6 +12,16 @@ long PortNumber(const QString& text)
 }
 } // namespace
 
+QString CUploadThread::ServerPlace() const
+{
+    const long port = PortNumber(m_server.FTPPort);
+    QString folder = m_server.FTPFolder;
+    if (!folder.startsWith('/'))
+        folder.prepend('/');
+    return QString(m_server.UseSFTP ? "sftp://" : "ftp://") + m_server.FTPHost +
+           (port > 0 ? ":" + QString::number(port) : QString()) + folder;
+}
+
 CUploadThread::CUploadThread(QObject* parent)
     : QThread(parent), m_profile(CUserProfile::GetInstance()), m_upload(m_profile)
 {

@@ -35,6 +35,9 @@ public:
     void TakeServerSettings();
     // The copy the thread works with.
     const SOutputSettings& ServerSettings() const { return m_server; }
+    // The server and folder the files go to, for people to read:
+    // "ftp://host:port/folder/" (never the user name or password).
+    QString ServerPlace() const;
 
     // Filled before start(): the files to send.
     QList<QString> files;

@@ -1,6 +1,7 @@
 // The program run on a script handed to it: the whole batch without a
 // window, its outputs, log and exit status, and scripts that must not run.
 #include "AppTestKit.h"
+#include "Common.h"
 #include "ServerFixtures.h"
 #include "TestEnv.h"
 
@@ -348,6 +349,78 @@ private slots:
             QVERIFY(!QFileInfo::exists(root + "/ESCAPED") && !QFileInfo::exists(QFileInfo(root).path() + "/ESCAPED"));
             QVERIFY(!QFileInfo::exists(root + "/abs") && !QFileInfo::exists(root + "/in/abs"));
         }
+    }
+
+    // The summary's "results in" lines name where the results are once the
+    // run is over: the folder that keeps them, the server and folder they
+    // were uploaded to (never the password), the e-mail message; never the
+    // run's temporary folder after it was emptied.
+    void resultsLinesSayWhereResultsWent_data()
+    {
+        QTest::addColumn<QString>("destination");
+        QTest::addColumn<bool>("keepOnDisk");
+        QTest::newRow("folder") << "folder" << true;
+        QTest::newRow("server, not kept on disk") << "server" << false;
+        QTest::newRow("server, kept on disk") << "server" << true;
+        QTest::newRow("e-mail, not kept on disk") << "mail" << false;
+    }
+
+    void resultsLinesSayWhereResultsWent()
+    {
+        QFETCH(QString, destination);
+        QFETCH(bool, keepOnDisk);
+        const QString root = TestEnv::NewFolder("results");
+        FtpServer server;
+        ScriptSetup setup;
+        setup.photos = {root + "/in/a.jpg"};
+        QImage picture(8, 6, QImage::Format_RGB32);
+        picture.fill(qRgb(200, 40, 10));
+        QVERIFY(QDir().mkpath(root + "/in") && picture.save(setup.photos.first()));
+        setup.destPath = root + "/out";
+        setup.filterIds = {3080};
+        QList<QPair<QString, QString>> variables;
+        if (destination == "server") {
+            QVERIFY(server.Start(root + "/server", "user", "secret"));
+            setup.output = {{"Destination", "3"},
+                            {"SaveOnDiskFTP", keepOnDisk ? "1" : "0"},
+                            {"UseSFTP", "0"},
+                            {"FTPHost", "127.0.0.1"},
+                            {"FTPPort", QString::number(server.Port())},
+                            {"FTPUser", "user"},
+                            {"FTPPassword", EncryptString("secret")},
+                            {"FTPFolder", "/up"}};
+        } else if (destination == "mail") {
+            setup.output = {{"Destination", "2"}, {"SaveOnDiskMail", keepOnDisk ? "1" : "0"}};
+            const QString opener = root + "/open.sh";
+            QVERIFY(WriteFile(opener, "#!/bin/sh\nexit 0\n"));
+            QVERIFY(QFile::setPermissions(opener, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+            variables = {{"GLIMMERBOX_OPENER", opener}};
+        }
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
+        const QList<RunResult> runs = RunTogether({{root + "/job.gbs"}}, root, root + "/sandbox", 60000, variables);
+        const RunResult& run = runs.first();
+        QVERIFY2(run.finished && run.exitCode == 0, qPrintable(run.out + run.err));
+
+        QStringList places;
+        for (const QString& line : run.out.split('\n')) {
+            if (line.startsWith("glimmerbox: results in "))
+                places << line.mid(int(qstrlen("glimmerbox: results in ")));
+        }
+        QStringList expected;
+        if (keepOnDisk)
+            expected << root + "/out";
+        if (destination == "server")
+            expected << QString("ftp://127.0.0.1:%1/up/").arg(server.Port());
+        if (destination == "mail") {
+            // The message, kept in the run's own temporary folder.
+            QCOMPARE(places.size(), 2);
+            QVERIFY2(QFileInfo(places[0]).isDir(), qPrintable(places[0]));
+            QVERIFY2(places[1].endsWith(".eml") && QFileInfo::exists(places[1]), qPrintable(places[1]));
+            return;
+        }
+        QCOMPARE(places, expected);
+        for (const QString& place : places)
+            QVERIFY2(!place.contains("secret"), qPrintable(place));
     }
 };
 
