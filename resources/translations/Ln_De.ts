@@ -1567,6 +1567,14 @@ angegebene Größe vergrößern</translation>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Weiter in Schritt 2: Filter wählen</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>These files and folders were not added because their names are not valid UTF-8:</source>
+        <translation>Diese Dateien und Ordner wurden nicht hinzugefügt, weil ihre Namen kein gültiges UTF-8 sind:</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -1936,6 +1944,10 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
     <message>
         <source>Could not save log.</source>
         <translation>Das Protokoll konnte nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Warning: the name is not valid UTF-8, left out:</source>
+        <translation>Warnung: Der Name ist kein gültiges UTF-8, ausgelassen:</translation>
     </message>
 </context>
 <context>

@@ -1567,6 +1567,14 @@ que el tamaño indicado</translation>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Vaya al paso 2 y defina los cambios que desea aplicar a sus fotos</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
+    </message>
+    <message>
+        <source>These files and folders were not added because their names are not valid UTF-8:</source>
+        <translation>Estos archivos y carpetas no se añadieron porque sus nombres no son UTF-8 válido:</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -1936,6 +1944,10 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
     <message>
         <source>Could not save log.</source>
         <translation>No se pudo guardar el registro.</translation>
+    </message>
+    <message>
+        <source>Warning: the name is not valid UTF-8, left out:</source>
+        <translation>Advertencia: el nombre no es UTF-8 válido, se omitió:</translation>
     </message>
 </context>
 <context>

@@ -1567,6 +1567,14 @@ petites que la taille indiquée</translation>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Passez à l&apos;étape 2 pour les retouches</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
+    </message>
+    <message>
+        <source>These files and folders were not added because their names are not valid UTF-8:</source>
+        <translation>Ces fichiers et dossiers n&apos;ont pas été ajoutés car leur nom n&apos;est pas en UTF-8 valide&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -1936,6 +1944,10 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
     <message>
         <source>Could not save log.</source>
         <translation>Impossible d&apos;enregistrer le journal.</translation>
+    </message>
+    <message>
+        <source>Warning: the name is not valid UTF-8, left out:</source>
+        <translation>Attention&#xa0;: le nom n&apos;est pas en UTF-8 valide, ignoré&#xa0;:</translation>
     </message>
 </context>
 <context>

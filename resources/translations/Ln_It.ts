@@ -1567,6 +1567,14 @@ delle dimensioni indicate</translation>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>Vai al passo 2 e definisci le modifiche da applicare alle foto</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
+    </message>
+    <message>
+        <source>These files and folders were not added because their names are not valid UTF-8:</source>
+        <translation>Questi file e cartelle non sono stati aggiunti perché i loro nomi non sono UTF-8 valido:</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -1936,6 +1944,10 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
     <message>
         <source>Could not save log.</source>
         <translation>Impossibile salvare il registro.</translation>
+    </message>
+    <message>
+        <source>Warning: the name is not valid UTF-8, left out:</source>
+        <translation>Attenzione: il nome non è UTF-8 valido, escluso:</translation>
     </message>
 </context>
 <context>

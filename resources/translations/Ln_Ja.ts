@@ -1567,6 +1567,14 @@ than specified size</source>
         <source>Go to Step 2 and define the edits you want to apply to your photos</source>
         <translation>ステップ 2 で、写真に加える編集を設定します</translation>
     </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>These files and folders were not added because their names are not valid UTF-8:</source>
+        <translation>次のファイルとフォルダーは、名前が有効な UTF-8 ではないため追加されませんでした:</translation>
+    </message>
 </context>
 <context>
     <name>CMainPanel2</name>
@@ -1936,6 +1944,10 @@ In case there are no filters selected the photos will actually be moved very fas
     <message>
         <source>Could not save log.</source>
         <translation>ログを保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Warning: the name is not valid UTF-8, left out:</source>
+        <translation>警告: 名前が有効な UTF-8 ではないため除外しました:</translation>
     </message>
 </context>
 <context>

@@ -153,6 +153,11 @@ private:
     void AddPhoto(const QString& path);
     // The common end of every adding route.
     void FinishAdding(int previewDelay, int hideAddTipDelay, int showStep2TipDelay);
+    // Notes a name that a folder walk passed over because it is not valid
+    // UTF-8, for the notice at the end of adding.
+    void NotePassedOver(const QString& folder, const QByteArray& name, bool isFolder);
+    // Tells the person which files and folders the last adding left out.
+    void ShowPassedOver();
     // The photo list changed: mark, snapshot, tell the window.
     void PhotosChanged(bool listChanged);
     QList<int> SelectedRows() const;
@@ -180,6 +185,9 @@ private:
     CImageCache* imageCache = nullptr;
     CListThumbDetails* detailsView = nullptr;
     QList<QString> rejectedFiles;
+    // Files and folders that folder walks passed over (not valid UTF-8), as
+    // a log shows them; told once adding ends.
+    QStringList passedOver;
     QTimer timerPreview;
     QTimer timerHideAddPhotoTip;
     QTimer timerHideStep2Tip;

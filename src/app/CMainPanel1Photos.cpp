@@ -47,9 +47,34 @@ void CMainPanel1::PhotosChanged(bool listChanged)
         emit SignalListImagesChanged();
 }
 
+void CMainPanel1::NotePassedOver(const QString& folder, const QByteArray& name, bool isFolder)
+{
+    const QString shown = CFolderWalker::ShownPath(folder, name) + (isFolder ? "/" : "");
+    if (!passedOver.contains(shown))
+        passedOver.append(shown);
+}
+
+void CMainPanel1::ShowPassedOver()
+{
+    if (passedOver.isEmpty())
+        return;
+    // A folder of thousands such names must not make a box taller than the
+    // screen: the first few, and how many more.
+    constexpr int shownAtMost = 10;
+    QStringList lines = passedOver.mid(0, shownAtMost);
+    if (passedOver.size() > shownAtMost)
+        lines.append(tr("and %1 more").arg(passedOver.size() - shownAtMost));
+    passedOver.clear();
+    CPromptSeam::Warning(this, CPromptSeam::Message,
+                         tr("These files and folders were not added because their names are not valid "
+                            "UTF-8:") +
+                             "\n\n" + lines.join('\n'));
+}
+
 void CMainPanel1::FinishAdding(int previewDelay, int hideAddTipDelay, int showStep2TipDelay)
 {
     SynchronizeListImages(true, 0);
+    ShowPassedOver();
     SetSortIndicator(-1, Qt::AscendingOrder);
     if (previewDelay >= 0)
         timerPreview.start(previewDelay);
@@ -101,10 +126,13 @@ void CMainPanel1::AddFolder(QString folder, bool recursive)
     options.recursive = recursive;
     options.includeFileLinks = true;
     // Every folder is entered once, so a link to a parent folder ends.
-    CFolderWalker::Walk(folder, options, [this](const QString&, const QStringList& files) {
+    const auto add = [this](const QString&, const QStringList& files) {
         for (const QString& path : files)
             AddPhoto(path);
         emit SignalListImagesChanged();
+    };
+    CFolderWalker::Walk(folder, options, add, [this](const QString& in, const QByteArray& name, bool isFolder) {
+        NotePassedOver(in, name, isFolder);
     });
 }
 
@@ -114,9 +142,12 @@ void CMainPanel1::SearchAllFiles(QString folder, QString mask, bool recursive)
     options.mask = mask;
     options.recursive = recursive;
     options.includeFileLinks = false;
-    CFolderWalker::Walk(folder, options, [this](const QString&, const QStringList& files) {
+    const auto add = [this](const QString&, const QStringList& files) {
         for (const QString& path : files)
             AddPhoto(path);
+    };
+    CFolderWalker::Walk(folder, options, add, [this](const QString& in, const QByteArray& name, bool isFolder) {
+        NotePassedOver(in, name, isFolder);
     });
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QTranslator>
 
 class CFiltersEnum;
@@ -216,6 +217,9 @@ private:
 
     bool finished = false;
     int exitStatus = 0;
+    // What the loaded script's folder searches left out (names that are not
+    // valid UTF-8, CScripts::PassedOverPaths): the run warns of each.
+    QStringList scriptPassedOver;
     // Outcome of the last processing run.
     int lastRunErrors = 0;
     int lastRunWarnings = 0;

@@ -193,6 +193,7 @@ bool MainWindow::LoadScript(QString path)
                                                    : tr("Could not load script.");
     if (!ReadJobFile(scripts, path, failure))
         return false;
+    scriptPassedOver = scripts.PassedOverPaths();
     scriptName = BaseName(path);
     SetAppTitleExt(scriptName);
     currentFile = path;
@@ -227,6 +228,10 @@ void MainWindow::StartLoadingScript(QString path)
         CPromptSeam::SetAnswerer(CScreenlessAnswers(userProfile->DisableNotifications).Answerer());
     }
     if (!OnPanelConvert(false)) {
+        // No run's log names them: standard error does.
+        for (const QString& path : std::as_const(scriptPassedOver))
+            fprintf(stderr, "glimmerbox: warning: the name is not valid UTF-8, left out: %s\n",
+                    qUtf8Printable(path));
         FinishScript(ExitCodes::NotStarted);
         return;
     }
@@ -348,7 +353,7 @@ bool MainWindow::OnPanelConvert(bool ask)
         panel2->CleanUp(false);
     }
 
-    CProcessController controller(this);
+    CProcessController controller(this, scriptPassedOver);
     connect(&controller, &CProcessController::Panel1StartPreview, panel1, &CMainPanel1::StartPreview);
     connect(&controller, &CProcessController::Panel2StartPreview, panel2,
             &CMainPanel2::StartCurrentPreviewIfOriginal);

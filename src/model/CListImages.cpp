@@ -38,6 +38,12 @@ bool CListImages::IsReadableExtension(const QString& upperExtension) const
     return false;
 }
 
+bool CListImages::HasReadableExtension(const QString& fileName) const
+{
+    const int dot = int(fileName.lastIndexOf('.'));
+    return dot >= 0 && IsReadableExtension(fileName.mid(dot + 1).toUpper());
+}
+
 bool CListImages::AddImage(QString path, QList<QString>& rejected)
 {
     SyncIndex();

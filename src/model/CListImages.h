@@ -18,6 +18,9 @@ public:
     virtual ~CListImages() = default;
 
     bool AddImage(QString path, QList<QString>& rejected);
+    // True when the name ends in the extension of a format that can be read
+    // (any letter case): the files AddImage takes rather than rejects.
+    bool HasReadableExtension(const QString& fileName) const;
     void DragAndDrop(int from, int to);
     void Sort(QList<int> order);
     // Sets every record's run key to its position in the list (the step

@@ -4,6 +4,7 @@
 #include <QDomNodeList>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -73,6 +74,11 @@ public:
     // Photo paths of the last load that the photo list refused (unreadable
     // formats).
     const QList<QString>& RefusedPaths() const { return m_refused; }
+    // What the folder searches of the last load had to pass over because
+    // its name is not valid UTF-8 (no path could lead the program to it):
+    // photos (by their extension) and folders not searched, as a log shows
+    // them (CFolderWalker::ShownPath), a folder's with "/" at its end.
+    const QStringList& PassedOverPaths() const { return m_passedOver; }
 
     // Profile name and description: set by the caller before Save(2); after a
     // profile was loaded, those of its header (a built-in profile's NameId
@@ -108,7 +114,9 @@ public:
     // Adds the files of folder whose names match mask (wildcards, any letter
     // case) to the photo list, sorted by name, then those of its sub-folders
     // when recursive, depth first. Hidden entries and links to files are
-    // passed over; a folder reached twice (links) is searched once.
+    // passed over; a folder reached twice (links) is searched once. Photos
+    // and folders whose names are not valid UTF-8 are noted in
+    // PassedOverPaths().
     void SearchAllFiles(QString folder, QString mask, bool recursive);
 
 private:
@@ -128,6 +136,7 @@ private:
 
     CListImages* m_listImages = nullptr;
     QList<QString> m_refused;
+    QStringList m_passedOver;
     CUserProfile* m_profile = nullptr;
     CListFilters* m_listFilters = nullptr;
     CFiltersEnum* m_filters = nullptr;

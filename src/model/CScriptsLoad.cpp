@@ -226,6 +226,7 @@ void CScripts::Warn(const QString& text) const
 bool CScripts::Load()
 {
     m_refused.clear();
+    m_passedOver.clear();
     m_destPathRead = false;
 
     QDomDocument document;

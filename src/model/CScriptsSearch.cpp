@@ -5,6 +5,7 @@
 #include "Common.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -50,8 +51,17 @@ void CScripts::SearchAllFiles(QString folder, QString mask, bool recursive)
     options.recursive = recursive;
     options.includeFileLinks = false;
     options.maxDepth = MaxSearchDepth;
-    CFolderWalker::Walk(folder, options, [this](const QString&, const QStringList& files) {
+    const auto add = [this](const QString&, const QStringList& files) {
         for (const QString& path : files)
             m_listImages->AddImage(path, m_refused);
-    });
+    };
+    // What the photo list would have taken: a folder to search, a photo.
+    const auto passOver = [this](const QString& in, const QByteArray& name, bool isFolder) {
+        if (!isFolder && !m_listImages->HasReadableExtension(QFile::decodeName(name)))
+            return;
+        const QString shown = CFolderWalker::ShownPath(in, name) + (isFolder ? "/" : "");
+        if (!m_passedOver.contains(shown))
+            m_passedOver.append(shown);
+    };
+    CFolderWalker::Walk(folder, options, add, passOver);
 }

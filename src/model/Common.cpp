@@ -174,6 +174,62 @@ QString EscapeForLog(const QString& text)
     return result;
 }
 
+namespace {
+// Length of the valid UTF-8 sequence that starts at `p`, of which `left`
+// bytes are there: 0 when none does (a stray continuation byte, a cut
+// sequence, an overlong form, a surrogate, a code point above U+10FFFF).
+int Utf8SequenceLength(const uchar* p, qsizetype left)
+{
+    const uchar lead = p[0];
+    if (lead < 0x80)
+        return 1;
+    int length = 0;
+    uchar low = 0x80; // the range of the second byte
+    uchar high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (left < length || p[1] < low || p[1] > high)
+        return 0;
+    for (int i = 2; i < length; ++i) {
+        if (p[i] < 0x80 || p[i] > 0xBF)
+            return 0;
+    }
+    return length;
+}
+} // namespace
+
+QString EscapeBytesForLog(const QByteArray& bytes)
+{
+    const auto* data = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    QString result;
+    qsizetype runStart = 0; // start of the valid text not yet added
+    qsizetype i = 0;
+    while (i < size) {
+        const int length = Utf8SequenceLength(data + i, size - i);
+        if (length > 0) {
+            i += length;
+            continue;
+        }
+        result += EscapeForLog(QString::fromUtf8(bytes.constData() + runStart, i - runStart));
+        result += QString::asprintf("\\x%02X", unsigned(data[i]));
+        runStart = ++i;
+    }
+    result += EscapeForLog(QString::fromUtf8(bytes.constData() + runStart, size - runStart));
+    return result;
+}
+
 int GenerateRandomNumber(int low, int high)
 {
     if (high < low)

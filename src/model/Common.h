@@ -31,6 +31,10 @@ bool IsUnsafeTextCharacter(QChar c);
 // Text for one line of a log: "\" becomes "\\", CR, LF and tab become "\r", "\n",
 // "\t", and every other unsafe character "\xHH" or "\uHHHH".
 QString EscapeForLog(const QString& text);
+// Bytes (a file name as the file system holds it) for one line of a log:
+// valid UTF-8 as EscapeForLog shows it, every byte that is not part of a
+// valid UTF-8 sequence as "\xHH".
+QString EscapeBytesForLog(const QByteArray& bytes);
 
 int GenerateRandomNumber(int low, int high);
 bool StringCompareAscending(QString& a, QString& b);

@@ -32,11 +32,12 @@
 #include <algorithm>
 #include <cmath>
 
-CProcessController::CProcessController(QWidget* parent)
+CProcessController::CProcessController(QWidget* parent, QStringList passedOver)
     : QDialog(parent),
       images(CListImages::GetInstance()),
       filters(CListFilters::GetInstance()),
-      profile(CUserProfile::GetInstance())
+      profile(CUserProfile::GetInstance()),
+      passedOver(std::move(passedOver))
 {
     destination = COutputPaths::EffectiveDestination(profile->Destination);
     deliveryFinished = destination != COutputPaths::DestServer;
@@ -220,6 +221,12 @@ void CProcessController::StartThreads()
         UpdateLog(" - " + tr("Unknown destination %1: the photos are saved to the folder.")
                               .arg(profile->Destination),
                   0);
+
+    // Paths that arrive already escaped: their bad bytes show as "\xHH".
+    for (const QString& path : std::as_const(passedOver)) {
+        UpdateLog(" - " + tr("Warning: the name is not valid UTF-8, left out:") + " " + path, 0);
+        ++warningCount;
+    }
 
     const bool customProfile =
         COutputFormat::ForName(profile->OutputFormat, *profile, CFormatsEnum::GetInstance()).checkCustomProfile;

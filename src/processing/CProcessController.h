@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <vector>
@@ -33,7 +34,10 @@ class CProcessController : public QDialog
 {
     Q_OBJECT
 public:
-    explicit CProcessController(QWidget* parent = nullptr);
+    // `passedOver`: what the gathering of the photos had to leave out
+    // because its name is not valid UTF-8, as a log shows it
+    // (CScripts::PassedOverPaths); each gets a warning line in the run's log.
+    explicit CProcessController(QWidget* parent = nullptr, QStringList passedOver = {});
     ~CProcessController() override;
 
     static constexpr int MaxThreads = 32;
@@ -174,6 +178,7 @@ private:
     int destination = 1;
     bool runWorkersSet = false; // the run's share of the cores is set
     QString runFolder;          // the run's own temporary folder ("" when it has none)
+    QStringList passedOver;     // names left out when the photos were gathered
 
     // Delivery: the server upload runs on its own thread; the e-mail
     // hand-off uses the dialog's own upload object on the GUI thread.

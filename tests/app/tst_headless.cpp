@@ -9,6 +9,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QScopeGuard>
+
+#include <cstdio>
+
+#include <unistd.h>
 
 using namespace AppTestKit;
 
@@ -254,6 +259,60 @@ private slots:
         QVERIFY(log.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(log.readAll());
         QVERIFY2(text.contains(logLine + photo + "\r\n"), qPrintable(text));
+    }
+
+    // A photo whose name is not valid UTF-8 cannot be opened by name: a
+    // search leaves it out, but never without a word. A run that starts
+    // warns of it in its log and counts the warning; one that does not start
+    // names it on standard error.
+    void searchNamesPhotoItCannotOpen_data()
+    {
+        QTest::addColumn<bool>("withGoodPhoto");
+        QTest::addColumn<int>("status");
+        QTest::newRow("beside a good photo") << true << 0;
+        QTest::newRow("alone in the folder") << false << 3;
+    }
+
+    void searchNamesPhotoItCannotOpen()
+    {
+        QFETCH(bool, withGoodPhoto);
+        QFETCH(int, status);
+        const QString root = TestEnv::NewFolder("oddname");
+        QDir().mkpath(root + "/in");
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QVERIFY(image.save(root + "/in/good.jpg"));
+        const QByteArray odd = QFile::encodeName(root) + "/in/\xFF.jpg";
+        // Qt's own removal of the sandbox cannot see such a name either.
+        const auto removeOdd = qScopeGuard([&odd] { unlink(odd.constData()); });
+        if (withGoodPhoto)
+            QVERIFY(QFile::copy(root + "/in/good.jpg", root + "/in/copy.jpg"));
+        QVERIFY(std::rename(QFile::encodeName(root + (withGoodPhoto ? "/in/copy.jpg" : "/in/good.jpg")).constData(),
+                            odd.constData()) == 0);
+        ScriptSetup setup;
+        setup.searches = {"in/*.jpg"};
+        setup.destPath = root + "/out";
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
+        QVERIFY2(run.finished, "the run did not end by itself");
+        QVERIFY2(run.exitCode == status, qPrintable(QString("exit %1: %2").arg(run.exitCode).arg(run.err)));
+        const QString shown = root + "/in/\\xFF.jpg";
+        if (!withGoodPhoto) {
+            QVERIFY2((run.err + "\n").contains("glimmerbox: warning: the name is not valid UTF-8, left out: " +
+                                               shown + "\n"),
+                     qPrintable(run.err));
+            return;
+        }
+        QVERIFY2(run.out.contains("glimmerbox: 1 photo(s), 1 file(s) written, 0 error(s), 1 warning(s)\n"),
+                 qPrintable(run.out));
+        QCOMPARE(FilesIn(root + "/out"), QStringList{"good.jpg"});
+        QFile log(run.home + "/Documents/Glimmerbox/Glimmerbox.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains(" - Warning: the name is not valid UTF-8, left out: " + shown + "\r\n"),
+                 qPrintable(text));
+        QVERIFY2(text.contains("Process completed without errors, with 1 warning(s)."), qPrintable(text));
     }
 
     // Jobs that load but cannot run, or run with failures: distinct statuses,

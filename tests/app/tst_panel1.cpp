@@ -30,12 +30,16 @@
 #include <QMutexLocker>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTimer>
 
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
+
+#include <unistd.h>
 
 namespace {
 void WriteJpeg(const QString& path, QColor colour = Qt::darkCyan)
@@ -225,6 +229,23 @@ private slots:
         });
         panel->SearchAndAdd();
         QCOMPARE(PhotoNames(), QStringList{"a.jpg"});
+    }
+
+    // A dropped folder holding a photo whose name is not valid UTF-8: the
+    // photo cannot be opened by name, so it is not added, and the person is
+    // told which one, its bad byte shown as "\xFF".
+    void droppedFolderNamesPhotoItCannotOpen()
+    {
+        WriteJpeg(root + "/good.jpg");
+        const QByteArray odd = QFile::encodeName(root) + "/\xFF.jpg";
+        // Qt's own removal of the sandbox cannot see such a name either.
+        const auto removeOdd = qScopeGuard([&odd] { unlink(odd.constData()); });
+        QVERIFY(QFile::copy(root + "/good.jpg", root + "/copy.jpg"));
+        QVERIFY(std::rename(QFile::encodeName(root + "/copy.jpg").constData(), odd.constData()) == 0);
+        panel->ListThumbDragDropFiles({root});
+        QCOMPARE(PhotoNames(), QStringList{"good.jpg"});
+        QCOMPARE(warnings.size(), 1);
+        QVERIFY2(warnings.constFirst().endsWith(":\n\n" + root + "/\\xFF.jpg"), qPrintable(warnings.constFirst()));
     }
 
     void removingPhotos()
