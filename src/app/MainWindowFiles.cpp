@@ -162,6 +162,9 @@ bool MainWindow::ReadJobFile(CScripts& scripts, const QString& path, const QStri
         return false;
     }
     userProfile->detailsSortColumn = -1;
+    // Only the job just loaded: an earlier script's left-out names are not
+    // this job's.
+    scriptPassedOver = scripts.PassedOverPaths();
     ResolveRelativeDestination(userProfile, scripts, path);
     panel2->ClearFilterList();
     RefreshPanels();
@@ -193,7 +196,6 @@ bool MainWindow::LoadScript(QString path)
                                                    : tr("Could not load script.");
     if (!ReadJobFile(scripts, path, failure))
         return false;
-    scriptPassedOver = scripts.PassedOverPaths();
     scriptName = BaseName(path);
     SetAppTitleExt(scriptName);
     currentFile = path;
