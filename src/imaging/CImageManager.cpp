@@ -98,6 +98,7 @@ void CImageManager::ResetReadState()
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     shrunkFrom = QSize();
     shrunkTo = QSize();
@@ -157,6 +158,7 @@ bool CImageManager::Read(QString path)
     multipage = false;
     sourcePath = path;
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     shrunkFrom = QSize();
     shrunkTo = QSize();
@@ -294,6 +296,10 @@ void CImageManager::ReadPng(const QString& path)
     if (!result.damage.isEmpty()) {
         readDamage = result.damage;
         SystemLogWrite("ReadMagick", "Warning: " + result.damage);
+    }
+    if (!result.dropped.isEmpty()) {
+        readDropped = result.dropped;
+        SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + result.dropped);
     }
 }
 

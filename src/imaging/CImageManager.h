@@ -137,6 +137,12 @@ public:
     // otherwise. Remarks that healthy files raise (unknown tags, EXIF
     // oddities) leave it empty.
     QString readDamage;
+    // What the last read left out of the photo because it was damaged,
+    // while the pixels read whole: chunks of a PNG (an ICC profile, EXIF,
+    // text ...). Named for the run log ("ICC profile", "EXIF, text"); empty
+    // when nothing was left out. The source is then the only copy of what
+    // was left out.
+    QString readDropped;
     // Why the last read failed, when it was refused before decoding (a photo
     // larger than one photo may be, CMagickRuntime::CheckFrameSizes); "" otherwise.
     QString readError;

@@ -37,6 +37,7 @@ bool CImageManager::ReadMultipage(QString path)
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     readSizeHint = QSize();
     shrunkFrom = QSize();
