@@ -276,6 +276,7 @@ bool CImageManager::ReadMagick(QString path)
     const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); })
         && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }))
         && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); })
+        && RunStep("ReadMagick", [&] { DropUnusableProfile(image); })
         && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); })
         && (!sourceWasCMYK || ConvertCMYKToSRGB());
     if (!ok || Aborted()) {
@@ -301,6 +302,20 @@ void CImageManager::ReadPng(const QString& path)
         readDropped = result.dropped;
         SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + result.dropped);
     }
+}
+
+void CImageManager::DropUnusableProfile(Magick::Image& target)
+{
+    const Magick::Blob icc = MagickCompat::StoredProfile(target, "icc");
+    if (icc.length() == 0 || CICCProfiles::IsUsable(icc))
+        return;
+    // Kept, it would fail the conversion to sRGB of a CMYK photo, every
+    // conversion to an output profile, and the next read of the output.
+    target.profile("icc", Magick::Blob());
+    const QString what = QStringLiteral("ICC profile");
+    if (!readDropped.split(QStringLiteral(", ")).contains(what))
+        readDropped = readDropped.isEmpty() ? what : readDropped + ", " + what;
+    SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + what);
 }
 
 void CImageManager::NoteShrunkRead()
