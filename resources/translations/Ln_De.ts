@@ -2008,6 +2008,14 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Warnung: Die Quelle konnte nicht gelöscht werden (%1):</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Warnung: beschädigte Metadaten weggelassen (%1), Quelle behalten:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Warnung: beschädigte Metadaten weggelassen (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2008,6 +2008,14 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Advertencia: no se pudo eliminar el origen (%1):</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Advertencia: metadatos dañados omitidos (%1), se conserva el original:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Advertencia: metadatos dañados omitidos (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

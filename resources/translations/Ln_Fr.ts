@@ -2008,6 +2008,14 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Avertissement : la source n&apos;a pas pu être supprimée (%1) :</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Attention&#xa0;: métadonnées endommagées omises (%1), source conservée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Attention&#xa0;: métadonnées endommagées omises (%1)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>
@@ -2192,7 +2200,7 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
     </message>
     <message>
         <source>The user name or the password holds a line break, which the FTP server would take for a command of its own: nothing was sent.</source>
-        <translation>Le nom d'utilisateur ou le mot de passe contient un saut de ligne, que le serveur FTP prendrait pour une commande à part : rien n'a été envoyé.</translation>
+        <translation>Le nom d&apos;utilisateur ou le mot de passe contient un saut de ligne, que le serveur FTP prendrait pour une commande à part : rien n&apos;a été envoyé.</translation>
     </message>
 </context>
 <context>

@@ -2008,6 +2008,14 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>Avviso: impossibile eliminare l&apos;origine (%1):</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Attenzione: metadati danneggiati omessi (%1), originale conservato:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Attenzione: metadati danneggiati omessi (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2008,6 +2008,14 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>Warning: the source could not be deleted (%1):</source>
         <translation>警告: 元の写真を削除できませんでした (%1):</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>警告: 破損したメタデータを除外しました (%1)。元の写真は残しました:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>警告: 破損したメタデータを除外しました (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>
