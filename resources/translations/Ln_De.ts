@@ -2028,6 +2028,14 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <source>the temporary folder %1 could not be made</source>
         <translation>der temporäre Ordner %1 konnte nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Warnung: beschädigte Metadaten weggelassen (%1), Quelle behalten:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Warnung: beschädigte Metadaten weggelassen (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2028,6 +2028,14 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <source>the temporary folder %1 could not be made</source>
         <translation>no se pudo crear la carpeta temporal %1</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Advertencia: metadatos dañados omitidos (%1), se conserva el original:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Advertencia: metadatos dañados omitidos (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2028,6 +2028,14 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <source>the temporary folder %1 could not be made</source>
         <translation>le dossier temporaire %1 n&apos;a pas pu être créé</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Attention&#xa0;: métadonnées endommagées omises (%1), source conservée&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Attention&#xa0;: métadonnées endommagées omises (%1)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2028,6 +2028,14 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <source>the temporary folder %1 could not be made</source>
         <translation>impossibile creare la cartella temporanea %1</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>Attenzione: metadati danneggiati omessi (%1), originale conservato:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>Attenzione: metadati danneggiati omessi (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

@@ -2028,6 +2028,14 @@ In case there are no filters selected the photos will actually be moved very fas
         <source>the temporary folder %1 could not be made</source>
         <translation>一時フォルダー %1 を作成できませんでした</translation>
     </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1), source kept:</source>
+        <translation>警告: 破損したメタデータを除外しました (%1)。元の写真は残しました:</translation>
+    </message>
+    <message>
+        <source>Warning: damaged metadata left out (%1):</source>
+        <translation>警告: 破損したメタデータを除外しました (%1):</translation>
+    </message>
 </context>
 <context>
     <name>CSettings</name>

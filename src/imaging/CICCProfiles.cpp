@@ -64,6 +64,32 @@ QString CICCProfiles::CMYKPath()
     return GetResourcesFolder() + "/RSWOP.ICM";
 }
 
+bool CICCProfiles::IsUsable(const Magick::Blob& profile)
+{
+    if (profile.length() == 0)
+        return false;
+    // The library opens a profile with its colour engine when it is attached
+    // to an image without one, and refuses one that it cannot open; the
+    // colour space is not compared, and no pixel is converted.
+    Magick::Image probe;
+    try {
+        probe = MagickCompat::UnfilledImage(1, 1, false, 8);
+    } catch (const std::exception&) {
+        return true; // no image to tell by: the profile stays
+    }
+    try {
+        probe.profile("icc", profile);
+        return true;
+    } catch (const Magick::Warning& warning) {
+        // Opened, with a remark of the colour engine's.
+        SystemLogWrite("CICCProfiles::IsUsable", QString::fromUtf8(warning.what()));
+        return true;
+    } catch (const Magick::Exception& error) {
+        SystemLogWrite("CICCProfiles::IsUsable", QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
 QString CICCProfiles::CustomPath() const
 {
     // Looked up at each use: the holder outlives the profile, which the main

@@ -26,6 +26,12 @@ public:
     static QString SRGBPath();
     static QString CMYKPath();
 
+    // Whether the colour engine can open the profile, so that an image can
+    // be converted from or to it. A damaged profile embedded in a photo
+    // (one cut short, or bytes that are no profile) fails every conversion
+    // that starts from it.
+    static bool IsUsable(const Magick::Blob& profile);
+
     // Written only under the mutex, before the matching flag is set; read
     // without the lock after LoadIccProfile has returned.
     Magick::Blob srgbProfile;

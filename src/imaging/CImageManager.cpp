@@ -98,6 +98,7 @@ void CImageManager::ResetReadState()
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     shrunkFrom = QSize();
     shrunkTo = QSize();
@@ -157,6 +158,7 @@ bool CImageManager::Read(QString path)
     multipage = false;
     sourcePath = path;
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     shrunkFrom = QSize();
     shrunkTo = QSize();
@@ -274,6 +276,7 @@ bool CImageManager::ReadMagick(QString path)
     const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); })
         && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }))
         && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); })
+        && RunStep("ReadMagick", [&] { DropUnusableProfile(image); })
         && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); })
         && (!sourceWasCMYK || ConvertCMYKToSRGB());
     if (!ok || Aborted()) {
@@ -295,6 +298,24 @@ void CImageManager::ReadPng(const QString& path)
         readDamage = result.damage;
         SystemLogWrite("ReadMagick", "Warning: " + result.damage);
     }
+    if (!result.dropped.isEmpty()) {
+        readDropped = result.dropped;
+        SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + result.dropped);
+    }
+}
+
+void CImageManager::DropUnusableProfile(Magick::Image& target)
+{
+    const Magick::Blob icc = MagickCompat::StoredProfile(target, "icc");
+    if (icc.length() == 0 || CICCProfiles::IsUsable(icc))
+        return;
+    // Kept, it would fail the conversion to sRGB of a CMYK photo, every
+    // conversion to an output profile, and the next read of the output.
+    target.profile("icc", Magick::Blob());
+    const QString what = QStringLiteral("ICC profile");
+    if (!readDropped.split(QStringLiteral(", ")).contains(what))
+        readDropped = readDropped.isEmpty() ? what : readDropped + ", " + what;
+    SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + what);
 }
 
 void CImageManager::NoteShrunkRead()

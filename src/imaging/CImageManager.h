@@ -141,6 +141,12 @@ public:
     // otherwise. Remarks that healthy files raise (unknown tags, EXIF
     // oddities) leave it empty.
     QString readDamage;
+    // What the last read left out of the photo because it was damaged,
+    // while the pixels read whole: chunks of a PNG (an ICC profile, EXIF,
+    // text ...), an ICC profile that no conversion can start from. Named
+    // for the run log ("ICC profile", "EXIF, text"); empty when nothing was
+    // left out. The source is then the only copy of what was left out.
+    QString readDropped;
     // Why the last read failed, when it was refused before decoding (a photo
     // larger than one photo may be, CMagickRuntime::CheckFrameSizes); "" otherwise.
     QString readError;
@@ -172,6 +178,9 @@ private:
     // Reads a PNG file into the image (throws when nothing could be read;
     // notes damage in readDamage).
     void ReadPng(const QString& path);
+    // Takes an ICC profile that the colour engine cannot open off target,
+    // and notes it in readDropped.
+    void DropUnusableProfile(Magick::Image& target);
     void InstallProgressMonitor(Magick::Image& target);
     bool Aborted() const;
     bool ConvertCMYKToSRGB();

@@ -37,6 +37,7 @@ bool CImageManager::ReadMultipage(QString path)
     sourceWasCMYK = false;
     embeddedProfile = Magick::Blob();
     readDamage.clear();
+    readDropped.clear();
     readError.clear();
     readSizeHint = QSize();
     shrunkFrom = QSize();
@@ -92,6 +93,10 @@ bool CImageManager::TakeStateOfPages()
     const bool flattened = profile && profile->multipageWrite == Flatten;
     Magick::Image kept = image;
     try {
+        for (Magick::Image& page : pages)
+            DropUnusableProfile(page);
+        if (flattened)
+            DropUnusableProfile(kept);
         image = flattened ? kept : pages.first();
         ReadProperties(FromMagick, nullptr);
         sourceWasCMYK = MagickCompat::IsCMYK(image);

@@ -1,11 +1,13 @@
 #include "CPngCodec.h"
 
 #include "CMagickRuntime.h"
+#include "CPngChunkTally.h"
 #include "MagickCompat.h"
 
 #include <spng.h>
 
 #include <QFile>
+#include <QStringList>
 
 #include <algorithm>
 #include <cerrno>
@@ -86,14 +88,38 @@ std::string DecodeRawProfile(const char* text, size_t length)
     return bytes;
 }
 
-void SetProfile(Magick::Image& image, const std::string& name, const std::string& bytes)
+// What a profile of this name holds, as the run log names it when the
+// profile is left out.
+QString ProfileDescription(const std::string& name)
+{
+    if (name == "icc")
+        return QStringLiteral("ICC profile");
+    if (name == "exif" || name == "xmp" || name == "iptc")
+        return QString::fromStdString(name).toUpper();
+    return QString::fromStdString(name) + QStringLiteral(" profile");
+}
+
+// Attaches a profile. One the library refuses (an ICC profile that its
+// colour engine cannot open) is left out and named in `dropped`: the pixels
+// do not depend on it.
+void SetProfile(Magick::Image& image, const std::string& name, const std::string& bytes, QStringList& dropped)
 {
     if (bytes.empty())
         return;
-    image.profile(name, Magick::Blob(bytes.data(), bytes.size()));
+    try {
+        image.profile(name, Magick::Blob(bytes.data(), bytes.size()));
+        return;
+    } catch (const Magick::Exception&) {
+        dropped.append(ProfileDescription(name));
+    }
+    try {
+        image.profile(name, Magick::Blob());
+    } catch (const Magick::Exception&) {
+        // Nothing was attached.
+    }
 }
 
-void ReadText(spng_ctx* context, Magick::Image& image)
+void ReadText(spng_ctx* context, Magick::Image& image, QStringList& dropped)
 {
     uint32_t count = 0;
     if (spng_get_text(context, nullptr, &count) != 0 || count == 0)
@@ -113,11 +139,11 @@ void ReadText(spng_ctx* context, Magick::Image& image)
             if (name == "icm")
                 name = "icc";
             if (!name.empty())
-                SetProfile(image, name, DecodeRawProfile(value.data(), value.size()));
+                SetProfile(image, name, DecodeRawProfile(value.data(), value.size()), dropped);
             continue;
         }
         if (key == "XML:com.adobe.xmp") {
-            SetProfile(image, "xmp", value);
+            SetProfile(image, "xmp", value, dropped);
             continue;
         }
         if (!key.empty())
@@ -125,12 +151,12 @@ void ReadText(spng_ctx* context, Magick::Image& image)
     }
 }
 
-void ReadColourChunks(spng_ctx* context, Magick::Image& image, bool grey)
+void ReadColourChunks(spng_ctx* context, Magick::Image& image, bool grey, QStringList& dropped)
 {
     spng_iccp iccp {};
     const bool hasIcc = spng_get_iccp(context, &iccp) == 0 && iccp.profile && iccp.profile_len > 0;
     if (hasIcc) {
-        image.profile("icc", Magick::Blob(iccp.profile, iccp.profile_len));
+        SetProfile(image, "icc", std::string(iccp.profile, iccp.profile_len), dropped);
         // The profile's description, maker and model as properties, as
         // ImageMagick's readers leave them.
         image.attribute("icc:description");
@@ -163,7 +189,7 @@ void ReadColourChunks(spng_ctx* context, Magick::Image& image, bool grey)
     }
 }
 
-void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& header)
+void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& header, QStringList& dropped)
 {
     spng_phys phys {};
     if (spng_get_phys(context, &phys) == 0) {
@@ -198,9 +224,9 @@ void ReadOtherChunks(spng_ctx* context, Magick::Image& image, const spng_ihdr& h
     if (spng_get_exif(context, &exif) == 0 && exif.data && exif.length > 0) {
         std::string bytes(kExifHeader, sizeof kExifHeader);
         bytes.append(exif.data, exif.length);
-        SetProfile(image, "exif", bytes);
+        SetProfile(image, "exif", bytes, dropped);
     }
-    ReadText(context, image);
+    ReadText(context, image, dropped);
 }
 
 // The orientation as ImageMagick's readers leave it: from the EXIF
@@ -326,8 +352,10 @@ int DecodeRows(spng_ctx* context, const spng_ihdr& header, const RowLayout& layo
     return 0;
 }
 
-// What the chunks say about the decoded image.
-void FinishImage(spng_ctx* context, const spng_ihdr& header, const RowLayout& layout, Magick::Image& built)
+// What the chunks say about the decoded image; what was left out of it goes
+// to `dropped`.
+void FinishImage(spng_ctx* context, const spng_ihdr& header, const RowLayout& layout, Magick::Image& built,
+                 QStringList& dropped)
 {
     const bool grey = header.color_type == SPNG_COLOR_TYPE_GRAYSCALE
         || header.color_type == SPNG_COLOR_TYPE_GRAYSCALE_ALPHA;
@@ -337,9 +365,44 @@ void FinishImage(spng_ctx* context, const spng_ihdr& header, const RowLayout& la
         MagickCompat::TagGrey(built);
     if (!layout.alpha)
         MagickCompat::SetAlpha(built, false);
-    ReadColourChunks(context, built, grey);
-    ReadOtherChunks(context, built, header);
+    ReadColourChunks(context, built, grey, dropped);
+    ReadOtherChunks(context, built, header, dropped);
     TakeOrientation(built);
+}
+
+// The ancillary chunks the reader takes over, what each holds as the run
+// log names it, and whether the decoder kept one.
+struct TakenChunk
+{
+    const char* type;
+    const char* what;
+    bool (*kept)(spng_ctx*);
+};
+
+const TakenChunk kTakenChunks[] = {
+    {"iCCP", "ICC profile", [](spng_ctx* c) { spng_iccp v {}; return spng_get_iccp(c, &v) == 0; }},
+    {"sRGB", "sRGB intent", [](spng_ctx* c) { uint8_t v = 0; return spng_get_srgb(c, &v) == 0; }},
+    {"gAMA", "gamma", [](spng_ctx* c) { double v = 0; return spng_get_gama(c, &v) == 0; }},
+    {"cHRM", "chromaticities", [](spng_ctx* c) { spng_chrm v {}; return spng_get_chrm(c, &v) == 0; }},
+    {"pHYs", "resolution", [](spng_ctx* c) { spng_phys v {}; return spng_get_phys(c, &v) == 0; }},
+    {"bKGD", "background colour", [](spng_ctx* c) { spng_bkgd v {}; return spng_get_bkgd(c, &v) == 0; }},
+    {"eXIf", "EXIF", [](spng_ctx* c) { spng_exif v {}; return spng_get_exif(c, &v) == 0; }},
+};
+
+// The chunks the file held that the decoder left out without a word: one
+// that is damaged (a wrong checksum, a profile that does not inflate, a
+// text without a valid keyword) is skipped as if it were not there.
+void NoteSkippedChunks(spng_ctx* context, const CPngChunkTally& chunks, QStringList& dropped)
+{
+    for (const TakenChunk& chunk : kTakenChunks) {
+        if (chunks.Count(chunk.type) > 0 && !chunk.kept(context))
+            dropped.append(QString::fromLatin1(chunk.what));
+    }
+    uint32_t texts = 0;
+    if (spng_get_text(context, nullptr, &texts) != 0)
+        texts = 0;
+    if (chunks.Count("tEXt") + chunks.Count("zTXt") + chunks.Count("iTXt") > int(texts))
+        dropped.append(QStringLiteral("text"));
 }
 
 struct FileCloser
@@ -347,13 +410,32 @@ struct FileCloser
     void operator()(FILE* file) const { std::fclose(file); }
 };
 
-// The bytes of a file, as the decoder asks for them.
-int ReadStream(spng_ctx*, void* user, void* destination, size_t length)
+// Where the decoder's bytes come from: a file, or bytes in memory. Every
+// byte handed over goes by the chunk tally.
+struct Source
 {
-    FILE* file = static_cast<FILE*>(user);
-    if (std::fread(destination, 1, length, file) == length)
-        return 0;
-    return std::ferror(file) ? SPNG_IO_ERROR : SPNG_IO_EOF;
+    FILE* file = nullptr;
+    const char* data = nullptr;
+    size_t left = 0;
+    CPngChunkTally chunks;
+};
+
+// The bytes of the source, as the decoder asks for them.
+int ReadSource(spng_ctx*, void* user, void* destination, size_t length)
+{
+    Source& source = *static_cast<Source*>(user);
+    if (source.file) {
+        if (std::fread(destination, 1, length, source.file) != length)
+            return std::ferror(source.file) ? SPNG_IO_ERROR : SPNG_IO_EOF;
+    } else {
+        if (length > source.left)
+            return SPNG_IO_EOF;
+        std::memcpy(destination, source.data, length);
+        source.data += length;
+        source.left -= length;
+    }
+    source.chunks.Feed(destination, length);
+    return 0;
 }
 
 spng_ctx* NewContext()
@@ -364,8 +446,8 @@ spng_ctx* NewContext()
     return context;
 }
 
-// Decodes the PNG the context reads from.
-CPngCodec::ReadResult DecodeFrom(spng_ctx* context, Magick::Image& image)
+// Decodes the PNG the context reads from `source`.
+CPngCodec::ReadResult DecodeFrom(spng_ctx* context, const Source& source, Magick::Image& image)
 {
     CPngCodec::ReadResult result;
     spng_ihdr header {};
@@ -390,7 +472,14 @@ CPngCodec::ReadResult DecodeFrom(spng_ctx* context, Magick::Image& image)
             result.error = Reason(code);
             return result;
         }
-        FinishImage(context, header, layout, built);
+        QStringList dropped;
+        FinishImage(context, header, layout, built, dropped);
+        // Of a file whose image data ends early, the chunks after it were
+        // never reached: the damage says it all.
+        if (result.damage.isEmpty())
+            NoteSkippedChunks(context, source.chunks, dropped);
+        dropped.removeDuplicates();
+        result.dropped = dropped.join(QStringLiteral(", "));
     } catch (const std::exception& error) {
         result.error = QString::fromUtf8(error.what());
         result.damage.clear();
@@ -464,12 +553,14 @@ CPngCodec::ReadResult CPngCodec::ReadFile(const QString& path, Magick::Image& im
         result.error = QStringLiteral("not a PNG file");
         return result;
     }
+    Source source;
+    source.file = file.get();
     const Context context(NewContext());
-    if (!context || spng_set_png_stream(context.get(), ReadStream, file.get()) != 0) {
+    if (!context || spng_set_png_stream(context.get(), ReadSource, &source) != 0) {
         result.error = QStringLiteral("out of memory");
         return result;
     }
-    result = DecodeFrom(context.get(), image);
+    result = DecodeFrom(context.get(), source, image);
     if (!result.ok && std::ferror(file.get()))
         result.error = QString::fromLocal8Bit(std::strerror(errno));
     // The file's name goes with the image, as with ImageMagick's readers.
@@ -485,10 +576,13 @@ CPngCodec::ReadResult CPngCodec::Decode(const char* data, size_t size, Magick::I
         result.error = QStringLiteral("not a PNG file");
         return result;
     }
+    Source source;
+    source.data = data;
+    source.left = size;
     const Context context(NewContext());
-    if (!context || spng_set_png_buffer(context.get(), data, size) != 0) {
+    if (!context || spng_set_png_stream(context.get(), ReadSource, &source) != 0) {
         result.error = QStringLiteral("out of memory");
         return result;
     }
-    return DecodeFrom(context.get(), image);
+    return DecodeFrom(context.get(), source, image);
 }

@@ -16,7 +16,9 @@
 // resolution and the text chunks as image properties; the orientation from
 // the EXIF or text chunks. A file whose image data is cut short or damaged
 // is read as far as it goes, the rest left black (transparent where the
-// image has alpha), and says so in `damage`.
+// image has alpha), and says so in `damage`. A damaged chunk beside the
+// pixels (a colour profile, EXIF, text) never stops the read: the image is
+// read without it, and `dropped` names it.
 //
 // Writing keeps what ImageMagick's writer puts in a PNG: 8-bit samples,
 // grey pixels as a grey PNG, alpha only where a pixel is not opaque, up to
@@ -41,6 +43,10 @@ public:
     {
         bool ok = false;
         QString damage; // why the pixels stop early; empty for a whole file
+        // What the file held beside the pixels and the image leaves out,
+        // since it was damaged ("ICC profile", "EXIF", "text" ..., joined by
+        // ", "); empty when nothing was left out.
+        QString dropped;
         QString error;  // why nothing could be read
     };
     static ReadResult Decode(const char* data, size_t size, Magick::Image& image);

@@ -389,6 +389,15 @@ void CProcessThread::ReadImage(bool& failed)
                                     : tr("Warning: damaged photo (%1):").arg(imageManager.readDamage);
         LogWarning(message, current.path, 32);
     }
+    if (!imageManager.readDropped.isEmpty()) {
+        // The pixels are whole; what was left out is in the source alone.
+        sourceDamaged = true;
+        const QString message =
+            profile->DeleteSource
+                ? tr("Warning: damaged metadata left out (%1), source kept:").arg(imageManager.readDropped)
+                : tr("Warning: damaged metadata left out (%1):").arg(imageManager.readDropped);
+        LogWarning(message, current.path, 32);
+    }
     CountOperation();
 }
 

@@ -255,8 +255,8 @@ private:
     QSize shrinkHint; // CShrinkOnLoad::ReadHint of the current photo
     bool outputWritten = false;
     bool filtersFailed = false;
-    // The source was read with damaged pixel data: it may be the only whole
-    // copy left, so it is never deleted.
+    // The source was read with damaged pixel data, or without damaged
+    // metadata: it may be the only whole copy left, so it is never deleted.
     bool sourceDamaged = false;
     // Job-wide facts taken when the thread starts.
     int jobPhotoCount = 0;

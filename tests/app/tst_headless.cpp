@@ -2,6 +2,7 @@
 // window, its outputs, log and exit status, and scripts that must not run.
 #include "AppTestKit.h"
 #include "Common.h"
+#include "PngChunks.h"
 #include "ServerFixtures.h"
 #include "TestEnv.h"
 
@@ -313,6 +314,50 @@ private slots:
         QVERIFY2(text.contains(" - Warning: the name is not valid UTF-8, left out: " + shown + "\r\n"),
                  qPrintable(text));
         QVERIFY2(text.contains("Process completed without errors, with 1 warning(s)."), qPrintable(text));
+    }
+
+    // A PNG whose colour profile is damaged is converted without it, with a
+    // warning that names it; Delete source keeps its source, the only copy
+    // of what was left out, and deletes the healthy photo's.
+    void damagedProfileIsLeftOut()
+    {
+        const QString root = TestEnv::NewFolder("damagedprofile");
+        QDir().mkpath(root + "/in");
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        const QString good = root + "/in/good.png";
+        QVERIFY(image.save(good));
+        QFile goodFile(good);
+        QVERIFY(goodFile.open(QIODevice::ReadOnly));
+        // A valid zlib stream of a few bytes: too short to be a profile.
+        const QByteArray profile = PngChunks::Chunk("iCCP", QByteArray("icc\0\0", 5) + PngChunks::Deflated("tiny"));
+        const QString damaged = root + "/in/profile.png";
+        QVERIFY(WriteFile(damaged, PngChunks::Insert(goodFile.readAll(), profile)));
+        ScriptSetup setup;
+        setup.photos = {good, damaged};
+        setup.destPath = root + "/out";
+        setup.deleteSource = true;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
+
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox");
+        QVERIFY(run.finished);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.out + run.err));
+        QVERIFY2(run.out.contains("glimmerbox: 2 photo(s), 2 file(s) written, 0 error(s), 1 warning(s)\n"),
+                 qPrintable(run.out));
+        QCOMPARE(FilesIn(root + "/out"), QStringList({"good.jpg", "profile.jpg"}));
+        const QImage written(root + "/out/profile.jpg");
+        QCOMPARE(written.size(), QSize(64, 48));
+        const QColor centre = written.pixelColor(32, 24);
+        QVERIFY2(qAbs(centre.green() - 128) < 12 && qAbs(centre.blue() - 128) < 12 && centre.red() < 12,
+                 qPrintable(centre.name()));
+        QVERIFY(QFile::exists(damaged));
+        QVERIFY(!QFile::exists(good));
+        QFile log(run.home + "/Documents/Glimmerbox/Glimmerbox.log");
+        QVERIFY(log.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(log.readAll());
+        QVERIFY2(text.contains(" - Warning: damaged metadata left out (ICC profile), source kept: " + damaged + "\r\n"),
+                 qPrintable(text));
+        QVERIFY2(!text.contains("Failed to load"), qPrintable(text));
     }
 
     // Jobs that load but cannot run, or run with failures: distinct statuses,

@@ -7,6 +7,7 @@
 #include "JpegFixtures.h"
 #include "MagickCompat.h"
 #include "PngBomb.h"
+#include "SOutputFormat.h"
 #include "TestEnv.h"
 #include "TestThreads.h"
 #include "TraceCapture.h"
@@ -61,6 +62,8 @@ private slots:
     void warningStillRunsEveryStep();
     void damagedPixelDataIsNamed_data();
     void damagedPixelDataIsNamed();
+    void damagedIccProfileIsLeftOut_data();
+    void damagedIccProfileIsLeftOut();
     void failedReads_data();
     void failedReads();
     void declaredSizeRefusedBeforeDecoding_data();
@@ -211,6 +214,65 @@ void TestImageReading::damagedPixelDataIsNamed()
     QVERIFY(JpegFixtures::WriteFile(path, JpegFixtures::EncodeJpeg(8, 8)));
     QVERIFY(manager.Read(path));
     QVERIFY(manager.readDamage.isEmpty());
+}
+
+void TestImageReading::damagedIccProfileIsLeftOut_data()
+{
+    QTest::addColumn<bool>("cmyk");
+    QTest::addColumn<QByteArray>("profile"); // the bytes of the APP2 profile
+    QTest::addColumn<bool>("dropped");
+    QFile srgb(CICCProfiles::SRGBPath());
+    QVERIFY(srgb.open(QIODevice::ReadOnly));
+    QByteArray noProfile;
+    for (int i = 0; i < 512; ++i)
+        noProfile.append(char(i * 7));
+    QTest::newRow("whole sRGB profile") << false << srgb.readAll() << false;
+    QTest::newRow("profile cut short") << false << QByteArray("tiny") << true;
+    QTest::newRow("bytes that are no profile") << false << noProfile << true;
+    QTest::newRow("CMYK photo, profile cut short") << true << QByteArray("tiny") << true;
+}
+
+// An embedded ICC profile that the colour engine cannot open is left out
+// and named: the photo reads (a CMYK one is brought to sRGB as one without a
+// profile is), shows as a preview, and converts to an output profile.
+void TestImageReading::damagedIccProfileIsLeftOut()
+{
+    QFETCH(bool, cmyk);
+    QFETCH(QByteArray, profile);
+    QFETCH(bool, dropped);
+    const QString plain = folder + "/icc-plain.jpg";
+    QVERIFY(cmyk ? MakeCmykJpeg(plain, 40, 30, "#dc1e1e", false) : MakeJpeg(plain, 40, 30, "#dc1e1e"));
+    QFile plainFile(plain);
+    QVERIFY(plainFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plainFile.readAll();
+    const QByteArray app2 = JpegFixtures::Segment(0xE2, QByteArray("ICC_PROFILE\0\x01\x01", 14) + profile);
+    const QString path = folder + "/icc-" + QString(QTest::currentDataTag()).replace(' ', '-') + ".jpg";
+    QVERIFY(JpegFixtures::WriteFile(path, bytes.left(2) + app2 + bytes.mid(2)));
+
+    CImageManager manager;
+    QVERIFY(manager.Read(path));
+    QVERIFY(manager.readDamage.isEmpty());
+    QCOMPARE(manager.readDropped, dropped ? QString("ICC profile") : QString());
+    // A CMYK photo then carries the sRGB profile it was converted to.
+    const Magick::Blob stored = MagickCompat::StoredProfile(manager.image, "icc");
+    QCOMPARE(QByteArray(static_cast<const char*>(stored.data()), qsizetype(stored.length())) == profile, !dropped);
+    QCOMPARE(manager.image.colorSpace(), MagickCore::sRGBColorspace);
+    const auto px = Rgba(manager.image, 20, 15);
+    QVERIFY2(px[0] > 170 && px[1] < 90 && px[2] < 90, qPrintable(QString("%1 %2 %3").arg(px[0]).arg(px[1]).arg(px[2])));
+
+    SOutputFormat toPress;
+    toPress.format = "JPG";
+    toPress.coder = "JPEG";
+    toPress.family = SOutputFormat::Jpeg;
+    toPress.colourProfile = SOutputFormat::CMYK;
+    QList<QString> written;
+    QVERIFY(manager.Write(folder + "/icc-press.jpg", toPress, written));
+    QCOMPARE(written.size(), 1);
+
+    CImageManager preview;
+    preview.preview = true;
+    QVERIFY(preview.Read(path));
+    QCOMPARE(preview.readDropped, manager.readDropped);
 }
 
 void TestImageReading::failedReads_data()

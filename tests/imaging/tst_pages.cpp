@@ -55,6 +55,7 @@ private slots:
     void multipageReadTakesPropertiesAndColourState_data();
     void multipageReadTakesPropertiesAndColourState();
     void warningsDoNotLosePages();
+    void damagedProfileLeavesPagesReadable();
     void failures();
 
 private:
@@ -314,6 +315,33 @@ void TestPages::warningsDoNotLosePages()
     QCOMPARE(manager.pages.size(), 2);
     QCOMPARE(Corner(manager.pages[0]), QString("255,0,0"));
     QCOMPARE(Corner(manager.pages[1]), QString("0,0,255"));
+}
+
+// CMYK pages whose ICC profile is cut short are brought to sRGB as pages
+// without a profile are; the profile is left out and named.
+void TestPages::damagedProfileLeavesPagesReadable()
+{
+    const QString plain = m_folder + "/cmyk-plain.jpg";
+    QVERIFY(MakeCmykJpeg(plain, 24, 16, "#dc1e1e", false));
+    QFile plainFile(plain);
+    QVERIFY(plainFile.open(QIODevice::ReadOnly));
+    const QByteArray bytes = plainFile.readAll();
+    const QString damaged = m_folder + "/cmyk-short-profile.jpg";
+    const QByteArray app2 = JpegFixtures::Segment(0xE2, QByteArray("ICC_PROFILE\0\x01\x01tiny", 18));
+    QVERIFY(JpegFixtures::WriteFile(damaged, bytes.left(2) + app2 + bytes.mid(2)));
+    // The library carries the profile over as it is.
+    const QString pages = m_folder + "/cmyk-short-profile.tif";
+    QVERIFY(RunTool("convert", {damaged, damaged, pages}));
+    QCOMPARE(Identify(pages, "%[colorspace]"), QString("CMYK"));
+
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(pages));
+    QCOMPARE(manager.readDropped, QString("ICC profile"));
+    QCOMPARE(manager.pages.size(), 2);
+    for (const Magick::Image& page : manager.pages) {
+        QVERIFY(page.colorSpace() != Magick::CMYKColorspace);
+        QVERIFY2(Corner(page).split(',').first().toInt() > 170, qPrintable(Corner(page)));
+    }
 }
 
 void TestPages::failures()

@@ -1,9 +1,11 @@
 #include "CFormatsEnum.h"
 #include "CImageManager.h"
+#include "CPngChunkTally.h"
 #include "CPngCodec.h"
 #include "CUserProfile.h"
 #include "ImagingTestKit.h"
 #include "MagickCompat.h"
+#include "PngChunks.h"
 #include "TestEnv.h"
 
 #include <QDirIterator>
@@ -31,6 +33,9 @@ private slots:
     void compressionFollowsQuality();
     void damagedFileReadsAsFarAsItGoes_data();
     void damagedFileReadsAsFarAsItGoes();
+    void damagedChunkIsLeftOut_data();
+    void damagedChunkIsLeftOut();
+    void chunkTallyTakesAnyPieces();
     void managerReadsAndWritesPngFromThreads();
     void autoRotatedPngIsNotTurnedAgain_data();
     void autoRotatedPngIsNotTurnedAgain();
@@ -145,6 +150,13 @@ QMap<QString, QString> FileProperties(const Magick::Image& image)
         map.insert(key, QString::fromStdString(value));
     }
     return map;
+}
+
+// The bytes of a string literal, inner zero bytes included.
+template<size_t N>
+QByteArray Literal(const char (&text)[N])
+{
+    return QByteArray(text, qsizetype(N - 1));
 }
 
 // A photo-like picture: gradients and a pattern, so rows differ.
@@ -423,6 +435,100 @@ void TestPngCodec::damagedFileReadsAsFarAsItGoes()
         top.crop(Magick::Geometry(400, 50, 0, 0));
         whole.crop(Magick::Geometry(400, 50, 0, 0));
         QVERIFY(Pixels16(top) == Pixels16(whole));
+    }
+}
+
+void TestPngCodec::damagedChunkIsLeftOut_data()
+{
+    using PngChunks::Chunk;
+    using PngChunks::Deflated;
+    QTest::addColumn<QByteArray>("before"); // chunks put in front of the image data
+    QTest::addColumn<QByteArray>("after");  // chunks put after it
+    QTest::addColumn<QString>("dropped");
+    const QByteArray srgb = ReadBytes(QString::fromLocal8Bit(qgetenv("GLIMMERBOX_RESOURCES")) + "/sRGB.icm");
+    QVERIFY(srgb.size() > 128);
+    const QByteArray shortProfile = Chunk("iCCP", Literal("icc\0\0") + Deflated("tiny"));
+    const QByteArray badKeyword = Chunk("tEXt", Literal(" Title\0Harbour"));
+    QTest::newRow("whole profile and text")
+        << Chunk("iCCP", Literal("icc\0\0") + Deflated(srgb)) + Chunk("tEXt", Literal("Title\0Harbour"))
+        << QByteArray() << QString();
+    QTest::newRow("profile too short to be one") << shortProfile << QByteArray() << "ICC profile";
+    QTest::newRow("profile that does not inflate")
+        << Chunk("iCCP", Literal("icc\0\0\x78\x9c not zlib")) << QByteArray() << "ICC profile";
+    QTest::newRow("profile with a wrong checksum")
+        << Chunk("iCCP", Literal("icc\0\0") + Deflated(srgb), true) << QByteArray() << "ICC profile";
+    QTest::newRow("profile in a raw profile text, too short")
+        << Chunk("tEXt", Literal("Raw profile type icc\0\nicc\n       4\n74696e79\n")) << QByteArray()
+        << "ICC profile";
+    QTest::newRow("EXIF without a byte order") << Chunk("eXIf", "no TIFF header") << QByteArray() << "EXIF";
+    QTest::newRow("text with a bad keyword") << badKeyword << QByteArray() << "text";
+    QTest::newRow("compressed text after the image data that does not inflate")
+        << QByteArray() << Chunk("zTXt", Literal("Comment\0\0\x78\x9c not zlib")) << "text";
+    QTest::newRow("gamma of zero") << Chunk("gAMA", QByteArray(4, '\0')) << QByteArray() << "gamma";
+    QTest::newRow("profile and text") << shortProfile + badKeyword << QByteArray() << "ICC profile, text";
+}
+
+// A damaged chunk beside the pixels never costs the photo: it is read
+// without the chunk, whole, and the chunk is named. Read from a file (a
+// photo of the run, a preview) or from memory (a thumbnail) alike, and
+// written, it gives a file that reads back whole.
+void TestPngCodec::damagedChunkIsLeftOut()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(QString, dropped);
+    const QString base = m_folder + "/chunks-base.png";
+    QVERIFY(Picture(64, 48).save(base));
+    const QByteArray bytes = PngChunks::Insert(ReadBytes(base), before, after);
+    const QString path = m_folder + "/chunks-" + QString(QTest::currentDataTag()).replace(' ', '-') + ".png";
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+
+    CImageManager manager;
+    QVERIFY(manager.Read(path));
+    QVERIFY(manager.readDamage.isEmpty());
+    QCOMPARE(manager.readDropped, dropped);
+    QCOMPARE(MagickCompat::StoredProfile(manager.image, "icc").length() > 0,
+             before.contains("iCCP") && !dropped.contains("ICC profile"));
+    Magick::Image whole;
+    whole.read(base.toStdString());
+    QVERIFY(Pixels16(manager.image) == Pixels16(whole));
+
+    Magick::Image fromMemory;
+    const CPngCodec::ReadResult result = CPngCodec::Decode(bytes.constData(), size_t(bytes.size()), fromMemory);
+    QVERIFY2(result.ok, qPrintable(result.error));
+    QCOMPARE(result.dropped, dropped);
+
+    const QString written = path + ".out.png";
+    QVERIFY(manager.Write(written));
+    CImageManager again;
+    QVERIFY(again.Read(written));
+    QVERIFY(again.readDropped.isEmpty());
+    QVERIFY(Pixels16(again.image) == Pixels16(whole));
+}
+
+// The chunks are counted however the bytes are cut into pieces, a header
+// split among them too.
+void TestPngCodec::chunkTallyTakesAnyPieces()
+{
+    const QString base = m_folder + "/tally.png";
+    QVERIFY(Picture(64, 48).save(base));
+    const QByteArray text = PngChunks::Chunk("tEXt", Literal("Title\0Harbour"));
+    const QByteArray png = PngChunks::Insert(ReadBytes(base), text + text, PngChunks::Chunk("zTXt", "x"));
+    int dataChunks = 0;
+    for (const Chunk& chunk : Chunks(png))
+        dataChunks += chunk.type == "IDAT" ? 1 : 0;
+    for (const int piece : {1, 3, 8, 13, 4096}) {
+        CPngChunkTally tally;
+        for (qsizetype at = 0; at < png.size(); at += piece)
+            tally.Feed(png.constData() + at, size_t(std::min<qsizetype>(piece, png.size() - at)));
+        QCOMPARE(tally.Count("IHDR"), 1);
+        QCOMPARE(tally.Count("tEXt"), 2);
+        QCOMPARE(tally.Count("IDAT"), dataChunks);
+        QCOMPARE(tally.Count("zTXt"), 1);
+        QCOMPARE(tally.Count("IEND"), 1);
+        QCOMPARE(tally.Count("iCCP"), 0);
     }
 }
 
