@@ -28,7 +28,6 @@ namespace {
 // Colour types whose profile is the custom one.
 constexpr int JpegTypeCustom = 3;
 constexpr int TiffTypeCustom = 5;
-constexpr int MaxFileSizeKB = 999999;
 
 void SelectIndex(QComboBox* combo, int index)
 {
@@ -191,7 +190,7 @@ void CFormatSettings::AddSizeCap()
     checkFixedSize->setObjectName("checkFixedSize");
     spinFileSize = new QSpinBox(this);
     spinFileSize->setObjectName("spinFileSize");
-    spinFileSize->setRange(1, MaxFileSizeKB);
+    spinFileSize->setRange(int(SFormatSettings::MinFileSizeKB), int(SFormatSettings::MaxFileSizeKB));
     spinFileSize->setSuffix(" KB");
     connect(checkFixedSize, &QCheckBox::toggled, spinFileSize, &QSpinBox::setEnabled);
     auto* row = new QHBoxLayout;
@@ -244,7 +243,8 @@ void CFormatSettings::Load()
         spinQuality->setValue(userProfile->Quality);
     if (checkFixedSize) {
         checkFixedSize->setChecked(userProfile->FixedSize);
-        spinFileSize->setValue(int(std::clamp<qint64>(userProfile->FileSize, 1, MaxFileSizeKB)));
+        spinFileSize->setValue(
+            int(std::clamp(userProfile->FileSize, SFormatSettings::MinFileSizeKB, SFormatSettings::MaxFileSizeKB)));
         spinFileSize->setEnabled(userProfile->FixedSize);
     }
     if (checkPNGComp)

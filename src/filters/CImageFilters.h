@@ -136,11 +136,11 @@ public:
 
     // Fills image from the one-entry cache (cached, cachedPath) or from the
     // file at path, then switches its alpha on and, with applyTransparency,
-    // lowers every alpha by trunc(transparency x 255 / 100). The cached image
-    // keeps the pixels as read. 1 on success, 0 when the file is missing or
-    // cannot be read.
+    // lowers every alpha by trunc(transparency x 255 / 100), the percentage
+    // taken in single precision. The cached image keeps the pixels as read.
+    // 1 on success, 0 when the file is missing or cannot be read.
     int LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
-                  bool applyTransparency, float transparency);
+                  bool applyTransparency, double transparency);
 
 private:
     // Returns false when the id is not part of any family.

@@ -8,11 +8,13 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 // The logo mark (1010) and the loading of mark images shared with the mask
 // (1020) and the text mark's texture.
 
 int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QString* cachedPath, QString path,
-                             bool applyTransparency, float transparency)
+                             bool applyTransparency, double transparency)
 {
     if (!cached || !image || !cachedPath)
         return 0;
@@ -45,8 +47,12 @@ int CImageFilters::LoadImage(Magick::Image* cached, Magick::Image* image, QStrin
     // photo of a run gets the same mark.
     image->modifyImage();
     MagickCompat::SetAlpha(*image, true);
-    if (applyTransparency)
-        MagickCompat::LowerAlpha8(*image, MarkGeometry::AlphaReduction(transparency));
+    if (applyTransparency) {
+        // Beyond +-1000 % every value removes all alpha or none; within, the
+        // single-precision percentage keeps the levels marks were made with.
+        const float percent = float(std::clamp(transparency, -1000.0, 1000.0));
+        MagickCompat::LowerAlpha8(*image, MarkGeometry::AlphaReduction(percent));
+    }
     return 1;
 }
 
@@ -61,7 +67,7 @@ bool CImageFilters::UpdateLogo(QImage& picture, QRect& where, SFilterRecord reco
     const double ratio = preview && devicePixelRatio > 1.0 ? devicePixelRatio : 1.0;
 
     Magick::Image logo;
-    if (!LoadImage(&m_logoImage, &logo, &m_logoPath, record.texts[0], true, float(p[8]))) {
+    if (!LoadImage(&m_logoImage, &logo, &m_logoPath, record.texts[0], true, p[8])) {
         SystemLogWrite("UpdateLogo", "- the logo file cannot be loaded: " + record.texts[0]);
         return false;
     }

@@ -95,7 +95,7 @@ bool CImageFilters::FilterCustomMask()
     const size_t width = m_target->columns();
     const size_t height = m_target->rows();
     const bool portrait = width < height;
-    const float transparency = float(P(1));
+    const double transparency = P(1);
 
     Magick::Image mask;
     if (P(0) != 1.0 && portrait) {

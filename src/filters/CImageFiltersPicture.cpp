@@ -135,7 +135,7 @@ QImage CImageFilters::ShadowImage(bool on, QImage* picture, QColor colour, int t
         return QImage();
 
     QPainter painter(&result);
-    painter.setOpacity(std::clamp(100 - transparency, 0, 100) / 100.0);
+    painter.setOpacity(MarkGeometry::OpacityFromTransparency(transparency));
     painter.drawImage(int(std::max<qint64>(dx, 0)), int(std::max<qint64>(dy, 0)), silhouette);
     painter.setOpacity(1.0);
     painter.drawImage(int(std::max<qint64>(-dx, 0)), int(std::max<qint64>(-dy, 0)), *picture);

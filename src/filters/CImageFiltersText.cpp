@@ -122,13 +122,13 @@ void CImageFilters::SetupTextColor(QPainter* painter, QColor colour, bool textur
         // The texture is loaded and cached like the logo; one that cannot be
         // read draws no fill.
         Magick::Image texture;
-        if (LoadImage(&m_textureImage, &texture, &m_texturePath, texturePath, false, 0.0f)) {
+        if (LoadImage(&m_textureImage, &texture, &m_texturePath, texturePath, false, 0.0)) {
             texture.type(MagickCompat::TrueColorAlphaType());
             painter->setBrush(QBrush(ConvertMagickToQtImage(texture)));
         } else {
             painter->setBrush(Qt::NoBrush);
         }
-        painter->setOpacity(std::clamp(100 - transparency, 0, 100) / 100.0);
+        painter->setOpacity(MarkGeometry::OpacityFromTransparency(transparency));
     } else {
         colour.setAlpha(MarkGeometry::AlphaFromTransparency(transparency));
         painter->setBrush(colour);

@@ -96,6 +96,12 @@ int AlphaFromTransparency(double percent)
     return 255 - AlphaReduction(percent);
 }
 
+double OpacityFromTransparency(int percent)
+{
+    // In 64 bits: the percentage may be any int a job file holds.
+    return double(std::clamp<qint64>(100 - qint64(percent), 0, 100)) / 100.0;
+}
+
 int BlurRadius(double value)
 {
     return Int(value * 18.0 / 11.0);

@@ -42,6 +42,9 @@ int AlphaFromTransparency(double percent);
 // Alpha levels removed for a transparency percentage: trunc(percent x 255 /
 // 100), within 0..255 (100 percent removes all 255).
 int AlphaReduction(double percent);
+// Painter opacity for a transparency percentage: (100 - percent) / 100,
+// within 0..1.
+double OpacityFromTransparency(int percent);
 // Blur radius of a blur setting: trunc(value x 18 / 11).
 int BlurRadius(double value);
 // The font's size in pixels for a size setting, at a fixed 72 dpi (one point

@@ -67,9 +67,43 @@ bool SaveBlob(const Magick::Blob& blob, const QString& path, const SPlacement& h
     return SaveBytes(static_cast<const char*>(blob.data()), static_cast<qint64>(blob.length()), path, how);
 }
 
+// The photo as ImageMagick's JPEG coder writes it under a size cap: at the
+// highest quality below the image's own whose file is at most capKb
+// kilobytes, or at the lowest quality when none is.
+Magick::Blob JpegUnderCap(Magick::Image& target, qint64 capKb)
+{
+    struct SExtent
+    {
+        Magick::Image& image;
+        ~SExtent() { image.defineSet("jpeg", "extent", false); }
+    } extent{target};
+    target.defineValue("jpeg", "extent", QString::asprintf("%lldkb", static_cast<long long>(capKb)).toStdString());
+    Magick::Blob blob;
+    try {
+        target.write(&blob);
+    } catch (const Magick::Warning& warning) {
+        // Raised once the coder has finished: the bytes are complete.
+        SystemLogWrite("WriteOne", QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
+    }
+    return blob;
+}
+
+// Replaces what the stream holds with the photo written under the cap.
+bool RewriteUnderCap(Magick::Image& target, FILE* stream, qint64 capKb)
+{
+    if (std::fflush(stream) != 0 || ::ftruncate(::fileno(stream), 0) != 0)
+        return false;
+    std::rewind(stream);
+    const Magick::Blob blob = JpegUnderCap(target, capKb);
+    return blob.length() > 0 && std::fwrite(blob.data(), 1, blob.length(), stream) == blob.length();
+}
+
 // A JPEG photo goes straight into its new file: its bytes are not gathered
-// in memory first and copied out again.
-bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacement& how)
+// in memory first and copied out again. Under a size cap (`cap` the format
+// that has one, else null) it is written at its own quality first, and
+// again under the cap only when that file is larger: a photo that meets the
+// cap keeps its quality.
+bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacement& how, const SOutputFormat* cap)
 {
     const auto fill = [&](int fd) {
         const int own = ::dup(fd);
@@ -89,6 +123,8 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
                 ok = MagickCompat::WriteToStream(target, "JPEG", stream, &message);
             else
                 ok = result == CJpegWriter::Result::Written;
+            if (ok && cap && std::fflush(stream) == 0 && std::ftell(stream) > cap->SizeCapBytes())
+                ok = RewriteUnderCap(target, stream, cap->sizeCapKb);
         } catch (const std::exception& error) {
             // Nothing may escape: the new file is to be removed.
             message = error.what();
@@ -108,7 +144,10 @@ bool WriteJpegToFile(Magick::Image& target, const QString& path, const SPlacemen
     return Placed(AtomicWrite::WriteWith(path, fill, how.flush, how.replace), how);
 }
 
-bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how)
+// Writes target with the coder; `cap`, when not null, is the format whose
+// size cap a JPEG is held to.
+bool WriteOne(Magick::Image& target, const QString& path, const std::string& coder, const SPlacement& how,
+              const SOutputFormat* cap = nullptr)
 {
     if (coder == "PNG") {
         // Not through ImageMagick's PNG coder, which writes one PNG at a
@@ -130,8 +169,8 @@ bool WriteOne(Magick::Image& target, const QString& path, const std::string& cod
         return false;
     }
     target.magick(coder);
-    if (coder == "JPEG" && target.defineValue("jpeg", "extent").empty())
-        return WriteJpegToFile(target, path, how);
+    if (coder == "JPEG")
+        return WriteJpegToFile(target, path, how, cap);
     Magick::Blob blob;
     try {
         target.write(&blob);
@@ -336,10 +375,7 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
         SetWriteOptions(image, format, format.quality);
         image.attribute("exif:Software", "Glimmerbox");
         image.interlaceType(Interlace(profile->Interlaced));
-        if (format.sizeCap)
-            image.defineValue("jpeg", "extent",
-                              QString::asprintf("%lldkb", static_cast<long long>(format.sizeCapKb)).toStdString());
-        if (!WriteOne(image, path, format.coder.toStdString(), how))
+        if (!WriteOne(image, path, format.coder.toStdString(), how, format.sizeCap ? &format : nullptr))
             return false;
     } catch (const std::exception& error) {
         NoteFailure(how, QString::fromLocal8Bit(error.what()));

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPair>
 
+#include <algorithm>
+
 namespace {
 
 bool IsJpeg(const QString& format)
@@ -131,7 +133,9 @@ SOutputFormat COutputFormat::ForName(const QString& extension, const SFormatSett
     decision.colourProfile = ColourProfileOf(decision.family, settings);
     decision.quality = decision.family == SOutputFormat::Png ? settings.PNGComp * 100 : settings.Quality;
     decision.sizeCap = settings.FixedSize && row == "JPG";
-    decision.sizeCapKb = settings.FileSize;
+    // Held to the range a job file is read with, whoever set it: the writer
+    // counts the cap in bytes.
+    decision.sizeCapKb = std::clamp(settings.FileSize, SFormatSettings::MinFileSizeKB, SFormatSettings::MaxFileSizeKB);
     decision.checkCustomProfile = (row == "JPG" && settings.JpegType == 3) ||
                                   (row == "TIF" && settings.TiffType == 5);
     return decision;

@@ -327,6 +327,14 @@ bool SetColourChunks(spng_ctx* context, const Magick::Image& image, const Layout
     return true;
 }
 
+// A density as the pHYs chunk holds it: truncated, 1 to 2^31 - 1 (the
+// format's limit for its numbers); 0 for any other, and then no chunk is
+// written (a resize record of a job file can ask for any density).
+uint32_t PhysUnits(double value)
+{
+    return value >= 1.0 && value <= 2147483647.0 ? uint32_t(value) : 0;
+}
+
 void SetResolution(spng_ctx* context, const Magick::Image& image)
 {
     const double x = MagickCompat::XResolution(image);
@@ -336,13 +344,13 @@ void SetResolution(spng_ctx* context, const Magick::Image& image)
     spng_phys phys {};
     switch (image.resolutionUnits()) {
     case Magick::PixelsPerInchResolution:
-        phys = {uint32_t((100.0 * x + 0.5) / 2.54), uint32_t((100.0 * y + 0.5) / 2.54), 1};
+        phys = {PhysUnits((100.0 * x + 0.5) / 2.54), PhysUnits((100.0 * y + 0.5) / 2.54), 1};
         break;
     case Magick::PixelsPerCentimeterResolution:
-        phys = {uint32_t(100.0 * x + 0.5), uint32_t(100.0 * y + 0.5), 1};
+        phys = {PhysUnits(100.0 * x + 0.5), PhysUnits(100.0 * y + 0.5), 1};
         break;
     default:
-        phys = {uint32_t(x + 0.5), uint32_t(y + 0.5), 0};
+        phys = {PhysUnits(x + 0.5), PhysUnits(y + 0.5), 0};
         break;
     }
     if (phys.ppu_x > 0 && phys.ppu_y > 0)

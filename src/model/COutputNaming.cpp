@@ -101,8 +101,10 @@ QString COutputNaming::Generate(CFilterFilename& filter, const SNamingSettings& 
     // The expander overwrites its own settings for the presets: they are
     // taken afresh for every name.
     filter.UseSettings(naming);
+    // The step comes from a job file: the product wraps, as the counter
+    // itself does, instead of overflowing.
     if (filter.continueNumbering)
-        filter.CounterStart = (qint64(filter.picturesDone) + 1) * filter.CountStep;
+        filter.CounterStart = qint64((quint64(filter.picturesDone) + 1) * quint64(filter.CountStep));
 
     filter.path = photo.record.path;
     filter.folder = photo.record.folder;

@@ -15,6 +15,7 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -82,7 +83,7 @@ void StoreProperty(CUserProfile& profile, const SJobProperty& property, const QS
                     value = ReadInt32(text);
                     break;
                 }
-                field = static_cast<T>(value);
+                field = static_cast<T>(std::clamp(value, property.low, property.high));
             }
         },
         property.field);

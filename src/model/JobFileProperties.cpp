@@ -44,11 +44,12 @@ const QList<SJobProperty> kOutput = {
     {"DeleteSource", &P::DeleteSource, R::Flag},
 };
 
-// PNGComp is an int that is read back as a flag.
+// PNGComp is an int that is read back as a flag. The size cap keeps the
+// range of the format options (the writer counts it in bytes).
 const QList<SJobProperty> kFormat = {
     {"OutputFormat", &P::OutputFormat, R::OutputFormat},
     {"Quality", &P::Quality, R::Int32},
-    {"FileSize", &P::FileSize, R::Int64},
+    {"FileSize", &P::FileSize, R::Int64, SFormatSettings::MinFileSizeKB, SFormatSettings::MaxFileSizeKB},
     {"FixedSize", &P::FixedSize, R::Flag},
     {"Interlaced", &P::Interlaced, R::Int32},
     {"PNGComp", &P::PNGComp, R::Flag},

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <limits>
 #include <variant>
 
 class CUserProfile;
@@ -22,12 +23,15 @@ using PropertyField = std::variant<int CUserProfile::*, qint64 CUserProfile::*,
                                    bool CUserProfile::*, QString CUserProfile::*>;
 
 // One property of a job file's properties block and the CUserProfile field
-// that it stores.
+// that it stores. A number read for it is brought into low..high: the range
+// the window offers, for the values whose arithmetic needs one.
 struct SJobProperty
 {
     const char* name;
     PropertyField field;
     EPropertyRead read;
+    qint64 low = std::numeric_limits<qint64>::min();
+    qint64 high = std::numeric_limits<qint64>::max();
 };
 
 // The properties of a class ("Script", "Rename", "Output", "Format",

@@ -9,6 +9,10 @@
 // the profile.
 struct SFormatSettings
 {
+    // The size caps the format options offer, in kilobytes.
+    static constexpr qint64 MinFileSizeKB = 1;
+    static constexpr qint64 MaxFileSizeKB = 999999;
+
     int Quality = 88;
     qint64 FileSize = 100; // size cap in kilobytes
     bool FixedSize = false;

@@ -360,6 +360,40 @@ private slots:
         QVERIFY(NonWhiteBox(blank).isEmpty());
     }
 
+    // A transparency far below 0 (job files hold any number; it is taken
+    // as the lowest int) is full opacity, as -1 is: the textured fill and
+    // the shadow draw as with transparency 0, and far above 100 nothing.
+    void transparencyBeyondTheIntRange_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<double>("transparency");
+        QTest::addColumn<double>("sameAs");
+        QTest::newRow("textured fill, far below 0") << 16 << -3e9 << 0.0;
+        QTest::newRow("textured fill, lowest int") << 16 << -2147483648.0 << 0.0;
+        QTest::newRow("textured fill, far above 100") << 16 << 3e9 << 100.0;
+        QTest::newRow("shadow, far below 0") << 28 << -3e9 << 0.0;
+        QTest::newRow("shadow, far above 100") << 28 << 3e9 << 100.0;
+    }
+
+    void transparencyBeyondTheIntRange()
+    {
+        QFETCH(int, index);
+        QFETCH(double, transparency);
+        QFETCH(double, sameAs);
+        SFilterRecord record = WithParams(TextRecord("HHH"), {{9, 40}, {15, 1}, {2, 20}, {3, 20}, {26, 1},
+                                                              {27, double(0xff0000)}, {29, 60}});
+        record.texts[2] = FilterTestKit::MakeFlatPng(m_folder, "blue.png", "#0000ff", 16, 16);
+        record.params[index] = sameAs;
+        Magick::Image expected = WhitePhoto(400, 200);
+        QVERIFY(Apply(expected, record));
+        record.params[index] = transparency;
+        Magick::Image photo = WhitePhoto(400, 200);
+        QVERIFY(Apply(photo, record));
+        QCOMPARE(FilterTestKit::MaxDifference8(photo, expected), 0);
+        if (sameAs == 0.0)
+            QVERIFY(!BoundingBox(photo, index == 16 ? IsBlue : IsRed).isEmpty());
+    }
+
     void shadowOffsets_data()
     {
         QTest::addColumn<int>("angle");

@@ -5,6 +5,8 @@
 #include "SFormatSettings.h"
 #include "TestEnv.h"
 
+#include <limits>
+
 namespace {
 const QString kKeep = "keep";
 
@@ -145,6 +147,30 @@ private slots:
         QCOMPARE(decision.quality, quality);
         QCOMPARE(decision.sizeCap, sizeCap);
         QCOMPARE(decision.checkCustomProfile, checkCustom);
+    }
+
+    // The cap in bytes is what the write compares file sizes with: whoever
+    // set the kilobytes, it keeps the range a job file is read with.
+    void sizeCapStaysInRange_data()
+    {
+        QTest::addColumn<qint64>("fileSize");
+        QTest::addColumn<qint64>("capKb");
+        QTest::newRow("in range") << qint64(250) << qint64(250);
+        QTest::newRow("bytes beyond int64") << qint64(9300000000000000) << qint64(999999);
+        QTest::newRow("int64 max") << std::numeric_limits<qint64>::max() << qint64(999999);
+        QTest::newRow("0") << qint64(0) << qint64(1);
+        QTest::newRow("int64 min") << std::numeric_limits<qint64>::min() << qint64(1);
+    }
+
+    void sizeCapStaysInRange()
+    {
+        QFETCH(qint64, fileSize);
+        QFETCH(qint64, capKb);
+        SFormatSettings settings = Settings("FixedSize=1");
+        settings.FileSize = fileSize;
+        const SOutputFormat decision = COutputFormat::ForName("jpg", settings, CFormatsEnum::GetInstance());
+        QCOMPARE(decision.sizeCapKb, capKb);
+        QCOMPARE(decision.SizeCapBytes(), capKb * 1000);
     }
 
     void formatOfPath_data()

@@ -31,6 +31,8 @@ private slots:
     void writesAsImageMagickDoes_data();
     void writesAsImageMagickDoes();
     void compressionFollowsQuality();
+    void densityBeyondTheChunkIsLeftOut_data();
+    void densityBeyondTheChunkIsLeftOut();
     void damagedFileReadsAsFarAsItGoes_data();
     void damagedFileReadsAsFarAsItGoes();
     void damagedChunkIsLeftOut_data();
@@ -387,6 +389,44 @@ void TestPngCodec::compressionFollowsQuality()
         QVERIFY2(ratio > 0.95 && ratio < 1.05,
                  qPrintable(QString("quality %1: %2 against %3").arg(quality).arg(ours.size()).arg(blob.length())));
     }
+}
+
+// The pHYs chunk holds pixels per metre (or per unit) up to 2^31 - 1; a
+// density beyond that (a resize record may set any) leaves the chunk out
+// rather than writing a number cut to 32 bits.
+void TestPngCodec::densityBeyondTheChunkIsLeftOut_data()
+{
+    QTest::addColumn<int>("units");
+    QTest::addColumn<double>("density");
+    QTest::addColumn<QByteArray>("phys"); // the chunk's data, empty for none
+    const auto chunk = [](quint32 perUnit, char unit) {
+        QByteArray data(9, '\0');
+        qToBigEndian(perUnit, data.data());
+        qToBigEndian(perUnit, data.data() + 4);
+        data[8] = unit;
+        return data;
+    };
+    QTest::newRow("300 dpi") << int(Magick::PixelsPerInchResolution) << 300.0 << chunk(11811, 1);
+    QTest::newRow("largest the chunk holds, dpi")
+        << int(Magick::PixelsPerInchResolution) << 54545454.0 << chunk(2147458819, 1);
+    QTest::newRow("int max dpi") << int(Magick::PixelsPerInchResolution) << 2147483647.0 << QByteArray();
+    QTest::newRow("per centimetre, beyond")
+        << int(Magick::PixelsPerCentimeterResolution) << 3e7 << QByteArray();
+    QTest::newRow("no unit, beyond 32 bits") << int(Magick::UndefinedResolution) << 5e9 << QByteArray();
+}
+
+void TestPngCodec::densityBeyondTheChunkIsLeftOut()
+{
+    QFETCH(int, units);
+    QFETCH(double, density);
+    QFETCH(QByteArray, phys);
+    Magick::Image image(Magick::Geometry(8, 6), MagickCompat::ColorRgba8(10, 20, 30));
+    image.depth(8);
+    image.resolutionUnits(Magick::ResolutionType(units));
+    MagickCompat::SetResolution(image, density, density);
+    QByteArray ours;
+    QVERIFY(CPngCodec::Encode(image, ours));
+    QCOMPARE(ChunkData(Chunks(ours), "pHYs"), phys);
 }
 
 void TestPngCodec::damagedFileReadsAsFarAsItGoes_data()

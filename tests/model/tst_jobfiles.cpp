@@ -117,7 +117,7 @@ void SetKnownJob()
     p->DeleteSource = false;
     p->OutputFormat = KeepFormat();
     p->Quality = 75;
-    p->FileSize = 5000000000LL;
+    p->FileSize = 999999;
     p->FixedSize = true;
     p->Interlaced = 1;
     p->PNGComp = 0;
@@ -678,6 +678,15 @@ void TestJobFiles::propertiesConvertTheirText_data()
     QTest::newRow("int, smallest") << format("Quality", "-2147483648") << "Quality" << "-2147483648";
     QTest::newRow("int64") << rename("CounterStart", "9000000000") << "CounterStart" << "9000000000";
     QTest::newRow("int64, too large") << rename("CounterStart", "9223372036854775808") << "CounterStart" << "0";
+    // The size cap keeps the range of the format options: 1 to 999999 KB.
+    QTest::newRow("size cap") << format("FileSize", "250") << "FileSize" << "250";
+    QTest::newRow("size cap, largest") << format("FileSize", "999999") << "FileSize" << "999999";
+    QTest::newRow("size cap, above") << format("FileSize", "5000000000") << "FileSize" << "999999";
+    QTest::newRow("size cap, bytes beyond int64") << format("FileSize", "9300000000000000") << "FileSize" << "999999";
+    QTest::newRow("size cap, int64 max") << format("FileSize", "9223372036854775807") << "FileSize" << "999999";
+    QTest::newRow("size cap, 0") << format("FileSize", "0") << "FileSize" << "1";
+    QTest::newRow("size cap, negative") << format("FileSize", "-9223372036854775808") << "FileSize" << "1";
+    QTest::newRow("size cap, word") << format("FileSize", "big") << "FileSize" << "1";
     QTest::newRow("flag 5") << rename("CounterReset", "5") << "CounterReset" << "1";
     QTest::newRow("flag, word") << rename("CounterReset", "yes") << "CounterReset" << "0";
     QTest::newRow("PNGComp is a flag") << format("PNGComp", "5") << "PNGComp" << "1";

@@ -9,6 +9,8 @@
 #include "SOutputSettings.h"
 #include "TestEnv.h"
 
+#include <limits>
+
 namespace {
 SImageRecord Photo(const QString& folder, const QString& baseName, const QString& extension)
 {
@@ -123,6 +125,39 @@ private slots:
         filter.picturesDone = 4;
         QCOMPARE(COutputNaming::Generate(filter, naming, output, format, nullptr, photo, 2, false),
                  QString("25.jpg"));
+    }
+
+    // A monitoring run continues after the pictures done times the step;
+    // both come from job files, and the product wraps as the counter does.
+    void continuedNumberingWraps_data()
+    {
+        QTest::addColumn<int>("picturesDone");
+        QTest::addColumn<qint64>("step");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << 4 << qint64(5) << "25.jpg";
+        QTest::newRow("count at int max") << std::numeric_limits<int>::max() << qint64(2) << "4294967296.jpg";
+        QTest::newRow("negative count") << -5 << qint64(3) << "-12.jpg";
+        // 6 x (2^63 - 1) wraps to -6, 6 x -2^63 to 0.
+        QTest::newRow("largest step") << 5 << std::numeric_limits<qint64>::max() << "-6.jpg";
+        QTest::newRow("lowest step") << 5 << std::numeric_limits<qint64>::min() << "00.jpg";
+    }
+
+    void continuedNumberingWraps()
+    {
+        QFETCH(int, picturesDone);
+        QFETCH(qint64, step);
+        QFETCH(QString, name);
+        SNamingSettings naming;
+        naming.FilenameFormat = "[Counter]";
+        naming.CountStep = step;
+        COutputNaming::SPhoto photo;
+        photo.record = Photo("/photos", "IMG", "jpg");
+        CFilterFilename filter;
+        filter.continueNumbering = true;
+        filter.picturesDone = picturesDone;
+        QCOMPARE(COutputNaming::Generate(filter, naming, SOutputSettings(), SFormatSettings(), nullptr, photo, 2,
+                                         false),
+                 name);
     }
 };
 

@@ -31,6 +31,7 @@
 #include <dlfcn.h>
 #include <sys/mount.h>
 #include <functional>
+#include <limits>
 
 using namespace ProcessTestKit;
 
@@ -65,6 +66,8 @@ private slots:
     void failuresSayWhy_data();
     void failuresSayWhy();
     void sizeCapNotMetIsAWarning();
+    void sizeCapMetKeepsTheQuality_data();
+    void sizeCapMetKeepsTheQuality();
     void zeroPhotosEnds();
     void unknownDestinationIsFolder();
     void monitorLogStaysInFolder();
@@ -712,6 +715,37 @@ void TestProcessRun::sizeCapNotMetIsAWarning()
     QVERIFY2(buffer.contains(line), qPrintable(buffer));
     QVERIFY(buffer.contains(" - Processed " + noisy));
     QVERIFY(buffer.contains("Warning: Process completed without errors, with 1 warning(s)."));
+}
+
+// A cap that the photo meets at the job's quality changes nothing: the
+// photo is written at that quality, without a warning, however large the
+// cap (the largest ones overflowed once when counted in bytes).
+void TestProcessRun::sizeCapMetKeepsTheQuality_data()
+{
+    QTest::addColumn<qint64>("fileSize");
+    QTest::newRow("largest of the options") << qint64(999999);
+    QTest::newRow("bytes beyond int64") << qint64(9300000000000000);
+    QTest::newRow("int64 max") << std::numeric_limits<qint64>::max();
+}
+
+void TestProcessRun::sizeCapMetKeepsTheQuality()
+{
+    QFETCH(qint64, fileSize);
+    const QString root = NewJob("capmet");
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = "JPG";
+    profile->Quality = 75;
+    profile->FixedSize = true;
+    profile->FileSize = fileSize;
+    SetPhotos({MakePhoto(root, "small.png", 64, 48)});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(FilesIn(root + "/out"), QStringList({"small.jpg"}));
+    Magick::Image written;
+    written.ping((root + "/out/small.jpg").toStdString());
+    QCOMPARE(int(written.quality()), 75);
+    QCOMPARE(controller->WarningCount(), 0);
+    QVERIFY2(!controller->LogBuffer().contains("above the fixed size"), qPrintable(controller->LogBuffer()));
 }
 
 void TestProcessRun::zeroPhotosEnds()
