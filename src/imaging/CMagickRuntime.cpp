@@ -36,6 +36,10 @@ std::atomic<bool> s_policyApplied{false};
 MagickSize s_memoryCeiling = 0;
 MagickSize s_mapCeiling = 0;
 MagickSize s_diskCeiling = 0;
+// What the pixels of photos may take beyond the memory limit. ImageMagick's
+// own map limit stays 0 (see ApplyResourceLimits); this is the share the
+// photo size checks count on.
+std::atomic<MagickSize> s_mapBudget{0};
 std::mutex s_limitsMutex; // guards the worker count
 int s_workers = 1;
 // Threads per operation while a run is on; 0 outside a run.
@@ -84,21 +88,30 @@ int DefaultWorkers()
 
 // Memory and map a quarter of the machine's memory each, disk half the free
 // space of the temporary folder; each no more than the policy allows.
+//
+// ImageMagick maps a file it opens for reading into memory whenever its map
+// limit has room. A photo that is truncated or rewritten while it is read
+// (a sync, a copy over it) then takes pages from under the mapping, and the
+// next touch of such a page kills the whole process with SIGBUS. With a map
+// limit of 0 every read goes through read(2), where a shorter file is just
+// an early end of file; pixel caches that outgrow the memory limit use the
+// disk cache through reads and writes instead of a mapped one.
 void ApplyResourceLimits()
 {
     const MagickSize memory = PhysicalMemory();
     const MagickSize memoryLimit = std::min(s_memoryCeiling, memory / 4);
-    const MagickSize mapLimit = std::min(s_mapCeiling, memory / 4);
+    const MagickSize mapBudget = std::min(s_mapCeiling, memory / 4);
     const qint64 freeSpace = FreeTemporarySpace();
     const MagickSize diskLimit =
         freeSpace < 0 ? s_diskCeiling : std::min(s_diskCeiling, MagickSize(freeSpace) / 2);
     Magick::ResourceLimits::memory(memoryLimit);
-    Magick::ResourceLimits::map(mapLimit);
+    Magick::ResourceLimits::map(0);
+    s_mapBudget = mapBudget;
     Magick::ResourceLimits::disk(diskLimit);
     SystemLogWrite("CMagickRuntime::ApplyResourceLimits",
-                   QString("memory %1 MiB, map %2 MiB, disk %3 MiB")
+                   QString("memory %1 MiB, beyond memory %2 MiB, disk %3 MiB, no mapped files")
                        .arg(memoryLimit >> 20)
-                       .arg(mapLimit >> 20)
+                       .arg(mapBudget >> 20)
                        .arg(diskLimit >> 20));
 }
 } // namespace
@@ -187,7 +200,7 @@ qint64 CMagickRuntime::PhotoByteLimit()
 {
     const int workers = WorkerCount();
     const MagickSize memory = Magick::ResourceLimits::memory();
-    const MagickSize map = Magick::ResourceLimits::map();
+    const MagickSize map = s_mapBudget.load();
     const MagickSize share = (memory + map) / MagickSize(workers);
     const MagickSize limit = std::min(share, std::max(memory, map));
     return qint64(std::min<MagickSize>(limit, MagickSize(std::numeric_limits<qint64>::max())));

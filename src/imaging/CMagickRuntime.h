@@ -44,8 +44,9 @@ public:
     static int WorkerCount();
 
     // The most bytes of pixels that one photo may take: its worker's share
-    // of the memory and map limits, and never more than the larger of the
-    // two (a photo's pixels live in one of them, not on disk).
+    // of the memory limit and of the room beyond it (a quarter of the
+    // machine's memory, as a mapped cache had), and never more than the
+    // larger of the two. ImageMagick maps no file: its map limit is 0.
     static qint64 PhotoByteLimit();
     // "" when an image of width x height pixels fits within PhotoByteLimit;
     // else a message that gives its size and the limit.

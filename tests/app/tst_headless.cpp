@@ -10,9 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include <unistd.h>
 
@@ -452,6 +456,88 @@ private slots:
             QVERIFY2(run.err.contains("is not usable"), qPrintable(run.err));
             QVERIFY(!QFileInfo::exists(root + "/ESCAPED") && !QFileInfo::exists(QFileInfo(root).path() + "/ESCAPED"));
             QVERIFY(!QFileInfo::exists(root + "/abs") && !QFileInfo::exists(root + "/in/abs"));
+        }
+    }
+
+    // Sources shrunk or rewritten while the run reads them (a sync, a copy
+    // over them): whatever a photo gets, failed with a reason or written as
+    // far as it could be read, the run goes on to its summary, leaves no
+    // temporary file behind, and loses no photo.
+    void sourcesChangedDuringRun_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("delayMs");
+        QTest::addColumn<bool>("deleteSource");
+        QTest::newRow("truncated at the start") << "truncate" << "bmp" << 0 << false;
+        QTest::newRow("truncated after 150 ms") << "truncate" << "bmp" << 150 << false;
+        QTest::newRow("truncated after 400 ms") << "truncate" << "bmp" << 400 << false;
+        QTest::newRow("shrunk and regrown all along") << "cycle" << "bmp" << 0 << false;
+        QTest::newRow("copied over all along, delete source") << "rewrite" << "bmp" << 50 << true;
+        QTest::newRow("JPEGs copied over all along, delete source") << "rewrite" << "jpg" << 0 << true;
+    }
+
+    void sourcesChangedDuringRun()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, format);
+        QFETCH(int, delayMs);
+        QFETCH(bool, deleteSource);
+        const QString root = TestEnv::NewFolder("changing");
+        QDir().mkpath(root + "/in");
+        QImage image(1600, 1200, QImage::Format_RGB32);
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                image.setPixel(x, y, qRgb(x % 256, y % 256, (x * y) % 256));
+        QVERIFY(image.save(root + "/in/p00." + format));
+        QFile first(root + "/in/p00." + format);
+        QVERIFY(first.open(QIODevice::ReadOnly));
+        const QByteArray bytes = first.readAll();
+        first.close();
+        QStringList sources;
+        for (int i = 0; i < 24; ++i) {
+            const QString path = root + QString("/in/p%1.").arg(i, 2, 10, QChar('0')) + format;
+            QVERIFY(i == 0 || WriteFile(path, bytes));
+            sources << path;
+        }
+        ScriptSetup setup;
+        setup.searches = {"in/*." + format};
+        setup.destPath = root + "/out";
+        setup.filterIds = {3080};
+        setup.deleteSource = deleteSource;
+        QVERIFY(WriteFile(root + "/job.gbs", ScriptText(setup).toUtf8()));
+
+        std::atomic<bool> stop {false};
+        std::thread changer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+            const auto rewrite = [&bytes](const QString& path) {
+                QFile file(path);
+                if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+                    file.write(bytes);
+            };
+            do {
+                for (const QString& path : std::as_const(sources)) {
+                    if (change != "rewrite")
+                        (void)::truncate(QFile::encodeName(path).constData(), bytes.size() / 10);
+                    if (change != "truncate" && QFileInfo::exists(path))
+                        rewrite(path);
+                }
+            } while (change != "truncate" && !stop.load());
+        });
+        const RunResult run = RunProgram({root + "/job.gbs"}, root, root + "/sandbox", 120000);
+        stop = true;
+        changer.join();
+
+        QVERIFY2(run.finished, "the run did not end by itself");
+        QVERIFY2(run.exitCode == 0 || run.exitCode == 2,
+                 qPrintable(QString("exit %1: %2").arg(run.exitCode).arg(run.err)));
+        static const QRegularExpression summary("glimmerbox: 24 photo\\(s\\), \\d+ file\\(s\\) written, ");
+        QVERIFY2(run.out.contains(summary), qPrintable(run.out + run.err));
+        const QStringList left = QDir(root + "/out").entryList({".gbwrite*"}, QDir::Files | QDir::Hidden);
+        QVERIFY2(left.isEmpty(), qPrintable(left.join(", ")));
+        for (const QString& source : std::as_const(sources)) {
+            const QString output = root + "/out/" + QFileInfo(source).completeBaseName() + ".jpg";
+            QVERIFY2(QFileInfo::exists(source) || QFileInfo::exists(output), qPrintable(source + " was lost"));
         }
     }
 
