@@ -58,6 +58,8 @@ public:
     void UnsignalPanelChanged();
     // Stops the preview work before a processing run.
     void CleanUp();
+    // A script's run: nobody looks at the list, so no thumbnails are read.
+    void StopThumbnails();
     void setPanelTranzition(bool* transition);
     // Adds one photo of the job to the views.
     void AddListThumbItem(SImageRecord record);

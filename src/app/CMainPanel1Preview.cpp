@@ -58,6 +58,12 @@ void CMainPanel1::CleanUp()
     BlankPreview();
 }
 
+void CMainPanel1::StopThumbnails()
+{
+    detailsView->StopLoading();
+    photoListView->StopLoading();
+}
+
 void CMainPanel1::on_checkShowPreview_clicked(bool on)
 {
     userProfile->Step1Preview = on;

@@ -61,6 +61,8 @@ public:
     // Stops and blanks the previews (the filtered one too unless `both` is
     // false, as a processing run asks); a busy view is retried in 100 ms.
     void CleanUp(bool both = true);
+    // A script's run: the strip reads no thumbnails.
+    void StopThumbnails();
     void UnsignalPanelChanged();
     void RetranslateUI();
 

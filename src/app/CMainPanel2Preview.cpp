@@ -226,6 +226,11 @@ void CMainPanel2::on_checkShowPreview_clicked(bool on)
     SignalPanelChanged(false);
 }
 
+void CMainPanel2::StopThumbnails()
+{
+    ui->listThumbnails->StopLoading();
+}
+
 void CMainPanel2::CleanUp(bool both)
 {
     if (!both)

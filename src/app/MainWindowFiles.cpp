@@ -353,6 +353,11 @@ bool MainWindow::OnPanelConvert(bool ask)
     if (!userProfile->scriptRun) {
         panel1->CleanUp();
         panel2->CleanUp(false);
+    } else {
+        // The script quits after its run: thumbnails nobody sees would only
+        // take a core and a read of every photo from the batch.
+        panel1->StopThumbnails();
+        panel2->StopThumbnails();
     }
 
     CProcessController controller(this, scriptPassedOver);

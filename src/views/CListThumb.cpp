@@ -112,6 +112,13 @@ void CListThumb::InitThread()
     requests->Connect(this, thread.get());
 }
 
+void CListThumb::StopLoading()
+{
+    requests->Stop();
+    thread->Stop();
+    thread->wait();
+}
+
 QString CListThumb::SizeText(qint64 bytes)
 {
     if (bytes <= 0)

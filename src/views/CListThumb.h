@@ -57,6 +57,9 @@ public:
     // before InitThread. Without it the view uses a mutex of its own.
     void SetMutex(QBasicMutex* shared);
     void InitThread();
+    // Ends thumbnail and detail loading for good: the loader thread stops
+    // and no more requests are made.
+    void StopLoading();
 
     void AddItem(QString text, QString tooltip, QString path, bool loaded, int iconIndex, bool enabled);
     // Remove records; the widget's items are the caller's to remove.

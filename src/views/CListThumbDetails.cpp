@@ -136,6 +136,11 @@ void CListThumbDetails::InitThread()
     requests->Connect(this, thread);
 }
 
+void CListThumbDetails::StopLoading()
+{
+    requests->Stop();
+}
+
 void CListThumbDetails::AddItem(QString, QString, QString, QString) {}
 
 void CListThumbDetails::RemoveItem(int) {}

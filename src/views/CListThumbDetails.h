@@ -51,6 +51,8 @@ public:
     void AddItem(QString name, QString type, QString location, QString text);
     void RemoveItem(int row);
     void RemoveAll();
+    // No more thumbnail requests from this table.
+    void StopLoading();
 
     // Fill the cells of rows from their records, making the missing cells
     // (NewCell). A table its owner hid fills none: the panel refills it when
