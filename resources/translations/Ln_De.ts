@@ -1341,6 +1341,17 @@ angegebene Größe vergrößern</translation>
     </message>
 </context>
 <context>
+    <name>CImageManager</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>die Datei ist leer</translation>
+    </message>
+    <message>
+        <source>the file holds no image that can be read</source>
+        <translation>die Datei enthält kein lesbares Bild</translation>
+    </message>
+</context>
+<context>
     <name>CListThumb</name>
     <message>
         <source>Top-Left</source>

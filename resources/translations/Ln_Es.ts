@@ -1341,6 +1341,17 @@ que el tamaño indicado</translation>
     </message>
 </context>
 <context>
+    <name>CImageManager</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>el archivo está vacío</translation>
+    </message>
+    <message>
+        <source>the file holds no image that can be read</source>
+        <translation>el archivo no contiene ninguna imagen legible</translation>
+    </message>
+</context>
+<context>
     <name>CListThumb</name>
     <message>
         <source>Top-Left</source>

@@ -1341,6 +1341,17 @@ petites que la taille indiquée</translation>
     </message>
 </context>
 <context>
+    <name>CImageManager</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>le fichier est vide</translation>
+    </message>
+    <message>
+        <source>the file holds no image that can be read</source>
+        <translation>le fichier ne contient aucune image lisible</translation>
+    </message>
+</context>
+<context>
     <name>CListThumb</name>
     <message>
         <source>Top-Left</source>

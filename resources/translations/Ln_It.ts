@@ -1341,6 +1341,17 @@ delle dimensioni indicate</translation>
     </message>
 </context>
 <context>
+    <name>CImageManager</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>il file è vuoto</translation>
+    </message>
+    <message>
+        <source>the file holds no image that can be read</source>
+        <translation>il file non contiene alcuna immagine leggibile</translation>
+    </message>
+</context>
+<context>
     <name>CListThumb</name>
     <message>
         <source>Top-Left</source>

@@ -1341,6 +1341,17 @@ than specified size</source>
     </message>
 </context>
 <context>
+    <name>CImageManager</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>ファイルが空です</translation>
+    </message>
+    <message>
+        <source>the file holds no image that can be read</source>
+        <translation>ファイルに読み込める画像がありません</translation>
+    </message>
+</context>
+<context>
     <name>CListThumb</name>
     <message>
         <source>Top-Left</source>

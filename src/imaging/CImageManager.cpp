@@ -12,13 +12,21 @@
 #include "MagickCompat.h"
 #include "ProgressMonitors.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 struct FreeDeleter
@@ -28,10 +36,18 @@ struct FreeDeleter
 using RawBuffer = std::unique_ptr<unsigned char, FreeDeleter>;
 
 // Runs one step of a read. A warning is traced and the read goes on; an error
-// is traced and ends the read.
+// is traced and ends the read, and its text becomes `reason` (when given and
+// still empty), which the run's log shows under "Failed to load".
 template<typename Step>
-bool RunStep(const char* function, Step&& step)
+bool RunStep(const char* function, Step&& step, QString* reason = nullptr)
 {
+    const auto fail = [&](const QString& what, const QString& why) {
+        SystemLogWrite(function, "An unknown error occured while loading the image.");
+        SystemLogWrite(function, QString("- %1").arg(what));
+        if (reason && reason->isEmpty())
+            *reason = why;
+        return false;
+    };
     try {
         step();
         return true;
@@ -39,14 +55,23 @@ bool RunStep(const char* function, Step&& step)
         SystemLogWrite(function, QString("Warning: %1").arg(QString::fromUtf8(warning.what())));
         return true;
     } catch (const Magick::Exception& error) {
-        SystemLogWrite(function, "An unknown error occured while loading the image.");
-        SystemLogWrite(function, QString("- %1").arg(QString::fromUtf8(error.what())));
-        return false;
+        return fail(QString::fromUtf8(error.what()), MagickCompat::ExceptionReason(error));
     } catch (const std::exception& error) {
-        SystemLogWrite(function, "An unknown error occured while loading the image.");
-        SystemLogWrite(function, QString("- %1").arg(QString::fromUtf8(error.what())));
-        return false;
+        return fail(QString::fromUtf8(error.what()), QString::fromUtf8(error.what()));
     }
+}
+
+// Why a photo cannot be read at all, before a decoder sees it: the system's
+// word when the file cannot be opened (a name too long, no permission, gone)
+// and a plain one for an empty file. "" when it opens and holds bytes.
+QString UnreadableFileReason(const QString& path)
+{
+    const QString missing = CImageManager::MissingFileReason(path);
+    if (!missing.isEmpty())
+        return missing;
+    const QFileInfo info(path);
+    return info.isFile() && info.size() == 0 ? QCoreApplication::translate("CImageManager", "the file is empty")
+                                              : QString();
 }
 
 // The RAW decoder runs OpenMP loops on the calling thread's team size. Give
@@ -163,8 +188,10 @@ bool CImageManager::Read(QString path)
     shrunkFrom = QSize();
     shrunkTo = QSize();
 
-    if (IsSpecialFile(path)) {
-        readError = QStringLiteral("not a regular file");
+    readError = path.isEmpty() ? QString() : UnreadableFileReason(path);
+    if (!readError.isEmpty()) {
+        // Nothing of the last photo read stays either.
+        properties.Clear();
         SystemLogWrite("Read", "- " + readError + ": " + path);
         return false;
     }
@@ -198,6 +225,19 @@ bool CImageManager::Read(QString path)
         cache->Write(path, image, properties, stamp);
     }
     return result;
+}
+
+QString CImageManager::MissingFileReason(const QString& path)
+{
+    if (IsSpecialFile(path))
+        return QStringLiteral("not a regular file");
+    // Non-blocking: a FIFO put in the photo's place must not hold the open.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd >= 0) {
+        ::close(fd);
+        return QString();
+    }
+    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 bool CImageManager::IsSpecialFile(const QString& path)
@@ -256,7 +296,8 @@ bool CImageManager::ReadMagick(QString path)
         }
     };
     const bool png = CPngCodec::IsPngFile(path);
-    if (!RunStep("ReadMagick", png ? std::function<void()>([&] { ReadPng(path); }) : std::function<void()>(read))) {
+    if (!RunStep("ReadMagick", png ? std::function<void()>([&] { ReadPng(path); }) : std::function<void()>(read),
+                 &readError)) {
         image = Magick::Image();
         return false;
     }
@@ -269,15 +310,17 @@ bool CImageManager::ReadMagick(QString path)
     }
     if (!image.isValid()) {
         SystemLogWrite("ReadMagick", "An unknown error occured while loading the image.");
+        if (readError.isEmpty())
+            readError = QCoreApplication::translate("CImageManager", "the file holds no image that can be read");
         image = Magick::Image();
         return false;
     }
 
-    const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); })
-        && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }))
-        && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); })
-        && RunStep("ReadMagick", [&] { DropUnusableProfile(image); })
-        && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); })
+    const bool ok = RunStep("ReadMagick", [&] { ReadProperties(FromMagick, nullptr); }, &readError)
+        && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }, &readError))
+        && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); }, &readError)
+        && RunStep("ReadMagick", [&] { DropUnusableProfile(image); }, &readError)
+        && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); }, &readError)
         && (!sourceWasCMYK || ConvertCMYKToSRGB());
     if (!ok || Aborted()) {
         if (ok)

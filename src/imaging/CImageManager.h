@@ -53,6 +53,10 @@ public:
     // waits for a writer and a device may never end. Missing files and
     // folders are none (their reads fail as they always did).
     static bool IsSpecialFile(const QString& path);
+    // Why a photo that cannot be found or opened cannot be read: "not a
+    // regular file", or the system's word ("File name too long", "No such
+    // file or directory"). "" when it opens.
+    static QString MissingFileReason(const QString& path);
     bool ReadMagick(QString path);
     bool ReadRAW(QString path);
     // Size and metadata without decoding pixels.

@@ -306,7 +306,7 @@ void CProcessThread::LightProcessing(bool& done)
         return;
     done = true;
     if (!QFile::exists(current.path) || CImageManager::IsSpecialFile(current.path)) {
-        LogFailure(tr("Failed to load"), current.path, 32);
+        LogFailure(tr("Failed to load"), current.path, 32, CImageManager::MissingFileReason(current.path));
         return;
     }
     // A source that must outlive the delivery is copied, not moved.

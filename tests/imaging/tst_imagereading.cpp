@@ -279,19 +279,23 @@ void TestImageReading::failedReads_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("traceLine");
-    QTest::newRow("empty path") << "empty" << "ReadMagick. - pathName is empty, abort!";
-    QTest::newRow("missing file") << "missing" << "ReadMagick. An unknown error occured while loading the image.";
-    QTest::newRow("text named .jpg") << "text" << "ReadMagick. An unknown error occured while loading the image.";
-    QTest::newRow("zero bytes") << "zero" << "ReadMagick. An unknown error occured while loading the image.";
-    QTest::newRow("folder") << "folder" << "ReadMagick. An unknown error occured while loading the image.";
-    QTest::newRow("missing RAW") << "raw" << "ReadRAW";
-    QTest::newRow("text named .nef") << "textraw" << "ReadRAW";
+    // The reason the run's log gives; "?" where it is the decoder's own.
+    QTest::addColumn<QString>("reason");
+    const QString unknown = "ReadMagick. An unknown error occured while loading the image.";
+    QTest::newRow("empty path") << "empty" << "ReadMagick. - pathName is empty, abort!" << "";
+    QTest::newRow("missing file") << "missing" << "Read. - No such file or directory: " << "No such file or directory";
+    QTest::newRow("text named .jpg") << "text" << unknown << "?";
+    QTest::newRow("zero bytes") << "zero" << "Read. - the file is empty: " << "the file is empty";
+    QTest::newRow("folder") << "folder" << unknown << "?";
+    QTest::newRow("missing RAW") << "raw" << "Read. - No such file or directory: " << "No such file or directory";
+    QTest::newRow("text named .nef") << "textraw" << "ReadRAW" << "";
 }
 
 void TestImageReading::failedReads()
 {
     QFETCH(QString, kind);
     QFETCH(QString, traceLine);
+    QFETCH(QString, reason);
     QString path;
     if (kind == "missing")
         path = folder + "/nothing-here.jpg";
@@ -313,6 +317,10 @@ void TestImageReading::failedReads()
     TraceCapture trace;
     QVERIFY(!manager.Read(path));
     QVERIFY2(trace.Contains(traceLine), qPrintable(trace.Lines().join("\n")));
+    if (reason == "?")
+        QVERIFY2(!manager.readError.isEmpty(), "no reason for the failed read");
+    else
+        QCOMPARE(manager.readError, reason);
     QVERIFY(!manager.image.isValid());
     QCOMPARE(manager.sourcePath, path);
     QCOMPARE(manager.properties.width, quint64(0));

@@ -3,6 +3,7 @@
 #include "CFormatsEnum.h"
 #include "CListImages.h"
 #include "CMagickRuntime.h"
+#include "JobFileProperties.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -29,6 +30,8 @@
 
 #include <algorithm>
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <unistd.h>
 #include <sys/mount.h>
 #include <functional>
 #include <limits>
@@ -58,6 +61,8 @@ private slots:
     void caseOnlyRenameIsWritten();
     void failingFilterKeepsSource();
     void damagedPhotoIsWrittenWithAWarning();
+    void loadFailuresSayWhy_data();
+    void loadFailuresSayWhy();
     void progressEndsFullWithFailedPhotos();
     void sourcesThatStayAreWarnings_data();
     void sourcesThatStayAreWarnings();
@@ -451,6 +456,83 @@ void TestProcessRun::damagedPhotoIsWrittenWithAWarning()
     QVERIFY(buffer.contains("\r\nWarning: Process completed without errors, with 1 warning(s). For details see the log "
                             "above.\r\n"));
     QVERIFY(controller->LogViewText().contains("Warning: damaged photo (Premature end of JPEG file), source kept: "));
+}
+
+void TestProcessRun::loadFailuresSayWhy_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<bool>("filtered");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("empty file") << "empty" << true << "the file is empty";
+    QTest::newRow("1 GB of zeros") << "zeros" << true << "Not a JPEG file: starts with 0x00 0x00";
+    QTest::newRow("name too long") << "long" << true << "File name too long";
+    QTest::newRow("name too long, moved") << "long" << false << "File name too long";
+}
+
+// A photo that cannot be read at all says why under its failure line: an
+// empty file, the decoder's word on what it found, the system's word on a
+// name it cannot open.
+void TestProcessRun::loadFailuresSayWhy()
+{
+    QFETCH(QString, kind);
+    QFETCH(bool, filtered);
+    QFETCH(QString, reason);
+    const QString root = NewJob("loadwhy");
+    QString photo = root + "/photo.jpg";
+    // A name longer than the system takes: made step by step from folder
+    // descriptors, as no whole path of that length can be opened.
+    QList<QByteArray> levels;
+    const auto removeLevels = qScopeGuard([&] {
+        if (levels.isEmpty())
+            return;
+        QByteArray path = QFile::encodeName(root);
+        int fd = ::open(path.constData(), O_RDONLY | O_DIRECTORY);
+        QList<int> fds {fd};
+        for (const QByteArray& level : std::as_const(levels))
+            fds << (fd = ::openat(fd, level.constData(), O_RDONLY | O_DIRECTORY));
+        ::unlinkat(fds.last(), "photo.jpg", 0);
+        for (int i = levels.size() - 1; i >= 0; --i)
+            ::unlinkat(fds.at(i), levels.at(i).constData(), AT_REMOVEDIR);
+        for (int each : std::as_const(fds))
+            ::close(each);
+    });
+    if (kind == "long") {
+        int fd = ::open(QFile::encodeName(root).constData(), O_RDONLY | O_DIRECTORY);
+        while (QFile::encodeName(photo).size() <= 4200) {
+            const QByteArray level(200, 'd');
+            levels << level + QByteArray::number(levels.size());
+            QCOMPARE(::mkdirat(fd, levels.last().constData(), 0700), 0);
+            const int next = ::openat(fd, levels.last().constData(), O_RDONLY | O_DIRECTORY);
+            ::close(fd);
+            fd = next;
+            photo = photo.left(photo.lastIndexOf('/')) + "/" + QString::fromLatin1(levels.last()) + "/photo.jpg";
+        }
+        const int file = ::openat(fd, "photo.jpg", O_WRONLY | O_CREAT | O_EXCL, 0600);
+        QVERIFY(file >= 0);
+        const QByteArray bytes = [&] {
+            QFile made(MakePhoto(root, "made.jpg"));
+            return made.open(QIODevice::ReadOnly) ? made.readAll() : QByteArray();
+        }();
+        QCOMPARE(::write(file, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+        ::close(file);
+        ::close(fd);
+    } else {
+        QFile file(photo);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(kind == "zeros" ? qint64(1) << 30 : 0));
+    }
+    // Without filters, in its own format and with Delete source, the photo
+    // is only moved.
+    CUserProfile::GetInstance()->DeleteSource = !filtered;
+    if (!filtered)
+        CUserProfile::GetInstance()->OutputFormat = KeepFormatText();
+    SetPhotos({photo});
+    SetFilters(filtered ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+    auto controller = Run();
+    QVERIFY(controller);
+    QCOMPARE(controller->ErrorCount(), 1);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(buffer.contains(" - Failed to load " + photo + "\r\n - " + reason + "\r\n"), qPrintable(buffer));
 }
 
 // A photo that fails counts as done: the bar ends full, the count at N / N,
