@@ -1,6 +1,7 @@
 #include "NativeLookingApplication.h"
 
 #include "Common.h"
+#include "JobFileKind.h"
 #include "SmallControlFont.h"
 
 #include <QEvent>
@@ -16,7 +17,7 @@ NativeLookingApplication::NativeLookingApplication(int& argc, char** argv) : QAp
 
 bool NativeLookingApplication::ChoosePlatform(int argc, char** argv)
 {
-    if (argc < 2 || !QString::fromLocal8Bit(argv[1]).endsWith(QLatin1String(".gbs")))
+    if (argc < 2 || JobFileKind(QString::fromLocal8Bit(argv[1])) != EJobFileKind::Script)
         return false;
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         if (!qEnvironmentVariableIsEmpty(name))
