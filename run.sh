@@ -19,7 +19,8 @@ BIN="$BUILD_DIR/bin/glimmerbox"
 TRACE="${TMPDIR:-/tmp}/glimmerbox-run-$$.log"
 if [ $# -ge 1 ]; then
   # The path stays as given: the program resolves it against this folder.
-  case "$1" in
+  # The extension counts in any case, as it does for the program.
+  case "${1,,}" in
     *.gbs)
       set +e
       QT_QPA_PLATFORM=offscreen "$BIN" "$1" 2>"$TRACE"

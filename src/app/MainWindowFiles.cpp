@@ -20,6 +20,7 @@
 #include "CUserProfile.h"
 #include "Common.h"
 #include "ExitCodes.h"
+#include "JobFileKind.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -32,12 +33,6 @@
 #include <cstdio>
 
 namespace {
-QString Extension(const QString& path)
-{
-    const int dot = path.lastIndexOf('.');
-    return dot < 0 ? path : path.mid(dot + 1);
-}
-
 // The file's name between its last "/" and its last ".".
 QString BaseName(const QString& path)
 {
@@ -85,7 +80,7 @@ void MainWindow::StartLoadingFileWindows(QString path)
     if (!path.isEmpty())
         path = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     pendingFile = path;
-    if (Extension(pendingFile) == "gbs")
+    if (JobFileKind(pendingFile) == EJobFileKind::Script)
         userProfile->scriptRun = true;
     QDir::setCurrent(QCoreApplication::applicationDirPath());
 }
@@ -109,11 +104,16 @@ void MainWindow::StartLoadingFile()
     // The job's own file changes only when the handed-in one has loaded, so
     // a save never writes over a file that failed to load.
     const QString path = pendingFile;
-    const QString extension = Extension(path);
-    if (extension == "gbf")
+    switch (JobFileKind(path)) {
+    case EJobFileKind::Profile:
         StartLoadingProfile(path);
-    else if (extension == "gbs")
+        break;
+    case EJobFileKind::Script:
         StartLoadingScript(path);
+        break;
+    case EJobFileKind::None:
+        break;
+    }
 }
 
 bool MainWindow::StartLoadingProfile(QString path)

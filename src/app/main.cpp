@@ -1,4 +1,5 @@
 #include "Common.h"
+#include "ExitCodes.h"
 #include "MainWindow.h"
 #include "NativeLookingApplication.h"
 
@@ -18,7 +19,12 @@ int main(int argc, char** argv)
     // the program's windows.
     QGuiApplication::setDesktopFileName(QStringLiteral(GB_APP_ID));
 
-    NativeLookingApplication::ChoosePlatform(argc, argv);
+    // Decided before the application object exists: without a display it
+    // would abort while starting the windowing platform.
+    if (NativeLookingApplication::ChoosePlatform(argc, argv) == NativeLookingApplication::EPlatform::NoDisplay) {
+        NativeLookingApplication::ReportNoDisplay();
+        return ExitCodes::NoDisplay;
+    }
     auto app = std::make_unique<NativeLookingApplication>(argc, argv);
     auto window = std::make_unique<MainWindow>(nullptr);
     if (argc >= 2)

@@ -116,6 +116,58 @@ private slots:
         }
     }
 
+    // Without any display only a script runs, whatever the case of its
+    // extension; every other start ends at once with one line saying so,
+    // never with the windowing platform's abort.
+    void startsWithoutDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments"); // PHOTO, PROFILE and SCRIPT stand for the files made
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("written");
+        QTest::newRow("--help") << QStringList{"--help"} << 1 << 0;
+        QTest::newRow("a photo") << QStringList{"PHOTO"} << 1 << 0;
+        QTest::newRow("no argument") << QStringList() << 1 << 0;
+        QTest::newRow("a profile") << QStringList{"PROFILE"} << 1 << 0;
+        QTest::newRow("upper-case script") << QStringList{"SCRIPT"} << 0 << 1;
+    }
+
+    void startsWithoutDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(int, written);
+        const QString root = TestEnv::NewFolder("nodisplay");
+        const QString photo = root + "/in/a.png";
+        QDir().mkpath(root + "/in");
+        QImage image(40, 30, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        QVERIFY(image.save(photo));
+        ScriptSetup setup;
+        setup.photos = {photo};
+        setup.destPath = root + "/out";
+        QVERIFY(WriteFile(root + "/JOB.GBS", ScriptText(setup).toUtf8()));
+        QVERIFY(WriteFile(root + "/Look.Gbf", ProfileText("Look").toUtf8()));
+        arguments.replaceInStrings("PHOTO", photo)
+            .replaceInStrings("PROFILE", root + "/Look.Gbf")
+            .replaceInStrings("SCRIPT", root + "/JOB.GBS");
+
+        const RunResult run = RunProgram(arguments, root, root + "/sandbox", 60000,
+                                         {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"});
+        QVERIFY2(run.finished, "the program did not end by itself");
+        QVERIFY2(run.exitCode == status, qPrintable(QString("exit %1: %2").arg(run.exitCode).arg(run.err)));
+        QCOMPARE(FilesIn(root + "/out").size(), written);
+        if (written > 0) {
+            // Qt's offscreen platform may add a warning of its own.
+            QVERIFY2(!run.err.contains("glimmerbox:"), qPrintable(run.err));
+            QVERIFY2(run.out.contains("results in " + QDir::toNativeSeparators(root + "/out")), qPrintable(run.out));
+            return;
+        }
+        QCOMPARE(run.err.count('\n'), 0);
+        QVERIFY2(run.err.startsWith("glimmerbox: no display") && run.err.contains("glimmerbox JOB.gbs"),
+                 qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+    }
+
     // Scripts that cannot be loaded run nothing and end with status 1.
     void brokenScriptsRunNothing_data()
     {

@@ -13,6 +13,7 @@
 #include "CStatesList.h"
 #include "CUserProfile.h"
 #include "Common.h"
+#include "ExitCodes.h"
 #include "MainWindow.h"
 #include "Platform.h"
 #include "TestEnv.h"
@@ -582,6 +583,48 @@ private slots:
         QFile file(root + "/broken.gbf");
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("<Profile"));
+    }
+
+    // The desktop hands job files over by their file type, which matches the
+    // extension in any case: handed in at start or opened later, a profile
+    // loads and a script runs whatever the case of its extension.
+    void jobFileExtensionInAnyCase_data()
+    {
+        QTest::addColumn<bool>("openEvent"); // else handed in at start
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind"); // 2 profile, 3 script, 0 neither
+        QTest::newRow("start, profile") << false << "Look.GBF" << 2;
+        QTest::newRow("start, script") << false << "JOB.GBS" << 3;
+        QTest::newRow("open event, profile") << true << "look.Gbf" << 2;
+        QTest::newRow("open event, script") << true << "job.gBs" << 3;
+        QTest::newRow("start, longer extension") << false << "job.GBSX" << 0;
+    }
+
+    void jobFileExtensionInAnyCase()
+    {
+        QFETCH(bool, openEvent);
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        const QString root = TestEnv::NewFolder("anycase");
+        const QString path = root + "/" + name;
+        // A script without photos runs as far as finding none.
+        QVERIFY(WriteFile(path, (kind == 2 ? ProfileText("Look") : ScriptText(ScriptSetup())).toUtf8()));
+        if (openEvent) {
+            window = std::make_unique<MainWindow>(nullptr);
+            QFileOpenEvent open(path);
+            QCoreApplication::sendEvent(qApp, &open);
+            window->show();
+        } else {
+            Start(path);
+        }
+        QCOMPARE(window->IsFinished(), kind == 3);
+        if (kind == 3) {
+            QCOMPARE(window->ExitStatus(), ExitCodes::NotStarted);
+            return;
+        }
+        QVERIFY(window->isVisible());
+        QCOMPARE(window->CurrentFileKind(), kind);
+        QCOMPARE(window->windowTitle(), QString(kind == 2 ? "Glimmerbox - Look" : "Glimmerbox"));
     }
 
     // Only our own ImageMagick leftovers older than a day are removed.
