@@ -6,13 +6,16 @@
 #include <functional>
 
 // Replacing a file without ever leaving it half written and without writing
-// through a link: the bytes go to a fresh temporary file beside the target,
-// which then takes the target's name in one rename. A link at the target's
-// name is replaced by the new file; what it pointed to stays untouched.
+// through a link: the bytes go to a new file in the target's folder that no
+// one sees yet (CPendingFile), which then takes the target's name in one
+// step. A link at the target's name is replaced by the new file; what it
+// pointed to stays untouched. Every step works in the folder that was opened
+// first, so a write whose folder is renamed meanwhile still cleans up there.
 namespace AtomicWrite {
 
-// Name prefix of the temporary file of a write in progress (a killed run may
-// leave one behind).
+// Name prefix of the hidden temporary file of a write in progress, on file
+// systems where the new file cannot stay nameless until it is complete (a
+// killed run may leave one behind there).
 QString TemporaryPrefix();
 
 // Writes size bytes to `path` as above. With `flush` the bytes are on the
@@ -37,12 +40,19 @@ Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush
 // As WriteBytes, the bytes coming from `fill`, which writes them to the new
 // file open at the descriptor it is given and leaves that open; false from
 // fill fails the write. Failed leaves errno saying why (what fill left in it
-// when fill failed).
-Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace);
+// when fill failed). Without `keepMode` a replaced file's mode is not
+// carried over: the new file has the mode fill gave it.
+Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace,
+                 bool keepMode = true);
+
+// Writes all size bytes to the descriptor; false (errno set) on an error.
+bool WriteAll(int fd, const char* data, qint64 size);
 
 // Gives the file `from` the name `to` only while `to` is free, in one step
 // (no check-then-rename gap). Taken leaves both as they were; Failed (errno
 // set) likewise.
 Placed RenameNoReplace(const QByteArray& from, const QByteArray& to);
+// The same with names relative to open folders (or AT_FDCWD).
+Placed RenameNoReplaceAt(int fromFolder, const char* from, int toFolder, const char* to);
 
 } // namespace AtomicWrite

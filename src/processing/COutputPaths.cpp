@@ -11,12 +11,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -206,7 +206,8 @@ void COutputPaths::RemoveRunFolderIfEmpty(const QString& folder)
 
 namespace {
 
-// Name prefix of the temporary file of a copy in progress.
+// Name prefix of the temporary file that a copy made by earlier versions
+// left when cut short.
 const QString kCopyPrefix = QStringLiteral(".gbcopy-");
 
 // Notes why a copy failed, when the caller asked.
@@ -221,76 +222,57 @@ QString ErrnoText()
     return QString::fromLocal8Bit(std::strerror(errno));
 }
 
-// Copies source into a fresh temporary file beside target and returns its
-// path ("" on failure, with the reason in `error`, nothing left behind).
-QString CopyToSibling(const QString& source, const QString& target, QString* error)
+// Copies what is left to read at `in` to `out`; false (errno set) when a
+// read or a write fails.
+bool CopyBytes(int in, int out)
 {
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly)) {
-        NoteFailure(error, in.errorString());
-        return QString();
-    }
-    QTemporaryFile out(QFileInfo(target).absolutePath() + '/' + kCopyPrefix + QStringLiteral("XXXXXX"));
-    if (!out.open()) {
-        NoteFailure(error, out.errorString());
-        return QString();
-    }
     char buffer[1 << 16];
     for (;;) {
-        const qint64 n = in.read(buffer, sizeof buffer);
-        if (n < 0) {
-            NoteFailure(error, in.errorString());
-            return QString();
-        }
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
         if (n == 0)
-            break;
-        if (out.write(buffer, n) != n) {
-            NoteFailure(error, out.errorString());
-            return QString();
-        }
+            return true;
+        if (!AtomicWrite::WriteAll(out, buffer, n))
+            return false;
     }
-    if (!out.flush()) {
-        NoteFailure(error, out.errorString());
-        return QString();
-    }
-    out.setPermissions(in.permissions());
-    out.setAutoRemove(false);
-    return out.fileName();
 }
 
-bool RenameOver(const QString& from, const QString& to)
+// Copies source to target as a write that is placed only when complete
+// (AtomicWrite), so that a failed copy leaves nothing behind, wherever the
+// target's folder went. The copy has the source's permissions.
+AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, bool replace, QString* error)
 {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat info {};
+    if (in < 0 || ::fstat(in, &info) != 0) {
+        NoteFailure(error, ErrnoText());
+        if (in >= 0)
+            ::close(in);
+        return AtomicWrite::Placed::Failed;
+    }
+    const auto fill = [&](int out) { return CopyBytes(in, out) && ::fchmod(out, info.st_mode & 0777) == 0; };
+    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(target, fill, false, replace, false);
+    // The system's words for why: a full disk says so, not "unknown error".
+    if (placed == AtomicWrite::Placed::Failed)
+        NoteFailure(error, ErrnoText());
+    ::close(in);
+    return placed;
 }
 
 } // namespace
 
 bool COutputPaths::CopyReplacing(const QString& source, const QString& target, QString* error)
 {
-    const QString temporary = CopyToSibling(source, target, error);
-    if (temporary.isEmpty())
-        return false;
-    if (!RenameOver(temporary, target)) {
-        NoteFailure(error, ErrnoText());
-        QFile::remove(temporary);
-        return false;
-    }
-    return true;
+    return CopyPlaced(source, target, true, error) == AtomicWrite::Placed::Done;
 }
 
 AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target,
                                                       QString* error)
 {
-    const QString temporary = CopyToSibling(source, target, error);
-    if (temporary.isEmpty())
-        return AtomicWrite::Placed::Failed;
-    const AtomicWrite::Placed placed =
-        AtomicWrite::RenameNoReplace(QFile::encodeName(temporary), QFile::encodeName(target));
-    if (placed == AtomicWrite::Placed::Failed)
-        NoteFailure(error, ErrnoText());
-    if (placed != AtomicWrite::Placed::Done)
-        QFile::remove(temporary);
-    return placed;
+    return CopyPlaced(source, target, false, error);
 }
 
 AtomicWrite::Placed COutputPaths::RenameInto(const QString& source, const QString& target, bool replace)
@@ -299,7 +281,8 @@ AtomicWrite::Placed COutputPaths::RenameInto(const QString& source, const QStrin
     const QByteArray to = QFile::encodeName(target);
     if (!replace)
         return AtomicWrite::RenameNoReplace(from, to);
-    return RenameOver(source, target) ? AtomicWrite::Placed::Done : AtomicWrite::Placed::Failed;
+    return std::rename(from.constData(), to.constData()) == 0 ? AtomicWrite::Placed::Done
+                                                              : AtomicWrite::Placed::Failed;
 }
 
 int COutputPaths::RemoveStaleTemporaries(const QString& folder)

@@ -68,8 +68,9 @@ public:
     // once nothing is left in it; files in it stay. Links are never followed.
     static void RemoveRunFolderIfEmpty(const QString& folder);
 
-    // Copies source over target through a temporary file in the target's
-    // folder, so a failed copy leaves an existing target as it was.
+    // Copies source over target as a write that takes the target's name only
+    // once complete (AtomicWrite), so a failed copy leaves an existing target
+    // as it was and no temporary file. The copy has the source's permissions.
     // `error`, when given, receives why a copy failed.
     static bool CopyReplacing(const QString& source, const QString& target, QString* error = nullptr);
     // The same without replacing: the target takes its name only while
@@ -83,8 +84,8 @@ public:
     // caller copies instead.
     static AtomicWrite::Placed RenameInto(const QString& source, const QString& target, bool replace);
 
-    // Removes the temporary files that a copy (CopyReplacing) or a write
-    // (AtomicWrite) cut short by a killed run left in `folder`: ours by name
+    // Removes the temporary files that a copy or a write (AtomicWrite) cut
+    // short by a killed run left in `folder`: ours by name
     // and owner, and older than a day, so that no running copy can still be
     // writing them. Links are left alone. Returns how many were removed.
     static int RemoveStaleTemporaries(const QString& folder);

@@ -9,11 +9,96 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QScopeGuard>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdarg>
+#include <cstring>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <poll.h>
+#include <sys/ioctl.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using ProcessTestKit::ReadAll;
+
+// Stands in for a file system without anonymous files (FAT, network file
+// systems): in a folder whose path holds "no-anonymous", a file opened with
+// O_TMPFILE is refused as such a file system refuses it.
+extern "C" int openat(int folder, const char* path, int flags, ...)
+{
+    mode_t mode = 0;
+    if ((flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE) {
+        va_list args;
+        va_start(args, flags);
+        mode = va_arg(args, mode_t);
+        va_end(args);
+    }
+    if ((flags & O_TMPFILE) == O_TMPFILE) {
+        char where[4096] = {};
+        const QByteArray link = "/proc/self/fd/" + QByteArray::number(folder);
+        if (::readlink(link.constData(), where, sizeof where - 1) > 0 && std::strstr(where, "no-anonymous")) {
+            errno = EOPNOTSUPP;
+            return -1;
+        }
+    }
+    using Open = int (*)(int, const char*, int, ...);
+    static const Open real = reinterpret_cast<Open>(::dlsym(RTLD_NEXT, "openat"));
+    return real(folder, path, flags, mode);
+}
+
+namespace {
+
+// Everything in a folder, hidden entries included.
+QStringList Entries(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
+
+// Sets or clears the immutable flag of a folder; false when the file system
+// or the user's rights do not allow it.
+bool SetImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+// Writes all of bytes to fd; false (errno set) when the file takes no more.
+bool Put(int fd, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n <= 0)
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+mode_t CurrentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
+} // namespace
 
 class TestOutputPaths : public QObject
 {
@@ -33,6 +118,9 @@ private slots:
     void replacingCopyAndMove();
     void placingWithoutReplacing_data();
     void placingWithoutReplacing();
+    void failedWriteLeavesNothing_data();
+    void failedWriteLeavesNothing();
+    void killedWriteLeavesNothing();
     void runFoldersApart();
     void temporaryRootOfBadTmpdir_data();
     void temporaryRootOfBadTmpdir();
@@ -230,6 +318,158 @@ void TestOutputPaths::placingWithoutReplacing()
     QCOMPARE(ReadAll(folder + "/victim"), QByteArray("the link's target"));
     // No temporary file is left behind.
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(".gb"), QStringList());
+}
+
+void TestOutputPaths::failedWriteLeavesNothing_data()
+{
+    QTest::addColumn<bool>("anonymous");  // the file system has anonymous files
+    QTest::addColumn<QString>("mishap"); // what happens while the bytes are written
+    QTest::addColumn<bool>("replace");   // an older out.jpg is there, to be replaced
+    QTest::addColumn<int>("expected");   // AtomicWrite::Placed
+    QTest::addColumn<QString>("reason"); // errno's words after a failure
+    QTest::addColumn<QByteArray>("left"); // out.jpg afterwards ("" for none)
+    const int done = int(AtomicWrite::Placed::Done);
+    const int taken = int(AtomicWrite::Placed::Taken);
+    const int failed = int(AtomicWrite::Placed::Failed);
+    // Where the file system has no anonymous files, a hidden named one
+    // stands in: it goes too.
+    for (const bool anonymous : {true, false}) {
+        const auto row = [&](const char* name) -> QTestData& {
+            return QTest::newRow(qPrintable(QString(name) + (anonymous ? "" : ", named temporary file")))
+                   << anonymous;
+        };
+        row("folder moved, encoder fails") << "move, fail" << false << failed << "Input/output error"
+                                            << QByteArray();
+        row("folder moved") << "move" << false << done << "" << QByteArray("new");
+        row("folder moved, replacing") << "move" << true << done << "" << QByteArray("new");
+        row("folder moved, name taken there") << "move, take" << false << taken << ""
+                                               << QByteArray("another run's");
+    }
+    QTest::newRow("folder locked") << true << "lock" << false << failed << "Operation not permitted" << QByteArray();
+    QTest::newRow("folder locked, replacing") << true << "lock" << true << failed << "Operation not permitted"
+                                              << QByteArray("old");
+    QTest::newRow("disk full") << true << "fill" << false << failed << "No space left on device" << QByteArray();
+}
+
+// However a write ends, the folder it was writing in (wherever that went
+// meanwhile) holds no temporary file afterwards, and a failure says why.
+void TestOutputPaths::failedWriteLeavesNothing()
+{
+    QFETCH(bool, anonymous);
+    QFETCH(QString, mishap);
+    QFETCH(bool, replace);
+    QFETCH(int, expected);
+    QFETCH(QString, reason);
+    QFETCH(QByteArray, left);
+    const QString root = TestEnv::NewFolder(anonymous ? "mishap" : "mishap-no-anonymous");
+    const QString folder = root + "/out";
+    const QString moved = root + "/moved";
+    QVERIFY(QDir().mkpath(folder));
+    bool mounted = false;
+    bool locked = false;
+    const auto restore = qScopeGuard([&] {
+        if (locked)
+            SetImmutable(folder, false);
+        if (mounted)
+            ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
+    });
+    if (mishap == "fill") {
+        mounted = ::mount("tmpfs", QFile::encodeName(folder).constData(), "tmpfs", 0, "size=64k") == 0;
+        if (!mounted)
+            QSKIP("a file system cannot be mounted here (needs root)");
+    }
+    if (replace)
+        QVERIFY(ServerFixtures::WriteFile(folder + "/out.jpg", "old"));
+
+    bool named = false; // the file in progress has a name in the folder
+    const auto fill = [&](int fd) {
+        if (!Put(fd, "new"))
+            return false;
+        named = Entries(folder).filter(QRegularExpression("^\\.gbwrite-")).size() == 1;
+        if (mishap == "lock") {
+            locked = SetImmutable(folder, true);
+            return true;
+        }
+        if (mishap == "fill")
+            return Put(fd, QByteArray(1 << 20, 'x'));
+        if (::rename(QFile::encodeName(folder).constData(), QFile::encodeName(moved).constData()) != 0)
+            return false;
+        if (mishap.endsWith("take"))
+            return ServerFixtures::WriteFile(moved + "/out.jpg", "another run's");
+        if (mishap.endsWith("fail"))
+            errno = EIO;
+        return !mishap.endsWith("fail");
+    };
+    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(folder + "/out.jpg", fill, false, replace);
+    const int error = errno;
+    if (mishap == "lock" && !locked)
+        QSKIP("a folder cannot be locked here (needs root)");
+    if (locked)
+        locked = !SetImmutable(folder, false);
+
+    QCOMPARE(int(placed), expected);
+    if (placed == AtomicWrite::Placed::Failed)
+        QCOMPARE(QString::fromLocal8Bit(std::strerror(error)), reason);
+    const QString where = mishap.startsWith("move") ? moved : folder;
+    QCOMPARE(Entries(where), left.isEmpty() ? QStringList() : QStringList{"out.jpg"});
+    if (!left.isEmpty())
+        QCOMPARE(ReadAll(where + "/out.jpg"), left);
+    // A new file has the usual mode.
+    if (placed == AtomicWrite::Placed::Done) {
+        struct stat info {};
+        QCOMPARE(::stat(QFile::encodeName(where + "/out.jpg").constData(), &info), 0);
+        QCOMPARE(int(info.st_mode & 07777), int(0666 & ~CurrentUmask()));
+    }
+    if (where == moved)
+        QVERIFY(!QFileInfo::exists(folder));
+    // Where it can, the file has no name at all until it is complete.
+    QCOMPARE(named, !anonymous);
+}
+
+// A writer killed midway leaves nothing: while it writes, the new file has
+// no name in the folder at all.
+void TestOutputPaths::killedWriteLeavesNothing()
+{
+    const QString folder = TestEnv::NewFolder("killed");
+    int ready[2];
+    QCOMPARE(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    QVERIFY(child >= 0);
+    if (child == 0) {
+        ::close(ready[0]);
+        const auto fill = [&](int fd) {
+            const bool ok = Put(fd, "half a photo");
+            if (::write(ready[1], ok ? "w" : "f", 1) == 1) {
+                for (;;)
+                    ::pause();
+            }
+            return false;
+        };
+        AtomicWrite::WriteWith(folder + "/out.jpg", fill, false, false);
+        ::_exit(1);
+    }
+    ::close(ready[1]);
+    bool reaped = false;
+    const auto reap = qScopeGuard([&] {
+        if (!reaped) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+        }
+        ::close(ready[0]);
+    });
+    pollfd writing{ready[0], POLLIN, 0};
+    QCOMPARE(::poll(&writing, 1, 10000), 1);
+    char state = 0;
+    QCOMPARE(::read(ready[0], &state, 1), ssize_t(1));
+    QCOMPARE(state, 'w');
+    QCOMPARE(Entries(folder), QStringList());
+
+    QCOMPARE(::kill(child, SIGKILL), 0);
+    int status = 0;
+    QCOMPARE(::waitpid(child, &status, 0), child);
+    reaped = true;
+    QVERIFY(WIFSIGNALED(status));
+    QCOMPARE(Entries(folder), QStringList());
 }
 
 // Every run gets a folder of its own, private to the user; it goes once

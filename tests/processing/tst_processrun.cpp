@@ -714,12 +714,14 @@ void TestProcessRun::replacedSourceIsKept()
 void TestProcessRun::failuresSayWhy_data()
 {
     QTest::addColumn<bool>("reencode");
-    QTest::addColumn<bool>("full");
+    QTest::addColumn<QString>("destination"); // "read-only", "full", or "nearly full"
     QTest::addColumn<QString>("reason");
-    QTest::newRow("written, read-only folder") << true << false << "Read-only file system";
-    QTest::newRow("written, disk full") << true << true << "No space left on device";
-    QTest::newRow("moved, read-only folder") << false << false << "Read-only file system";
-    QTest::newRow("moved, disk full") << false << true << "No space left on device";
+    QTest::newRow("written, read-only folder") << true << "read-only" << "Read-only file system";
+    QTest::newRow("written, disk full") << true << "full" << "No space left on device";
+    QTest::newRow("moved, read-only folder") << false << "read-only" << "Read-only file system";
+    QTest::newRow("moved, disk full") << false << "full" << "No space left on device";
+    // Room for part of the photo: the copy of a move fails midway.
+    QTest::newRow("moved, disk nearly full") << false << "nearly full" << "No space left on device";
 }
 
 // An output that cannot be placed keeps its failure line, and the next line
@@ -727,7 +729,7 @@ void TestProcessRun::failuresSayWhy_data()
 void TestProcessRun::failuresSayWhy()
 {
     QFETCH(bool, reencode);
-    QFETCH(bool, full);
+    QFETCH(QString, destination);
     QFETCH(QString, reason);
     const QString root = NewJob("why");
     const QString out = root + "/out";
@@ -741,16 +743,27 @@ void TestProcessRun::failuresSayWhy()
     mounted = ::mount("tmpfs", QFile::encodeName(out).constData(), "tmpfs", 0, "size=64k") == 0;
     if (!mounted)
         QSKIP("a file system cannot be mounted here (needs root)");
-    if (full) {
+    if (destination == "read-only") {
+        QCOMPARE(::mount(nullptr, QFile::encodeName(out).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    } else {
+        // Full, or with half the room left.
         QFile filler(out + "/filler");
         QVERIFY(filler.open(QIODevice::WriteOnly));
         const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size() && filler.flush()) {
+        for (int blocks = 0; destination == "full" || blocks < 8; ++blocks) {
+            if (filler.write(block) != block.size() || !filler.flush())
+                break;
         }
-    } else {
-        QCOMPARE(::mount(nullptr, QFile::encodeName(out).constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
     }
-    const QString photo = MakePhoto(root, "a.png", 200, 150);
+    // Noise: the photo needs more room than is left.
+    QImage noise(200, 150, QImage::Format_RGB32);
+    QRandomGenerator random(3);
+    for (int y = 0; y < noise.height(); ++y) {
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, random.generate() | 0xff000000u);
+    }
+    const QString photo = root + "/a.png";
+    QVERIFY(noise.save(photo));
     CUserProfile::GetInstance()->DeleteSource = !reencode;
     SetPhotos({photo});
     SetFilters(reencode ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
