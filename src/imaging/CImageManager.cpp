@@ -320,6 +320,8 @@ bool CImageManager::ReadMagick(QString path)
         && (!hint.isValid() || RunStep("ReadMagick", [&] { NoteShrunkRead(); }, &readError))
         && RunStep("ReadMagick", [&] { sourceWasCMYK = MagickCompat::IsCMYK(image); }, &readError)
         && RunStep("ReadMagick", [&] { DropUnusableProfile(image); }, &readError)
+        && RunStep("ReadMagick", [&] { DropInvalidOrientation(image); }, &readError)
+        && RunStep("ReadMagick", [&] { DropInvalidResolution(image); }, &readError)
         && RunStep("ReadMagick", [&] { embeddedProfile = image.profile("icc"); }, &readError)
         && (!sourceWasCMYK || ConvertCMYKToSRGB());
     if (!ok || Aborted()) {
@@ -355,7 +357,38 @@ void CImageManager::DropUnusableProfile(Magick::Image& target)
     // Kept, it would fail the conversion to sRGB of a CMYK photo, every
     // conversion to an output profile, and the next read of the output.
     target.profile("icc", Magick::Blob());
-    const QString what = QStringLiteral("ICC profile");
+    NoteDropped(QStringLiteral("ICC profile"));
+}
+
+void CImageManager::DropInvalidOrientation(Magick::Image& target)
+{
+    // The EXIF tag as stored decides: a stored 0 reads as no orientation,
+    // and the PNG reader takes none outside 0 to 8, while the tag stays.
+    const std::string stored = target.attribute("exif:Orientation");
+    char* end = nullptr;
+    const long value = std::strtol(stored.c_str(), &end, 10);
+    const bool storedValid = stored.empty() || (end != stored.c_str() && *end == '\0' && value >= 1 && value <= 8);
+    if (storedValid && target.orientation() <= Magick::LeftBottomOrientation)
+        return;
+    // Kept, it would fail a TIFF output, and other outputs would carry it on.
+    target.orientation(Magick::TopLeftOrientation);
+    NoteDropped(QStringLiteral("EXIF orientation"));
+}
+
+void CImageManager::DropInvalidResolution(Magick::Image& target)
+{
+    const double x = MagickCompat::XResolution(target);
+    const double y = MagickCompat::YResolution(target);
+    if (x >= 0.0 && y >= 0.0)
+        return;
+    // A signed EXIF value can say so; TIFF's writer refuses it.
+    MagickCompat::SetResolution(target, 0.0, 0.0);
+    target.resolutionUnits(Magick::UndefinedResolution);
+    NoteDropped(QStringLiteral("resolution"));
+}
+
+void CImageManager::NoteDropped(const QString& what)
+{
     if (!readDropped.split(QStringLiteral(", ")).contains(what))
         readDropped = readDropped.isEmpty() ? what : readDropped + ", " + what;
     SystemLogWrite("ReadMagick", "Warning: damaged, left out: " + what);

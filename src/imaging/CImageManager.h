@@ -185,6 +185,14 @@ private:
     // Takes an ICC profile that the colour engine cannot open off target,
     // and notes it in readDropped.
     void DropUnusableProfile(Magick::Image& target);
+    // Takes values off target that no valid file holds and that writers
+    // refuse (TIFF's writer fails on them), and notes them in readDropped:
+    // an EXIF orientation outside 1 to 8 becomes top-left, the pixels as
+    // read; a negative resolution becomes none.
+    void DropInvalidOrientation(Magick::Image& target);
+    void DropInvalidResolution(Magick::Image& target);
+    // Adds `what` to readDropped, once.
+    void NoteDropped(const QString& what);
     void InstallProgressMonitor(Magick::Image& target);
     bool Aborted() const;
     bool ConvertCMYKToSRGB();

@@ -93,10 +93,16 @@ bool CImageManager::TakeStateOfPages()
     const bool flattened = profile && profile->multipageWrite == Flatten;
     Magick::Image kept = image;
     try {
-        for (Magick::Image& page : pages)
+        for (Magick::Image& page : pages) {
             DropUnusableProfile(page);
-        if (flattened)
+            DropInvalidOrientation(page);
+            DropInvalidResolution(page);
+        }
+        if (flattened) {
             DropUnusableProfile(kept);
+            DropInvalidOrientation(kept);
+            DropInvalidResolution(kept);
+        }
         image = flattened ? kept : pages.first();
         ReadProperties(FromMagick, nullptr);
         sourceWasCMYK = MagickCompat::IsCMYK(image);

@@ -245,6 +245,15 @@ Magick::InterlaceType Interlace(int value)
     }
 }
 
+// Why a write failed, in words for the log: the library's reason alone,
+// without the program's name, an empty file name and the source location.
+QString FailureText(const std::exception& error)
+{
+    if (const auto* magick = dynamic_cast<const Magick::Exception*>(&error))
+        return MagickCompat::ExceptionReason(*magick);
+    return QString::fromLocal8Bit(error.what());
+}
+
 size_t ClampQuality(int quality)
 {
     return static_cast<size_t>(std::clamp(quality, 0, 100));
@@ -378,7 +387,7 @@ bool CImageManager::Write(const QString& path, const SOutputFormat& format, QLis
         if (!WriteOne(image, path, format.coder.toStdString(), how, format.sizeCap ? &format : nullptr))
             return false;
     } catch (const std::exception& error) {
-        NoteFailure(how, QString::fromLocal8Bit(error.what()));
+        NoteFailure(how, FailureText(error));
         return false;
     }
     written.append(path);
@@ -459,7 +468,7 @@ bool CImageManager::WriteMultipage(const QString& path, bool adjoin, const SOutp
             }
         }
     } catch (const std::exception& error) {
-        NoteFailure(how, QString::fromLocal8Bit(error.what()));
+        NoteFailure(how, FailureText(error));
         return false;
     }
     pages.clear();

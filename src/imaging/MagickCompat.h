@@ -645,12 +645,16 @@ inline void GreyToSrgb(Magick::Image& image)
 // The reason an exception gives, without the program's name in front and
 // the file name and source location behind: "Premature end of JPEG file"
 // out of "glimmerbox: Premature end of JPEG file `x.jpg' @ warning/...".
+// A coder that works in memory puts an empty file name before its words
+// ("glimmerbox: : Bad value 9 for ..."): that goes too.
 inline QString ExceptionReason(const Magick::Exception& exception)
 {
     QString text = QString::fromUtf8(exception.what());
     const int colon = text.indexOf(QLatin1String(": "));
     if (colon >= 0)
         text = text.mid(colon + 2);
+    while (text.startsWith(QLatin1String(": ")))
+        text = text.mid(2);
     for (const char* tail : {" `", " @ "}) {
         const int at = text.indexOf(QLatin1String(tail));
         if (at > 0)

@@ -56,6 +56,7 @@ private slots:
     void multipageReadTakesPropertiesAndColourState();
     void warningsDoNotLosePages();
     void damagedProfileLeavesPagesReadable();
+    void invalidOrientationLeftOutOfPages();
     void failures();
 
 private:
@@ -342,6 +343,29 @@ void TestPages::damagedProfileLeavesPagesReadable()
         QVERIFY(page.colorSpace() != Magick::CMYKColorspace);
         QVERIFY2(Corner(page).split(',').first().toInt() > 170, qPrintable(Corner(page)));
     }
+}
+
+// Pages whose EXIF orientation no valid file holds are kept as read,
+// top-left, the value named as left out: a TIFF document of them is written.
+void TestPages::invalidOrientationLeftOutOfPages()
+{
+    const QString photo = m_folder + "/orientation-77.jpg";
+    QVERIFY(MakeJpeg(photo, 24, 16, "red"));
+    bool ok = false;
+    Exiftool({"-q", "-n", "-overwrite_original", "-Orientation=77", photo}, &ok);
+    if (!ok)
+        QSKIP("exiftool cannot write the orientation");
+    // The library's own format carries the orientation from page to page.
+    const QString pages = m_folder + "/orientation-77.miff";
+    QVERIFY(RunTool("convert", {photo, photo, pages}));
+
+    CImageManager manager;
+    QVERIFY(manager.ReadMultipage(pages));
+    QCOMPARE(manager.readDropped, QString("EXIF orientation"));
+    QCOMPARE(manager.pages.size(), 2);
+    const QString document = m_folder + "/orientation-77.tif";
+    QVERIFY2(manager.WriteMultipage(document, true), qPrintable(manager.writeError));
+    QCOMPARE(manager.GetPageCount(document), 2);
 }
 
 void TestPages::failures()

@@ -67,6 +67,7 @@ private slots:
     void jpegOnFullDiskLeavesNothing();
     void cmykSourceGoesBackToItsOwnProfile();
     void failedWriteKeepsExistingTarget();
+    void refusedWriteSaysWhyPlainly();
     void overwriteKeepsMode();
     void unwritableFolderKeepsTarget();
 
@@ -404,6 +405,18 @@ void TestWrite::failedWriteKeepsExistingTarget()
     QVERIFY(manager.Read(m_photo));
     QVERIFY(!manager.Write(folder + "/target.nosuchformat"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"target.webp"});
+}
+
+// The library's refusal reaches the log as its reason alone: no program
+// name, no empty file name of a write to memory, no source location.
+void TestWrite::refusedWriteSaysWhyPlainly()
+{
+    Magick::Image image(Magick::Geometry(8, 8), Magick::Color("white"));
+    image.orientation(Magick::OrientationType(77));
+    CImageManager manager;
+    manager.SetImage(image);
+    QVERIFY(!manager.Write(m_folder + "/refused.tif"));
+    QCOMPARE(manager.writeError, QString("Bad value 77 for \"Orientation\" tag."));
 }
 
 void TestWrite::overwriteKeepsMode()

@@ -19,6 +19,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
 #include <QProgressBar>
 #include <QScopeGuard>
@@ -26,7 +29,9 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QThread>
+#include <QtEndian>
 
 #include <algorithm>
 #include <dlfcn.h>
@@ -40,6 +45,64 @@ using namespace ProcessTestKit;
 
 using JobSetup = std::function<void(const QString& root, CUserProfile* profile)>;
 Q_DECLARE_METATYPE(JobSetup)
+
+namespace {
+// Runs exiftool on path; false when it failed. `output` gets what it said.
+bool ExifTool(const QStringList& arguments, const QString& path, QByteArray* output = nullptr)
+{
+    QProcess tool;
+    tool.start("exiftool", QStringList(arguments) << path);
+    if (!tool.waitForFinished(60000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return false;
+    if (output)
+        *output = tool.readAllStandardOutput();
+    return true;
+}
+
+// The tags of a file as numbers, by exiftool's names.
+QJsonObject ExifTags(const QString& path)
+{
+    QByteArray json;
+    ExifTool({"-j", "-n", "-Orientation", "-XResolution"}, path, &json);
+    return QJsonDocument::fromJson(json).array().first().toObject();
+}
+
+// Rewrites the EXIF XResolution of a JPEG as a signed value of -300, which
+// exiftool does not write; damaged and hand-made files hold such values.
+bool MakeXResolutionNegative(const QString& path)
+{
+    QByteArray bytes = ReadAll(path);
+    const int tiff = bytes.indexOf(QByteArray("Exif\0\0", 6)) + 6;
+    if (tiff < 6 || bytes.size() < tiff + 8)
+        return false;
+    const bool motorola = bytes.at(tiff) == 'M';
+    const auto at = [&](int offset, int size) -> quint32 {
+        const uchar* p = reinterpret_cast<const uchar*>(bytes.constData()) + offset;
+        if (size == 2)
+            return motorola ? qFromBigEndian<quint16>(p) : qFromLittleEndian<quint16>(p);
+        return motorola ? qFromBigEndian<quint32>(p) : qFromLittleEndian<quint32>(p);
+    };
+    const auto put = [&](int offset, quint32 value, int size) {
+        uchar* p = reinterpret_cast<uchar*>(bytes.data()) + offset;
+        if (size == 2)
+            motorola ? qToBigEndian<quint16>(quint16(value), p) : qToLittleEndian<quint16>(quint16(value), p);
+        else
+            motorola ? qToBigEndian<quint32>(value, p) : qToLittleEndian<quint32>(value, p);
+    };
+    const int directory = tiff + int(at(tiff + 4, 4));
+    for (quint32 i = 0, n = at(directory, 2); i < n; ++i) {
+        const int entry = directory + 2 + int(i) * 12;
+        if (at(entry, 2) != 0x011A || at(entry + 2, 2) != 5)
+            continue;
+        put(entry + 2, 10, 2); // SRATIONAL
+        put(tiff + int(at(entry + 8, 4)), quint32(-300), 4);
+        put(tiff + int(at(entry + 8, 4)) + 4, 1, 4);
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    }
+    return false;
+}
+} // namespace
 
 class TestProcessRun : public QObject
 {
@@ -63,6 +126,8 @@ private slots:
     void damagedPhotoIsWrittenWithAWarning();
     void loadFailuresSayWhy_data();
     void loadFailuresSayWhy();
+    void invalidMetadataValuesAreLeftOut_data();
+    void invalidMetadataValuesAreLeftOut();
     void progressEndsFullWithFailedPhotos();
     void sourcesThatStayAreWarnings_data();
     void sourcesThatStayAreWarnings();
@@ -533,6 +598,64 @@ void TestProcessRun::loadFailuresSayWhy()
     QCOMPARE(controller->ErrorCount(), 1);
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains(" - Failed to load " + photo + "\r\n - " + reason + "\r\n"), qPrintable(buffer));
+}
+
+void TestProcessRun::invalidMetadataValuesAreLeftOut_data()
+{
+    QTest::addColumn<QStringList>("tags");    // exiftool arguments, values as numbers
+    QTest::addColumn<bool>("negativeResolution");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("dropped");     // named on the warning line; "" for none
+    QTest::addColumn<int>("orientation");     // written; an absent tag counts as 1
+    QTest::newRow("orientation 6, TIF") << QStringList{"-Orientation=6"} << false << "TIF" << "" << 6;
+    for (const int value : {0, 9, 77, 65535}) {
+        for (const char* format : {"JPG", "PNG", "TIF"}) {
+            QTest::addRow("orientation %d, %s", value, format)
+                << QStringList{QString("-Orientation=%1").arg(value)} << false << format << "EXIF orientation" << 1;
+        }
+    }
+    const QStringList resolution = {"-XResolution=300", "-YResolution=300", "-ResolutionUnit=2"};
+    QTest::newRow("resolution -300, TIF") << resolution << true << "TIF" << "resolution" << 1;
+    QTest::newRow("resolution -300, JPG") << resolution << true << "JPG" << "resolution" << 1;
+}
+
+// A value no valid photo holds (an EXIF orientation outside 1 to 8, a
+// negative resolution) is damaged metadata: the photo is written in every
+// format without it, with one warning naming it, and its source is kept.
+void TestProcessRun::invalidMetadataValuesAreLeftOut()
+{
+    QFETCH(QStringList, tags);
+    QFETCH(bool, negativeResolution);
+    QFETCH(QString, format);
+    QFETCH(QString, dropped);
+    QFETCH(int, orientation);
+    if (QStandardPaths::findExecutable("exiftool").isEmpty())
+        QSKIP("exiftool is not installed");
+    const QString root = NewJob("badtags");
+    const QString photo = MakePhoto(root, "photo.jpg", 48, 32);
+    QVERIFY(ExifTool(QStringList{"-q", "-n", "-overwrite_original"} + tags, photo));
+    if (negativeResolution)
+        QVERIFY(MakeXResolutionNegative(photo));
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = format;
+    profile->DeleteSource = true;
+    SetPhotos({photo});
+    SetFilters({Filter(3080, "Negative")});
+    auto controller = Run();
+    QVERIFY(controller);
+    const QString buffer = controller->LogBuffer();
+    QVERIFY2(controller->ErrorCount() == 0, qPrintable(buffer));
+    QCOMPARE(controller->WarningCount(), dropped.isEmpty() ? 0 : 1);
+    const QString output = root + "/out/photo." + format.toLower();
+    QCOMPARE(FilesIn(root + "/out"), QStringList{QFileInfo(output).fileName()});
+    const QJsonObject written = ExifTags(output);
+    QCOMPARE(written.value("Orientation").toInt(1), orientation);
+    QVERIFY(written.value("XResolution").toDouble() >= 0.0);
+    QCOMPARE(QFile::exists(photo), !dropped.isEmpty());
+    if (!dropped.isEmpty())
+        QVERIFY2(buffer.contains(" - Warning: damaged metadata left out (" + dropped + "), source kept: " + photo +
+                                 "\r\n"),
+                 qPrintable(buffer));
 }
 
 // A photo that fails counts as done: the bar ends full, the count at N / N,
