@@ -10,6 +10,11 @@
 
 #include <memory>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 namespace {
 std::unique_ptr<QTemporaryDir>& Sandbox()
 {
@@ -79,6 +84,21 @@ QString SharedPhotos()
     const QString named = qEnvironmentVariable("GLIMMERBOX_SHARED_PHOTOS");
     const QString path = !named.isEmpty() ? named : QString(GB_TEST_SOURCE_DIR) + "/../shared/photos/exif-samples";
     return QDir(path).exists() ? QDir(path).absolutePath() : QString();
+}
+
+bool SetImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
 }
 
 } // namespace TestEnv

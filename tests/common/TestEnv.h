@@ -18,6 +18,9 @@ QString NewFolder(const QString& name);
 // Folder with real photos ($GLIMMERBOX_SHARED_PHOTOS, else ../shared/photos/
 // exif-samples beside the source folder), or "" when it is not there.
 QString SharedPhotos();
+// Sets or clears the immutable flag of a folder; false when the file system
+// or the user's rights do not allow it.
+bool SetImmutable(const QString& path, bool on);
 } // namespace TestEnv
 
 #define GB_TEST_MAIN(TestObject)                                                                   \

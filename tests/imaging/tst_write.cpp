@@ -29,22 +29,6 @@ QString Description(const QString& iccFile)
     return Identify(iccFile, "%[icc:description]");
 }
 
-// Sets or clears the immutable flag of a folder; false when the file system
-// or the user's rights do not allow it.
-bool SetImmutable(const QString& path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
 } // namespace
 
 class TestWrite : public QObject
@@ -445,7 +429,7 @@ void TestWrite::unwritableFolderKeepsTarget()
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     bool immutable = false;
     if (::access(QFile::encodeName(folder).constData(), W_OK) == 0)
-        immutable = SetImmutable(folder, true); // root ignores the mode bits
+        immutable = TestEnv::SetImmutable(folder, true); // root ignores the mode bits
     if (::access(QFile::encodeName(folder).constData(), W_OK) == 0 && !immutable) {
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QSKIP("cannot make a folder unwritable for this user on this file system");
@@ -455,7 +439,7 @@ void TestWrite::unwritableFolderKeepsTarget()
     QVERIFY(manager.Read(m_photo));
     const bool written = manager.Write(target);
     if (immutable)
-        SetImmutable(folder, false);
+        TestEnv::SetImmutable(folder, false);
     QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QVERIFY(!written);
     QCOMPARE(FileStart(target, 1 << 20), before);

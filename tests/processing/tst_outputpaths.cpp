@@ -62,23 +62,6 @@ QStringList Entries(const QString& folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-// Sets or clears the immutable flag of a folder; false when the file system
-// or the user's rights do not allow it.
-bool SetImmutable(const QString& path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
-}
-
 // Writes all of bytes to fd; false (errno set) when the file takes no more.
 bool Put(int fd, const QByteArray& bytes)
 {
@@ -369,7 +352,7 @@ void TestOutputPaths::failedWriteLeavesNothing()
     bool locked = false;
     const auto restore = qScopeGuard([&] {
         if (locked)
-            SetImmutable(folder, false);
+            TestEnv::SetImmutable(folder, false);
         if (mounted)
             ::umount2(QFile::encodeName(folder).constData(), MNT_DETACH);
     });
@@ -387,7 +370,7 @@ void TestOutputPaths::failedWriteLeavesNothing()
             return false;
         named = Entries(folder).filter(QRegularExpression("^\\.gbwrite-")).size() == 1;
         if (mishap == "lock") {
-            locked = SetImmutable(folder, true);
+            locked = TestEnv::SetImmutable(folder, true);
             return true;
         }
         if (mishap == "fill")
@@ -405,7 +388,7 @@ void TestOutputPaths::failedWriteLeavesNothing()
     if (mishap == "lock" && !locked)
         QSKIP("a folder cannot be locked here (needs root)");
     if (locked)
-        locked = !SetImmutable(folder, false);
+        locked = !TestEnv::SetImmutable(folder, false);
 
     QCOMPARE(int(placed), expected);
     if (placed == AtomicWrite::Placed::Failed)
