@@ -54,10 +54,11 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
         return Placed::Failed;
     }
     bool ok = fill(pending.Descriptor());
-    // A regular file keeps its mode; a link's own mode means nothing.
+    // A regular file keeps its mode where the file system lets it; a link's
+    // own mode means nothing.
     mode_t mode = 0;
     if (ok && replace && keepMode && pending.ExistingMode(mode))
-        ok = ::fchmod(pending.Descriptor(), mode) == 0;
+        SetModeIfAllowed(pending.Descriptor(), mode, path);
     int error = ok ? 0 : errno;
     if (ok && flush && ::fsync(pending.Descriptor()) != 0) {
         error = errno;
@@ -75,6 +76,19 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     if (placed == Placed::Failed)
         errno = error;
     return placed;
+}
+
+bool SetModeIfAllowed(int fd, mode_t mode, const QString& path)
+{
+    const int saved = errno;
+    if (::fchmod(fd, mode) == 0)
+        return true;
+    // FAT, some FUSE and network file systems refuse any change of mode
+    // (EPERM, ENOSYS, EOPNOTSUPP): the file keeps the one they give it.
+    SystemLogWrite("AtomicWrite::SetModeIfAllowed", "mode " + QString::number(mode, 8) + " not kept for " + path +
+                                                         ": " + QString::fromLocal8Bit(std::strerror(errno)));
+    errno = saved;
+    return false;
 }
 
 Placed RenameNoReplace(const QByteArray& from, const QByteArray& to)

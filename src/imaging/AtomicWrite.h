@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include <sys/types.h>
+
 // Replacing a file without ever leaving it half written and without writing
 // through a link: the bytes go to a new file in the target's folder that no
 // one sees yet (CPendingFile), which then takes the target's name in one
@@ -23,8 +25,9 @@ QString TemporaryPrefix();
 // right after it); without, the rename follows at once, and a crash soon
 // after may lose the new file but never leaves a half-written one in the
 // run. An existing regular file keeps its mode; a new file gets the usual
-// one (0666 less the umask). False, with nothing changed at `path` and no
-// temporary file left, on any failure.
+// one (0666 less the umask). Where the file system refuses a change of mode,
+// the file has the mode it gives. False, with nothing changed at `path` and
+// no temporary file left, on any failure.
 bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush = true);
 
 // What became of a write that may not replace anything.
@@ -44,6 +47,11 @@ Placed WriteBytes(const QString& path, const char* data, qint64 size, bool flush
 // carried over: the new file has the mode fill gave it.
 Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, bool flush, bool replace,
                  bool keepMode = true);
+
+// Gives the open file `fd` (to be placed at `path`) the mode where its file
+// system allows it. A refusal is only traced: the bytes decide whether a
+// write succeeded, never its permissions. errno is left as it was.
+bool SetModeIfAllowed(int fd, mode_t mode, const QString& path);
 
 // Writes all size bytes to the descriptor; false (errno set) on an error.
 bool WriteAll(int fd, const char* data, qint64 size);

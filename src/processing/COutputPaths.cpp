@@ -242,7 +242,8 @@ bool CopyBytes(int in, int out)
 
 // Copies source to target as a write that is placed only when complete
 // (AtomicWrite), so that a failed copy leaves nothing behind, wherever the
-// target's folder went. The copy has the source's permissions.
+// target's folder went. The copy has the source's permissions where the
+// target's file system allows a change of mode, and its own ones elsewhere.
 AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, bool replace, QString* error)
 {
     const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
@@ -253,7 +254,12 @@ AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, boo
             ::close(in);
         return AtomicWrite::Placed::Failed;
     }
-    const auto fill = [&](int out) { return CopyBytes(in, out) && ::fchmod(out, info.st_mode & 0777) == 0; };
+    const auto fill = [&](int out) {
+        if (!CopyBytes(in, out))
+            return false;
+        AtomicWrite::SetModeIfAllowed(out, info.st_mode & 0777, target);
+        return true;
+    };
     const AtomicWrite::Placed placed = AtomicWrite::WriteWith(target, fill, false, replace, false);
     // The system's words for why: a full disk says so, not "unknown error".
     if (placed == AtomicWrite::Placed::Failed)

@@ -54,6 +54,26 @@ extern "C" int openat(int folder, const char* path, int flags, ...)
     return real(folder, path, flags, mode);
 }
 
+// Stands in for a file system that refuses every change of mode (FAT, an
+// SFTP or phone bridge): files in a folder whose path holds "no-chmod" get
+// the errno the test sets here, or the real fchmod while it is 0.
+static int refusedModeChange = 0;
+
+extern "C" int fchmod(int fd, mode_t mode)
+{
+    if (refusedModeChange != 0) {
+        char where[4096] = {};
+        const QByteArray link = "/proc/self/fd/" + QByteArray::number(fd);
+        if (::readlink(link.constData(), where, sizeof where - 1) > 0 && std::strstr(where, "no-chmod")) {
+            errno = refusedModeChange;
+            return -1;
+        }
+    }
+    using Chmod = int (*)(int, mode_t);
+    static const Chmod real = reinterpret_cast<Chmod>(::dlsym(RTLD_NEXT, "fchmod"));
+    return real(fd, mode);
+}
+
 namespace {
 
 // Everything in a folder, hidden entries included.
@@ -104,6 +124,8 @@ private slots:
     void failedWriteLeavesNothing_data();
     void failedWriteLeavesNothing();
     void killedWriteLeavesNothing();
+    void refusedModeChangeStillPlaces_data();
+    void refusedModeChangeStillPlaces();
     void runFoldersApart();
     void temporaryRootOfBadTmpdir_data();
     void temporaryRootOfBadTmpdir();
@@ -407,6 +429,55 @@ void TestOutputPaths::failedWriteLeavesNothing()
         QVERIFY(!QFileInfo::exists(folder));
     // Where it can, the file has no name at all until it is complete.
     QCOMPARE(named, !anonymous);
+}
+
+void TestOutputPaths::refusedModeChangeStillPlaces_data()
+{
+    QTest::addColumn<QString>("road");  // "copy", "copy replacing", "write replacing"
+    QTest::addColumn<int>("refusal");   // fchmod's errno; 0 where it works
+    const QList<QPair<const char*, int>> refusals = {
+        {"works", 0}, {"EPERM", EPERM}, {"ENOSYS", ENOSYS}, {"EOPNOTSUPP", EOPNOTSUPP}};
+    for (const char* road : {"copy", "copy replacing", "write replacing"}) {
+        for (const auto& [name, error] : refusals)
+            QTest::newRow(qPrintable(QString("%1, chmod %2").arg(road, name))) << road << error;
+    }
+}
+
+// A file system that refuses a change of mode still gets the bytes: the file
+// has the mode it gives, and nothing is left behind. Where the change works,
+// a copy has its source's mode and a replaced file keeps its own.
+void TestOutputPaths::refusedModeChangeStillPlaces()
+{
+    QFETCH(QString, road);
+    QFETCH(int, refusal);
+    const QString folder = TestEnv::NewFolder(refusal ? "no-chmod" : "chmod");
+    const QString source = TestEnv::NewFolder("modes") + "/in.jpg";
+    const QString target = folder + "/out.jpg";
+    QVERIFY(ServerFixtures::WriteFile(source, "new"));
+    QVERIFY(QFile::setPermissions(source, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup));
+    if (road.endsWith("replacing")) {
+        QVERIFY(ServerFixtures::WriteFile(target, "old"));
+        QVERIFY(QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    }
+    refusedModeChange = refusal;
+    const auto restore = qScopeGuard([] { refusedModeChange = 0; });
+    QString why;
+    AtomicWrite::Placed placed = AtomicWrite::Placed::Failed;
+    if (road == "copy")
+        placed = COutputPaths::CopyWithoutReplacing(source, target, &why);
+    else if (road == "copy replacing")
+        placed = COutputPaths::CopyReplacing(source, target, &why) ? AtomicWrite::Placed::Done : placed;
+    else
+        placed = AtomicWrite::WriteBytes(target, "new", 3, true, true);
+    refusedModeChange = 0;
+
+    QVERIFY2(placed == AtomicWrite::Placed::Done, qPrintable(why));
+    QCOMPARE(ReadAll(target), QByteArray("new"));
+    QCOMPARE(Entries(folder), QStringList{"out.jpg"});
+    struct stat info {};
+    QCOMPARE(::stat(QFile::encodeName(target).constData(), &info), 0);
+    const int wanted = road.startsWith("copy") ? 0640 : 0600;
+    QCOMPARE(int(info.st_mode & 07777), refusal ? int(0666 & ~CurrentUmask()) : wanted);
 }
 
 // A writer killed midway leaves nothing: while it writes, the new file has
