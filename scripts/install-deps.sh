@@ -11,6 +11,8 @@ PACKAGES=(
   libcurl4-openssl-dev
   xvfb xauth fonts-dejavu-core fonts-dejavu-extra libimage-exiftool-perl python3 python3-pyftpdlib openssh-server
   liblcms2-utils
+  # A FUSE mount that refuses every change of permissions, as a destination.
+  bindfs
   librsvg2-bin
   # The install test: the desktop entry, software-centre listing and file-type
   # package are validated, and the file types' database is built.

@@ -135,6 +135,8 @@ private slots:
     void replacedSourceIsKept();
     void failuresSayWhy_data();
     void failuresSayWhy();
+    void refusedModeChangesFailNoPhoto_data();
+    void refusedModeChangesFailNoPhoto();
     void sizeCapNotMetIsAWarning();
     void sizeCapMetKeepsTheQuality_data();
     void sizeCapMetKeepsTheQuality();
@@ -897,6 +899,81 @@ void TestProcessRun::failuresSayWhy()
     const QString line = reencode ? " - Failed to write " + out + "/a.png" : " - Failed to Move " + photo;
     const QString buffer = controller->LogBuffer();
     QVERIFY2(buffer.contains(line + "\r\n - " + reason + "\r\n"), qPrintable(buffer));
+}
+
+void TestProcessRun::refusedModeChangesFailNoPhoto_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<bool>("negate");
+    QTest::addColumn<bool>("deleteSource");
+    QTest::addColumn<bool>("replace"); // earlier outputs are there
+    QTest::newRow("copy") << KeepFormatText() << false << false << false;
+    QTest::newRow("same-format copy") << "JPG" << false << false << false;
+    QTest::newRow("move to another device") << KeepFormatText() << false << true << false;
+    QTest::newRow("same-format move to another device") << "JPG" << false << true << false;
+    QTest::newRow("replacing write") << "JPG" << true << false << true;
+    QTest::newRow("replacing copy") << KeepFormatText() << false << false << true;
+}
+
+// A destination that refuses every change of permissions (an SFTP bridge, a
+// FAT stick) gets every photo: its mode is best effort, only the bytes count.
+void TestProcessRun::refusedModeChangesFailNoPhoto()
+{
+    QFETCH(QString, format);
+    QFETCH(bool, negate);
+    QFETCH(bool, deleteSource);
+    QFETCH(bool, replace);
+    const QString root = NewJob("nochmod");
+    const QString out = root + "/out";
+    const QString back = root + "/back";
+    QVERIFY(QDir().mkpath(back));
+    // The destination is a FUSE mount of another folder that refuses chmod:
+    // another device, so a move is a copy there.
+    bool mounted = false;
+    const auto unmount = qScopeGuard([&] {
+        if (mounted)
+            ::umount2(QFile::encodeName(out).constData(), MNT_DETACH);
+    });
+    mounted = QProcess::execute("bindfs", {"--chmod-deny", back, out}) == 0;
+    if (!mounted)
+        QSKIP("bindfs cannot mount here (it needs FUSE)");
+    QVERIFY(ServerFixtures::WriteFile(out + "/probe", "x"));
+    QVERIFY(!QFile::setPermissions(out + "/probe", QFileDevice::ReadOwner));
+    QVERIFY(QFile::remove(out + "/probe"));
+
+    QStringList photos;
+    for (const char* name : {"a.jpg", "b.jpg", "c.jpg"}) {
+        photos << MakePhoto(root + "/in", name);
+        QVERIFY(QFile::setPermissions(photos.last(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                         QFileDevice::ReadGroup));
+        if (replace)
+            QVERIFY(ServerFixtures::WriteFile(out + "/" + name, "old"));
+    }
+    QList<QByteArray> sourceBytes;
+    for (const QString& photo : std::as_const(photos))
+        sourceBytes << ReadAll(photo);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = format;
+    profile->Quality = 88;
+    profile->JpegType = 1;
+    profile->Interlaced = 0;
+    profile->DeleteSource = deleteSource;
+    profile->DisableNotifications = true; // earlier outputs are replaced
+    SetPhotos(photos);
+    SetFilters(negate ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+    auto controller = Run();
+    QVERIFY(controller);
+    QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
+    QCOMPARE(FilesIn(out), QStringList({"a.jpg", "b.jpg", "c.jpg"}));
+    for (int i = 0; i < photos.size(); ++i) {
+        const QByteArray written = ReadAll(out + "/" + QFileInfo(photos[i]).fileName());
+        if (negate)
+            QVERIFY(written.startsWith("\xff\xd8") && written != sourceBytes[i]);
+        else
+            QCOMPARE(written, sourceBytes[i]);
+        QCOMPARE(QFile::exists(photos[i]), !deleteSource);
+    }
+    QCOMPARE(QDir(back).entryList(QDir::Files | QDir::Hidden | QDir::System).filter(".gb"), QStringList());
 }
 
 // A JPEG that cannot reach its fixed size even at the lowest quality is
