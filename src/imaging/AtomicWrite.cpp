@@ -60,13 +60,21 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     if (ok && replace && keepMode && pending.ExistingMode(mode))
         SetModeIfAllowed(pending.Descriptor(), mode, path);
     int error = ok ? 0 : errno;
-    if (ok && flush && ::fsync(pending.Descriptor()) != 0) {
+    // The bytes reach the disk before the name does: a crash never leaves
+    // the name on an empty or partly written file.
+    if (ok && flush && !FlushToDisk(pending.Descriptor(), path)) {
         error = errno;
         ok = false;
     }
-    const Placed placed = ok ? pending.Place(replace) : Placed::Failed;
+    Placed placed = ok ? pending.Place(replace) : Placed::Failed;
     if (ok && placed == Placed::Failed)
         error = errno;
+    // The name is on the disk once its folder is.
+    if (placed == Placed::Done && flush && !pending.FlushFolder()) {
+        error = errno;
+        placed = Placed::Failed;
+        SystemLogWrite("AtomicWrite::WriteWith", "written, but its folder could not be flushed: " + path);
+    }
     if (placed == Placed::Failed)
         SystemLogWrite("AtomicWrite::WriteWith",
                        "cannot write " + path + ": " + QString::fromLocal8Bit(std::strerror(error)));
@@ -76,6 +84,22 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     if (placed == Placed::Failed)
         errno = error;
     return placed;
+}
+
+bool FlushToDisk(int fd, const QString& what)
+{
+    if (::fsync(fd) == 0)
+        return true;
+    // Some file systems, network and FUSE ones among them, have no flush to
+    // offer, for folders in particular: there is nothing more to wait for.
+    if (errno == EINVAL || errno == ENOSYS || errno == EOPNOTSUPP) {
+        const int refused = errno;
+        SystemLogWrite("AtomicWrite::FlushToDisk",
+                       "no flush offered for " + what + ": " + QString::fromLocal8Bit(std::strerror(refused)));
+        errno = refused;
+        return true;
+    }
+    return false;
 }
 
 bool SetModeIfAllowed(int fd, mode_t mode, const QString& path)

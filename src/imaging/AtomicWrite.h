@@ -20,14 +20,17 @@ namespace AtomicWrite {
 // killed run may leave one behind there).
 QString TemporaryPrefix();
 
-// Writes size bytes to `path` as above. With `flush` the bytes are on the
-// disk before the rename (a write that must survive the system going down
-// right after it); without, the rename follows at once, and a crash soon
-// after may lose the new file but never leaves a half-written one in the
-// run. An existing regular file keeps its mode; a new file gets the usual
-// one (0666 less the umask). Where the file system refuses a change of mode,
-// the file has the mode it gives. False, with nothing changed at `path` and
-// no temporary file left, on any failure.
+// Writes size bytes to `path` as above. With `flush` the write survives the
+// system going down right after it: the bytes are on the disk before the
+// file takes its name, and the folder, so the name itself, after (FlushToDisk
+// for both). Without, the name follows at once, and a crash soon after may
+// lose the new file but never leaves a half-written one in the run. An
+// existing regular file keeps its mode; a new file gets the usual one (0666
+// less the umask). Where the file system refuses a change of mode, the file
+// has the mode it gives. False on any failure, with nothing changed at
+// `path` and no temporary file left; except when only the folder's flush
+// failed: the new file then already has its name, whole, but may lose it
+// should the system go down.
 bool ReplaceWithBytes(const QString& path, const char* data, qint64 size, bool flush = true);
 
 // What became of a write that may not replace anything.
@@ -52,6 +55,13 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
 // system allows it. A refusal is only traced: the bytes decide whether a
 // write succeeded, never its permissions. errno is left as it was.
 bool SetModeIfAllowed(int fd, mode_t mode, const QString& path);
+
+// Asks the file system to put what `fd` holds on the disk: a file's bytes,
+// or a folder's names. True once they are there, and when the file system
+// does not offer the request (EINVAL, ENOSYS, EOPNOTSUPP), which is only
+// traced, naming `what`: there is nothing more to wait for. False, errno
+// saying why, when the flush failed (EIO, ENOSPC, EDQUOT...).
+bool FlushToDisk(int fd, const QString& what);
 
 // Writes all size bytes to the descriptor; false (errno set) on an error.
 bool WriteAll(int fd, const char* data, qint64 size);

@@ -30,8 +30,9 @@ QByteArray TemporaryName()
 CPendingFile::CPendingFile(const QString& path)
 {
     const QFileInfo info(path);
+    folderPath = info.absolutePath();
     name = QFile::encodeName(info.fileName());
-    folder = ::open(QFile::encodeName(info.absolutePath()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    folder = ::open(QFile::encodeName(folderPath).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folder >= 0 && !OpenAnonymous())
         OpenNamed();
 }
@@ -147,4 +148,18 @@ AtomicWrite::Placed CPendingFile::PlaceNamed(bool replace)
         return ::renameat(folder, temporary.constData(), folder, name.constData()) == 0 ? AtomicWrite::Placed::Done
                                                                                         : AtomicWrite::Placed::Failed;
     return AtomicWrite::RenameNoReplaceAt(folder, temporary.constData(), folder, name.constData());
+}
+
+bool CPendingFile::FlushFolder() const
+{
+    // The folder is held only as a path: the flush needs it open for
+    // reading, still the folder the file was placed in.
+    const int readable = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (readable < 0)
+        return false;
+    const bool flushed = AtomicWrite::FlushToDisk(readable, "the folder " + folderPath);
+    const int error = errno;
+    ::close(readable);
+    errno = error;
+    return flushed;
 }

@@ -37,6 +37,11 @@ public:
     // name is free (Taken otherwise, with nothing changed). Failed leaves
     // errno set, a close that reports an earlier failed write included.
     AtomicWrite::Placed Place(bool replace);
+    // Puts the folder's names on the disk (AtomicWrite::FlushToDisk), so
+    // that a name Place() gave survives the system going down. False, errno
+    // saying why, when the flush failed or the folder cannot be opened to
+    // flush it.
+    bool FlushFolder() const;
 
 private:
     bool Close();
@@ -46,6 +51,7 @@ private:
     AtomicWrite::Placed PlaceAnonymous(bool replace);
     AtomicWrite::Placed PlaceNamed(bool replace);
 
+    QString folderPath;   // the target's folder, for traces
     QByteArray name;      // the target's name in its folder
     QByteArray temporary; // the hidden name while there is one, else empty
     int folder = -1;

@@ -244,7 +244,8 @@ bool CopyBytes(int in, int out)
 // (AtomicWrite), so that a failed copy leaves nothing behind, wherever the
 // target's folder went. The copy has the source's permissions where the
 // target's file system allows a change of mode, and its own ones elsewhere.
-AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, bool replace, QString* error)
+AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, bool replace, bool flush,
+                               QString* error)
 {
     const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
     struct stat info {};
@@ -260,7 +261,7 @@ AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, boo
         AtomicWrite::SetModeIfAllowed(out, info.st_mode & 0777, target);
         return true;
     };
-    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(target, fill, false, replace, false);
+    const AtomicWrite::Placed placed = AtomicWrite::WriteWith(target, fill, flush, replace, false);
     // The system's words for why: a full disk says so, not "unknown error".
     if (placed == AtomicWrite::Placed::Failed)
         NoteFailure(error, ErrnoText());
@@ -270,15 +271,15 @@ AtomicWrite::Placed CopyPlaced(const QString& source, const QString& target, boo
 
 } // namespace
 
-bool COutputPaths::CopyReplacing(const QString& source, const QString& target, QString* error)
+bool COutputPaths::CopyReplacing(const QString& source, const QString& target, QString* error, bool flush)
 {
-    return CopyPlaced(source, target, true, error) == AtomicWrite::Placed::Done;
+    return CopyPlaced(source, target, true, flush, error) == AtomicWrite::Placed::Done;
 }
 
 AtomicWrite::Placed COutputPaths::CopyWithoutReplacing(const QString& source, const QString& target,
-                                                      QString* error)
+                                                      QString* error, bool flush)
 {
-    return CopyPlaced(source, target, false, error);
+    return CopyPlaced(source, target, false, flush, error);
 }
 
 AtomicWrite::Placed COutputPaths::RenameInto(const QString& source, const QString& target, bool replace)

@@ -71,13 +71,16 @@ public:
     // Copies source over target as a write that takes the target's name only
     // once complete (AtomicWrite), so a failed copy leaves an existing target
     // as it was and no temporary file. The copy has the source's permissions.
-    // `error`, when given, receives why a copy failed.
-    static bool CopyReplacing(const QString& source, const QString& target, QString* error = nullptr);
+    // `error`, when given, receives why a copy failed. With `flush` the copy
+    // and its name are on the disk when it returns (AtomicWrite's flush): a
+    // copy whose source is to be deleted.
+    static bool CopyReplacing(const QString& source, const QString& target, QString* error = nullptr,
+                              bool flush = false);
     // The same without replacing: the target takes its name only while
     // nothing has it, in one step; Taken when a file got there first (after
     // any earlier check), with the source and that file left as they were.
     static AtomicWrite::Placed CopyWithoutReplacing(const QString& source, const QString& target,
-                                                    QString* error = nullptr);
+                                                    QString* error = nullptr, bool flush = false);
     // Gives source the name target in one rename, replacing what is there or
     // only taking a free name. Failed (errno set) where no rename can do it,
     // across file systems or out of a folder that may not change, say: the

@@ -331,10 +331,14 @@ void CProcessThread::LightProcessing(bool& done)
             // No rename can do it (another file system, a folder that may
             // not change): copied, and the source deleted afterwards.
         }
+        // A copy whose source goes afterwards is on the disk, name and all,
+        // before that.
+        const bool flush = OutputMustReachDisk();
         if (replace)
-            return COutputPaths::CopyReplacing(current.path, outputPath, &failure) ? AtomicWrite::Placed::Done
-                                                                                    : AtomicWrite::Placed::Failed;
-        return COutputPaths::CopyWithoutReplacing(current.path, outputPath, &failure);
+            return COutputPaths::CopyReplacing(current.path, outputPath, &failure, flush)
+                       ? AtomicWrite::Placed::Done
+                       : AtomicWrite::Placed::Failed;
+        return COutputPaths::CopyWithoutReplacing(current.path, outputPath, &failure, flush);
     });
     if (placement == Placement::Skipped)
         return;

@@ -97,10 +97,12 @@ public:
     // The warning for a source that another file replaced or that changed
     // after it was read, before its path.
     static QString SourceChangedText();
-    // Whether an output has to be on the disk before it takes its name:
-    // when its source will be deleted, or when it replaces its own source.
-    // Any other output can be written again from its source should the
-    // system go down before the bytes reach the disk, and is not waited for.
+    // Whether an output, written, copied or re-encoded, has to be on the
+    // disk (its bytes before it takes its name, its folder after) before the
+    // photo is done: when its source will be deleted, or when it replaces its
+    // own source. Any other output can be written again from its source
+    // should the system go down before it reaches the disk, and is not
+    // waited for.
     static bool MustFlushOutput(bool deleteSource, const QString& source, const QString& output);
     void UpdateFileAttributes();
 

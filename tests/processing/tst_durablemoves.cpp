@@ -1,0 +1,505 @@
+// Moves onto another file system: no source is deleted before its output's
+// bytes and name are on the disk. The flushes, namings and deletions of whole
+// runs are recorded by stand-ins for the system calls, which can also make a
+// flush fail the way a dying disk or a file system without flushes does.
+#include "CFormatsEnum.h"
+#include "CProcessController.h"
+#include "CPromptSeam.h"
+#include "CUserProfile.h"
+#include "JobFileProperties.h"
+#include "ProcessTestKit.h"
+#include "TestEnv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QScopeGuard>
+
+#include <atomic>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ProcessTestKit;
+
+namespace {
+
+// What the run did to a file or folder under the watched folder, in order.
+struct SEvent
+{
+    enum Kind { Flush, Name, Delete } kind;
+    std::string path; // a flushed descriptor's path; the name given or deleted
+    dev_t device = 0; // the flushed file or folder
+    ino_t inode = 0;
+};
+
+std::mutex eventsMutex;
+std::vector<SEvent> events;       // guarded by eventsMutex
+std::string watched;              // set while no run is on
+std::atomic<bool> watching{false};
+// The errno a flush of a file, or of a folder, under the watched folder
+// fails with; 0 where the real flush runs.
+std::atomic<int> fileFlushFault{0};
+std::atomic<int> folderFlushFault{0};
+
+bool Watched(const std::string& path)
+{
+    // The watched folder itself, or anything in it.
+    return watching.load() && (path + "/").compare(0, watched.size(), watched) == 0;
+}
+
+std::string DescriptorPath(int fd)
+{
+    char where[4096] = {};
+    const std::string link = "/proc/self/fd/" + std::to_string(fd);
+    const ssize_t n = ::readlink(link.c_str(), where, sizeof where - 1);
+    return n > 0 ? std::string(where, size_t(n)) : std::string();
+}
+
+// The path a name relative to an open folder stands for.
+std::string PathAt(int folder, const char* name)
+{
+    if (name[0] == '/' || folder == AT_FDCWD)
+        return name;
+    return DescriptorPath(folder) + "/" + name;
+}
+
+void Record(SEvent event)
+{
+    const std::lock_guard<std::mutex> lock(eventsMutex);
+    events.push_back(std::move(event));
+}
+
+template <typename Function> Function Real(const char* name)
+{
+    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
+}
+
+int Flush(int fd, int (*real)(int))
+{
+    const std::string path = DescriptorPath(fd);
+    struct stat info {};
+    if (!Watched(path) || ::fstat(fd, &info) != 0)
+        return real(fd);
+    Record({SEvent::Flush, path, info.st_dev, info.st_ino});
+    const int fault = S_ISDIR(info.st_mode) ? folderFlushFault.load() : fileFlushFault.load();
+    if (fault != 0) {
+        errno = fault;
+        return -1;
+    }
+    return real(fd);
+}
+
+// A name given: recorded once it is there.
+int Named(int result, const std::string& path)
+{
+    const int error = errno;
+    if (result == 0 && Watched(path))
+        Record({SEvent::Name, path});
+    errno = error;
+    return result;
+}
+
+int Deleted(int result, const std::string& path)
+{
+    const int error = errno;
+    if (result == 0 && Watched(path))
+        Record({SEvent::Delete, path});
+    errno = error;
+    return result;
+}
+
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    static const auto real = Real<int (*)(int)>("fsync");
+    return Flush(fd, real);
+}
+
+extern "C" int fdatasync(int fd)
+{
+    static const auto real = Real<int (*)(int)>("fdatasync");
+    return Flush(fd, real);
+}
+
+extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags)
+{
+    static const auto real = Real<int (*)(int, const char*, int, const char*, int)>("linkat");
+    return Named(real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
+}
+
+extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to)
+{
+    static const auto real = Real<int (*)(int, const char*, int, const char*)>("renameat");
+    return Named(real(fromFolder, from, toFolder, to), PathAt(toFolder, to));
+}
+
+extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags)
+{
+    static const auto real = Real<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2");
+    return Named(real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
+}
+
+extern "C" int rename(const char* from, const char* to)
+{
+    static const auto real = Real<int (*)(const char*, const char*)>("rename");
+    return Named(real(from, to), to);
+}
+
+extern "C" int unlink(const char* path)
+{
+    static const auto real = Real<int (*)(const char*)>("unlink");
+    return Deleted(real(path), path);
+}
+
+extern "C" int unlinkat(int folder, const char* name, int flags)
+{
+    static const auto real = Real<int (*)(int, const char*, int)>("unlinkat");
+    const std::string path = PathAt(folder, name);
+    return Deleted(real(folder, name, flags), path);
+}
+
+namespace {
+
+// The ways a photo can reach a folder on another file system.
+struct SRoad
+{
+    QString format;
+    bool negate = false;
+    int pages = 1; // a multi-page photo is written one file a page
+    bool deleteSource = true;
+    bool fuse = false; // the destination is a FUSE mount, else tmpfs
+};
+
+SRoad RoadNamed(const QString& name)
+{
+    if (name == "Original move")
+        return {KeepFormatText()};
+    if (name == "Original move onto FUSE")
+        return {KeepFormatText(), false, 1, true, true};
+    if (name == "same-format move")
+        return {"JPG"};
+    if (name == "re-encoded move")
+        return {"JPG", true};
+    if (name == "multipage move")
+        return {"TIF", true, 3};
+    return {KeepFormatText(), false, 1, false}; // a copy
+}
+
+// The events of the last run, taken once it is over.
+std::vector<SEvent> TakeEvents()
+{
+    const std::lock_guard<std::mutex> lock(eventsMutex);
+    return std::exchange(events, {});
+}
+
+bool SameNode(const SEvent& event, const QString& path)
+{
+    struct stat info {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && event.device == info.st_dev &&
+           event.inode == info.st_ino;
+}
+
+// Checks that `output` went to the disk in the order a crash cannot undo:
+// its bytes flushed, then its name given, then its folder flushed, all
+// before `end` (the index of its source's deletion). "" when it did, else
+// what is missing.
+QString CheckOnDisk(const std::vector<SEvent>& log, const QString& output, size_t end)
+{
+    const std::string name = QFile::encodeName(output).toStdString();
+    size_t named = end;
+    for (size_t i = 0; i < end; ++i) {
+        if (log[i].kind == SEvent::Name && log[i].path == name)
+            named = i;
+    }
+    if (named == end)
+        return output + " has no name by the time its source went or the run ended";
+    bool bytes = false;
+    for (size_t i = 0; i < named; ++i)
+        bytes = bytes || (log[i].kind == SEvent::Flush && SameNode(log[i], output));
+    if (!bytes)
+        return output + "'s bytes were not flushed before it took its name";
+    const QString folder = QFileInfo(output).absolutePath();
+    for (size_t i = named + 1; i < end; ++i) {
+        if (log[i].kind == SEvent::Flush && SameNode(log[i], folder))
+            return QString();
+    }
+    return output + "'s folder was not flushed after its name, by the time its source went or the run ended";
+}
+
+// The index of the deletion of `source`; log.size() when it was not deleted.
+size_t DeletionOf(const std::vector<SEvent>& log, const QString& source)
+{
+    const std::string path = QFile::encodeName(source).toStdString();
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (log[i].kind == SEvent::Delete && log[i].path == path)
+            return i;
+    }
+    return log.size();
+}
+
+// A folder on a file system of its own, unmounted when it goes.
+class CMount
+{
+public:
+    CMount(const QString& folder, bool fuse) : path(QFile::encodeName(folder))
+    {
+        if (fuse) {
+            const QString back = folder + ".back";
+            QDir().mkpath(back);
+            mounted = QProcess::execute("bindfs", {back, folder}) == 0;
+        } else {
+            mounted = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64m") == 0;
+        }
+    }
+    ~CMount()
+    {
+        if (mounted)
+            ::umount2(path.constData(), MNT_DETACH);
+    }
+    CMount(const CMount&) = delete;
+    CMount& operator=(const CMount&) = delete;
+    bool IsMounted() const { return mounted; }
+
+private:
+    QByteArray path;
+    bool mounted = false;
+};
+
+// The job of a road: two photos of `in` into `out`, with every event under
+// `out` recorded from here on.
+QStringList PrepareRoad(const SRoad& road, const QString& in, const QString& out)
+{
+    QDir().mkpath(in);
+    QStringList photos;
+    for (const char* base : {"a", "b"}) {
+        if (road.pages > 1)
+            photos << MakeMultipageTiff(in, QString(base) + ".tif", road.pages);
+        else
+            photos << MakePhoto(in, QString(base) + ".jpg", 40, 30);
+    }
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->OutputFormat = road.format;
+    // Settings under which a JPEG written as JPEG is copied as it is.
+    profile->Quality = 88;
+    profile->JpegType = 1;
+    profile->Interlaced = 0;
+    profile->DeleteSource = road.deleteSource;
+    profile->useMulticore = true;
+    SetPhotos(photos);
+    SetFilters(road.negate ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
+    TakeEvents();
+    watched = QFile::encodeName(out).toStdString() + "/";
+    return photos;
+}
+
+// The files a photo's output takes in `out`.
+QStringList OutputsOf(const QString& photo, const SRoad& road, const QString& out)
+{
+    const QFileInfo info(photo);
+    if (road.pages == 1)
+        return {out + "/" + info.fileName()};
+    QStringList pages;
+    for (int page = 0; page < road.pages; ++page)
+        pages << QString("%1/%2-%3.%4").arg(out, info.completeBaseName()).arg(page).arg(info.suffix());
+    return pages;
+}
+
+bool OnOtherDevice(const QString& a, const QString& b)
+{
+    struct stat x {};
+    struct stat y {};
+    return ::stat(QFile::encodeName(a).constData(), &x) == 0 && ::stat(QFile::encodeName(b).constData(), &y) == 0 &&
+           x.st_dev != y.st_dev;
+}
+
+} // namespace
+
+class TestDurableMoves : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void sourceGoesOnlyOnceOutputIsOnDisk_data();
+    void sourceGoesOnlyOnceOutputIsOnDisk();
+    void failedFlushKeepsEverySource_data();
+    void failedFlushKeepsEverySource();
+    void replacedSourceIsOnDisk();
+};
+
+void TestDurableMoves::initTestCase()
+{
+    CFormatsEnum::GetInstance()->GenerateList();
+}
+
+void TestDurableMoves::init()
+{
+    CPromptSeam::Reset();
+}
+
+void TestDurableMoves::cleanup()
+{
+    watching = false;
+    fileFlushFault = 0;
+    folderFlushFault = 0;
+}
+
+void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk_data()
+{
+    QTest::addColumn<QString>("road");
+    for (const char* road : {"Original move", "same-format move", "re-encoded move", "multipage move",
+                             "Original move onto FUSE", "copy"})
+        QTest::newRow(road) << QString(road);
+}
+
+// Each source is deleted only after its output's bytes were flushed, the
+// output took its name and its folder was flushed; the photo arrives whole.
+// A copy whose source stays is not waited for.
+void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
+{
+    QFETCH(QString, road);
+    const SRoad how = RoadNamed(road);
+    const QString root = NewJob("moves");
+    const QString in = root + "/in";
+    const QString out = root + "/out";
+    const CMount mount(out, how.fuse);
+    if (!mount.IsMounted())
+        QSKIP(how.fuse ? "bindfs cannot mount here (it needs FUSE)" : "tmpfs cannot be mounted here (needs root)");
+    const QStringList photos = PrepareRoad(how, in, out);
+    QVERIFY(OnOtherDevice(in, out));
+    QList<QByteArray> sourceBytes;
+    for (const QString& photo : photos)
+        sourceBytes << ReadAll(photo);
+
+    watching = true;
+    auto controller = Run();
+    watching = false;
+    QVERIFY(controller);
+    QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
+    const std::vector<SEvent> log = TakeEvents();
+    for (int i = 0; i < photos.size(); ++i) {
+        const QStringList outputs = OutputsOf(photos[i], how, out);
+        for (const QString& output : outputs)
+            QVERIFY2(QFile::exists(output), qPrintable(output));
+        if (!how.negate)
+            QCOMPARE(ReadAll(outputs.first()), sourceBytes[i]);
+        QCOMPARE(QFile::exists(photos[i]), !how.deleteSource);
+        if (!how.deleteSource)
+            continue;
+        const size_t deleted = DeletionOf(log, photos[i]);
+        for (const QString& output : outputs) {
+            const QString missing = CheckOnDisk(log, output, deleted);
+            QVERIFY2(missing.isEmpty(), qPrintable(missing));
+        }
+    }
+    if (!how.deleteSource) {
+        for (const SEvent& event : log)
+            QVERIFY2(event.kind != SEvent::Flush, event.path.c_str());
+    }
+}
+
+void TestDurableMoves::failedFlushKeepsEverySource_data()
+{
+    QTest::addColumn<QString>("road");
+    QTest::addColumn<QString>("flush"); // "file" or "folder"
+    QTest::addColumn<int>("error");
+    QTest::addColumn<bool>("moved");
+    for (const char* road : {"Original move", "re-encoded move"}) {
+        QTest::newRow(qPrintable(QString("%1, EIO on the output").arg(road))) << road << "file" << EIO << false;
+        QTest::newRow(qPrintable(QString("%1, EIO on the folder").arg(road))) << road << "folder" << EIO << false;
+        QTest::newRow(qPrintable(QString("%1, EINVAL on the folder").arg(road)))
+            << road << "folder" << EINVAL << true;
+    }
+}
+
+// A flush that fails keeps every source and says why; a file system that
+// has no flush to offer moves every photo.
+void TestDurableMoves::failedFlushKeepsEverySource()
+{
+    QFETCH(QString, road);
+    QFETCH(QString, flush);
+    QFETCH(int, error);
+    QFETCH(bool, moved);
+    const SRoad how = RoadNamed(road);
+    const QString root = NewJob("faults");
+    const QString in = root + "/in";
+    const QString out = root + "/out";
+    const CMount mount(out, false);
+    if (!mount.IsMounted())
+        QSKIP("tmpfs cannot be mounted here (needs root)");
+    const QStringList photos = PrepareRoad(how, in, out);
+    QList<QByteArray> sourceBytes;
+    for (const QString& photo : photos)
+        sourceBytes << ReadAll(photo);
+
+    (flush == "file" ? fileFlushFault : folderFlushFault) = error;
+    watching = true;
+    auto controller = Run();
+    watching = false;
+    QVERIFY(controller);
+    const QString buffer = controller->LogBuffer();
+    for (int i = 0; i < photos.size(); ++i) {
+        QCOMPARE(QFile::exists(photos[i]), !moved);
+        if (!moved)
+            QCOMPARE(ReadAll(photos[i]), sourceBytes[i]);
+        // Whatever reached the folder is whole.
+        const QString output = OutputsOf(photos[i], how, out).first();
+        if (QFile::exists(output) && !how.negate)
+            QCOMPARE(ReadAll(output), sourceBytes[i]);
+        QCOMPARE(QFile::exists(output), moved || flush == "folder");
+    }
+    if (moved) {
+        QVERIFY2(controller->ErrorCount() == 0, qPrintable(buffer));
+        return;
+    }
+    QCOMPARE(controller->ErrorCount(), int(photos.size()));
+    QCOMPARE(buffer.count(" - " + QString::fromLocal8Bit(std::strerror(error)) + "\r\n"), photos.size());
+    QVERIFY2(!buffer.contains("Process completed without errors."), qPrintable(buffer));
+    // Nothing half done is left beside the outputs.
+    QCOMPARE(QDir(out).entryList(QDir::Files | QDir::Hidden).filter(".gb"), QStringList());
+}
+
+// A photo written over its own source is on the disk, bytes before the name
+// and folder after, by the time the run ends.
+void TestDurableMoves::replacedSourceIsOnDisk()
+{
+    const QString root = NewJob("inplace");
+    const QString in = root + "/in";
+    const QString photo = MakePhoto(in, "a.jpg", 40, 30);
+    const QByteArray before = ReadAll(photo);
+    CUserProfile* profile = CUserProfile::GetInstance();
+    profile->DestPath = in;
+    profile->OutputFormat = "JPG";
+    profile->DisableNotifications = true; // the source is replaced without a question
+    SetPhotos({photo});
+    SetFilters({Filter(3080, "Negative")});
+    TakeEvents();
+    watched = QFile::encodeName(in).toStdString() + "/";
+    watching = true;
+    auto controller = Run();
+    watching = false;
+    QVERIFY(controller);
+    QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
+    QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{"a.jpg"});
+    QVERIFY(ReadAll(photo) != before);
+    const std::vector<SEvent> log = TakeEvents();
+    const QString missing = CheckOnDisk(log, photo, log.size());
+    QVERIFY2(missing.isEmpty(), qPrintable(missing));
+}
+
+GB_TEST_MAIN(TestDurableMoves)
+#include "tst_durablemoves.moc"
