@@ -101,21 +101,12 @@ int Flush(int fd, int (*real)(int))
     return real(fd);
 }
 
-// A name given: recorded once it is there.
-int Named(int result, const std::string& path)
+// A name given or deleted: recorded once the call did it.
+int Done(SEvent::Kind kind, int result, const std::string& path)
 {
     const int error = errno;
     if (result == 0 && Watched(path))
-        Record({SEvent::Name, path});
-    errno = error;
-    return result;
-}
-
-int Deleted(int result, const std::string& path)
-{
-    const int error = errno;
-    if (result == 0 && Watched(path))
-        Record({SEvent::Delete, path});
+        Record({kind, path});
     errno = error;
     return result;
 }
@@ -137,38 +128,38 @@ extern "C" int fdatasync(int fd)
 extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags)
 {
     static const auto real = Real<int (*)(int, const char*, int, const char*, int)>("linkat");
-    return Named(real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
+    return Done(SEvent::Name, real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
 }
 
 extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to)
 {
     static const auto real = Real<int (*)(int, const char*, int, const char*)>("renameat");
-    return Named(real(fromFolder, from, toFolder, to), PathAt(toFolder, to));
+    return Done(SEvent::Name, real(fromFolder, from, toFolder, to), PathAt(toFolder, to));
 }
 
 extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags)
 {
     static const auto real = Real<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2");
-    return Named(real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
+    return Done(SEvent::Name, real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
 }
 
 extern "C" int rename(const char* from, const char* to)
 {
     static const auto real = Real<int (*)(const char*, const char*)>("rename");
-    return Named(real(from, to), to);
+    return Done(SEvent::Name, real(from, to), to);
 }
 
 extern "C" int unlink(const char* path)
 {
     static const auto real = Real<int (*)(const char*)>("unlink");
-    return Deleted(real(path), path);
+    return Done(SEvent::Delete, real(path), path);
 }
 
 extern "C" int unlinkat(int folder, const char* name, int flags)
 {
     static const auto real = Real<int (*)(int, const char*, int)>("unlinkat");
     const std::string path = PathAt(folder, name);
-    return Deleted(real(folder, name, flags), path);
+    return Done(SEvent::Delete, real(folder, name, flags), path);
 }
 
 namespace {
