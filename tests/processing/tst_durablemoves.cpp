@@ -3,6 +3,7 @@
 // runs are recorded by stand-ins for the system calls, which can also make a
 // flush fail the way a dying disk or a file system without flushes does.
 #include "CFormatsEnum.h"
+#include "CImageManager.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
@@ -196,11 +197,31 @@ std::vector<SEvent> TakeEvents()
     return std::exchange(events, {});
 }
 
-bool SameNode(const SEvent& event, const QString& path)
+// The device and inode of a file or folder; zeros when there is none.
+std::pair<dev_t, ino_t> NodeOf(const QString& path)
 {
     struct stat info {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && event.device == info.st_dev &&
-           event.inode == info.st_ino;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {0, 0};
+    return {info.st_dev, info.st_ino};
+}
+
+bool IsFlushOf(const SEvent& event, const QString& path)
+{
+    return event.kind == SEvent::Flush && NodeOf(path) == std::make_pair(event.device, event.inode);
+}
+
+// The index of the last event of `kind` on `path` before `end`; `end` when
+// there is none.
+size_t LastOf(const std::vector<SEvent>& log, SEvent::Kind kind, const QString& path, size_t end)
+{
+    const std::string name = QFile::encodeName(path).toStdString();
+    size_t found = end;
+    for (size_t i = 0; i < end; ++i) {
+        if (log[i].kind == kind && log[i].path == name)
+            found = i;
+    }
+    return found;
 }
 
 // Checks that `output` went to the disk in the order a crash cannot undo:
@@ -209,36 +230,20 @@ bool SameNode(const SEvent& event, const QString& path)
 // what is missing.
 QString CheckOnDisk(const std::vector<SEvent>& log, const QString& output, size_t end)
 {
-    const std::string name = QFile::encodeName(output).toStdString();
-    size_t named = end;
-    for (size_t i = 0; i < end; ++i) {
-        if (log[i].kind == SEvent::Name && log[i].path == name)
-            named = i;
-    }
+    const size_t named = LastOf(log, SEvent::Name, output, end);
     if (named == end)
         return output + " has no name by the time its source went or the run ended";
     bool bytes = false;
     for (size_t i = 0; i < named; ++i)
-        bytes = bytes || (log[i].kind == SEvent::Flush && SameNode(log[i], output));
+        bytes = bytes || IsFlushOf(log[i], output);
     if (!bytes)
         return output + "'s bytes were not flushed before it took its name";
     const QString folder = QFileInfo(output).absolutePath();
     for (size_t i = named + 1; i < end; ++i) {
-        if (log[i].kind == SEvent::Flush && SameNode(log[i], folder))
+        if (IsFlushOf(log[i], folder))
             return QString();
     }
     return output + "'s folder was not flushed after its name, by the time its source went or the run ended";
-}
-
-// The index of the deletion of `source`; log.size() when it was not deleted.
-size_t DeletionOf(const std::vector<SEvent>& log, const QString& source)
-{
-    const std::string path = QFile::encodeName(source).toStdString();
-    for (size_t i = 0; i < log.size(); ++i) {
-        if (log[i].kind == SEvent::Delete && log[i].path == path)
-            return i;
-    }
-    return log.size();
 }
 
 // A folder on a file system of its own, unmounted when it goes.
@@ -269,9 +274,9 @@ private:
     bool mounted = false;
 };
 
-// The job of a road: two photos of `in` into `out`, with every event under
-// `out` recorded from here on.
-QStringList PrepareRoad(const SRoad& road, const QString& in, const QString& out)
+// The job of a road: two photos of `in` into the job's folder; returns
+// them, with their bytes in `bytes`.
+QStringList PrepareRoad(const SRoad& road, const QString& in, QList<QByteArray>& bytes)
 {
     QDir().mkpath(in);
     QStringList photos;
@@ -291,29 +296,32 @@ QStringList PrepareRoad(const SRoad& road, const QString& in, const QString& out
     profile->useMulticore = true;
     SetPhotos(photos);
     SetFilters(road.negate ? QList<SFilterRecord>{Filter(3080, "Negative")} : QList<SFilterRecord>{});
-    TakeEvents();
-    watched = QFile::encodeName(out).toStdString() + "/";
+    for (const QString& photo : photos)
+        bytes << ReadAll(photo);
     return photos;
+}
+
+// Runs the job with every event in `folder` recorded (TakeEvents).
+std::unique_ptr<CProcessController> RecordedRun(const QString& folder)
+{
+    TakeEvents();
+    watched = QFile::encodeName(folder).toStdString() + "/";
+    watching = true;
+    auto controller = Run();
+    watching = false;
+    return controller;
 }
 
 // The files a photo's output takes in `out`.
 QStringList OutputsOf(const QString& photo, const SRoad& road, const QString& out)
 {
-    const QFileInfo info(photo);
+    const QString output = out + "/" + QFileInfo(photo).fileName();
     if (road.pages == 1)
-        return {out + "/" + info.fileName()};
+        return {output};
     QStringList pages;
     for (int page = 0; page < road.pages; ++page)
-        pages << QString("%1/%2-%3.%4").arg(out, info.completeBaseName()).arg(page).arg(info.suffix());
+        pages << CImageManager::PageFilePath(output, page);
     return pages;
-}
-
-bool OnOtherDevice(const QString& a, const QString& b)
-{
-    struct stat x {};
-    struct stat y {};
-    return ::stat(QFile::encodeName(a).constData(), &x) == 0 && ::stat(QFile::encodeName(b).constData(), &y) == 0 &&
-           x.st_dev != y.st_dev;
 }
 
 } // namespace
@@ -370,15 +378,11 @@ void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
     const CMount mount(out, how.fuse);
     if (!mount.IsMounted())
         QSKIP(how.fuse ? "bindfs cannot mount here (it needs FUSE)" : "tmpfs cannot be mounted here (needs root)");
-    const QStringList photos = PrepareRoad(how, in, out);
-    QVERIFY(OnOtherDevice(in, out));
     QList<QByteArray> sourceBytes;
-    for (const QString& photo : photos)
-        sourceBytes << ReadAll(photo);
+    const QStringList photos = PrepareRoad(how, in, sourceBytes);
+    QVERIFY(NodeOf(in).first != NodeOf(out).first);
 
-    watching = true;
-    auto controller = Run();
-    watching = false;
+    auto controller = RecordedRun(out);
     QVERIFY(controller);
     QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
     const std::vector<SEvent> log = TakeEvents();
@@ -391,7 +395,7 @@ void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
         QCOMPARE(QFile::exists(photos[i]), !how.deleteSource);
         if (!how.deleteSource)
             continue;
-        const size_t deleted = DeletionOf(log, photos[i]);
+        const size_t deleted = LastOf(log, SEvent::Delete, photos[i], log.size());
         for (const QString& output : outputs) {
             const QString missing = CheckOnDisk(log, output, deleted);
             QVERIFY2(missing.isEmpty(), qPrintable(missing));
@@ -432,15 +436,11 @@ void TestDurableMoves::failedFlushKeepsEverySource()
     const CMount mount(out, false);
     if (!mount.IsMounted())
         QSKIP("tmpfs cannot be mounted here (needs root)");
-    const QStringList photos = PrepareRoad(how, in, out);
     QList<QByteArray> sourceBytes;
-    for (const QString& photo : photos)
-        sourceBytes << ReadAll(photo);
+    const QStringList photos = PrepareRoad(how, in, sourceBytes);
 
     (flush == "file" ? fileFlushFault : folderFlushFault) = error;
-    watching = true;
-    auto controller = Run();
-    watching = false;
+    auto controller = RecordedRun(out);
     QVERIFY(controller);
     const QString buffer = controller->LogBuffer();
     for (int i = 0; i < photos.size(); ++i) {
@@ -478,11 +478,7 @@ void TestDurableMoves::replacedSourceIsOnDisk()
     profile->DisableNotifications = true; // the source is replaced without a question
     SetPhotos({photo});
     SetFilters({Filter(3080, "Negative")});
-    TakeEvents();
-    watched = QFile::encodeName(in).toStdString() + "/";
-    watching = true;
-    auto controller = Run();
-    watching = false;
+    auto controller = RecordedRun(in);
     QVERIFY(controller);
     QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
     QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{"a.jpg"});
