@@ -1,12 +1,14 @@
 // Moves onto another file system: no source is deleted before its output's
 // bytes and name are on the disk. The flushes, namings and deletions of whole
-// runs are recorded by stand-ins for the system calls, which can also make a
-// flush fail the way a dying disk or a file system without flushes does.
+// runs are recorded by stand-ins for the system calls (CallRecorder), which
+// can also make a flush fail the way a dying disk or a file system without
+// flushes does.
 #include "CFormatsEnum.h"
 #include "CImageManager.h"
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
+#include "CallRecorder.h"
 #include "JobFileProperties.h"
 #include "ProcessTestKit.h"
 #include "TestEnv.h"
@@ -17,151 +19,19 @@
 #include <QProcess>
 #include <QScopeGuard>
 
-#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include <dlfcn.h>
-#include <fcntl.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 using namespace ProcessTestKit;
 
-namespace {
-
-// What the run did to a file or folder under the watched folder, in order.
-struct SEvent
-{
-    enum Kind { Flush, Name, Delete } kind;
-    std::string path; // a flushed descriptor's path; the name given or deleted
-    dev_t device = 0; // the flushed file or folder
-    ino_t inode = 0;
-};
-
-std::mutex eventsMutex;
-std::vector<SEvent> events;       // guarded by eventsMutex
-std::string watched;              // set while no run is on
-std::atomic<bool> watching{false};
-// The errno a flush of a file, or of a folder, under the watched folder
-// fails with; 0 where the real flush runs.
-std::atomic<int> fileFlushFault{0};
-std::atomic<int> folderFlushFault{0};
-
-bool Watched(const std::string& path)
-{
-    // The watched folder itself, or anything in it.
-    return watching.load() && (path + "/").compare(0, watched.size(), watched) == 0;
-}
-
-std::string DescriptorPath(int fd)
-{
-    char where[4096] = {};
-    const std::string link = "/proc/self/fd/" + std::to_string(fd);
-    const ssize_t n = ::readlink(link.c_str(), where, sizeof where - 1);
-    return n > 0 ? std::string(where, size_t(n)) : std::string();
-}
-
-// The path a name relative to an open folder stands for.
-std::string PathAt(int folder, const char* name)
-{
-    if (name[0] == '/' || folder == AT_FDCWD)
-        return name;
-    return DescriptorPath(folder) + "/" + name;
-}
-
-void Record(SEvent event)
-{
-    const std::lock_guard<std::mutex> lock(eventsMutex);
-    events.push_back(std::move(event));
-}
-
-template <typename Function> Function Real(const char* name)
-{
-    return reinterpret_cast<Function>(::dlsym(RTLD_NEXT, name));
-}
-
-int Flush(int fd, int (*real)(int))
-{
-    const std::string path = DescriptorPath(fd);
-    struct stat info {};
-    if (!Watched(path) || ::fstat(fd, &info) != 0)
-        return real(fd);
-    Record({SEvent::Flush, path, info.st_dev, info.st_ino});
-    const int fault = S_ISDIR(info.st_mode) ? folderFlushFault.load() : fileFlushFault.load();
-    if (fault != 0) {
-        errno = fault;
-        return -1;
-    }
-    return real(fd);
-}
-
-// A name given or deleted: recorded once the call did it.
-int Done(SEvent::Kind kind, int result, const std::string& path)
-{
-    const int error = errno;
-    if (result == 0 && Watched(path))
-        Record({kind, path});
-    errno = error;
-    return result;
-}
-
-} // namespace
-
-extern "C" int fsync(int fd)
-{
-    static const auto real = Real<int (*)(int)>("fsync");
-    return Flush(fd, real);
-}
-
-extern "C" int fdatasync(int fd)
-{
-    static const auto real = Real<int (*)(int)>("fdatasync");
-    return Flush(fd, real);
-}
-
-extern "C" int linkat(int fromFolder, const char* from, int toFolder, const char* to, int flags)
-{
-    static const auto real = Real<int (*)(int, const char*, int, const char*, int)>("linkat");
-    return Done(SEvent::Name, real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
-}
-
-extern "C" int renameat(int fromFolder, const char* from, int toFolder, const char* to)
-{
-    static const auto real = Real<int (*)(int, const char*, int, const char*)>("renameat");
-    return Done(SEvent::Name, real(fromFolder, from, toFolder, to), PathAt(toFolder, to));
-}
-
-extern "C" int renameat2(int fromFolder, const char* from, int toFolder, const char* to, unsigned int flags)
-{
-    static const auto real = Real<int (*)(int, const char*, int, const char*, unsigned int)>("renameat2");
-    return Done(SEvent::Name, real(fromFolder, from, toFolder, to, flags), PathAt(toFolder, to));
-}
-
-extern "C" int rename(const char* from, const char* to)
-{
-    static const auto real = Real<int (*)(const char*, const char*)>("rename");
-    return Done(SEvent::Name, real(from, to), to);
-}
-
-extern "C" int unlink(const char* path)
-{
-    static const auto real = Real<int (*)(const char*)>("unlink");
-    return Done(SEvent::Delete, real(path), path);
-}
-
-extern "C" int unlinkat(int folder, const char* name, int flags)
-{
-    static const auto real = Real<int (*)(int, const char*, int)>("unlinkat");
-    const std::string path = PathAt(folder, name);
-    return Done(SEvent::Delete, real(folder, name, flags), path);
-}
+using CallRecorder::SEvent;
 
 namespace {
 
@@ -188,13 +58,6 @@ SRoad RoadNamed(const QString& name)
     if (name == "multipage move")
         return {"TIF", true, 3};
     return {KeepFormatText(), false, 1, false}; // a copy
-}
-
-// The events of the last run, taken once it is over.
-std::vector<SEvent> TakeEvents()
-{
-    const std::lock_guard<std::mutex> lock(eventsMutex);
-    return std::exchange(events, {});
 }
 
 // The device and inode of a file or folder; zeros when there is none.
@@ -301,14 +164,12 @@ QStringList PrepareRoad(const SRoad& road, const QString& in, QList<QByteArray>&
     return photos;
 }
 
-// Runs the job with every event in `folder` recorded (TakeEvents).
+// Runs the job with every event in `folder` recorded (CallRecorder::Take).
 std::unique_ptr<CProcessController> RecordedRun(const QString& folder)
 {
-    TakeEvents();
-    watched = QFile::encodeName(folder).toStdString() + "/";
-    watching = true;
+    CallRecorder::Watch(QFile::encodeName(folder).toStdString() + "/");
     auto controller = Run();
-    watching = false;
+    CallRecorder::Stop();
     return controller;
 }
 
@@ -352,9 +213,9 @@ void TestDurableMoves::init()
 
 void TestDurableMoves::cleanup()
 {
-    watching = false;
-    fileFlushFault = 0;
-    folderFlushFault = 0;
+    CallRecorder::Stop();
+    CallRecorder::SetFault(CallRecorder::Fault::FileFlush, 0);
+    CallRecorder::SetFault(CallRecorder::Fault::FolderFlush, 0);
 }
 
 void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk_data()
@@ -385,7 +246,7 @@ void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
     auto controller = RecordedRun(out);
     QVERIFY(controller);
     QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
-    const std::vector<SEvent> log = TakeEvents();
+    const std::vector<SEvent> log = CallRecorder::Take();
     for (int i = 0; i < photos.size(); ++i) {
         const QStringList outputs = OutputsOf(photos[i], how, out);
         for (const QString& output : outputs)
@@ -439,7 +300,7 @@ void TestDurableMoves::failedFlushKeepsEverySource()
     QList<QByteArray> sourceBytes;
     const QStringList photos = PrepareRoad(how, in, sourceBytes);
 
-    (flush == "file" ? fileFlushFault : folderFlushFault) = error;
+    CallRecorder::SetFault(flush == "file" ? CallRecorder::Fault::FileFlush : CallRecorder::Fault::FolderFlush, error);
     auto controller = RecordedRun(out);
     QVERIFY(controller);
     const QString buffer = controller->LogBuffer();
@@ -483,7 +344,7 @@ void TestDurableMoves::replacedSourceIsOnDisk()
     QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
     QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{"a.jpg"});
     QVERIFY(ReadAll(photo) != before);
-    const std::vector<SEvent> log = TakeEvents();
+    const std::vector<SEvent> log = CallRecorder::Take();
     const QString missing = CheckOnDisk(log, photo, log.size());
     QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
