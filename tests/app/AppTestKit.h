@@ -11,6 +11,8 @@
 
 #include <memory>
 
+#include "OrdinaryUser.h"
+
 class MainWindow;
 class QComboBox;
 class QWidget;
@@ -59,6 +61,13 @@ struct RunResult {
 RunResult RunProgram(const QStringList& arguments, const QString& workDir, const QString& sandbox,
                      int timeoutMs = 60000, const QStringList& unset = {},
                      const QString& program = QString());
+
+// RunProgram as ordinary user `account` (OrdinaryUser), whose sandbox it
+// is: the program and its Resources folder are reached where that user can
+// reach them, and `variables` are added to (or replace) the environment.
+RunResult RunProgramAs(const OrdinaryUser::SAccount& account, const QStringList& arguments,
+                       const QString& workDir, const QString& sandbox, int timeoutMs = 60000,
+                       const QList<QPair<QString, QString>>& variables = {});
 
 // Several copies of the program at once, started together in `workDir`
 // with one sandbox as RunProgram makes it (so they share HOME and the

@@ -162,6 +162,28 @@ RunResult RunProgram(const QStringList& arguments, const QString& workDir, const
     return result;
 }
 
+RunResult RunProgramAs(const OrdinaryUser::SAccount& account, const QStringList& arguments,
+                       const QString& workDir, const QString& sandbox, int timeoutMs,
+                       const QList<QPair<QString, QString>>& variables)
+{
+    RunResult result;
+    OrdinaryUser::OpenSandbox();
+    QProcessEnvironment env = SandboxEnvironment(sandbox, {}, result.home);
+    OrdinaryUser::GiveTo(sandbox, account);
+    env.insert("GLIMMERBOX_RESOURCES", OrdinaryUser::Reachable(qEnvironmentVariable("GLIMMERBOX_RESOURCES")));
+    for (const auto& [name, value] : variables)
+        env.insert(name, value);
+    QProcess process;
+    process.setProcessEnvironment(env);
+    process.setWorkingDirectory(workDir);
+    OrdinaryUser::RunAs(process, account);
+    process.start(OrdinaryUser::Reachable(ProgramPath()), arguments);
+    if (!process.waitForStarted(10000))
+        return result;
+    Finish(process, timeoutMs, result);
+    return result;
+}
+
 QList<RunResult> RunTogether(const QList<QStringList>& argumentLists, const QString& workDir,
                              const QString& sandbox, int timeoutMs,
                              const QList<QPair<QString, QString>>& variables)
