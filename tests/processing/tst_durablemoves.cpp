@@ -8,7 +8,9 @@
 #include "CProcessController.h"
 #include "CPromptSeam.h"
 #include "CUserProfile.h"
+#include "CTestMount.h"
 #include "CallRecorder.h"
+#include "DiskOrder.h"
 #include "JobFileProperties.h"
 #include "ProcessTestKit.h"
 #include "TestEnv.h"
@@ -26,12 +28,13 @@
 #include <utility>
 #include <vector>
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 
 using namespace ProcessTestKit;
 
 using CallRecorder::SEvent;
+using DiskOrder::LastOf;
+using DiskOrder::NodeOf;
 
 namespace {
 
@@ -59,83 +62,6 @@ SRoad RoadNamed(const QString& name)
         return {"TIF", true, 3};
     return {KeepFormatText(), false, 1, false}; // a copy
 }
-
-// The device and inode of a file or folder; zeros when there is none.
-std::pair<dev_t, ino_t> NodeOf(const QString& path)
-{
-    struct stat info {};
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return {0, 0};
-    return {info.st_dev, info.st_ino};
-}
-
-bool IsFlushOf(const SEvent& event, const QString& path)
-{
-    return event.kind == SEvent::Flush && NodeOf(path) == std::make_pair(event.device, event.inode);
-}
-
-// The index of the last event of `kind` on `path` before `end`; `end` when
-// there is none.
-size_t LastOf(const std::vector<SEvent>& log, SEvent::Kind kind, const QString& path, size_t end)
-{
-    const std::string name = QFile::encodeName(path).toStdString();
-    size_t found = end;
-    for (size_t i = 0; i < end; ++i) {
-        if (log[i].kind == kind && log[i].path == name)
-            found = i;
-    }
-    return found;
-}
-
-// Checks that `output` went to the disk in the order a crash cannot undo:
-// its bytes flushed, then its name given, then its folder flushed, all
-// before `end` (the index of its source's deletion). "" when it did, else
-// what is missing.
-QString CheckOnDisk(const std::vector<SEvent>& log, const QString& output, size_t end)
-{
-    const size_t named = LastOf(log, SEvent::Name, output, end);
-    if (named == end)
-        return output + " has no name by the time its source went or the run ended";
-    bool bytes = false;
-    for (size_t i = 0; i < named; ++i)
-        bytes = bytes || IsFlushOf(log[i], output);
-    if (!bytes)
-        return output + "'s bytes were not flushed before it took its name";
-    const QString folder = QFileInfo(output).absolutePath();
-    for (size_t i = named + 1; i < end; ++i) {
-        if (IsFlushOf(log[i], folder))
-            return QString();
-    }
-    return output + "'s folder was not flushed after its name, by the time its source went or the run ended";
-}
-
-// A folder on a file system of its own, unmounted when it goes.
-class CMount
-{
-public:
-    CMount(const QString& folder, bool fuse) : path(QFile::encodeName(folder))
-    {
-        if (fuse) {
-            const QString back = folder + ".back";
-            QDir().mkpath(back);
-            mounted = QProcess::execute("bindfs", {back, folder}) == 0;
-        } else {
-            mounted = ::mount("tmpfs", path.constData(), "tmpfs", 0, "size=64m") == 0;
-        }
-    }
-    ~CMount()
-    {
-        if (mounted)
-            ::umount2(path.constData(), MNT_DETACH);
-    }
-    CMount(const CMount&) = delete;
-    CMount& operator=(const CMount&) = delete;
-    bool IsMounted() const { return mounted; }
-
-private:
-    QByteArray path;
-    bool mounted = false;
-};
 
 // The job of a road: two photos of `in` into the job's folder; returns
 // them, with their bytes in `bytes`.
@@ -236,14 +162,15 @@ void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
     const QString root = NewJob("moves");
     const QString in = root + "/in";
     const QString out = root + "/out";
-    const CMount mount(out, how.fuse);
+    const CTestMount::Kind kind = how.fuse ? CTestMount::Fuse : CTestMount::Tmpfs;
+    const CTestMount mount(out, kind);
     if (!mount.IsMounted())
-        QSKIP(how.fuse ? "bindfs cannot mount here (it needs FUSE)" : "tmpfs cannot be mounted here (needs root)");
+        QSKIP(qPrintable(CTestMount::SkipReason(kind)));
     QList<QByteArray> sourceBytes;
     const QStringList photos = PrepareRoad(how, in, sourceBytes);
     QVERIFY(NodeOf(in).first != NodeOf(out).first);
 
-    auto controller = RecordedRun(out);
+    auto controller = RecordedRun(root);
     QVERIFY(controller);
     QVERIFY2(controller->ErrorCount() == 0, qPrintable(controller->LogBuffer()));
     const std::vector<SEvent> log = CallRecorder::Take();
@@ -257,8 +184,9 @@ void TestDurableMoves::sourceGoesOnlyOnceOutputIsOnDisk()
         if (!how.deleteSource)
             continue;
         const size_t deleted = LastOf(log, SEvent::Delete, photos[i], log.size());
+        QVERIFY2(deleted < log.size(), qPrintable(photos[i] + " went without a deletion on record"));
         for (const QString& output : outputs) {
-            const QString missing = CheckOnDisk(log, output, deleted);
+            const QString missing = DiskOrder::Check(log, output, deleted);
             QVERIFY2(missing.isEmpty(), qPrintable(missing));
         }
     }
@@ -294,14 +222,14 @@ void TestDurableMoves::failedFlushKeepsEverySource()
     const QString root = NewJob("faults");
     const QString in = root + "/in";
     const QString out = root + "/out";
-    const CMount mount(out, false);
+    const CTestMount mount(out, CTestMount::Tmpfs);
     if (!mount.IsMounted())
-        QSKIP("tmpfs cannot be mounted here (needs root)");
+        QSKIP(qPrintable(CTestMount::SkipReason(CTestMount::Tmpfs)));
     QList<QByteArray> sourceBytes;
     const QStringList photos = PrepareRoad(how, in, sourceBytes);
 
     CallRecorder::SetFault(flush == "file" ? CallRecorder::Fault::FileFlush : CallRecorder::Fault::FolderFlush, error);
-    auto controller = RecordedRun(out);
+    auto controller = RecordedRun(root);
     QVERIFY(controller);
     const QString buffer = controller->LogBuffer();
     for (int i = 0; i < photos.size(); ++i) {
@@ -345,7 +273,7 @@ void TestDurableMoves::replacedSourceIsOnDisk()
     QCOMPARE(QDir(in).entryList(QDir::Files | QDir::Hidden), QStringList{"a.jpg"});
     QVERIFY(ReadAll(photo) != before);
     const std::vector<SEvent> log = CallRecorder::Take();
-    const QString missing = CheckOnDisk(log, photo, log.size());
+    const QString missing = DiskOrder::Check(log, photo, log.size());
     QVERIFY2(missing.isEmpty(), qPrintable(missing));
 }
 
