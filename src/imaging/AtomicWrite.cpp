@@ -86,9 +86,13 @@ Placed WriteWith(const QString& path, const std::function<bool(int fd)>& fill, b
     return placed;
 }
 
-bool FlushToDisk(int fd, const QString& what)
+namespace {
+
+// True once a flush returned `result`, and when the file system has no
+// flush to offer; false (errno saying why) when it failed.
+bool Flushed(int result, const QString& what)
 {
-    if (::fsync(fd) == 0)
+    if (result == 0)
         return true;
     // Some file systems, network and FUSE ones among them, have no flush to
     // offer, for folders in particular: there is nothing more to wait for.
@@ -100,6 +104,18 @@ bool FlushToDisk(int fd, const QString& what)
         return true;
     }
     return false;
+}
+
+} // namespace
+
+bool FlushToDisk(int fd, const QString& what)
+{
+    return Flushed(::fsync(fd), what);
+}
+
+bool FlushFileSystem(int fd, const QString& what)
+{
+    return Flushed(::syncfs(fd), what);
 }
 
 bool SetModeIfAllowed(int fd, mode_t mode, const QString& path)

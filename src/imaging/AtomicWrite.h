@@ -23,7 +23,7 @@ QString TemporaryPrefix();
 // Writes size bytes to `path` as above. With `flush` the write survives the
 // system going down right after it: the bytes are on the disk before the
 // file takes its name, and the folder, so the name itself, after (FlushToDisk
-// for both). Without, the name follows at once, and a crash soon after may
+// for both; CPendingFile::FlushFolder for the folder). Without, the name follows at once, and a crash soon after may
 // lose the new file but never leaves a half-written one in the run. An
 // existing regular file keeps its mode; a new file gets the usual one (0666
 // less the umask). Where the file system refuses a change of mode, the file
@@ -62,6 +62,10 @@ bool SetModeIfAllowed(int fd, mode_t mode, const QString& path);
 // traced, naming `what`: there is nothing more to wait for. False, errno
 // saying why, when the flush failed (EIO, ENOSPC, EDQUOT...).
 bool FlushToDisk(int fd, const QString& what);
+// The same for everything the file system that holds `fd` has yet to
+// write: the way to a folder's names where the folder may be written but
+// not opened for reading. It waits for every other writer on that disk.
+bool FlushFileSystem(int fd, const QString& what);
 
 // Writes all size bytes to the descriptor; false (errno set) on an error.
 bool WriteAll(int fd, const char* data, qint64 size);

@@ -1,5 +1,7 @@
 #include "CPendingFile.h"
 
+#include "Common.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -41,6 +43,8 @@ CPendingFile::~CPendingFile()
 {
     const int error = errno;
     Close();
+    if (placedFile >= 0)
+        ::close(placedFile);
     if (!placed && !temporary.isEmpty())
         ::unlinkat(folder, temporary.constData(), 0);
     if (folder >= 0)
@@ -97,6 +101,9 @@ bool CPendingFile::Close()
 AtomicWrite::Placed CPendingFile::Place(bool replace)
 {
     AtomicWrite::Placed outcome = AtomicWrite::Placed::Failed;
+    // A second descriptor outlives the close, for a flush of the file
+    // system the file is on.
+    int kept = ::fcntl(file, F_DUPFD_CLOEXEC, 0);
     if (anonymous) {
         // Linked while still open: the descriptor is how it is reached. A
         // local file system, the only kind with anonymous files, reports
@@ -109,6 +116,13 @@ AtomicWrite::Placed CPendingFile::Place(bool replace)
         outcome = PlaceNamed(replace);
     }
     placed = outcome == AtomicWrite::Placed::Done;
+    if (placed)
+        placedFile = std::exchange(kept, -1);
+    if (kept >= 0) {
+        const int error = errno;
+        ::close(kept);
+        errno = error;
+    }
     return outcome;
 }
 
@@ -155,11 +169,19 @@ bool CPendingFile::FlushFolder() const
     // The folder is held only as a path: the flush needs it open for
     // reading, still the folder the file was placed in.
     const int readable = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (readable < 0)
+    if (readable >= 0) {
+        const bool flushed = AtomicWrite::FlushToDisk(readable, "the folder " + folderPath);
+        const int error = errno;
+        ::close(readable);
+        errno = error;
+        return flushed;
+    }
+    // A drop box, or a shared upload folder of someone else's: the names
+    // reach the disk with the rest of its file system. Only here, as that
+    // waits for every other writer on the disk.
+    if ((errno != EACCES && errno != EPERM) || placedFile < 0)
         return false;
-    const bool flushed = AtomicWrite::FlushToDisk(readable, "the folder " + folderPath);
-    const int error = errno;
-    ::close(readable);
-    errno = error;
-    return flushed;
+    SystemLogWrite("CPendingFile::FlushFolder",
+                   "the folder " + folderPath + " cannot be read: its file system is flushed instead");
+    return AtomicWrite::FlushFileSystem(placedFile, "the file system of " + folderPath);
 }

@@ -36,11 +36,14 @@ public:
     // has it (a link is replaced, never written through), or only while the
     // name is free (Taken otherwise, with nothing changed). Failed leaves
     // errno set, a close that reports an earlier failed write included.
+    // The placed file stays reachable for FlushFolder() until destruction.
     AtomicWrite::Placed Place(bool replace);
     // Puts the folder's names on the disk (AtomicWrite::FlushToDisk), so
-    // that a name Place() gave survives the system going down. False, errno
-    // saying why, when the flush failed or the folder cannot be opened to
-    // flush it.
+    // that a name Place() gave survives the system going down. A folder one
+    // may write but not read (a drop box) cannot be opened to flush it: its
+    // whole file system is flushed instead, through the placed file
+    // (AtomicWrite::FlushFileSystem). False, errno saying why, when the
+    // flush failed or the folder cannot be reached.
     bool FlushFolder() const;
 
 private:
@@ -56,6 +59,7 @@ private:
     QByteArray temporary; // the hidden name while there is one, else empty
     int folder = -1;
     int file = -1;
+    int placedFile = -1; // the file once placed, open until destruction
     bool anonymous = false;
     bool placed = false;
 };
