@@ -6,11 +6,16 @@
 # on fresh copies of the same photos, the programs alternating ROUNDS times
 # in one run, so that builds can be compared on one machine at one time;
 # `mv` moves the same photos as the reference (it waits for no disk).
+# MODES lists the destination folder's modes to time, each side once per
+# mode: "755 333" compares a folder that can be read with one that can only
+# be written into (a drop box). Root passes every permission check, so with
+# MODES every side runs as the ordinary user RUN_AS (nobody).
 #
 #   bench/move_across_devices.sh [PROGRAM...]   (default: the build's program)
 #
 # Environment: PHOTOS (40), WIDTH (4000), HEIGHT (3000), ROUNDS (5),
-# SOURCE_ROOT (/dev/shm), DEST_ROOT (the build folder), GLIMMERBOX_BUILD_DIR
+# SOURCE_ROOT (/dev/shm), DEST_ROOT (the build folder), MODES (755), RUN_AS
+# (nobody where MODES is set and root runs the bench), GLIMMERBOX_BUILD_DIR
 # (build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +28,9 @@ HEIGHT="${HEIGHT:-3000}"
 ROUNDS="${ROUNDS:-5}"
 SOURCE_ROOT="${SOURCE_ROOT:-/dev/shm}"
 DEST_ROOT="${DEST_ROOT:-$(cd "$BUILD_DIR" && pwd)}"
+RUN_AS="${RUN_AS:-}"
+if [ -n "${MODES:-}" ] && [ -z "$RUN_AS" ] && [ "$(id -u)" = 0 ]; then RUN_AS=nobody; fi
+read -r -a modes <<< "${MODES:-755}"
 
 WORK="$(mktemp -d "$DEST_ROOT/gb-move-XXXXXX")"
 CARD="$(mktemp -d "$SOURCE_ROOT/gb-card-XXXXXX")"
@@ -42,6 +50,13 @@ for i in $(seq 0 7); do
 done
 wait
 echo "$(du -sh "$WORK/seeds" | cut -f1) of seeds; load: $(uptime)"
+# The sides' user owns its settings, the photos and the destination.
+as_user=()
+if [ -n "$RUN_AS" ]; then
+  as_user=(setpriv --reuid="$RUN_AS" --regid="$(id -g "$RUN_AS")" --clear-groups)
+  chmod 755 "$WORK"
+  chown -R "$RUN_AS" "$WORK/home" "$TMPDIR" "$XDG_RUNTIME_DIR" "$CARD"
+fi
 
 cat > "$WORK/move.gbs" <<EOF
 <?xml version="1.0" encoding="utf-16"?>
@@ -58,12 +73,14 @@ cat > "$WORK/move.gbs" <<EOF
 </Script>
 EOF
 
-# Fresh photos on the card, an empty destination, and nothing of the last
-# side still waiting for the disk.
+# Fresh photos on the card, an empty destination of mode $1, and nothing of
+# the last side still waiting for the disk.
 prepare() {
   rm -rf "$CARD/in" "$WORK/out"
   mkdir -p "$CARD/in" "$WORK/out"
   for i in $(seq 1 "$COUNT"); do cp "$WORK/seeds/seed$((i % 8)).jpg" "$CARD/in/$(printf 'p%04d' "$i").jpg"; done
+  if [ -n "$RUN_AS" ]; then chown -R "$RUN_AS" "$CARD/in" "$WORK/out"; fi
+  chmod "$1" "$WORK/out"
   sync
 }
 # Every photo arrived and no source is left.
@@ -83,22 +100,28 @@ seconds() { # COMMAND...: wall seconds of the command
   end=$(date +%s.%N)
   echo "$end - $start" | bc -l
 }
-move_with_mv() { mv "$CARD"/in/*.jpg "$WORK/out/"; }
+move_with_mv() { "${as_user[@]}" sh -c 'mv "$1"/in/*.jpg "$2/out/"' mv "$CARD" "$WORK"; }
 
 declare -A best
-sides=("$@" mv)
+programs=("$@" mv)
 for round in $(seq 1 "$ROUNDS"); do
-  for side in "${sides[@]}"; do
-    prepare
-    if [ "$side" = mv ]; then t=$(seconds move_with_mv); else t=$(seconds "$side" "$WORK/move.gbs"); fi
-    check "$side"
-    printf 'round %d  %-60s %6.2f s\n' "$round" "$side" "$t"
-    if [ -z "${best[$side]:-}" ] || [ "$(echo "$t < ${best[$side]}" | bc)" = 1 ]; then best[$side]=$t; fi
+  for mode in "${modes[@]}"; do
+    for program in "${programs[@]}"; do
+      side="$program, into mode $mode"
+      prepare "$mode"
+      if [ "$program" = mv ]; then t=$(seconds move_with_mv); else t=$(seconds "${as_user[@]}" "$program" "$WORK/move.gbs"); fi
+      check "$side"
+      printf 'round %d  %-70s %6.2f s\n' "$round" "$side" "$t"
+      if [ -z "${best[$side]:-}" ] || [ "$(echo "$t < ${best[$side]}" | bc)" = 1 ]; then best[$side]=$t; fi
+    done
   done
 done
 echo
-echo "best of $ROUNDS, $COUNT photos ($(du -sh "$WORK/out" | cut -f1)) moved onto another file system:"
-for side in "${sides[@]}"; do
-  printf '  %-60s %6.2f s  %6.1f ms a photo\n' "$side" "${best[$side]}" "$(echo "${best[$side]} * 1000 / $COUNT" | bc -l)"
+echo "best of $ROUNDS, $COUNT photos ($(du -sh "$WORK/out" | cut -f1)) moved onto another file system${RUN_AS:+ by $RUN_AS}:"
+for mode in "${modes[@]}"; do
+  for program in "${programs[@]}"; do
+    side="$program, into mode $mode"
+    printf '  %-70s %6.2f s  %6.1f ms a photo\n' "$side" "${best[$side]}" "$(echo "${best[$side]} * 1000 / $COUNT" | bc -l)"
+  done
 done
 echo "load: $(uptime)"
