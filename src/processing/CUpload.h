@@ -116,6 +116,8 @@ private:
     // After a complete delivery: the temporary copies and the folders they
     // leave empty; files of other runs in the temporary folder stay.
     void RemoveDeliveredCopies();
+    // Where the written files of a delivery that did not complete are kept;
+    // "" when none was written.
     QString KeptFilesText() const;
 
     CUserProfile* m_profile = nullptr;
