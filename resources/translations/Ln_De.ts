@@ -2036,8 +2036,8 @@ Sind keine Filter ausgewählt, werden die Fotos nur sehr schnell verschoben und 
         <translation>Warnung: Die Quelle hat sich während des Laufs geändert und wurde behalten:</translation>
     </message>
     <message>
-        <source>the temporary folder %1 could not be made</source>
-        <translation>der temporäre Ordner %1 konnte nicht angelegt werden</translation>
+        <source>the temporary folder %1 could not be made: %2</source>
+        <translation>der temporäre Ordner %1 konnte nicht angelegt werden: %2</translation>
     </message>
     <message>
         <source>Warning: damaged metadata left out (%1), source kept:</source>

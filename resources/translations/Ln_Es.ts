@@ -2036,8 +2036,8 @@ Si no hay ningún filtro seleccionado, las fotos simplemente se moverán, muy r�
         <translation>Advertencia: el origen cambió durante el proceso y se ha conservado:</translation>
     </message>
     <message>
-        <source>the temporary folder %1 could not be made</source>
-        <translation>no se pudo crear la carpeta temporal %1</translation>
+        <source>the temporary folder %1 could not be made: %2</source>
+        <translation>no se pudo crear la carpeta temporal %1: %2</translation>
     </message>
     <message>
         <source>Warning: damaged metadata left out (%1), source kept:</source>

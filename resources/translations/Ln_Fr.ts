@@ -2036,8 +2036,8 @@ Si aucun filtre n&apos;est choisi, les photos sont simplement déplacées, très
         <translation>Avertissement : la source a changé pendant le traitement et a été conservée :</translation>
     </message>
     <message>
-        <source>the temporary folder %1 could not be made</source>
-        <translation>le dossier temporaire %1 n&apos;a pas pu être créé</translation>
+        <source>the temporary folder %1 could not be made: %2</source>
+        <translation>le dossier temporaire %1 n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>Warning: damaged metadata left out (%1), source kept:</source>

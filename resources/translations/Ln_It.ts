@@ -2036,8 +2036,8 @@ Se non è selezionato alcun filtro, le foto vengono semplicemente spostate, molt
         <translation>Avviso: l&apos;origine è cambiata durante l&apos;elaborazione ed è stata conservata:</translation>
     </message>
     <message>
-        <source>the temporary folder %1 could not be made</source>
-        <translation>impossibile creare la cartella temporanea %1</translation>
+        <source>the temporary folder %1 could not be made: %2</source>
+        <translation>impossibile creare la cartella temporanea %1: %2</translation>
     </message>
     <message>
         <source>Warning: damaged metadata left out (%1), source kept:</source>

@@ -2036,8 +2036,8 @@ In case there are no filters selected the photos will actually be moved very fas
         <translation>警告: 処理中に元の写真が変更されたため、削除せずに残しました:</translation>
     </message>
     <message>
-        <source>the temporary folder %1 could not be made</source>
-        <translation>一時フォルダー %1 を作成できませんでした</translation>
+        <source>the temporary folder %1 could not be made: %2</source>
+        <translation>一時フォルダー %1 を作成できませんでした: %2</translation>
     </message>
     <message>
         <source>Warning: damaged metadata left out (%1), source kept:</source>

@@ -146,29 +146,65 @@ QString COutputPaths::TempFolder()
     return TemporaryRoot() + QStringLiteral("/GlimmerboxTemp");
 }
 
+namespace {
+
+QString ErrnoText()
+{
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Why a folder of this status is not ours to write in: "" when it is a real
+// folder that this user owns.
+QString RefusalOf(const struct stat& info)
+{
+    if (S_ISLNK(info.st_mode))
+        return QStringLiteral("a link");
+    if (!S_ISDIR(info.st_mode))
+        return QStringLiteral("not a folder");
+    if (info.st_uid != ::geteuid())
+        return QStringLiteral("owned by another user");
+    return QString();
+}
+
+// A new folder of mode 0700 named by `pattern`, whose last six characters
+// "XXXXXX" are replaced so that no one can know the name in advance; it is
+// never an entry that existed before. "" (errno set) when none was made.
+QString MakeUniqueFolder(const QString& pattern)
+{
+    QByteArray name = QFile::encodeName(pattern);
+    return ::mkdtemp(name.data()) ? QFile::decodeName(name) : QString();
+}
+
+} // namespace
+
 bool COutputPaths::PrepareTempFolder()
 {
-    const QByteArray path = QFile::encodeName(TempFolder());
+    const QString folder = TempFolder();
+    const QByteArray path = QFile::encodeName(folder);
     if (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
-        SystemLogWrite("PrepareTempFolder", "cannot create " + TempFolder());
+        const QString reason = ErrnoText();
+        SystemLogWrite("PrepareTempFolder", "cannot create " + folder + ": " + reason);
         return false;
     }
     struct stat info {};
-    if (::lstat(path.constData(), &info) != 0 || !S_ISDIR(info.st_mode)) {
-        SystemLogWrite("PrepareTempFolder", "refused (not a folder): " + TempFolder());
+    if (::lstat(path.constData(), &info) != 0) {
+        const QString reason = ErrnoText();
+        SystemLogWrite("PrepareTempFolder", "cannot read " + folder + ": " + reason);
         return false;
     }
-    if (info.st_uid != ::geteuid()) {
-        SystemLogWrite("PrepareTempFolder", "refused (owned by another user): " + TempFolder());
+    const QString refusal = RefusalOf(info);
+    if (!refusal.isEmpty()) {
+        SystemLogWrite("PrepareTempFolder", "refused (" + refusal + "): " + folder);
         return false;
     }
     if ((info.st_mode & 0777) != 0700 && ::chmod(path.constData(), 0700) != 0) {
-        SystemLogWrite("PrepareTempFolder", "cannot restrict " + TempFolder());
+        const QString reason = ErrnoText();
+        SystemLogWrite("PrepareTempFolder", "cannot restrict " + folder + ": " + reason);
         return false;
     }
     // Outputs and the e-mail message are written here: a link planted at one
     // of their names, or as a folder on their way, would lead them elsewhere.
-    QDirIterator it(TempFolder(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString entry = it.next();
@@ -178,16 +214,29 @@ bool COutputPaths::PrepareTempFolder()
     return true;
 }
 
-QString COutputPaths::CreateRunFolder()
+QString COutputPaths::CreateRunFolder(SUnmadeFolder* unmade)
 {
-    if (!PrepareTempFolder())
-        return QString();
-    QByteArray name = QFile::encodeName(TempFolder() + QStringLiteral("/run-XXXXXX"));
-    if (!::mkdtemp(name.data())) {
-        SystemLogWrite("CreateRunFolder", "cannot create a folder in " + TempFolder());
-        return QString();
+    if (PrepareTempFolder()) {
+        const QString folder = MakeUniqueFolder(TempFolder() + QStringLiteral("/run-XXXXXX"));
+        if (!folder.isEmpty())
+            return folder;
+        const QString reason = ErrnoText();
+        SystemLogWrite("CreateRunFolder", "cannot create a folder in " + TempFolder() + ": " + reason);
     }
-    return QFile::decodeName(name);
+    // The shared name is another's (a user, root, a link got there first) or
+    // cannot serve: the run takes a folder of its own beside it. Its name is
+    // chosen when it is made, so no one can have taken it beforehand.
+    const QString pattern = TemporaryRoot() + QStringLiteral("/GlimmerboxTemp-XXXXXX");
+    const QString folder = MakeUniqueFolder(pattern);
+    if (!folder.isEmpty()) {
+        SystemLogWrite("CreateRunFolder", "using the private folder " + folder + " instead of " + TempFolder());
+        return folder;
+    }
+    const QString reason = ErrnoText();
+    SystemLogWrite("CreateRunFolder", "cannot create " + pattern + ": " + reason);
+    if (unmade)
+        *unmade = {pattern, reason};
+    return QString();
 }
 
 void COutputPaths::RemoveRunFolderIfEmpty(const QString& folder)
@@ -215,11 +264,6 @@ void NoteFailure(QString* error, const QString& reason)
 {
     if (error)
         *error = reason;
-}
-
-QString ErrnoText()
-{
-    return QString::fromLocal8Bit(std::strerror(errno));
 }
 
 // Copies what is left to read at `in` to `out`; false (errno set) when a

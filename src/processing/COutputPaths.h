@@ -51,19 +51,30 @@ public:
     // canonical paths are equal. Letter case counts.
     static bool SameFile(const QString& a, const QString& b);
 
-    // The temporary folder of every run, TemporaryRoot() + "/GlimmerboxTemp"
-    // (no trailing "/").
+    // The preferred temporary folder of every run, TemporaryRoot() +
+    // "/GlimmerboxTemp" (no trailing "/"). Where the temporary root is shared
+    // by several users, the name may be taken by another.
     static QString TempFolder();
     // Creates the temporary folder with mode 0700, or accepts an existing one
     // only when it is a real folder (not a link) owned by this user; its mode
     // is then tightened to 0700, and every link inside it, at any depth, is
     // removed (never followed); its other files stay. False when it cannot
-    // be used.
+    // be used; the trace says why.
     static bool PrepareTempFolder();
-    // A run's own folder inside the temporary folder, made fresh with a
-    // unique name and mode 0700, so that runs at the same time never touch
-    // each other's files; "" when none could be made.
-    static QString CreateRunFolder();
+
+    // A folder that could not be made, and the system's words for why.
+    struct SUnmadeFolder
+    {
+        QString folder;
+        QString reason;
+    };
+    // A run's own folder, made fresh with a unique name and mode 0700, so
+    // that runs at the same time never touch each other's files: inside the
+    // temporary folder, or, when that one is refused or cannot be made, a
+    // private folder "GlimmerboxTemp-XXXXXX" of an unguessable name beside
+    // it, which no other user can have taken. "" when neither could be made;
+    // `unmade`, when given, then names the last folder tried and the reason.
+    static QString CreateRunFolder(SUnmadeFolder* unmade = nullptr);
     // Removes the empty folders inside a run's folder and the folder itself
     // once nothing is left in it; files in it stay. Links are never followed.
     static void RemoveRunFolderIfEmpty(const QString& folder);

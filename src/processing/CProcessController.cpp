@@ -257,7 +257,7 @@ void CProcessController::StartThreads()
     // to a folder of this run's own: other runs use the temporary folder at
     // the same time, often with the same photo names.
     if (destination != COutputPaths::DestFolder) {
-        runFolder = COutputPaths::CreateRunFolder();
+        runFolder = COutputPaths::CreateRunFolder(&runFolderUnmade);
         mailUpload.SetRunFolder(runFolder);
         uploadThread.Upload().SetRunFolder(runFolder);
     }
@@ -293,6 +293,7 @@ void CProcessController::StartThreads()
         worker->commonPath = commonPath;
         worker->destPath = destPath;
         worker->tempFolder = runFolder;
+        worker->tempFolderUnmade = runFolderUnmade;
         threads.push_back(std::move(thread));
     }
     finishedThreads = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "COutputPaths.h"
 #include "CProcessThread.h"
 #include "CUpload.h"
 #include "CUploadThread.h"
@@ -178,6 +179,7 @@ private:
     int destination = 1;
     bool runWorkersSet = false; // the run's share of the cores is set
     QString runFolder;          // the run's own temporary folder ("" when it has none)
+    COutputPaths::SUnmadeFolder runFolderUnmade; // why it has none
     QStringList passedOver;     // names left out when the photos were gathered
 
     // Delivery: the server upload runs on its own thread; the e-mail

@@ -167,7 +167,8 @@ void CProcessThread::ProcessPhoto()
     // has nowhere to go.
     if (!saveOnDisk && !tempFolderUsable) {
         LogFailure(tr("Failed to write"), current.path, 64,
-                   tr("the temporary folder %1 could not be made").arg(COutputPaths::TempFolder()));
+                   tr("the temporary folder %1 could not be made: %2")
+                       .arg(tempFolderUnmade.folder, tempFolderUnmade.reason));
         return;
     }
     bool skip = false;

@@ -3,6 +3,7 @@
 #include "CFilterFilename.h"
 #include "AtomicWrite.h"
 #include "CImageManager.h"
+#include "COutputPaths.h"
 #include "CSourceIdentity.h"
 #include "FileAttributes.h"
 #include "SFilterRecord.h"
@@ -112,8 +113,10 @@ public:
     QString commonPath;
     QString destPath; // the destination folder with "#mypictures" expanded
     // The run's own temporary folder, for outputs that are only delivered
-    // ("" when it could not be made: those outputs then fail).
+    // ("" when it could not be made: those outputs then fail, naming the
+    // folder of `tempFolderUnmade` and why).
     QString tempFolder;
+    COutputPaths::SUnmadeFolder tempFolderUnmade;
 
     // ---- Written by the controller while the worker runs ----
     std::atomic<bool> cancelRequested {false};

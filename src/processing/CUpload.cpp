@@ -138,6 +138,11 @@ void CUpload::RemoveDeliveredCopies()
 
 QString CUpload::KeptFilesText() const
 {
+    // Without a written file no folder keeps anything: a run that had no
+    // folder of its own would otherwise name a temporary folder it was
+    // refused.
+    if (m_files.isEmpty())
+        return QString();
     QString folder = CommonFolder(m_files);
     if (folder.isEmpty())
         folder = RunFolder();

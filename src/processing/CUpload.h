@@ -28,19 +28,20 @@ public:
     // it. libcurl is never shut down while the process runs.
     static void InitializeTransfers();
 
-    // The temporary folder of every run (COutputPaths::TempFolder, with a
+    // The preferred temporary folder (COutputPaths::TempFolder, with a
     // trailing "/"). Each run writes the outputs it only delivers, and its
-    // e-mail message, into a folder of its own inside it.
+    // e-mail message, into a folder of its own (COutputPaths::CreateRunFolder),
+    // inside it or, where it is refused, beside it.
     static QString TemporaryFolder();
     // Creates the temporary folder with mode 0700 when missing. Refuses (false)
     // a symbolic link, a non-folder or a folder owned by another user. Same as
     // COutputPaths::PrepareTempFolder.
     static bool MakeTemporaryFolder();
 
-    // The run's own folder inside the temporary folder (no trailing "/"):
-    // the written files of a monitor run are named on the server from it,
-    // the message goes there, and it is removed once emptied. Without one,
-    // the temporary folder itself serves and is left in place.
+    // The run's own folder (no trailing "/"): the written files of a monitor
+    // run are named on the server from it, the message goes there, and it is
+    // removed once emptied. Without one, the temporary folder itself serves
+    // and is left in place.
     void SetRunFolder(const QString& folder);
     QString RunFolder() const;
 
@@ -115,6 +116,8 @@ private:
     // After a complete delivery: the temporary copies and the folders they
     // leave empty; files of other runs in the temporary folder stay.
     void RemoveDeliveredCopies();
+    // Where the written files of a delivery that did not complete are kept;
+    // "" when none was written.
     QString KeptFilesText() const;
 
     CUserProfile* m_profile = nullptr;

@@ -70,8 +70,9 @@ bool CUpload::AddAttachments(QList<QString> files, bool deleteAfter)
     QString text = tr("Could not open default mail client.");
     if (!m_failure.isEmpty())
         text += "\r\n" + m_failure;
-    if (!m_keepFiles)
-        text += "\r\n" + KeptFilesText();
+    const QString kept = m_keepFiles ? QString() : KeptFilesText();
+    if (!kept.isEmpty())
+        text += "\r\n" + kept;
     emit AppendLog(text, 0);
     if (!email.MessagePath().isEmpty())
         QFile::remove(email.MessagePath());

@@ -5,6 +5,7 @@
 #include "ProcessTestKit.h"
 #include "ServerFixtures.h"
 #include "TestEnv.h"
+#include "TraceCapture.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,7 +118,8 @@ private slots:
     void safeFileName();
     void destinations();
     void tempFolderIsPrivate();
-    void tempFolderRefusesLink();
+    void takenTempFolder_data();
+    void takenTempFolder();
     void replacingCopyAndMove();
     void placingWithoutReplacing_data();
     void placingWithoutReplacing();
@@ -233,13 +235,40 @@ void TestOutputPaths::tempFolderIsPrivate()
     QCOMPARE(int(info.st_mode & 0777), 0700);
 }
 
-void TestOutputPaths::tempFolderRefusesLink()
+void TestOutputPaths::takenTempFolder_data()
 {
+    QTest::addColumn<QString>("taken"); // what stands at the temporary folder's name
+    QTest::addColumn<QString>("refusal");
+    QTest::newRow("a link to a folder") << "link" << "a link";
+    QTest::newRow("a file") << "file" << "not a folder";
+}
+
+// A temporary folder's name that something else took is refused with its
+// reason, and a run goes to a private folder beside it instead: nothing is
+// written through the link.
+void TestOutputPaths::takenTempFolder()
+{
+    QFETCH(QString, taken);
+    QFETCH(QString, refusal);
     const QString temp = COutputPaths::TempFolder();
     QDir(temp).removeRecursively();
     const QString elsewhere = TestEnv::NewFolder("elsewhere");
-    QVERIFY(QFile::link(elsewhere, temp));
+    QVERIFY(taken == "link" ? QFile::link(elsewhere, temp) : ServerFixtures::WriteFile(temp, "x"));
+    const auto restore = qScopeGuard([&] { QFile::remove(temp); });
+    TraceCapture trace;
     QVERIFY(!COutputPaths::PrepareTempFolder());
+    const QString run = COutputPaths::CreateRunFolder();
+    QVERIFY(trace.Contains("refused (" + refusal + "): " + temp));
+    QVERIFY(!run.isEmpty());
+    QCOMPARE(QFileInfo(run).absolutePath(), TemporaryRoot());
+    QVERIFY2(QFileInfo(run).fileName().startsWith("GlimmerboxTemp-"), qPrintable(run));
+    struct stat info {};
+    QCOMPARE(::lstat(QFile::encodeName(run).constData(), &info), 0);
+    QVERIFY(S_ISDIR(info.st_mode));
+    QCOMPARE(int(info.st_mode & 0777), 0700);
+    QCOMPARE(Entries(elsewhere), QStringList());
+    COutputPaths::RemoveRunFolderIfEmpty(run);
+    QVERIFY(!QFileInfo::exists(run));
     QFile::remove(temp);
     QVERIFY(COutputPaths::PrepareTempFolder());
 }
